@@ -1,0 +1,49 @@
+// The main window as data: its title and size, the tab control and its three
+// pages, and the lists of controls that start-up dresses (cursors, colours).
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "ui/core/layout.h"
+#include "util/core/canvas.h"
+
+namespace core {
+
+inline constexpr std::string_view kMainWindowTitle = "Tavrin编程助手1.1";
+inline constexpr int kMainWindowWidth = 565;  // outer size at 96 DPI
+inline constexpr int kMainWindowHeight = 436;
+
+inline constexpr std::string_view kTabControlName = "选择夹1";
+inline constexpr int kTabWidth = 560;
+inline constexpr int kTabHeight = 392;
+
+inline constexpr std::string_view kWebMenuCaption = "官网";
+inline constexpr std::string_view kForumItemCaption = "官方论坛";
+
+enum MainPage { kInspectorPage = 0, kMessagesPage = 1, kColourPage = 2 };
+
+struct PageLayout {
+    std::string_view caption;
+    const std::vector<ControlLayout>& controls;
+};
+
+// The pages in tab order: "窗口分析", "消息|代码", "取点取色".
+const std::vector<PageLayout>& MainWindowPages();
+
+// Background of labels, check boxes, super buttons and the palette boards.
+inline constexpr Colour kPageColour = Rgb(242, 236, 243);
+// Finder boards: background, cross lines, finder icon.
+inline constexpr Colour kFinderBackground = Rgb(240, 255, 240);
+inline constexpr Colour kFinderLines = 0xFFA8FF;
+inline constexpr Colour kFinderIcon = 0xFF00FF;
+
+// Controls that show the hand cursor.
+const std::vector<std::string_view>& HandCursorControls();
+// Boards that take the page colour besides every label, check box and super
+// button.
+const std::vector<std::string_view>& PageColourBoards();
+// The finder boards (inspector, its copy on the message page, colour picker).
+const std::vector<std::string_view>& FinderBoards();
+
+}  // namespace core

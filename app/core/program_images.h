@@ -1,0 +1,23 @@
+// The program's own cursors and icon, drawn by code (nothing is taken from
+// image files).
+#pragma once
+
+#include "util/core/image32.h"
+
+namespace core {
+
+inline constexpr int kCursorSize = 32;
+
+// Arrow with a small target: the mouse pointer of the finder boards.
+// Hot spot (0, 0), the arrow's tip.
+Image32 FinderCursorImage();
+
+// Pointing hand: the mouse pointer of buttons, check boxes and the like.
+// Hot spot (0, 0), next to the tip of the pointing finger.
+Image32 HandCursorImage();
+
+// The program icon at size x size pixels (16, 32, 48 ...): a finder target
+// on a blue tile.
+Image32 ProgramIconImage(int size);
+
+}  // namespace core

@@ -1,0 +1,125 @@
+// The pictures the program draws by code: the magnifier's colour chart, the
+// palette squares, the cursors, the icon, and the BMP byte sets they travel in.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/core/program_images.h"
+#include "colour/core/palette.h"
+#include "colour/core/palette_picture.h"
+#include "colour/core/pen_colours.h"
+#include "util/core/bmp.h"
+
+namespace core {
+namespace {
+
+TEST(Bmp, BuildsAndReadsBack24BitImages) {
+    const ByteSet bmp = MakeBmp24(5, 3, [](int x, int y) { return Rgb(x * 10, y * 20, 7); });
+    ASSERT_EQ(bmp.size(), 54u + 16u * 3u);  // 5 pixels = 15 bytes, padded to 16
+    BmpInfo info;
+    ASSERT_TRUE(ReadBmpInfo(bmp, info));
+    EXPECT_EQ(info.width, 5);
+    EXPECT_EQ(info.height, 3);
+    EXPECT_EQ(info.bitsPerPixel, 24);
+    EXPECT_EQ(Bmp24Pixel(bmp, 4, 0), Rgb(40, 0, 7));
+    EXPECT_EQ(Bmp24Pixel(bmp, 2, 2), Rgb(20, 40, 7));
+    // Bottom-up rows: the first stored row is the image's last one.
+    EXPECT_EQ(bmp[54 + 1], 40);
+    EXPECT_EQ(Bmp24Pixel(bmp, 5, 0), 0u);
+}
+
+TEST(Bmp, RejectsBytesThatAreNotAnImage) {
+    BmpInfo info;
+    ByteSet bmp = MakeBmp24(4, 4, [](int, int) { return 0u; });
+    EXPECT_FALSE(ReadBmpInfo(ByteSet(bmp.begin(), bmp.begin() + 53), info));
+    ByteSet truncated(bmp.begin(), bmp.end() - 1);
+    EXPECT_FALSE(ReadBmpInfo(truncated, info));
+    bmp[0] = 'X';
+    EXPECT_FALSE(ReadBmpInfo(bmp, info));
+    EXPECT_FALSE(ReadBmpInfo(ByteSet{}, info));
+}
+
+TEST(PalettePicture, IsA258SquareHueSaturationChart) {
+    const ByteSet& bmp = PalettePictureBmp();
+    EXPECT_EQ(bmp.size(), 200262u);
+    BmpInfo info;
+    ASSERT_TRUE(ReadBmpInfo(bmp, info));
+    EXPECT_EQ(info.width, 258);
+    EXPECT_EQ(info.height, 258);
+    EXPECT_EQ(Bmp24Pixel(bmp, 0, 0), Rgb(255, 0, 0));
+    EXPECT_EQ(Bmp24Pixel(bmp, 0, 257), Rgb(129, 125, 125));
+    // Hue across: green at a third of the width, blue at two thirds.
+    const Colour third = Bmp24Pixel(bmp, 86, 0), twoThirds = Bmp24Pixel(bmp, 172, 0);
+    EXPECT_EQ(GreenOf(third), 255);
+    EXPECT_LT(RedOf(third), 10);
+    EXPECT_EQ(BlueOf(twoThirds), 255);
+    EXPECT_LT(GreenOf(twoThirds), 10);
+    // Lightness one half everywhere: the brightest and darkest channels
+    // always average to about 127.
+    for (int y = 0; y < 258; y += 17) {
+        for (int x = 0; x < 258; x += 13) {
+            const Colour c = PalettePictureColour(x, y);
+            const int hi = std::max({RedOf(c), GreenOf(c), BlueOf(c)});
+            const int lo = std::min({RedOf(c), GreenOf(c), BlueOf(c)});
+            EXPECT_NEAR((hi + lo) / 2.0, 127.5, 1.0) << x << "," << y;
+        }
+    }
+}
+
+TEST(Palette, SquaresFitTheBoardWithRoomBetweenThem) {
+    for (int r = 0; r < kPaletteRows; ++r) {
+        for (int c = 0; c < kPaletteColumns; ++c) {
+            const SquareRect s = PaletteSquare(c, r);
+            EXPECT_EQ(s.right - s.left, 14);
+            EXPECT_LE(s.right, 160);
+            EXPECT_LE(s.bottom, 84);
+            if (c > 0) {
+                EXPECT_GT(s.left, PaletteSquare(c - 1, r).right);
+            }
+            // No square is drawn in the outline colour, or it could not be picked.
+            EXPECT_NE(PaletteColour(c, r), kPaletteOutline);
+        }
+    }
+    EXPECT_EQ(PaletteColour(1, 0), Rgb(0, 0, 128));
+    EXPECT_EQ(PaletteColour(7, 1), Rgb(255, 255, 255));
+}
+
+TEST(PenColours, CycleStartsAtMagentaAndReturnsAfterSix) {
+    int index = 0;
+    index = NextPenColourIndex(index);
+    EXPECT_EQ(index, 1);
+    EXPECT_EQ(PenColourOfIndex(index), 0xFF00FFu);
+    std::vector<Colour> seen;
+    for (int i = 0; i < 6; ++i) {
+        seen.push_back(PenColourOfIndex(index));
+        index = NextPenColourIndex(index);
+    }
+    EXPECT_EQ(index, 1);
+    EXPECT_EQ(seen, (std::vector<Colour>{0xFF00FF, 0x0000FF, 0xFF0090, 0x008000, 0xFFFF00, 0xFF0000}));
+}
+
+TEST(ProgramImages, CursorsAre32SquareWithTheirTipAtTheHotSpot) {
+    for (const Image32& cursor : {FinderCursorImage(), HandCursorImage()}) {
+        ASSERT_EQ(cursor.width, 32);
+        ASSERT_EQ(cursor.height, 32);
+        // The hot spot is (0, 0): the pointing tip must be drawn within a
+        // pixel of it, and nothing may lie left of or above it.
+        EXPECT_TRUE(Image32::Opaque(cursor.At(0, 0)) || Image32::Opaque(cursor.At(1, 0)));
+        int opaque = 0;
+        for (std::uint32_t p : cursor.argb) opaque += Image32::Opaque(p);
+        EXPECT_GT(opaque, 60);
+    }
+}
+
+TEST(ProgramImages, IconIsOpaqueInTheMiddleAndClearInTheCorners) {
+    for (int size : {16, 32, 48}) {
+        const Image32 icon = ProgramIconImage(size);
+        ASSERT_EQ(icon.width, size);
+        EXPECT_LT(icon.At(0, 0) >> 24, 64u) << size;  // rounded corner
+        EXPECT_EQ(icon.At(size / 2, size / 2) >> 24, 255u) << size;
+        EXPECT_EQ(icon.At(size / 2, size / 4) >> 24, 255u) << size;
+    }
+}
+
+}  // namespace
+}  // namespace core

@@ -1,0 +1,54 @@
+// Layout tables: a window's controls written down as data (name, kind,
+// rectangle, caption, items) so that pages are built from tables instead of
+// scattered creation code, and so that the tables can be checked without a
+// screen.
+//
+// Rectangles are in pixels at 96 DPI; the window scales them by its own DPI.
+// Texts are UTF-8.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace core {
+
+enum class ControlKind {
+    Label,
+    Button,
+    EditBox,
+    CheckBox,
+    RadioButton,
+    ComboBox,
+    DrawingBoard,
+    SuperButton,  // flat button with a small picture
+    TreeBox,
+    ProgressBar,
+    FileDialog,  // not a window: no rectangle
+};
+
+// Optional traits of a control, combined with |.
+enum ControlFlag : unsigned {
+    kNoFlags = 0,
+    kDisplayOnly = 1u << 0,   // edit box the user can read, select and copy but not type into
+    kMultiline = 1u << 1,     // edit box with several lines and a vertical scroll bar
+    kHiddenAtStart = 1u << 2, // visible property starts false
+    kFrame = 1u << 3,         // label drawn as a frame that other controls stand on
+    kNoWrap = 1u << 4,        // multi-line edit box whose lines do not wrap (code)
+};
+
+struct ControlLayout {
+    std::string_view name;
+    ControlKind kind;
+    int left, top, width, height;
+    std::string_view caption;  // caption, or the combo box items separated by '\n'
+    unsigned flags = kNoFlags;
+    int selected = -1;  // combo box: item selected at start (-1: none)
+};
+
+// Finds a control by name in a table; nullptr when absent.
+const ControlLayout* FindControl(const std::vector<ControlLayout>& table, std::string_view name);
+
+// Splits a combo box's item list at '\n'.
+std::vector<std::string_view> SplitItems(std::string_view items);
+
+}  // namespace core

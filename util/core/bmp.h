@@ -1,0 +1,37 @@
+// BMP byte sets: complete BMP file images held in memory (14-byte "BM" file
+// header, 40-byte info header, bottom-up pixel rows padded to 4 bytes). The
+// window and screen grabs travel in this form and are written to files and
+// to the clipboard as they are.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "util/core/canvas.h"
+
+namespace core {
+
+using ByteSet = std::vector<std::uint8_t>;
+
+// Bytes in one pixel row of a 24-bit image, padded to a multiple of 4.
+int Bmp24RowStride(int width);
+
+// Builds a 24-bit BMP of width x height whose pixel (x, y), y counted from the
+// top, is pixel(x, y).
+ByteSet MakeBmp24(int width, int height, const std::function<Colour(int x, int y)>& pixel);
+
+struct BmpInfo {
+    int width = 0;
+    int height = 0;  // positive: rows stored bottom-up
+    int bitsPerPixel = 0;
+    std::uint32_t pixelOffset = 0;
+};
+// Reads the headers; false when the bytes are not a BMP image this program
+// can read (too short, no "BM", sizes that do not fit the byte count).
+bool ReadBmpInfo(const ByteSet& bytes, BmpInfo& info);
+
+// Colour of pixel (x, y), y from the top, of a 24-bit BMP; 0 when outside.
+Colour Bmp24Pixel(const ByteSet& bytes, int x, int y);
+
+}  // namespace core

@@ -1,0 +1,56 @@
+#include "util/core/glyphs.h"
+
+namespace core {
+
+void DrawFinderIcon(Canvas& board, Colour colour, int x, int y) {
+    const Colour savedPen = board.PenColour();
+    const int cx = x + 14, cy = y + 14;
+
+    board.SetPenColour(board.BackgroundColour());
+    board.SetFillColour(colour);
+    board.Ellipse(x + 4, y + 4, x + 25, y + 25);
+
+    // Cross-hair across the disc, in the background colour.
+    board.Line(x + 6, cy, x + 23, cy);
+    board.Line(cx, y + 6, cx, y + 23);
+
+    // Ticks outside the disc continue the cross-hair.
+    board.SetPenColour(colour);
+    board.Line(x + 0, cy, x + 4, cy);
+    board.Line(x + 25, cy, x + 29, cy);
+    board.Line(cx, y + 0, cx, y + 4);
+    board.Line(cx, y + 25, cx, y + 29);
+
+    board.SetPixel(cx, cy, colour);
+    board.SetPenColour(savedPen);
+}
+
+void DrawPenIcon(Canvas& board, int x, int y, Colour colour) {
+    // 15 x 15 picture of a pen lying from the bottom-left (tip) to the
+    // top-right (cap): '#' is drawn in the colour, '.' stays background.
+    static constexpr const char* kPen[15] = {
+        "...........###.",
+        "..........#####",
+        ".........######",
+        "........######.",
+        ".......#.####..",
+        "......###.##...",
+        ".....#####.....",
+        "....#####......",
+        "...#####.......",
+        "..#####........",
+        ".#.###.........",
+        ".##.#..........",
+        ".###...........",
+        "##.............",
+        "#..............",
+    };
+    const Colour background = board.BackgroundColour();
+    for (int row = 0; row < 15; ++row) {
+        for (int col = 0; col < 15; ++col) {
+            board.SetPixel(x + col, y + row, kPen[row][col] == '#' ? colour : background);
+        }
+    }
+}
+
+}  // namespace core

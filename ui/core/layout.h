@@ -22,7 +22,6 @@ enum class ControlKind {
     DrawingBoard,
     SuperButton,  // flat button with a small picture
     TreeBox,
-    ProgressBar,
     FileDialog,  // not a window: no rectangle
 };
 

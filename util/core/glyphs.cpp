@@ -10,16 +10,12 @@ void DrawFinderIcon(Canvas& board, Colour colour, int x, int y) {
     board.SetFillColour(colour);
     board.Ellipse(x + 4, y + 4, x + 25, y + 25);
 
-    // Cross-hair across the disc, in the background colour.
-    board.Line(x + 6, cy, x + 23, cy);
-    board.Line(cx, y + 6, cx, y + 23);
-
-    // Ticks outside the disc continue the cross-hair.
-    board.SetPenColour(colour);
-    board.Line(x + 0, cy, x + 4, cy);
-    board.Line(x + 25, cy, x + 29, cy);
-    board.Line(cx, y + 0, cx, y + 4);
-    board.Line(cx, y + 25, cx, y + 29);
+    // Cross-hair across the disc in the background colour: four ticks from
+    // the rim towards the centre, leaving a small gap around it.
+    board.Line(x + 6, cy, x + 12, cy);
+    board.Line(x + 17, cy, x + 23, cy);
+    board.Line(cx, y + 6, cx, y + 12);
+    board.Line(cx, y + 17, cx, y + 23);
 
     board.SetPixel(cx, cy, colour);
     board.SetPenColour(savedPen);

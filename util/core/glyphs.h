@@ -7,10 +7,10 @@
 namespace core {
 
 // Draws the finder icon with its top-left at (x, y): a disc of `colour` from
-// (x+4, y+4) to (x+25, y+25), cross-hair lines in the board's background
-// colour through the centre (x+14, y+14), short ticks in `colour` outside the
-// disc, and one pixel of `colour` at the centre. On the finder window, whose
-// background is its see-through colour, the cross-hair shows what lies below.
+// (x+4, y+4) to (x+25, y+25) whose cross-hair, four ticks in the board's
+// background colour pointing at the centre (x+14, y+14), leaves one pixel of
+// `colour` at the centre. On the finder window, whose background is its
+// see-through colour, the cross-hair shows what lies below.
 void DrawFinderIcon(Canvas& board, Colour colour, int x, int y);
 
 // Clears the 15 x 15 square (x, y)-(x+14, y+14) to the board's background

@@ -1,0 +1,18 @@
+// Start-up of Tavrin编程助手: common controls, the main window, and the
+// message loop that runs until the main window is gone.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/main_window.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls,
+                                     ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    app::MainWindow window;
+    if (!window.Create()) return 1;
+    window.Show(show);
+    return ui::RunMessageLoop();
+}

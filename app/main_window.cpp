@@ -1,0 +1,100 @@
+#include "app/main_window.h"
+
+#include "app/core/main_layout.h"
+#include "ui/buttons.h"
+#include "ui/label.h"
+#include "ui/layout_builder.h"
+#include "util/program_files.h"
+
+namespace app {
+
+MainWindow::MainWindow() : webMenu_(std::string(core::kWebMenuCaption)) {
+    // The forum page opens with the tray menu's web links; until then the
+    // item is shown and does nothing.
+    webMenu_.AddItem(core::kForumItemCaption, nullptr);
+}
+
+MainWindow::~MainWindow() = default;
+
+bool MainWindow::Create() {
+    ui::FormOptions options;
+    options.title = std::string(core::kMainWindowTitle);
+    options.width = core::kMainWindowWidth;
+    options.height = core::kMainWindowHeight;
+    options.icon = resources_.ProgramIcon();
+    options.background = core::kPageColour;
+    options.endProgramOnDestroy = true;
+    if (!Form::Create(options)) return false;
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources_.SmallProgramIcon()));
+    SetMenuBar({&webMenu_});
+    BuildControls();
+
+    Activated = [this] { OnActivated(); };
+    // The tab control takes the mouse only over its tabs; elsewhere on it
+    // the window beneath, this one, gets the buttons. A release over the tab
+    // control therefore arrives here or at the tab control.
+    MouseUp = [this](const ui::MouseEvent& e) {
+        const ui::Bounds tab = tabs_->GetBounds();
+        const bool overTab = e.x >= tab.left && e.x < tab.left + tab.width && e.y >= tab.top && e.y < tab.top + tab.height;
+        if (e.button == ui::MouseButton::Right || overTab) PopUpWebMenu();
+    };
+    tabs_->MouseUp = [this](const ui::MouseEvent&) { PopUpWebMenu(); };
+
+    OnCreated();
+    return true;
+}
+
+void MainWindow::BuildControls() {
+    std::vector<std::string> captions;
+    for (const core::PageLayout& page : core::MainWindowPages()) captions.emplace_back(page.caption);
+    tabs_ = &Add<ui::TabControl>(core::kTabControlName, ui::Bounds{0, 0, core::kTabWidth, core::kTabHeight},
+                                 std::move(captions));
+    const auto& pages = core::MainWindowPages();
+    for (int page = 0; page < static_cast<int>(pages.size()); ++page) {
+        ui::BuildControls(*this, pages[page].controls, page);
+    }
+    // The tab control lies beneath every page control.
+    SetWindowPos(tabs_->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ShowPage(core::kInspectorPage);
+
+    inspector_ = std::make_unique<inspector::InspectorPage>(*this);
+    messages_ = std::make_unique<messages::MessagesPage>(*this);
+    colour_ = std::make_unique<colour::ColourPage>(*this);
+}
+
+void MainWindow::OnCreated() {
+    inspector_->OnCreated(util::ProgramDirectory());
+    messages_->RouteFinderTo(inspector_->FinderBoard());
+    colour_->OnCreated();
+    DressControls();
+}
+
+void MainWindow::DressControls() {
+    for (std::string_view name : core::FinderBoards()) Get<ui::Control>(name).SetMousePointer(resources_.FinderCursor());
+    for (std::string_view name : core::HandCursorControls()) {
+        Get<ui::Control>(name).SetMousePointer(resources_.HandCursor());
+    }
+    // Labels, check boxes and super buttons of the pages, and two boards,
+    // take the page colour.
+    for (const auto& control : Controls()) {
+        ui::Control* c = control.get();
+        if (dynamic_cast<ui::Label*>(c) || dynamic_cast<ui::CheckBox*>(c) || dynamic_cast<ui::SuperButton*>(c)) {
+            c->SetBackgroundColour(core::kPageColour);
+        }
+    }
+    for (std::string_view name : core::PageColourBoards()) Get<ui::Control>(name).SetBackgroundColour(core::kPageColour);
+}
+
+void MainWindow::OnActivated() {
+    inspector_->OnActivated();
+    messages_->OnActivated(inspector_->FinderBoard());
+    colour_->OnActivated();
+}
+
+void MainWindow::PopUpWebMenu() {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    webMenu_.Popup(*this, {cursor.x + 3, cursor.y + 3});
+}
+
+}  // namespace app

@@ -1,0 +1,21 @@
+#include "app/program_resources.h"
+
+#include "app/core/program_images.h"
+#include "util/image_objects.h"
+
+namespace app {
+
+ProgramResources::ProgramResources()
+    : finderCursor_(util::CreateCursorFromImage(core::FinderCursorImage(), 0, 0)),
+      handCursor_(util::CreateCursorFromImage(core::HandCursorImage(), 0, 0)),
+      icon_(util::CreateIconFromImage(core::ProgramIconImage(GetSystemMetrics(SM_CXICON)))),
+      smallIcon_(util::CreateIconFromImage(core::ProgramIconImage(GetSystemMetrics(SM_CXSMICON)))) {}
+
+ProgramResources::~ProgramResources() {
+    DestroyCursor(finderCursor_);
+    DestroyCursor(handCursor_);
+    DestroyIcon(icon_);
+    DestroyIcon(smallIcon_);
+}
+
+}  // namespace app

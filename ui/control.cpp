@@ -1,0 +1,182 @@
+#include "ui/control.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "ui/form.h"
+#include "util/wide_text.h"
+
+namespace ui {
+
+Control::Control(Form& form, std::string_view name, Bounds bounds, int page)
+    : form_(form), name_(name), bounds_(bounds), page_(page) {}
+
+Control::~Control() {
+    if (hwnd_) RemoveWindowSubclass(hwnd_, SubclassProc, 0);
+    if (brush_) DeleteObject(brush_);
+}
+
+void Control::CreateWindowOf(const wchar_t* className, DWORD style, DWORD exStyle, std::string_view text) {
+    style |= WS_CHILD | WS_CLIPSIBLINGS;
+    if (visible_ && pageShown_) style |= WS_VISIBLE;
+    if (disabled_) style |= WS_DISABLED;
+    hwnd_ = CreateWindowExW(exStyle, className, util::Wide(text).c_str(), style, ToPhysical(bounds_.left),
+                            ToPhysical(bounds_.top), ToPhysical(bounds_.width), ToPhysical(bounds_.height),
+                            form_.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!hwnd_) return;
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.Font()), FALSE);
+    SetWindowSubclass(hwnd_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    form_.RegisterWindow(hwnd_, this);
+    // Each new control lies above those created before it.
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ApplyBounds();
+}
+
+int Control::ToPhysical(int v) const { return form_.ToPhysical(v); }
+int Control::ToLogical(int v) const { return form_.ToLogical(v); }
+
+void Control::SetBounds(Bounds bounds) {
+    bounds_ = bounds;
+    ApplyBounds();
+}
+
+void Control::SetLeft(int left) {
+    bounds_.left = left;
+    ApplyBounds();
+}
+
+void Control::SetTop(int top) {
+    bounds_.top = top;
+    ApplyBounds();
+}
+
+void Control::ApplyBounds() {
+    if (!hwnd_) return;
+    SetWindowPos(hwnd_, nullptr, ToPhysical(bounds_.left), ToPhysical(bounds_.top), ToPhysical(bounds_.width),
+                 ToPhysical(bounds_.height), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::OnDpiChanged() {
+    if (!hwnd_) return;
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.Font()), FALSE);
+    ApplyBounds();
+}
+
+void Control::SetVisible(bool visible) {
+    visible_ = visible;
+    ApplyShowState(pageShown_);
+}
+
+void Control::ApplyShowState(bool pageShown) {
+    pageShown_ = pageShown;
+    if (hwnd_) ShowWindow(hwnd_, visible_ && pageShown_ ? SW_SHOWNA : SW_HIDE);
+}
+
+void Control::SetDisabled(bool disabled) {
+    disabled_ = disabled;
+    if (hwnd_) EnableWindow(hwnd_, disabled ? FALSE : TRUE);
+}
+
+std::string Control::Caption() const {
+    if (!hwnd_) return {};
+    const int length = GetWindowTextLengthW(hwnd_);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(hwnd_, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return util::Utf8(text);
+}
+
+void Control::SetCaption(std::string_view text) {
+    if (hwnd_) SetWindowTextW(hwnd_, util::Wide(text).c_str());
+}
+
+void Control::SetBackgroundColour(core::Colour colour) {
+    background_ = colour;
+    Redraw();
+}
+
+void Control::SetTextColour(core::Colour colour) {
+    text_ = colour;
+    Redraw();
+}
+
+void Control::Focus() {
+    if (hwnd_) SetFocus(hwnd_);
+}
+
+void Control::Redraw() const {
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+core::Colour Control::DefaultBackground() const { return form_.Background(); }
+
+HBRUSH Control::BackgroundBrush(core::Colour colour) {
+    if (!brush_ || brushColour_ != colour) {
+        if (brush_) DeleteObject(brush_);
+        brush_ = CreateSolidBrush(ToColorref(colour));
+        brushColour_ = colour;
+    }
+    return brush_;
+}
+
+HBRUSH Control::OnControlColour(HDC dc) {
+    const core::Colour background = background_.value_or(DefaultBackground());
+    SetBkColor(dc, ToColorref(background));
+    if (text_) SetTextColor(dc, ToColorref(*text_));
+    return BackgroundBrush(background);
+}
+
+void Control::RaiseClicked() {
+    Control& target = EventTarget();
+    if (target.Clicked) target.Clicked();
+}
+
+void Control::RaiseMouse(std::function<void(const MouseEvent&)> Control::*event, MouseButton button, WPARAM wParam,
+                         LPARAM lParam) {
+    Control& target = EventTarget();
+    const auto& handler = target.*event;
+    if (!handler) return;
+    MouseEvent e;
+    e.button = button;
+    e.x = ToLogical(GET_X_LPARAM(lParam));
+    e.y = ToLogical(GET_Y_LPARAM(lParam));
+    e.keys = wParam;
+    // Copy: the handler may replace itself while it runs.
+    auto call = handler;
+    call(e);
+}
+
+LRESULT Control::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& /*handled*/) {
+    switch (message) {
+        case WM_LBUTTONDOWN: RaiseMouse(&Control::MouseDown, MouseButton::Left, wParam, lParam); break;
+        case WM_RBUTTONDOWN: RaiseMouse(&Control::MouseDown, MouseButton::Right, wParam, lParam); break;
+        case WM_MBUTTONDOWN: RaiseMouse(&Control::MouseDown, MouseButton::Middle, wParam, lParam); break;
+        case WM_LBUTTONUP: RaiseMouse(&Control::MouseUp, MouseButton::Left, wParam, lParam); break;
+        case WM_RBUTTONUP: RaiseMouse(&Control::MouseUp, MouseButton::Right, wParam, lParam); break;
+        case WM_MBUTTONUP: RaiseMouse(&Control::MouseUp, MouseButton::Middle, wParam, lParam); break;
+        case WM_MOUSEMOVE: RaiseMouse(&Control::MouseMove, MouseButton::Left, wParam, lParam); break;
+        case WM_SETFOCUS:
+            if (EventTarget().FocusGained) EventTarget().FocusGained();
+            break;
+        case WM_KILLFOCUS:
+            if (EventTarget().FocusLost) EventTarget().FocusLost();
+            break;
+        default: break;
+    }
+    return 0;
+}
+
+LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR self) {
+    auto* control = reinterpret_cast<Control*>(self);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, SubclassProc, 0);
+        control->hwnd_ = nullptr;
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+    bool handled = false;
+    const LRESULT result = control->OnMessage(message, wParam, lParam, handled);
+    return handled ? result : DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace ui

@@ -1,0 +1,145 @@
+// Base of every control of the toolkit: a child window of a Form with the
+// properties the program speaks of (position and size at 96 DPI, tag text,
+// visible, disabled, mouse pointer, caption, colours) and the events its
+// handlers bind to (click, mouse buttons and moves, focus).
+//
+// A control belongs to one Form and, optionally, to one page of the form's
+// tab control; it is shown when its visible property is set and its page is
+// the selected one. Events run on the GUI thread. RouteEventsTo makes one
+// control raise its events on another (two finder boards that act as one).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "util/core/canvas.h"
+
+namespace ui {
+
+class Form;
+
+enum class MouseButton { Left, Right, Middle };
+
+struct MouseEvent {
+    MouseButton button = MouseButton::Left;
+    int x = 0;  // in the control, 96-DPI pixels
+    int y = 0;
+    WPARAM keys = 0;  // MK_* flags of the message
+};
+
+struct Bounds {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+inline constexpr int kNoPage = -1;
+
+class Control {
+public:
+    Control(Form& form, std::string_view name, Bounds bounds, int page);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& Name() const { return name_; }
+    HWND Handle() const { return hwnd_; }
+    Form& Owner() const { return form_; }
+    int Page() const { return page_; }
+
+    // Position and size in 96-DPI pixels, relative to the form's client area.
+    Bounds GetBounds() const { return bounds_; }
+    void SetBounds(Bounds bounds);
+    int Left() const { return bounds_.left; }
+    int Top() const { return bounds_.top; }
+    int Width() const { return bounds_.width; }
+    int Height() const { return bounds_.height; }
+    void SetLeft(int left);
+    void SetTop(int top);
+
+    const std::string& Tag() const { return tag_; }
+    void SetTag(std::string tag) { tag_ = std::move(tag); }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    bool Disabled() const { return disabled_; }
+    void SetDisabled(bool disabled);
+
+    HCURSOR MousePointer() const { return pointer_; }
+    void SetMousePointer(HCURSOR cursor) { pointer_ = cursor; }
+
+    std::string Caption() const;
+    void SetCaption(std::string_view text);
+
+    // Colours; unset means the form's default for this kind of control.
+    std::optional<core::Colour> BackgroundColour() const { return background_; }
+    virtual void SetBackgroundColour(core::Colour colour);
+    std::optional<core::Colour> TextColour() const { return text_; }
+    virtual void SetTextColour(core::Colour colour);
+
+    void Focus();
+    void RouteEventsTo(Control* target) { eventTarget_ = target; }
+
+    std::function<void()> Clicked;
+    std::function<void(const MouseEvent&)> MouseDown;
+    std::function<void(const MouseEvent&)> MouseUp;
+    std::function<void(const MouseEvent&)> MouseMove;
+    std::function<void()> FocusGained;
+    std::function<void()> FocusLost;
+
+    // --- Used by Form -------------------------------------------------------
+    virtual void Create() = 0;
+    virtual bool OnCommand(WORD /*code*/) { return false; }
+    virtual LRESULT OnNotify(NMHDR* /*header*/) { return 0; }
+    // Brush for WM_CTLCOLOR*, or null for the default.
+    virtual HBRUSH OnControlColour(HDC dc);
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+    virtual void OnDpiChanged();
+    void ApplyShowState(bool pageShown);
+
+protected:
+    // Creates the window and subclasses it so that mouse and focus events
+    // reach this object. Fonts and bounds are applied here.
+    void CreateWindowOf(const wchar_t* className, DWORD style, DWORD exStyle, std::string_view text);
+    // Called for every message of the control's window before its own window
+    // procedure; set handled to keep the message from it.
+    virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+    // Moves and sizes the window to the bounds at the form's DPI.
+    virtual void ApplyBounds();
+    Control& EventTarget() { return eventTarget_ ? *eventTarget_ : *this; }
+    void RaiseClicked();
+    core::Colour DefaultBackground() const;
+    HBRUSH BackgroundBrush(core::Colour colour);
+    void Redraw() const;
+    int ToPhysical(int v) const;
+    int ToLogical(int v) const;
+
+    Form& form_;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
+    void RaiseMouse(std::function<void(const MouseEvent&)> Control::*event, MouseButton button, WPARAM wParam,
+                    LPARAM lParam);
+
+    std::string name_;
+    Bounds bounds_;
+    int page_;
+    HWND hwnd_ = nullptr;
+    std::string tag_;
+    bool visible_ = true;
+    bool pageShown_ = true;
+    bool disabled_ = false;
+    HCURSOR pointer_ = nullptr;
+    std::optional<core::Colour> background_;
+    std::optional<core::Colour> text_;
+    HBRUSH brush_ = nullptr;
+    core::Colour brushColour_ = 0;
+    Control* eventTarget_ = nullptr;
+};
+
+inline COLORREF ToColorref(core::Colour c) { return static_cast<COLORREF>(c & 0xFFFFFF); }
+
+}  // namespace ui

@@ -1,0 +1,222 @@
+#include "ui/drawing_board.h"
+
+#include <vector>
+
+#include "ui/form.h"
+#include "util/image_objects.h"
+#include "util/wide_text.h"
+
+namespace ui {
+namespace {
+
+constexpr wchar_t kBoardClass[] = L"TavrinDrawingBoard";
+
+void RegisterBoardClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW wc = {};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = DefWindowProcW;  // the control's subclass paints it
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kBoardClass;
+        return RegisterClassExW(&wc) != 0;
+    }();
+    (void)registered;
+}
+
+}  // namespace
+
+DrawingBoard::DrawingBoard(Form& form, std::string_view name, Bounds bounds, int page)
+    : Control(form, name, bounds, page) {}
+
+DrawingBoard::~DrawingBoard() {
+    ReleaseSurface();
+    if (pictureBitmap_) DeleteObject(pictureBitmap_);
+}
+
+void DrawingBoard::Create() {
+    RegisterBoardClass();
+    CreateWindowOf(kBoardClass, 0, 0, "");
+    CreateSurface();
+    Clear();
+}
+
+void DrawingBoard::CreateSurface() {
+    HDC screen = GetDC(nullptr);
+    dc_ = CreateCompatibleDC(screen);
+    surfaceWidth_ = D(Width());
+    surfaceHeight_ = D(Height());
+    surface_ = CreateCompatibleBitmap(screen, surfaceWidth_, surfaceHeight_);
+    ReleaseDC(nullptr, screen);
+    oldSurface_ = SelectObject(dc_, surface_);
+}
+
+void DrawingBoard::ReleaseSurface() {
+    if (!dc_) return;
+    SelectObject(dc_, oldSurface_);
+    DeleteObject(surface_);
+    DeleteDC(dc_);
+    dc_ = nullptr;
+    surface_ = nullptr;
+}
+
+void DrawingBoard::OnDpiChanged() {
+    Control::OnDpiChanged();
+    // Keep the drawings: stretch the old picture onto the new surface.
+    HDC oldDc = dc_;
+    HBITMAP oldSurface = surface_;
+    HGDIOBJ oldSelected = oldSurface_;
+    const int oldWidth = surfaceWidth_, oldHeight = surfaceHeight_;
+    dc_ = nullptr;
+    CreateSurface();
+    if (oldDc) {
+        SetStretchBltMode(dc_, COLORONCOLOR);
+        StretchBlt(dc_, 0, 0, surfaceWidth_, surfaceHeight_, oldDc, 0, 0, oldWidth, oldHeight, SRCCOPY);
+        SelectObject(oldDc, oldSelected);
+        DeleteObject(oldSurface);
+        DeleteDC(oldDc);
+    }
+    Changed();
+}
+
+void DrawingBoard::Changed() const {
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+LRESULT DrawingBoard::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+    if (message == WM_ERASEBKGND) {
+        handled = true;
+        return 1;
+    }
+    if (message == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        BitBlt(dc, 0, 0, surfaceWidth_, surfaceHeight_, dc_, 0, 0, SRCCOPY);
+        EndPaint(Handle(), &ps);
+        handled = true;
+        return 0;
+    }
+    return Control::OnMessage(message, wParam, lParam, handled);
+}
+
+void DrawingBoard::SetBackgroundColour(core::Colour colour) {
+    boardBackground_ = colour;
+    Clear();
+}
+
+void DrawingBoard::Clear() {
+    if (!dc_) return;
+    HBRUSH brush = CreateSolidBrush(ToColorref(boardBackground_));
+    RECT all = {0, 0, surfaceWidth_, surfaceHeight_};
+    FillRect(dc_, &all, brush);
+    DeleteObject(brush);
+    DrawPicture();
+    Changed();
+}
+
+void DrawingBoard::SetBackgroundPicture(core::ByteSet bmp) {
+    if (pictureBitmap_) DeleteObject(pictureBitmap_);
+    picture_ = std::move(bmp);
+    pictureBitmap_ = util::CreateBitmapFromBmp(picture_);
+    DrawPicture();
+    Changed();
+}
+
+void DrawingBoard::DrawPicture() {
+    if (!dc_ || !pictureBitmap_) return;
+    BITMAP info;
+    if (!GetObjectW(pictureBitmap_, sizeof info, &info)) return;
+    HDC source = CreateCompatibleDC(dc_);
+    HGDIOBJ old = SelectObject(source, pictureBitmap_);
+    SetStretchBltMode(dc_, COLORONCOLOR);
+    StretchBlt(dc_, 0, 0, D(info.bmWidth), D(info.bmHeight), source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+template <typename Draw>
+void DrawingBoard::WithPenAndBrush(Draw draw) {
+    if (!dc_) return;
+    HPEN pen = CreatePen(PS_INSIDEFRAME, D(1), ToColorref(pen_));
+    HBRUSH brush = fill_ ? CreateSolidBrush(ToColorref(*fill_)) : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    HGDIOBJ oldPen = SelectObject(dc_, pen);
+    HGDIOBJ oldBrush = SelectObject(dc_, brush);
+    draw();
+    SelectObject(dc_, oldPen);
+    SelectObject(dc_, oldBrush);
+    DeleteObject(pen);
+    if (fill_) DeleteObject(brush);
+    Changed();
+}
+
+void DrawingBoard::FillBlocks(int left, int top, int right, int bottom, core::Colour colour) {
+    // Board pixels [left, right) x [top, bottom) as whole screen-pixel blocks.
+    if (!dc_ || left >= right || top >= bottom) return;
+    RECT r = {D(left), D(top), D(right), D(bottom)};
+    HBRUSH brush = CreateSolidBrush(ToColorref(colour));
+    FillRect(dc_, &r, brush);
+    DeleteObject(brush);
+    Changed();
+}
+
+void DrawingBoard::Line(int x1, int y1, int x2, int y2) {
+    // Like LineTo, the end point is not drawn. Straight lines are drawn as
+    // blocks so that each board pixel stays one block at any DPI.
+    if (y1 == y2) {
+        FillBlocks(x1 < x2 ? x1 : x2 + 1, y1, x1 < x2 ? x2 : x1 + 1, y1 + 1, pen_);
+        return;
+    }
+    if (x1 == x2) {
+        FillBlocks(x1, y1 < y2 ? y1 : y2 + 1, x1 + 1, y1 < y2 ? y2 : y1 + 1, pen_);
+        return;
+    }
+    WithPenAndBrush([&] {
+        MoveToEx(dc_, D(x1), D(y1), nullptr);
+        LineTo(dc_, D(x2), D(y2));
+    });
+}
+
+void DrawingBoard::Rectangle(int left, int top, int right, int bottom) {
+    if (fill_) FillBlocks(left, top, right, bottom, *fill_);
+    FillBlocks(left, top, right, top + 1, pen_);
+    FillBlocks(left, bottom - 1, right, bottom, pen_);
+    FillBlocks(left, top, left + 1, bottom, pen_);
+    FillBlocks(right - 1, top, right, bottom, pen_);
+}
+
+void DrawingBoard::Ellipse(int left, int top, int right, int bottom) {
+    WithPenAndBrush([&] { ::Ellipse(dc_, D(left), D(top), D(right), D(bottom)); });
+}
+
+void DrawingBoard::Polygon(const core::Point* points, std::size_t count) {
+    std::vector<POINT> scaled(count);
+    for (std::size_t i = 0; i < count; ++i) scaled[i] = {D(points[i].x), D(points[i].y)};
+    WithPenAndBrush([&] { ::Polygon(dc_, scaled.data(), static_cast<int>(scaled.size())); });
+}
+
+void DrawingBoard::SetPixel(int x, int y, core::Colour colour) { FillBlocks(x, y, x + 1, y + 1, colour); }
+
+core::Colour DrawingBoard::GetPixel(int x, int y) const {
+    if (!dc_) return 0;
+    const COLORREF c = ::GetPixel(dc_, D(x), D(y));
+    return c == CLR_INVALID ? 0 : static_cast<core::Colour>(c);
+}
+
+void DrawingBoard::DrawText(int x, int y, std::string_view text) {
+    if (!dc_) return;
+    const std::wstring wide = util::Wide(text);
+    HGDIOBJ oldFont = SelectObject(dc_, form_.Font());
+    SetBkMode(dc_, TRANSPARENT);
+    SetTextColor(dc_, ToColorref(textColour_));
+    TextOutW(dc_, D(x), D(y), wide.c_str(), static_cast<int>(wide.size()));
+    SelectObject(dc_, oldFont);
+    Changed();
+}
+
+void DrawingBoard::DrawImageOf(const DrawingBoard& source, int x, int y) {
+    if (!dc_ || !source.dc_) return;
+    BitBlt(dc_, D(x), D(y), source.surfaceWidth_, source.surfaceHeight_, source.dc_, 0, 0, SRCCOPY);
+    Changed();
+}
+
+}  // namespace ui

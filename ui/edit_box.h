@@ -1,0 +1,40 @@
+// An edit box with content, text and background colours, a character-input
+// event that can discard what is typed, and a display-only mode in which the
+// user can read, select and copy but not change the content (the program
+// still writes it). ContentChanged fires for every change of the content,
+// also those the program makes.
+#pragma once
+
+#include "ui/control.h"
+
+namespace ui {
+
+struct EditBoxStyle {
+    bool multiline = false;
+    bool wrap = true;  // multi-line only
+    bool displayOnly = false;
+};
+
+class EditBox : public Control {
+public:
+    EditBox(Form& form, std::string_view name, Bounds bounds, int page, EditBoxStyle style);
+    void Create() override;
+    bool OnCommand(WORD code) override;
+    HBRUSH OnControlColour(HDC dc) override;
+
+    std::string Content() const { return Caption(); }
+    void SetContent(std::string_view text) { SetCaption(text); }
+    bool DisplayOnly() const { return style_.displayOnly; }
+
+    std::function<void()> ContentChanged;
+    // Called for every typed character; return false to discard it.
+    std::function<bool(wchar_t)> CharInput;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+
+private:
+    EditBoxStyle style_;
+};
+
+}  // namespace ui

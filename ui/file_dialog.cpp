@@ -1,0 +1,42 @@
+#include "ui/file_dialog.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "ui/form.h"
+#include "util/wide_text.h"
+
+namespace ui {
+
+FileDialog::FileDialog(Form& form, std::string_view name, int page) : Control(form, name, Bounds{}, page) {}
+
+bool FileDialog::Show(bool save) {
+    // "a|b|c|d" becomes "a\0b\0c\0d\0\0".
+    std::wstring filterText = util::Wide(filter);
+    for (wchar_t& c : filterText) {
+        if (c == L'|') c = L'\0';
+    }
+    filterText.append(2, L'\0');
+    std::vector<wchar_t> buffer(32768, L'\0');
+    fileName.copy(buffer.data(), buffer.size() - 1);
+    const std::wstring titleText = util::Wide(title);
+    const std::wstring extension = util::Wide(defaultExtension);
+
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = form_.Handle();
+    ofn.lpstrFilter = filter.empty() ? nullptr : filterText.c_str();
+    ofn.lpstrFile = buffer.data();
+    ofn.nMaxFile = static_cast<DWORD>(buffer.size());
+    ofn.lpstrInitialDir = initialDirectory.empty() ? nullptr : initialDirectory.c_str();
+    ofn.lpstrTitle = title.empty() ? nullptr : titleText.c_str();
+    ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    const BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+    if (!ok) return false;
+    fileName = buffer.data();
+    return true;
+}
+
+}  // namespace ui

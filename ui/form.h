@@ -1,0 +1,127 @@
+// A top-level window that hosts toolkit controls: the main window and the
+// program's pop-up windows derive from it.
+//
+// The form owns its controls, finds them by name, routes the notifications
+// Windows sends to the parent (commands, notifications, colours, owner
+// drawing, cursors) to the control they concern, shows the controls of the
+// selected tab page, dispatches timers and menu commands, and keeps the
+// layout scaled to the DPI of the monitor it is on.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace ui {
+
+class Menu;
+class Timer;
+
+struct FormOptions {
+    std::string title;
+    int width = 0;  // outer size at 96 DPI
+    int height = 0;
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    DWORD exStyle = 0;
+    HWND owner = nullptr;
+    HICON icon = nullptr;
+    core::Colour background = 0xF0F0F0;  // client area and default for labels
+    bool endProgramOnDestroy = false;   // post WM_QUIT when the window goes away
+};
+
+class Form {
+public:
+    Form();
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Creates the window (hidden), centred on the screen at the system DPI.
+    bool Create(const FormOptions& options);
+    void Show(int command = SW_SHOW);
+    void Destroy();
+    HWND Handle() const { return hwnd_; }
+
+    UINT Dpi() const { return dpi_; }
+    int ToPhysical(int v) const;
+    int ToLogical(int v) const;
+    HFONT Font() const { return font_; }
+    core::Colour Background() const { return background_; }
+
+    void SetTopmost(bool topmost);
+    void SetMenuBar(const std::vector<Menu*>& menus);
+
+    template <typename T, typename... Args>
+    T& Add(Args&&... args) {
+        auto control = std::make_unique<T>(*this, std::forward<Args>(args)...);
+        T& ref = *control;
+        Adopt(std::move(control));
+        return ref;
+    }
+    Control* Find(std::string_view name) const;
+    // The control of that name and type; throws std::logic_error when absent,
+    // which is a fault in the program, not in its input.
+    template <typename T>
+    T& Get(std::string_view name) const {
+        T* control = dynamic_cast<T*>(Find(name));
+        if (!control) MissingControl(name);
+        return *control;
+    }
+    const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+
+    // Shows the controls of one tab page (and those on no page), hides the rest.
+    void ShowPage(int page);
+    int ShownPage() const { return shownPage_; }
+
+    std::function<void()> Activated;
+    std::function<void(const MouseEvent&)> MouseUp;
+    std::function<void()> Destroying;
+    std::function<void()> DpiChanged;
+
+    // --- Used by controls, timers and menus -------------------------------
+    void RegisterWindow(HWND hwnd, Control* control);
+    void RegisterTimer(UINT_PTR id, Timer* timer);
+    void UnregisterTimer(UINT_PTR id);
+
+protected:
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static void RegisterWindowClass();
+    void Adopt(std::unique_ptr<Control> control);
+    [[noreturn]] static void MissingControl(std::string_view name);
+    Control* ControlOf(HWND hwnd) const;
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    void RecreateFont();
+    void PaintBackground(HDC dc);
+    void ReleaseMenuBar();
+
+    HWND hwnd_ = nullptr;
+    UINT dpi_ = 96;
+    HFONT font_ = nullptr;
+    core::Colour background_ = 0xF0F0F0;
+    HBRUSH backgroundBrush_ = nullptr;
+    bool endProgramOnDestroy_ = false;
+    HMENU menuBar_ = nullptr;
+    int shownPage_ = 0;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::unordered_map<HWND, Control*> byHandle_;
+    std::map<std::string, Control*, std::less<>> byName_;
+    std::map<UINT_PTR, Timer*> timers_;
+};
+
+// Runs the message loop of the GUI thread until WM_QUIT; returns its code.
+int RunMessageLoop();
+// Handles the messages waiting for this thread, then returns.
+void ProcessPendingMessages();
+
+}  // namespace ui

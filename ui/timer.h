@@ -1,0 +1,33 @@
+// A timer of a form: calls its routine on the GUI thread every period while
+// it runs. Stopping it, or destroying it or its form, ends the calls.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+namespace ui {
+
+class Form;
+
+class Timer {
+public:
+    Timer(Form& form, std::function<void()> tick);
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    void Start(UINT periodMs);
+    void Stop();
+    bool Running() const { return running_; }
+
+    void Fire();  // called by the form on WM_TIMER
+
+private:
+    Form& form_;
+    std::function<void()> tick_;
+    UINT_PTR id_;
+    bool running_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,116 @@
+#include "ui/tree_box.h"
+
+#include <algorithm>
+
+#include "util/wide_text.h"
+
+namespace ui {
+
+TreeBox::TreeBox(Form& form, std::string_view name, Bounds bounds, int page) : Control(form, name, bounds, page) {}
+
+void TreeBox::Create() {
+    CreateWindowOf(WC_TREEVIEWW, TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_TABSTOP,
+                   WS_EX_CLIENTEDGE, "");
+}
+
+LRESULT TreeBox::OnNotify(NMHDR* header) {
+    if (header->code == TVN_SELCHANGEDW && SelectionChanged) SelectionChanged();
+    return 0;
+}
+
+HTREEITEM TreeBox::ItemAt(int index) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return index >= 0 && index < static_cast<int>(items_.size()) ? items_[index] : nullptr;
+}
+
+int TreeBox::IndexOf(HTREEITEM item) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const auto it = std::find(items_.begin(), items_.end(), item);
+    return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+void TreeBox::Clear() {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        items_.clear();
+    }
+    SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+}
+
+int TreeBox::AddItem(int parentIndex, std::string_view text, std::int32_t data) {
+    std::wstring wide = util::Wide(text);
+    TVINSERTSTRUCTW insert = {};
+    insert.hParent = parentIndex < 0 ? TVI_ROOT : ItemAt(parentIndex);
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+    insert.item.pszText = wide.data();
+    insert.item.lParam = static_cast<LPARAM>(data);
+    if (!insert.hParent) return -1;
+    const auto item = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_INSERTITEMW, 0,
+                                                               reinterpret_cast<LPARAM>(&insert)));
+    if (!item) return -1;
+    std::lock_guard<std::mutex> lock(mutex_);
+    items_.push_back(item);
+    return static_cast<int>(items_.size()) - 1;
+}
+
+int TreeBox::ItemCount() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return static_cast<int>(items_.size());
+}
+
+std::string TreeBox::ItemText(int index) const {
+    HTREEITEM item = ItemAt(index);
+    if (!item) return {};
+    wchar_t buffer[1024] = {};
+    TVITEMW query = {};
+    query.mask = TVIF_TEXT;
+    query.hItem = item;
+    query.pszText = buffer;
+    query.cchTextMax = static_cast<int>(std::size(buffer));
+    SendMessageW(Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
+    return util::Utf8(buffer);
+}
+
+std::int32_t TreeBox::ItemData(int index) const {
+    HTREEITEM item = ItemAt(index);
+    if (!item) return 0;
+    TVITEMW query = {};
+    query.mask = TVIF_PARAM;
+    query.hItem = item;
+    SendMessageW(Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
+    return static_cast<std::int32_t>(query.lParam);
+}
+
+void TreeBox::SetItemBold(int index, bool bold) {
+    HTREEITEM item = ItemAt(index);
+    if (!item) return;
+    TVITEMW change = {};
+    change.mask = TVIF_STATE;
+    change.hItem = item;
+    change.stateMask = TVIS_BOLD;
+    change.state = bold ? TVIS_BOLD : 0;
+    SendMessageW(Handle(), TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
+}
+
+bool TreeBox::ItemBold(int index) const {
+    HTREEITEM item = ItemAt(index);
+    if (!item) return false;
+    const auto state = SendMessageW(Handle(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_BOLD);
+    return (state & TVIS_BOLD) != 0;
+}
+
+void TreeBox::SelectItem(int index) {
+    SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(ItemAt(index)));
+}
+
+int TreeBox::SelectedIndex() const {
+    const auto item = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    return item ? IndexOf(item) : -1;
+}
+
+void TreeBox::EnsureVisible(int index) {
+    if (HTREEITEM item = ItemAt(index)) SendMessageW(Handle(), TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+}
+
+}  // namespace ui

@@ -8,22 +8,27 @@ log() { printf '%s\n' "== $*" >&2; }
 die() { printf '%s\n' "error: $*" >&2; exit 1; }
 
 # Debian packages every build and test needs; installs only what is missing.
-REQUIRED_PACKAGES=(cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-x86-64
+REQUIRED_PACKAGES=(locales cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-x86-64
                    wine64 xvfb xdotool imagemagick fonts-wqy-microhei
                    tesseract-ocr tesseract-ocr-chi-sim)
 
 ensure_packages() {
-    local missing=() p
+    local missing=() p sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
     for p in "${REQUIRED_PACKAGES[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    log "installing ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update -qq || die "apt-get update failed"
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null \
-        || die "apt-get install ${missing[*]} failed"
+    if [ ${#missing[@]} -gt 0 ]; then
+        log "installing ${missing[*]}"
+        $sudo apt-get update -qq || die "apt-get update failed"
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null \
+            || die "apt-get install ${missing[*]} failed"
+    fi
+    # Wine takes its code page from the Unix locale: Chinese (936) needs it.
+    if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+        log "generating the zh_CN.UTF-8 locale"
+        $sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8 || die "localedef zh_CN.UTF-8 failed"
+    fi
 }
 
 build_preset() {  # $1 = native | mingw
@@ -33,17 +38,45 @@ build_preset() {  # $1 = native | mingw
 
 # --- Wine session -----------------------------------------------------------
 
-wine_session_start() {  # [prefix dir]
+# Environment of a Wine session: its prefix, Chinese locale, quiet logs.
+wine_prefix_env() {  # [prefix dir]
     export WINEPREFIX=${1:-$REPO_ROOT/build/wineprefix}
-    # Chinese Windows: code page 936 and locale 0804. Wine reads LC_ALL; bash
-    # warns that glibc has no such locale, which does not matter here.
-    { export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8; } 2>/dev/null
-    export WINEDEBUG=-all
+    # Chinese Windows: code page 936 and locale 0804.
+    export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+    export WINEDEBUG=-all WINEARCH=win64
+    # No .NET or Gecko installers; a crashing program exits instead of
+    # waiting in the debugger.
     export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
-    export WINEARCH=win64
+}
+
+# Creates the prefix once (about 10 s).
+wine_prefix_init() {
+    [ -f "$WINEPREFIX/system.reg" ] && return 0
+    log "creating Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || die "wineboot failed"
+    wineserver -w
+}
+
+# Settings for a display without a window manager: Wine draws captions and
+# frames itself (else WindowFromPoint and drawing on frames do not work),
+# and does not wait two seconds for a window manager to acknowledge every
+# hidden or destroyed window.
+wine_prefix_headless() {
+    [ -f "$WINEPREFIX/.headless" ] && return 0
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    touch "$WINEPREFIX/.headless"
+}
+
+# Starts a private Xvfb display and a persistent wineserver for this run;
+# both stop when the calling script exits.
+wine_session_start() {  # [prefix dir]
+    wine_prefix_env "${1:-}"
     local n
+    XVFB_PID=""
     for n in $(seq 91 190); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        { [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; } && continue
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         local i
@@ -56,20 +89,18 @@ wine_session_start() {  # [prefix dir]
             export DISPLAY=":$n"
             break
         fi
-        kill "$XVFB_PID" 2>/dev/null; XVFB_PID=""
+        kill "$XVFB_PID" 2>/dev/null
+        XVFB_PID=""
     done
-    [ -n "${XVFB_PID:-}" ] || die "could not start Xvfb"
-
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        log "creating Wine prefix $WINEPREFIX"
-        mkdir -p "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1 || die "wineboot failed"
-        wineserver -w
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-        wineserver -w
-    fi
-    wineserver -p
+    [ -n "$XVFB_PID" ] || die "could not start Xvfb"
     trap wine_session_stop EXIT
+    wine_prefix_init
+    wineserver -p
+    wine_prefix_headless
+    # The first program starts Wine's own services, which stay for the whole
+    # session; start them here with no output attached, so that they do not
+    # hold a test's output pipe open.
+    wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
 }
 
 wine_session_stop() {
@@ -79,7 +110,3 @@ wine_session_stop() {
     return 0
 }
 
-# Sets the prefix's screen resolution in dots per inch (96 = 100 %).
-wine_set_dpi() {
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-}

@@ -1,0 +1,265 @@
+// Looks at a running Tavrin.exe from outside, as another program would: the
+// end-to-end test and the start-up benchmark drive it from shell scripts.
+//
+//   probe window             wait for the main window; print its geometry
+//   probe painted            wait until the finder board shows its icon on screen
+//   probe tabs               print the tab captions, one per line (UTF-8)
+//   probe tabstrip           print the screen rectangle of the tab strip
+//   probe close              close the main window; wait for the process to end
+//   probe startup EXE RUNS   start EXE RUNS times; print start-up figures
+//
+// Exit code 0 on success; 1 with a message on standard error otherwise.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kTitle[] = L"Tavrin编程助手1.1";
+constexpr COLORREF kFinderIcon = 0xFF00FF;
+constexpr DWORD kWaitMs = 15000;
+
+void PrintUtf8(const std::wstring& text) {
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+int Fail(const char* message) {
+    std::fprintf(stderr, "probe: %s\n", message);
+    return 1;
+}
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+HWND MainWindow(DWORD pid = 0) {
+    HWND found = nullptr;
+    while ((found = FindWindowExW(nullptr, found, nullptr, kTitle)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(found, &owner);
+        if (IsWindowVisible(found) && (pid == 0 || owner == pid)) return found;
+    }
+    return nullptr;
+}
+
+HWND WaitForMainWindow(DWORD pid, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (HWND w = MainWindow(pid)) return w;
+        if (GetTickCount64() >= deadline) return nullptr;
+        Sleep(1);
+    }
+}
+
+// The main window's DPI, from the ratio of its outer width to 565.
+int WindowDpi(HWND w) {
+    RECT r;
+    GetWindowRect(w, &r);
+    return MulDiv(r.right - r.left, 96, 565);
+}
+
+// Screen point of a 96-DPI point in the main window's client area.
+POINT ClientPoint(HWND w, int x, int y) {
+    const int dpi = WindowDpi(w);
+    POINT p = {MulDiv(x, dpi, 96), MulDiv(y, dpi, 96)};
+    ClientToScreen(w, &p);
+    return p;
+}
+
+bool FinderPainted(HWND w) {
+    // The finder board lies at (8, 32); its icon's disc covers (20, 20).
+    const POINT p = ClientPoint(w, 8 + 20, 32 + 20);
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return c == kFinderIcon;
+}
+
+bool WaitForPaint(HWND w, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (FinderPainted(w)) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(1);
+    }
+}
+
+HWND TabControlOf(HWND w) { return FindWindowExW(w, nullptr, WC_TABCONTROLW, nullptr); }
+
+// A block of memory in another process: common controls read and write
+// the structures of their messages in their own address space.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, SIZE_T size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (process_) address_ = static_cast<BYTE*>(VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    }
+    ~RemoteBuffer() {
+        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    bool Valid() const { return address_ != nullptr; }
+    BYTE* Address(SIZE_T offset = 0) const { return address_ + offset; }
+    void Write(SIZE_T offset, const void* data, SIZE_T size) const {
+        WriteProcessMemory(process_, address_ + offset, data, size, nullptr);
+    }
+    void Read(SIZE_T offset, void* data, SIZE_T size) const {
+        ReadProcessMemory(process_, address_ + offset, data, size, nullptr);
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    BYTE* address_ = nullptr;
+};
+
+std::vector<std::wstring> TabCaptions(HWND tab) {
+    std::vector<std::wstring> captions;
+    constexpr int kChars = 256;
+    RemoteBuffer remote(tab, sizeof(TCITEMW) + kChars * sizeof(wchar_t));
+    const int count = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; remote.Valid() && i < count; ++i) {
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = reinterpret_cast<wchar_t*>(remote.Address(sizeof(TCITEMW)));
+        item.cchTextMax = kChars;
+        remote.Write(0, &item, sizeof item);
+        SendMessageW(tab, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote.Address()));
+        wchar_t text[kChars] = {};
+        remote.Read(sizeof(TCITEMW), text, sizeof text - sizeof(wchar_t));
+        captions.emplace_back(text);
+    }
+    return captions;
+}
+
+RECT TabItemRect(HWND tab, int index) {
+    RECT r = {};
+    RemoteBuffer remote(tab, sizeof r);
+    if (!remote.Valid()) return r;
+    SendMessageW(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote.Address()));
+    remote.Read(0, &r, sizeof r);
+    return r;
+}
+
+int Window() {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    if (!w) return Fail("the main window did not appear");
+    RECT r;
+    GetWindowRect(w, &r);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    std::printf("pid %lu outer %ld %ld %ld %ld dpi %d\n", pid, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                WindowDpi(w));
+    return 0;
+}
+
+int Painted() {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    if (!w) return Fail("the main window did not appear");
+    return WaitForPaint(w, kWaitMs) ? 0 : Fail("the finder board was never painted");
+}
+
+int Tabs() {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    HWND tab = w ? TabControlOf(w) : nullptr;
+    if (!tab) return Fail("no tab control in the main window");
+    for (const std::wstring& caption : TabCaptions(tab)) PrintUtf8(caption);
+    return 0;
+}
+
+int TabStrip() {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    HWND tab = w ? TabControlOf(w) : nullptr;
+    if (!tab) return Fail("no tab control in the main window");
+    const int count = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
+    const RECT first = TabItemRect(tab, 0), last = TabItemRect(tab, count - 1);
+    POINT topLeft = {first.left, first.top}, bottomRight = {last.right, last.bottom};
+    ClientToScreen(tab, &topLeft);
+    ClientToScreen(tab, &bottomRight);
+    std::printf("%ld %ld %ld %ld\n", topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y);
+    return 0;
+}
+
+int Close() {
+    HWND w = MainWindow();
+    if (!w) return Fail("no main window to close");
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    PostMessageW(w, WM_CLOSE, 0, 0);
+    if (!process) return Fail("cannot open the program's process");
+    const bool ended = WaitForSingleObject(process, 5000) == WAIT_OBJECT_0;
+    DWORD code = 1;
+    GetExitCodeProcess(process, &code);
+    CloseHandle(process);
+    if (!ended) return Fail("the program did not end after its window was closed");
+    std::printf("exit code %lu\n", code);
+    return code == 0 ? 0 : 1;
+}
+
+int Startup(const wchar_t* exe, int runs) {
+    std::vector<double> toWindow, toPaint, workingSet;
+    for (int run = 0; run < runs; ++run) {
+        STARTUPINFOW si = {};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi = {};
+        std::wstring commandLine = L"\"" + std::wstring(exe) + L"\"";
+        LARGE_INTEGER start, window, painted;
+        QueryPerformanceCounter(&start);
+        if (!CreateProcessW(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+            return Fail("cannot start the program");
+        }
+        HWND w = WaitForMainWindow(pi.dwProcessId, kWaitMs);
+        QueryPerformanceCounter(&window);
+        const bool paintedOk = w && WaitForPaint(w, kWaitMs);
+        QueryPerformanceCounter(&painted);
+        Sleep(500);  // let start-up settle before measuring memory
+        PROCESS_MEMORY_COUNTERS memory = {};
+        memory.cb = sizeof memory;
+        GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory);
+        if (w) PostMessageW(w, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        if (!paintedOk) return Fail("the program never painted its finder board");
+        toWindow.push_back(Seconds(start, window) * 1000);
+        toPaint.push_back(Seconds(start, painted) * 1000);
+        workingSet.push_back(static_cast<double>(memory.WorkingSetSize) / 1024.0);
+    }
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    std::printf("runs %d\n", runs);
+    std::printf("start to visible window, median ms: %.1f\n", median(toWindow));
+    std::printf("start to first paint, median ms: %.1f (min %.1f, max %.1f)\n", median(toPaint),
+                *std::min_element(toPaint.begin(), toPaint.end()), *std::max_element(toPaint.begin(), toPaint.end()));
+    std::printf("working set after start-up, median KiB: %.0f\n", median(workingSet));
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::wstring command = argc > 1 ? argv[1] : L"";
+    if (command == L"window") return Window();
+    if (command == L"painted") return Painted();
+    if (command == L"tabs") return Tabs();
+    if (command == L"tabstrip") return TabStrip();
+    if (command == L"close") return Close();
+    if (command == L"startup" && argc > 2) return Startup(argv[2], argc > 3 ? _wtoi(argv[3]) : 5);
+    return Fail("usage: probe window|painted|tabs|tabstrip|close|startup EXE [RUNS]");
+}

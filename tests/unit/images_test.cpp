@@ -9,6 +9,7 @@
 #include "colour/core/palette_picture.h"
 #include "colour/core/pen_colours.h"
 #include "util/core/bmp.h"
+#include "util/core/icon_file.h"
 
 namespace core {
 namespace {
@@ -119,6 +120,32 @@ TEST(ProgramImages, IconIsOpaqueInTheMiddleAndClearInTheCorners) {
         EXPECT_EQ(icon.At(size / 2, size / 2) >> 24, 255u) << size;
         EXPECT_EQ(icon.At(size / 2, size / 4) >> 24, 255u) << size;
     }
+}
+
+TEST(IconFile, DirectoryPointsAtEachImage) {
+    const std::vector<Image32> images = {ProgramIconImage(16), ProgramIconImage(32)};
+    const ByteSet ico = MakeIcoFile(images);
+    auto u16 = [&](std::size_t at) { return ico[at] | ico[at + 1] << 8; };
+    auto u32 = [&](std::size_t at) { return static_cast<std::uint32_t>(u16(at) | u16(at + 2) << 16); };
+    ASSERT_GE(ico.size(), 6u + 32u);
+    EXPECT_EQ(u16(2), 1);  // an icon, not a cursor
+    EXPECT_EQ(u16(4), 2);
+    std::size_t end = 6 + 16 * 2;
+    for (int i = 0; i < 2; ++i) {
+        const std::size_t entry = 6 + 16 * i;
+        const int size = images[i].width;
+        EXPECT_EQ(ico[entry], size);
+        EXPECT_EQ(u16(entry + 6), 32);
+        const std::uint32_t bytes = u32(entry + 8), offset = u32(entry + 12);
+        EXPECT_EQ(offset, end);
+        // 40-byte header, 4 bytes a pixel, a 1-bit mask with rows of 4 bytes.
+        EXPECT_EQ(bytes, 40u + size * size * 4u + size * 4u);
+        EXPECT_EQ(u32(offset + 8), static_cast<std::uint32_t>(size * 2));
+        // The first stored pixel row is the image's bottom row.
+        EXPECT_EQ(u32(offset + 40), images[i].At(0, size - 1));
+        end = offset + bytes;
+    }
+    EXPECT_EQ(end, ico.size());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "ui/label.h"
 #include "ui/layout_builder.h"
 #include "util/program_files.h"
+#include "util/wide_text.h"
 
 namespace app {
 
@@ -14,7 +15,9 @@ MainWindow::MainWindow() : webMenu_(std::string(core::kWebMenuCaption)) {
     webMenu_.AddItem(core::kForumItemCaption, nullptr);
 }
 
-MainWindow::~MainWindow() = default;
+// The window goes first, while the pages and menus its messages reach are
+// still there.
+MainWindow::~MainWindow() { Destroy(); }
 
 bool MainWindow::Create() {
     ui::FormOptions options;
@@ -55,15 +58,15 @@ void MainWindow::BuildControls() {
     }
     // The tab control lies beneath every page control.
     SetWindowPos(tabs_->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ShowPage(core::kInspectorPage);
+    ShowPage(core::kAnalysisPage);
 
-    inspector_ = std::make_unique<inspector::InspectorPage>(*this);
+    inspector_ = std::make_unique<inspector::AnalysisPage>(*this);
     messages_ = std::make_unique<messages::MessagesPage>(*this);
     colour_ = std::make_unique<colour::ColourPage>(*this);
 }
 
 void MainWindow::OnCreated() {
-    inspector_->OnCreated(util::ProgramDirectory());
+    inspector_->OnCreated(util::Utf8(util::ProgramDirectory()));
     messages_->RouteFinderTo(inspector_->FinderBoard());
     colour_->OnCreated();
     DressControls();

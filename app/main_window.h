@@ -13,7 +13,7 @@
 
 #include "app/program_resources.h"
 #include "colour/colour_page.h"
-#include "inspector/inspector_page.h"
+#include "inspector/analysis_page.h"
 #include "messages/messages_page.h"
 #include "ui/form.h"
 #include "ui/menu.h"
@@ -32,7 +32,7 @@ public:
     ui::TabControl& Tabs() { return *tabs_; }
     ui::Menu& WebMenu() { return webMenu_; }
     const ProgramResources& Resources() const { return resources_; }
-    inspector::InspectorPage& Inspector() { return *inspector_; }
+    inspector::AnalysisPage& Analysis() { return *inspector_; }
     colour::ColourPage& Colour() { return *colour_; }
 
     // Pops up the "官网" menu 3 pixels right of and below the cursor.
@@ -47,7 +47,7 @@ private:
     ProgramResources resources_;
     ui::Menu webMenu_;
     ui::TabControl* tabs_ = nullptr;
-    std::unique_ptr<inspector::InspectorPage> inspector_;
+    std::unique_ptr<inspector::AnalysisPage> inspector_;
     std::unique_ptr<messages::MessagesPage> messages_;
     std::unique_ptr<colour::ColourPage> colour_;
 };

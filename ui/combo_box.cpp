@@ -51,13 +51,6 @@ bool ComboBox::OnCommand(WORD code) {
     return true;
 }
 
-HBRUSH ComboBox::OnControlColour(HDC dc) {
-    const core::Colour background = BackgroundColour().value_or(0xFFFFFF);
-    SetBkColor(dc, ToColorref(background));
-    if (TextColour()) SetTextColor(dc, ToColorref(*TextColour()));
-    return BackgroundBrush(background);
-}
-
 void ComboBox::Clear() { SendMessageW(Handle(), CB_RESETCONTENT, 0, 0); }
 
 void ComboBox::AddItem(std::string_view text) {

@@ -14,7 +14,6 @@ public:
              int selected);
     void Create() override;
     bool OnCommand(WORD code) override;
-    HBRUSH OnControlColour(HDC dc) override;
 
     void Clear();
     void AddItem(std::string_view text);
@@ -29,6 +28,7 @@ public:
 
 protected:
     void ApplyBounds() override;
+    core::Colour DefaultBackground() const override { return 0xFFFFFF; }
 
 private:
     std::vector<std::string> initialItems_;

@@ -122,7 +122,7 @@ HBRUSH Control::BackgroundBrush(core::Colour colour) {
 HBRUSH Control::OnControlColour(HDC dc) {
     const core::Colour background = background_.value_or(DefaultBackground());
     SetBkColor(dc, ToColorref(background));
-    if (text_) SetTextColor(dc, ToColorref(*text_));
+    SetTextColor(dc, text_ ? ToColorref(*text_) : GetSysColor(COLOR_WINDOWTEXT));
     return BackgroundBrush(background);
 }
 

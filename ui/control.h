@@ -110,7 +110,9 @@ protected:
     virtual void ApplyBounds();
     Control& EventTarget() { return eventTarget_ ? *eventTarget_ : *this; }
     void RaiseClicked();
-    core::Colour DefaultBackground() const;
+    // Background when none is set: the form's colour; white for boxes that
+    // take text.
+    virtual core::Colour DefaultBackground() const;
     HBRUSH BackgroundBrush(core::Colour colour);
     void Redraw() const;
     int ToPhysical(int v) const;

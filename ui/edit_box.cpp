@@ -30,14 +30,6 @@ bool EditBox::OnCommand(WORD code) {
     return true;
 }
 
-HBRUSH EditBox::OnControlColour(HDC dc) {
-    // Edit boxes are white unless told otherwise, display-only ones too.
-    const core::Colour background = BackgroundColour().value_or(0xFFFFFF);
-    SetBkColor(dc, ToColorref(background));
-    SetTextColor(dc, TextColour() ? ToColorref(*TextColour()) : GetSysColor(COLOR_WINDOWTEXT));
-    return BackgroundBrush(background);
-}
-
 LRESULT EditBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
     if (message == WM_CHAR && CharInput && !CharInput(static_cast<wchar_t>(wParam))) {
         handled = true;

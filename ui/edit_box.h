@@ -20,7 +20,6 @@ public:
     EditBox(Form& form, std::string_view name, Bounds bounds, int page, EditBoxStyle style);
     void Create() override;
     bool OnCommand(WORD code) override;
-    HBRUSH OnControlColour(HDC dc) override;
 
     std::string Content() const { return Caption(); }
     void SetContent(std::string_view text) { SetCaption(text); }
@@ -31,6 +30,7 @@ public:
     std::function<bool(wchar_t)> CharInput;
 
 protected:
+    core::Colour DefaultBackground() const override { return 0xFFFFFF; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
 private:

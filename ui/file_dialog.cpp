@@ -19,9 +19,10 @@ bool FileDialog::Show(bool save) {
     }
     filterText.append(2, L'\0');
     std::vector<wchar_t> buffer(32768, L'\0');
-    fileName.copy(buffer.data(), buffer.size() - 1);
+    util::Wide(fileName).copy(buffer.data(), buffer.size() - 1);
     const std::wstring titleText = util::Wide(title);
     const std::wstring extension = util::Wide(defaultExtension);
+    const std::wstring folder = util::Wide(initialDirectory);
 
     OPENFILENAMEW ofn = {};
     ofn.lStructSize = sizeof ofn;
@@ -29,13 +30,13 @@ bool FileDialog::Show(bool save) {
     ofn.lpstrFilter = filter.empty() ? nullptr : filterText.c_str();
     ofn.lpstrFile = buffer.data();
     ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-    ofn.lpstrInitialDir = initialDirectory.empty() ? nullptr : initialDirectory.c_str();
+    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     ofn.lpstrTitle = title.empty() ? nullptr : titleText.c_str();
     ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     const BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!ok) return false;
-    fileName = buffer.data();
+    fileName = util::Utf8(buffer.data());
     return true;
 }
 

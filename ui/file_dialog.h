@@ -15,8 +15,8 @@ public:
     std::string title;
     std::string filter;
     std::string defaultExtension;  // without the dot, e.g. "bmp"
-    std::wstring initialDirectory;
-    std::wstring fileName;  // the chosen file after a confirmed Show
+    std::string initialDirectory;
+    std::string fileName;  // the chosen file after a confirmed Show
 
     // Shows the open (or save) dialog owned by the form; true when the user
     // confirmed a file name.

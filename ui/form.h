@@ -37,6 +37,9 @@ struct FormOptions {
     bool endProgramOnDestroy = false;   // post WM_QUIT when the window goes away
 };
 
+// A form whose handlers reach members of a derived class must call
+// Destroy() in the derived destructor, so that the window's last messages
+// never reach members already gone.
 class Form {
 public:
     Form();

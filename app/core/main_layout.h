@@ -21,7 +21,7 @@ inline constexpr int kTabHeight = 392;
 inline constexpr std::string_view kWebMenuCaption = "官网";
 inline constexpr std::string_view kForumItemCaption = "官方论坛";
 
-enum MainPage { kInspectorPage = 0, kMessagesPage = 1, kColourPage = 2 };
+enum MainPage { kAnalysisPage = 0, kMessagesPage = 1, kColourPage = 2 };
 
 struct PageLayout {
     std::string_view caption;

@@ -21,7 +21,7 @@ bool HasPrefix(std::string_view name, std::string_view prefix) { return name.sub
 TEST(MainLayout, HasTheThreePagesInTabOrder) {
     const auto& pages = MainWindowPages();
     ASSERT_EQ(pages.size(), 3u);
-    EXPECT_EQ(pages[kInspectorPage].caption, "窗口分析");
+    EXPECT_EQ(pages[kAnalysisPage].caption, "窗口分析");
     EXPECT_EQ(pages[kMessagesPage].caption, "消息|代码");
     EXPECT_EQ(pages[kColourPage].caption, "取点取色");
 }

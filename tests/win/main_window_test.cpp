@@ -15,6 +15,7 @@
 #include "ui/edit_box.h"
 #include "ui/label.h"
 #include "util/dpi.h"
+#include "util/wide_text.h"
 
 namespace {
 
@@ -251,7 +252,7 @@ TEST_F(MainWindowTest, StartUpSetsCursorsAndPageColours) {
     for (std::string_view name : core::PageColourBoards()) {
         EXPECT_EQ(Get<ui::DrawingBoard>(name).BackgroundColour(), core::kPageColour) << name;
     }
-    EXPECT_EQ(Get<ui::FileDialog>("通用对话框1").initialDirectory + L"\\",
+    EXPECT_EQ(util::Wide(Get<ui::FileDialog>("通用对话框1").initialDirectory) + L"\\",
               testing_support::TestProgramDirectory());
 
     // The system shows the finder cursor over a finder board.

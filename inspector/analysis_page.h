@@ -10,12 +10,12 @@
 
 namespace inspector {
 
-class InspectorPage {
+class AnalysisPage {
 public:
-    explicit InspectorPage(ui::Form& form);
+    explicit AnalysisPage(ui::Form& form);
 
     // Steps of the main window's creation that concern this page.
-    void OnCreated(const std::wstring& programDirectory);
+    void OnCreated(const std::string& programDirectory);
     // Redraws the finder in its place each time the main window is activated.
     void OnActivated();
 

@@ -1,4 +1,4 @@
-#include "inspector/core/inspector_layout.h"
+#include "inspector/core/analysis_layout.h"
 
 namespace core {
 namespace {
@@ -8,7 +8,7 @@ using K = ControlKind;
 // Field rows: caption button (56 wide) at x = 48 with its box right of it;
 // the short id fields share their rows with a second pair at x = 176.
 // Position and size rows carry two labelled boxes each.
-constexpr ControlLayout kInspector[] = {
+constexpr ControlLayout kAnalysis[] = {
     {"画板_捕获器", K::DrawingBoard, 8, 32, 31, 31, ""},
 
     {"按钮_窗口句柄", K::Button, 48, 32, 56, 20, "窗口句柄"},
@@ -87,8 +87,8 @@ constexpr ControlLayout kInspector[] = {
 
 }  // namespace
 
-const std::vector<ControlLayout>& InspectorPageLayout() {
-    static const std::vector<ControlLayout> table(std::begin(kInspector), std::end(kInspector));
+const std::vector<ControlLayout>& AnalysisPageLayout() {
+    static const std::vector<ControlLayout> table(std::begin(kAnalysis), std::end(kAnalysis));
     return table;
 }
 

@@ -8,6 +8,6 @@ namespace core {
 
 // Controls of the "窗口分析" page: the finder, the information panel, the
 // window operations, and the window tree with its search.
-const std::vector<ControlLayout>& InspectorPageLayout();
+const std::vector<ControlLayout>& AnalysisPageLayout();
 
 }  // namespace core

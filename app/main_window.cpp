@@ -30,6 +30,9 @@ bool MainWindow::Create() {
     if (!Form::Create(options)) return false;
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources_.SmallProgramIcon()));
     SetMenuBar({&webMenu_});
+    // Thicker frames (as on Windows 10 and later) would cut off the pages'
+    // right and bottom edges at the classic outer size.
+    EnsureClientSize(core::kMainClientWidth, core::kMainClientHeight);
     BuildControls();
 
     Activated = [this] { OnActivated(); };

@@ -89,6 +89,20 @@ void Form::SetTopmost(bool topmost) {
     }
 }
 
+void Form::EnsureClientSize(int width, int height) {
+    minClientWidth_ = width;
+    minClientHeight_ = height;
+    if (!hwnd_) return;
+    RECT client, window;
+    GetClientRect(hwnd_, &client);
+    GetWindowRect(hwnd_, &window);
+    const int dx = ToPhysical(width) - client.right;
+    const int dy = ToPhysical(height) - client.bottom;
+    if (dx <= 0 && dy <= 0) return;
+    SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + (dx > 0 ? dx : 0),
+                 window.bottom - window.top + (dy > 0 ? dy : 0), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Form::SetMenuBar(const std::vector<Menu*>& menus) {
     ReleaseMenuBar();
     menuBar_ = CreateMenu();
@@ -156,6 +170,7 @@ void Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
     font_ = CreateUiFont(dpi_);
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    EnsureClientSize(minClientWidth_, minClientHeight_);
     for (const auto& c : controls_) c->OnDpiChanged();
     if (old) DeleteObject(old);
     if (DpiChanged) DpiChanged();

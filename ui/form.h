@@ -60,6 +60,10 @@ public:
     core::Colour Background() const { return background_; }
 
     void SetTopmost(bool topmost);
+    // Makes the client area at least this large (96-DPI pixels), growing the
+    // window where the system's frame, caption or menu bar take more room
+    // than the outer size allows; kept after DPI changes.
+    void EnsureClientSize(int width, int height);
     void SetMenuBar(const std::vector<Menu*>& menus);
 
     template <typename T, typename... Args>
@@ -114,6 +118,8 @@ private:
     core::Colour background_ = 0xF0F0F0;
     HBRUSH backgroundBrush_ = nullptr;
     bool endProgramOnDestroy_ = false;
+    int minClientWidth_ = 0;
+    int minClientHeight_ = 0;
     HMENU menuBar_ = nullptr;
     int shownPage_ = 0;
     std::vector<std::unique_ptr<Control>> controls_;

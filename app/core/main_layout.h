@@ -13,6 +13,10 @@ namespace core {
 inline constexpr std::string_view kMainWindowTitle = "Tavrin编程助手1.1";
 inline constexpr int kMainWindowWidth = 565;  // outer size at 96 DPI
 inline constexpr int kMainWindowHeight = 436;
+// The client area that outer size gives with classic frame metrics (3-pixel
+// frame, 19-pixel caption and menu bar): the room the pages need.
+inline constexpr int kMainClientWidth = 559;
+inline constexpr int kMainClientHeight = 392;
 
 inline constexpr std::string_view kTabControlName = "选择夹1";
 inline constexpr int kTabWidth = 560;

@@ -30,6 +30,12 @@ TEST_F(MainWindowTest, HasItsTitleAndOuterSize) {
     GetWindowRect(Window().Handle(), &r);
     EXPECT_EQ(r.right - r.left, Scaled(core::kMainWindowWidth, Window().Handle()));
     EXPECT_EQ(r.bottom - r.top, Scaled(core::kMainWindowHeight, Window().Handle()));
+    // The pages fit whole: the client area holds the tab control but for the
+    // pixel column that lies under the right frame, as ever.
+    RECT client;
+    GetClientRect(Window().Handle(), &client);
+    EXPECT_GE(client.right, Scaled(core::kMainClientWidth, Window().Handle()));
+    EXPECT_GE(client.bottom, Scaled(core::kMainClientHeight, Window().Handle()));
     wchar_t title[64] = {};
     GetWindowTextW(Window().Handle(), title, 64);
     EXPECT_STREQ(title, L"Tavrin编程助手1.1");

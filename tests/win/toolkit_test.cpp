@@ -161,6 +161,24 @@ TEST_F(ToolkitTest, DrawingBoardKeepsItsDrawingsAndItsPicture) {
     EXPECT_EQ(copy.GetPixel(39, 29), 0x00FF00u);
 }
 
+TEST_F(ToolkitTest, FormGrowsToTheClientSizeItNeeds) {
+    RECT before;
+    GetWindowRect(form_.Handle(), &before);
+    form_.EnsureClientSize(10, 10);  // already larger: nothing changes
+    RECT after;
+    GetWindowRect(form_.Handle(), &after);
+    EXPECT_EQ(after.right - after.left, before.right - before.left);
+
+    form_.EnsureClientSize(500, 350);
+    RECT client;
+    GetClientRect(form_.Handle(), &client);
+    EXPECT_EQ(client.right, form_.ToPhysical(500));
+    EXPECT_EQ(client.bottom, form_.ToPhysical(350));
+    GetWindowRect(form_.Handle(), &after);
+    EXPECT_EQ(after.left, before.left);  // grows in place
+    EXPECT_EQ(after.top, before.top);
+}
+
 TEST_F(ToolkitTest, TimerTicksUntilStopped) {
     int ticks = 0;
     ui::Timer timer(form_, [&] { ++ticks; });

@@ -11,7 +11,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
                                      ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
-    app::MainWindow window;
+    // The utility routines' single-instance objects live for the whole run.
+    app::UtilityObjects utilities;
+    app::MainWindow window(utilities);
     if (!window.Create()) return 1;
     window.Show(show);
     return ui::RunMessageLoop();

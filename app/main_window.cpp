@@ -9,7 +9,8 @@
 
 namespace app {
 
-MainWindow::MainWindow() : webMenu_(std::string(core::kWebMenuCaption)) {
+MainWindow::MainWindow(UtilityObjects& utilities)
+    : utilities_(utilities), webMenu_(std::string(core::kWebMenuCaption)) {
     // The forum page opens with the tray menu's web links; until then the
     // item is shown and does nothing.
     webMenu_.AddItem(core::kForumItemCaption, nullptr);
@@ -63,7 +64,7 @@ void MainWindow::BuildControls() {
     SetWindowPos(tabs_->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ShowPage(core::kAnalysisPage);
 
-    inspector_ = std::make_unique<inspector::AnalysisPage>(*this);
+    inspector_ = std::make_unique<inspector::AnalysisPage>(*this, utilities_.hook);
     messages_ = std::make_unique<messages::MessagesPage>(*this);
     colour_ = std::make_unique<colour::ColourPage>(*this);
 }

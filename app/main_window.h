@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "app/program_resources.h"
+#include "app/utility_objects.h"
 #include "colour/colour_page.h"
 #include "inspector/analysis_page.h"
 #include "messages/messages_page.h"
@@ -23,7 +24,7 @@ namespace app {
 
 class MainWindow : public ui::Form {
 public:
-    MainWindow();
+    explicit MainWindow(UtilityObjects& utilities);
     ~MainWindow() override;
 
     // Creates the window hidden; false when Windows refused to create it.
@@ -44,6 +45,7 @@ private:
     void OnActivated();
     void DressControls();
 
+    UtilityObjects& utilities_;
     ProgramResources resources_;
     ui::Menu webMenu_;
     ui::TabControl* tabs_ = nullptr;

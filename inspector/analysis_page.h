@@ -2,17 +2,22 @@
 // window tree.
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "inspector/info_panel.h"
+#include "inspector/target_capture.h"
+#include "inspector/window_tree.h"
 #include "ui/drawing_board.h"
 #include "ui/file_dialog.h"
 #include "ui/form.h"
+#include "util/input_hook.h"
 
 namespace inspector {
 
 class AnalysisPage {
 public:
-    explicit AnalysisPage(ui::Form& form);
+    AnalysisPage(ui::Form& form, util::InputHook& hook);
 
     // Steps of the main window's creation that concern this page.
     void OnCreated(const std::string& programDirectory);
@@ -20,11 +25,17 @@ public:
     void OnActivated();
 
     ui::DrawingBoard& FinderBoard() { return finder_; }
+    InfoPanel& Panel() { return *panel_; }
+    WindowTree& Tree() { return *tree_; }
+    TargetCapture& Capture() { return *capture_; }
 
 private:
     ui::Form& form_;
     ui::DrawingBoard& finder_;
     ui::FileDialog& fileDialog_;
+    std::unique_ptr<InfoPanel> panel_;
+    std::unique_ptr<WindowTree> tree_;
+    std::unique_ptr<TargetCapture> capture_;
 };
 
 }  // namespace inspector

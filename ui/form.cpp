@@ -89,6 +89,19 @@ void Form::SetTopmost(bool topmost) {
     }
 }
 
+namespace {
+constexpr UINT kRunWork = WM_APP + 0x100;
+}  // namespace
+
+void Form::RunOnGuiThread(const std::function<void()>& work) {
+    if (!hwnd_) return;
+    if (GetWindowThreadProcessId(hwnd_, nullptr) == GetCurrentThreadId()) {
+        work();
+        return;
+    }
+    SendMessageW(hwnd_, kRunWork, 0, reinterpret_cast<LPARAM>(&work));
+}
+
 void Form::EnsureClientSize(int width, int height) {
     minClientWidth_ = width;
     minClientHeight_ = height;
@@ -254,6 +267,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         }
+        case kRunWork:
+            (*reinterpret_cast<const std::function<void()>*>(lParam))();
+            return 0;
         case WM_ERASEBKGND:
             PaintBackground(reinterpret_cast<HDC>(wParam));
             return 1;
@@ -292,18 +308,6 @@ int RunMessageLoop() {
         DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
-}
-
-void ProcessPendingMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the outer loop
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
 }
 
 }  // namespace ui

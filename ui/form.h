@@ -60,6 +60,9 @@ public:
     core::Colour Background() const { return background_; }
 
     void SetTopmost(bool topmost);
+    // Runs `work` on the form's thread and returns when it is done (at once
+    // when called on that thread). Nothing runs once the window is gone.
+    void RunOnGuiThread(const std::function<void()>& work);
     // Makes the client area at least this large (96-DPI pixels), growing the
     // window where the system's frame, caption or menu bar take more room
     // than the outer size allows; kept after DPI changes.
@@ -130,7 +133,5 @@ private:
 
 // Runs the message loop of the GUI thread until WM_QUIT; returns its code.
 int RunMessageLoop();
-// Handles the messages waiting for this thread, then returns.
-void ProcessPendingMessages();
 
 }  // namespace ui

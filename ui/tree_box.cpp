@@ -82,6 +82,14 @@ std::int32_t TreeBox::ItemData(int index) const {
     return static_cast<std::int32_t>(query.lParam);
 }
 
+int TreeBox::ParentIndex(int index) const {
+    HTREEITEM item = ItemAt(index);
+    if (!item) return -1;
+    const auto parent = reinterpret_cast<HTREEITEM>(
+        SendMessageW(Handle(), TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(item)));
+    return parent ? IndexOf(parent) : -1;
+}
+
 void TreeBox::SetItemBold(int index, bool bold) {
     HTREEITEM item = ItemAt(index);
     if (!item) return;

@@ -31,6 +31,8 @@ public:
     int ItemCount() const;
     std::string ItemText(int index) const;
     std::int32_t ItemData(int index) const;
+    // Index of the item's parent; -1 for a top-level item or no such item.
+    int ParentIndex(int index) const;
     void SetItemBold(int index, bool bold);
     bool ItemBold(int index) const;
     // Selects the item (-1: no selection); the tree scrolls to it.

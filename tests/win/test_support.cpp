@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "tests/win/test_support.h"
+#include "util/threads.h"
 
 namespace testing_support {
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;;) {
-        ui::ProcessPendingMessages();
+        util::ProcessPendingMessages();
         if (condition()) return true;
         if (GetTickCount64() >= deadline) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
@@ -39,8 +40,88 @@ std::wstring TestProgramDirectory() {
     return p.substr(0, p.find_last_of(L'\\') + 1);
 }
 
+FixtureProcess::FixtureProcess(const std::wstring& arguments) {
+    const std::wstring exe = TestProgramDirectory() + L"fixture_app.exe";
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_)) {
+        info_ = {};
+    }
+}
+
+FixtureProcess::~FixtureProcess() {
+    if (!info_.hProcess) return;
+    TerminateProcess(info_.hProcess, 0);
+    WaitForSingleObject(info_.hProcess, 5000);
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+HWND FixtureProcess::Window(const wchar_t* className) const {
+    HWND found = nullptr;
+    PumpUntil(
+        [&] {
+            found = nullptr;
+            while ((found = FindWindowExW(nullptr, found, className, nullptr)) != nullptr) {
+                DWORD pid = 0;
+                GetWindowThreadProcessId(found, &pid);
+                if (pid == info_.dwProcessId && IsWindowVisible(found)) return true;
+            }
+            return false;
+        },
+        10000);
+    return found;
+}
+
+void HangFixture(HWND anyWindowOfIt, DWORD ms) { PostMessageW(anyWindowOfIt, WM_APP + 1, ms, 0); }
+
+bool RunXdotool(const std::wstring& arguments) {
+    std::wstring commandLine = L"start.exe /wait /unix /usr/bin/xdotool " + arguments;
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        return false;
+    }
+    // Keep handling messages: the input may be waiting for this thread.
+    PumpUntil([&] { return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0; }, 10000);
+    DWORD code = 1;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return code == 0;
+}
+
+GuiObjectLevel GuiObjects() {
+    GuiObjectLevel level;
+    level.gdi = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+    level.user = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+    level.counted = level.gdi > 0;
+    if (!level.counted) {
+        HPEN pen = CreatePen(PS_SOLID, 1, 0);
+        level.gdi = static_cast<long>(reinterpret_cast<UINT_PTR>(pen) & 0xFFFF);
+        DeleteObject(pen);
+        HMENU menu = CreateMenu();
+        level.user = static_cast<long>(reinterpret_cast<UINT_PTR>(menu) & 0xFFFF);
+        DestroyMenu(menu);
+    }
+    return level;
+}
+
+bool RunningUnderWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+double NowMs() {
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
 void MainWindowTest::SetUp() {
-    window_ = std::make_unique<app::MainWindow>();
+    window_ = std::make_unique<app::MainWindow>(utilities_);
     ASSERT_TRUE(window_->Create());
     window_->Show(SW_SHOWNORMAL);
     SetForegroundWindow(window_->Handle());

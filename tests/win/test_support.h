@@ -26,6 +26,46 @@ RECT RectInClient(HWND window, HWND parent);
 // The folder of the running test program, with a trailing backslash.
 std::wstring TestProgramDirectory();
 
+// A fixture program (fixture_app.exe beside the tests) running for the
+// lifetime of this object; ended when it goes.
+class FixtureProcess {
+public:
+    explicit FixtureProcess(const std::wstring& arguments);
+    ~FixtureProcess();
+    FixtureProcess(const FixtureProcess&) = delete;
+    FixtureProcess& operator=(const FixtureProcess&) = delete;
+    DWORD Id() const { return info_.dwProcessId; }
+    HANDLE Handle() const { return info_.hProcess; }
+    // The fixture's top-level window of that class (waits up to 10 s).
+    HWND Window(const wchar_t* className) const;
+
+private:
+    PROCESS_INFORMATION info_ = {};
+};
+
+// Makes the fixture's GUI thread stop answering for `ms` milliseconds.
+void HangFixture(HWND anyWindowOfIt, DWORD ms);
+
+// Runs xdotool with the arguments (Wine starts the Unix program) and waits.
+bool RunXdotool(const std::wstring& arguments);
+
+// How many GDI and USER objects this process holds. Where the system does
+// not count them (Wine's GetGuiResources gives 0), the index of the next
+// free handle of each kind stands in: it grows with every object that is
+// kept and not freed, and stays put while objects are freed again.
+struct GuiObjectLevel {
+    long gdi = 0;
+    long user = 0;
+    bool counted = false;  // true: real counts; false: handle indexes
+};
+GuiObjectLevel GuiObjects();
+
+// True under Wine, for the few checks where Wine differs from Windows.
+bool RunningUnderWine();
+
+// Milliseconds since some fixed point, for measuring.
+double NowMs();
+
 // Creates the main window, shows it in front and lets it paint.
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -38,6 +78,7 @@ protected:
     }
     void SelectPage(int page);
 
+    app::UtilityObjects utilities_;
     std::unique_ptr<app::MainWindow> window_;
 };
 

@@ -1,0 +1,267 @@
+// Picking a target with the finder: the capture ticks over windows of
+// another process and of this one, super mode over the bare desktop, the
+// end of a capture, and the input hook's registrations with real input.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/core/main_layout.h"
+#include "tests/win/test_support.h"
+#include "ui/edit_box.h"
+#include "util/core/number_text.h"
+
+namespace {
+
+using testing_support::FixtureProcess;
+using testing_support::MainWindowTest;
+using testing_support::PumpFor;
+using testing_support::PumpUntil;
+
+std::string Text(std::int64_t v) { return core::NumberToText(static_cast<double>(v)); }
+util::WindowHandle H(HWND hwnd) { return util::FromHwnd(hwnd); }
+
+POINT CentreOf(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+class CaptureTest : public MainWindowTest {
+protected:
+    static void SetUpTestSuite() { fixture_ = new FixtureProcess(L"hierarchy"); }
+    static void TearDownTestSuite() {
+        delete fixture_;
+        fixture_ = nullptr;
+    }
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        root_ = fixture_->Window(L"TavrinFixtureRoot");
+        ASSERT_NE(root_, nullptr);
+        a1_ = GetDlgItem(GetDlgItem(root_, 101), 111);
+        b_ = GetDlgItem(root_, 102);
+        capture().leftButtonDown = [this] { return held_; };
+    }
+    void TearDown() override {
+        held_ = false;
+        if (capture().Running()) capture().CaptureTick();
+        PumpUntil([&] { return !Window().Analysis().Tree().FillRunning(); }, 5000);
+        MainWindowTest::TearDown();
+    }
+    inspector::TargetCapture& capture() { return Window().Analysis().Capture(); }
+    std::string Box(const char* name) { return Get<ui::EditBox>(name).Content(); }
+    void TickAt(POINT p) {
+        SetCursorPos(p.x, p.y);
+        capture().CaptureTick();
+    }
+
+    static FixtureProcess* fixture_;
+    HWND root_ = nullptr, a1_ = nullptr, b_ = nullptr;
+    bool held_ = true;
+};
+FixtureProcess* CaptureTest::fixture_ = nullptr;
+
+TEST_F(CaptureTest, TicksMakeTheWindowUnderTheCursorTheTarget) {
+    const POINT overB = CentreOf(b_);
+    SetCursorPos(overB.x, overB.y);
+    capture().Start();
+    ASSERT_TRUE(capture().Running());
+    EXPECT_EQ(capture().HoveredWindow(), H(b_));
+    EXPECT_EQ(Box("编辑框_窗口句柄"), Text(H(b_)));
+    EXPECT_EQ(Box("编辑框_窗口类名"), "Edit");
+    EXPECT_EQ(Box("编辑框_鼠标位置_X"), Text(overB.x));
+    EXPECT_EQ(Box("编辑框_鼠标位置_Y"), Text(overB.y));
+    POINT origin = {0, 0};
+    ClientToScreen(b_, &origin);
+    EXPECT_EQ(Box("编辑框_窗口鼠标位置_X"), Text(overB.x - origin.x));
+    EXPECT_EQ(Box("编辑框_窗口鼠标位置_Y"), Text(overB.y - origin.y));
+    // Wine does not mark a window topmost that owns other windows (the
+    // tree's tooltip, the finder): Windows does.
+    if (!testing_support::RunningUnderWine()) EXPECT_TRUE(GetWindowLongW(Window().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    // The finder window sits with its icon's centre on the cursor, and lets
+    // the mouse through.
+    HWND finder = capture().Finder()->Handle();
+    capture().PositionStep();
+    RECT f;
+    GetWindowRect(finder, &f);
+    EXPECT_EQ(f.left, overB.x - capture().Finder()->ToPhysical(14));
+    EXPECT_EQ(f.top, overB.y - capture().Finder()->ToPhysical(14));
+    EXPECT_TRUE(GetWindowLongW(finder, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+    if (!testing_support::RunningUnderWine()) EXPECT_TRUE(GetWindowLongW(finder, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(capture().Finder()->Board().GetPixel(20, 20), core::kFinderIcon);
+    // The board the finder left shows the cross without the icon.
+    EXPECT_NE(Get<ui::DrawingBoard>("画板_捕获器").GetPixel(20, 20), core::kFinderIcon);
+
+    TickAt(CentreOf(a1_));
+    EXPECT_EQ(capture().HoveredWindow(), H(a1_));
+    EXPECT_EQ(Box("编辑框_窗口类名"), "Button");
+    EXPECT_EQ(Box("编辑框_控件ID"), "111");
+}
+
+TEST_F(CaptureTest, OwnWindowsAreNeverCaptured) {
+    TickAt(CentreOf(a1_));
+    capture().Start();
+    ASSERT_EQ(capture().HoveredWindow(), H(a1_));
+    TickAt(CentreOf(Get<ui::Control>("树型框_窗口").Handle()));
+    for (const char* name : {"编辑框_窗口句柄", "编辑框_父句柄", "编辑框_顶级句柄", "编辑框_进程ID", "编辑框_线程ID",
+                             "编辑框_控件ID", "编辑框_窗口标题", "编辑框_窗口类名", "编辑框_控件内容",
+                             "编辑框_程序路径", "编辑框_窗口位置_左边", "编辑框_窗口位置_顶边",
+                             "编辑框_窗口大小_宽度", "编辑框_窗口大小_高度", "编辑框_窗口内部大小_宽度",
+                             "编辑框_窗口内部大小_高度", "编辑框_窗口鼠标位置_X", "编辑框_窗口鼠标位置_Y",
+                             "编辑框_控件位置_左边", "编辑框_控件位置_顶边"}) {
+        EXPECT_EQ(Box(name), "") << name;
+    }
+    EXPECT_EQ(Window().Analysis().Panel().CurrentTarget(), 0);
+    EXPECT_EQ(capture().HoveredWindow(), H(a1_));  // no outline moved to our own window
+    EXPECT_NE(Box("编辑框_鼠标位置_X"), "");          // the cursor is still shown
+}
+
+TEST_F(CaptureTest, OutlineShowsWhileHoveredAndGoesWithTheCursor) {
+    RECT r;
+    GetWindowRect(b_, &r);
+    const POINT edge = {r.left + 1, (r.top + r.bottom) / 2};
+    const COLORREF before = testing_support::ScreenPixel(edge.x, edge.y);
+    TickAt(CentreOf(b_));
+    capture().Start();
+    EXPECT_EQ(testing_support::ScreenPixel(edge.x, edge.y), ~before & 0xFFFFFF);
+    TickAt({CentreOf(b_).x + 3, CentreOf(b_).y});  // within the same window: outlined once
+    EXPECT_EQ(testing_support::ScreenPixel(edge.x, edge.y), ~before & 0xFFFFFF);
+    TickAt(CentreOf(a1_));
+    EXPECT_EQ(testing_support::ScreenPixel(edge.x, edge.y), before);
+    held_ = false;
+    capture().CaptureTick();
+    GetWindowRect(a1_, &r);
+    const POINT a1Edge = {r.left + 1, (r.top + r.bottom) / 2};
+    EXPECT_NE(testing_support::ScreenPixel(a1Edge.x, a1Edge.y), 0u);  // not left inverted (a grey button edge)
+}
+
+TEST_F(CaptureTest, ReleaseEndsTheCaptureAndRebuildsTheTree) {
+    TickAt(CentreOf(a1_));
+    capture().Start();
+    held_ = false;
+    capture().CaptureTick();
+    EXPECT_FALSE(capture().Running());
+    EXPECT_EQ(capture().HoveredWindow(), 0);
+    EXPECT_FALSE(GetWindowLongW(Window().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(Get<ui::DrawingBoard>("画板_捕获器").GetPixel(20, 20), core::kFinderIcon);  // back in place
+    auto& tree = Window().Analysis().Tree();
+    ASSERT_TRUE(PumpUntil([&] { return !tree.FillRunning() && tree.Tree().ItemCount() == 5; }, 5000));
+    const int selected = tree.Tree().SelectedIndex();
+    EXPECT_EQ(tree.Tree().ItemData(selected), H(a1_));
+    EXPECT_TRUE(tree.Tree().ItemBold(selected));
+
+    // A new press starts over.
+    held_ = true;
+    capture().Start();
+    EXPECT_TRUE(capture().Running());
+}
+
+TEST_F(CaptureTest, SuperModeOverTheBareDesktop) {
+    // A spot of the screen with no window of any program: the desktop.
+    const POINT bare = {GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5};
+    ASSERT_EQ(WindowFromPoint(bare), GetDesktopWindow());
+    util::InputHook& hook = Window().Analysis().Capture().Hook();
+    TickAt(CentreOf(b_));
+    capture().Start();
+    EXPECT_EQ(capture().FinderOffset(), 0);
+    EXPECT_FALSE(hook.Hooked());
+
+    TickAt(bare);
+    EXPECT_EQ(capture().FinderOffset(), 15);
+    EXPECT_TRUE(hook.Hooked());
+    EXPECT_EQ(Box("编辑框_窗口句柄"), "0");
+    capture().PositionStep();
+    RECT f;
+    GetWindowRect(capture().Finder()->Handle(), &f);
+    EXPECT_EQ(f.left, bare.x - capture().Finder()->ToPhysical(14) + capture().Finder()->ToPhysical(15));
+    // The message on the finder board: not the icon.
+    EXPECT_NE(capture().Finder()->Board().GetPixel(20, 20), core::kFinderIcon);
+
+    // Back over a window: normal mode again, the hook removed.
+    TickAt(CentreOf(a1_));
+    EXPECT_EQ(capture().FinderOffset(), 0);
+    EXPECT_FALSE(hook.Hooked());
+    EXPECT_EQ(Box("编辑框_窗口句柄"), Text(H(a1_)));
+
+    // The release routine makes the released-on window the target.
+    TickAt(bare);
+    capture().SuperModeRelease().call(H(b_), bare.x, bare.y);
+    EXPECT_EQ(Window().Analysis().Panel().CurrentTarget(), H(b_));
+    EXPECT_EQ(Box("编辑框_窗口类名"), "Edit");
+}
+
+TEST_F(CaptureTest, ThousandTicksOverChangingWindowsKeepNoObjects) {
+    TickAt(CentreOf(a1_));
+    capture().Start();
+    const POINT spots[] = {CentreOf(a1_), CentreOf(b_), CentreOf(root_)};
+    for (int i = 0; i < 60; ++i) TickAt(spots[i % 3]);  // first-time allocations
+    const testing_support::GuiObjectLevel before = testing_support::GuiObjects();
+    for (int i = 0; i < 1000; ++i) {
+        SetCursorPos(spots[i % 3].x, spots[i % 3].y);
+        capture().PositionStep();
+        capture().CaptureTick();
+    }
+    const testing_support::GuiObjectLevel after = testing_support::GuiObjects();
+    // One object kept per tick would add 1,000 (2,000 handle steps).
+    EXPECT_LT(after.gdi - before.gdi, 40) << (after.counted ? "GDI objects" : "GDI handle index");
+    EXPECT_LT(after.user - before.user, 40) << (after.counted ? "USER objects" : "USER handle index");
+    std::printf("1,000 capture ticks: GDI %ld -> %ld, USER %ld -> %ld (%s)\n", before.gdi, after.gdi, before.user,
+                after.user, after.counted ? "object counts" : "next handle indexes");
+}
+
+// The hook with input that comes from outside the program (xdotool through
+// the X server), over a window of another process.
+class InputHookTest : public CaptureTest {};
+
+TEST_F(InputHookTest, RegistrationsAndTheDoubleClickRuleWithRealInput) {
+    util::InputHook hook;
+    std::vector<std::string> calls;
+    auto routine = [&](const char* name) {
+        return core::HookRoutine{name, [&calls, name](std::int32_t w, std::int32_t x, std::int32_t y) {
+                                     calls.push_back(std::string(name) + " " + std::to_string(w) + " " +
+                                                     std::to_string(x) + "," + std::to_string(y));
+                                 }};
+    };
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine("up"), core::kHookLeftUp), 1);
+    EXPECT_TRUE(hook.Hooked());
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine("up"), core::kHookLeftUp), 0);  // the same routine again
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine("up"), 0x0200), 0);             // not one of the nine
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine("double"), core::kHookLeftDoubleClick), 1);
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine("right"), core::kHookRightUp), 1);
+
+    const POINT at = CentreOf(b_);
+    ASSERT_TRUE(testing_support::RunXdotool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y) +
+                                            L" click --repeat 2 --delay 300 1"));
+    PumpUntil([&] { return calls.size() >= 3; }, 3000);
+    PumpFor(100);
+    const std::string where = " " + std::to_string(H(b_)) + " " + std::to_string(at.x) + "," + std::to_string(at.y);
+    EXPECT_EQ(calls, (std::vector<std::string>{"up" + where, "double" + where, "up" + where}));
+
+    // Clearing one of the routines keeps the hook for the others.
+    EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookLeftUp), 1);
+    EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookLeftDoubleClick), 1);
+    EXPECT_TRUE(hook.Hooked());
+    calls.clear();
+    ASSERT_TRUE(testing_support::RunXdotool(L"click 1 click 3"));
+    PumpUntil([&] { return !calls.empty(); }, 3000);
+    PumpFor(100);
+    EXPECT_EQ(calls, (std::vector<std::string>{"right" + where}));
+    EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookRightUp), 1);
+    EXPECT_FALSE(hook.Hooked());
+    EXPECT_EQ(hook.ClearMouseKeyCallback(12345), 0);
+}
+
+TEST_F(InputHookTest, KeysReachTheirRoutinesWithTheVirtualKeyCode) {
+    util::InputHook hook;
+    std::vector<std::int32_t> keys;
+    hook.SetMouseKeyCallback({&keys, [&](std::int32_t, std::int32_t, std::int32_t vk) { keys.push_back(vk); }},
+                             core::kHookKeyUp);
+    SetForegroundWindow(Window().Handle());
+    ASSERT_TRUE(testing_support::RunXdotool(L"key a"));
+    PumpUntil([&] { return !keys.empty(); }, 3000);
+    EXPECT_EQ(keys, (std::vector<std::int32_t>{'A'}));
+    hook.ClearMouseKeyCallback();
+    EXPECT_FALSE(hook.Hooked());
+}
+
+}  // namespace

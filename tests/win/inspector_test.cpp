@@ -1,0 +1,274 @@
+// The inspector against windows of another process: the information panel,
+// the window tree, the capture ticks and the window marks.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "inspector/core/tree_item_text.h"
+#include "tests/win/test_support.h"
+#include "ui/buttons.h"
+#include "ui/edit_box.h"
+#include "util/core/number_text.h"
+#include "util/threads.h"
+#include "util/window_marking.h"
+#include "util/wide_text.h"
+
+namespace {
+
+using testing_support::FixtureProcess;
+using testing_support::MainWindowTest;
+using testing_support::NowMs;
+using testing_support::PumpFor;
+using testing_support::PumpUntil;
+
+std::string Text(std::int64_t v) { return core::NumberToText(static_cast<double>(v)); }
+util::WindowHandle H(HWND hwnd) { return util::FromHwnd(hwnd); }
+
+class InspectorTest : public MainWindowTest {
+protected:
+    static void SetUpTestSuite() { fixture_ = new FixtureProcess(L"hierarchy"); }
+    static void TearDownTestSuite() {
+        delete fixture_;
+        fixture_ = nullptr;
+    }
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        root_ = fixture_->Window(L"TavrinFixtureRoot");
+        ASSERT_NE(root_, nullptr);
+        a_ = GetDlgItem(root_, 101);
+        a1_ = GetDlgItem(a_, 111);
+        b_ = GetDlgItem(root_, 102);
+        c_ = GetDlgItem(root_, 103);
+        ASSERT_TRUE(a_ && a1_ && b_ && c_);
+    }
+    std::string Box(const char* name) { return Get<ui::EditBox>(name).Content(); }
+    inspector::InfoPanel& Panel() { return Window().Analysis().Panel(); }
+    inspector::WindowTree& Tree() { return Window().Analysis().Tree(); }
+
+    static FixtureProcess* fixture_;
+    HWND root_ = nullptr, a_ = nullptr, a1_ = nullptr, b_ = nullptr, c_ = nullptr;
+};
+FixtureProcess* InspectorTest::fixture_ = nullptr;
+
+TEST_F(InspectorTest, PanelShowsATopLevelWindow) {
+    Panel().ShowWindow(H(root_));
+    RECT r;
+    GetWindowRect(root_, &r);
+    RECT client;
+    GetClientRect(root_, &client);
+    DWORD pid = 0;
+    const DWORD tid = GetWindowThreadProcessId(root_, &pid);
+
+    EXPECT_EQ(Panel().CurrentTarget(), H(root_));
+    EXPECT_EQ(Box("编辑框_父句柄"), "0");
+    EXPECT_EQ(Box("编辑框_顶级句柄"), Text(H(root_)));
+    EXPECT_EQ(Box("编辑框_进程ID"), Text(pid));
+    EXPECT_EQ(Box("编辑框_线程ID"), Text(tid));
+    EXPECT_EQ(Box("编辑框_控件ID"), "0");
+    EXPECT_EQ(Box("编辑框_窗口标题"), "Fixture Root");
+    EXPECT_EQ(Box("编辑框_窗口类名"), "TavrinFixtureRoot");
+    EXPECT_EQ(Box("编辑框_控件内容"), "Fixture Root");
+    const std::string path = Box("编辑框_程序路径");
+    EXPECT_EQ(path.substr(path.size() - std::string("\\fixture_app.exe").size()), "\\fixture_app.exe") << path;
+    EXPECT_EQ(Box("编辑框_窗口位置_左边"), Text(r.left));
+    EXPECT_EQ(Box("编辑框_窗口位置_顶边"), Text(r.top));
+    EXPECT_EQ(Box("编辑框_窗口大小_宽度"), Text(r.right - r.left));
+    EXPECT_EQ(Box("编辑框_窗口大小_高度"), Text(r.bottom - r.top));
+    // No parent: the control position is the window position.
+    EXPECT_EQ(Box("编辑框_控件位置_左边"), Text(r.left));
+    EXPECT_EQ(Box("编辑框_控件位置_顶边"), Text(r.top));
+    EXPECT_EQ(Box("编辑框_窗口内部大小_宽度"), Text(client.right));
+    EXPECT_EQ(Box("编辑框_窗口内部大小_高度"), Text(client.bottom));
+    EXPECT_FALSE(Get<ui::CheckBox>("选择框_隐藏").Checked());
+    // Copied to the message page, and remembered in the tags.
+    EXPECT_EQ(Box("编辑框_窗口句柄2"), Text(H(root_)));
+    EXPECT_EQ(Get<ui::EditBox>("编辑框_窗口句柄").Tag(), Text(H(root_)));
+    EXPECT_EQ(Get<ui::EditBox>("编辑框_进程ID").Tag(), Text(pid));
+}
+
+TEST_F(InspectorTest, PanelShowsAChildRelativeToItsParent) {
+    Panel().ShowWindow(H(a1_));
+    EXPECT_EQ(Box("编辑框_父句柄"), Text(H(a_)));
+    EXPECT_EQ(Box("编辑框_顶级句柄"), Text(H(root_)));
+    EXPECT_EQ(Box("编辑框_控件ID"), "111");
+    EXPECT_EQ(Box("编辑框_窗口标题"), "A1 button");
+    EXPECT_EQ(Box("编辑框_窗口类名"), "Button");
+    EXPECT_EQ(Box("编辑框_控件内容"), "A1 button");
+    EXPECT_EQ(Box("编辑框_控件位置_左边"), "5");  // from the parent's window rectangle
+    EXPECT_EQ(Box("编辑框_控件位置_顶边"), "5");
+    EXPECT_EQ(Box("编辑框_窗口大小_宽度"), "100");
+    EXPECT_EQ(Box("编辑框_窗口内部大小_高度"), "30");
+
+    // A hidden child ticks the hidden box; a visible one clears it.
+    Panel().ShowWindow(H(c_));
+    EXPECT_TRUE(Get<ui::CheckBox>("选择框_隐藏").Checked());
+    EXPECT_EQ(Box("编辑框_窗口标题"), "Hidden C");
+    Panel().ShowWindow(H(b_));
+    EXPECT_FALSE(Get<ui::CheckBox>("选择框_隐藏").Checked());
+}
+
+TEST_F(InspectorTest, PanelShowsNegativePositions) {
+    FixtureProcess corner(L"corner");
+    HWND window = corner.Window(L"TavrinFixtureCorner");
+    ASSERT_NE(window, nullptr);
+    Panel().ShowWindow(H(window));
+    EXPECT_EQ(Box("编辑框_窗口位置_左边"), "-4");
+    EXPECT_EQ(Box("编辑框_窗口位置_顶边"), "-4");
+    EXPECT_EQ(Box("编辑框_窗口大小_宽度"), "800");
+    EXPECT_EQ(Box("编辑框_窗口大小_高度"), "600");
+    EXPECT_EQ(Box("编辑框_控件位置_左边"), "-4");
+}
+
+TEST_F(InspectorTest, WritingTheCurrentHandleAgainChangesNothing) {
+    Panel().ShowWindow(H(root_));
+    const std::string left = Box("编辑框_窗口位置_左边");
+    RECT r;
+    GetWindowRect(root_, &r);
+    SetWindowPos(root_, nullptr, r.left + 7, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Panel().ShowWindow(H(root_));
+    EXPECT_EQ(Box("编辑框_窗口位置_左边"), left);
+    SetWindowPos(root_, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    // A handle that is no window becomes the current target and leaves the
+    // boxes as they were.
+    Get<ui::EditBox>("编辑框_窗口句柄").SetContent("12345678");
+    EXPECT_EQ(Panel().CurrentTarget(), 12345678);
+    EXPECT_EQ(Box("编辑框_窗口类名"), "TavrinFixtureRoot");
+}
+
+TEST_F(InspectorTest, DisplayOnlyBoxesTakeNoTyping) {
+    Panel().ShowWindow(H(root_));
+    for (const char* name : {"编辑框_窗口句柄", "编辑框_进程ID", "编辑框_窗口类名", "编辑框_程序路径"}) {
+        auto& box = Get<ui::EditBox>(name);
+        const std::string before = box.Content();
+        SendMessageW(box.Handle(), WM_CHAR, L'7', 0);
+        EXPECT_EQ(box.Content(), before) << name;
+    }
+    auto& title = Get<ui::EditBox>("编辑框_窗口标题");  // editable
+    SendMessageW(title.Handle(), EM_SETSEL, 0, -1);
+    SendMessageW(title.Handle(), WM_CHAR, L'7', 0);
+    EXPECT_EQ(title.Content(), "7");
+}
+
+TEST_F(InspectorTest, TreeHoldsTheHierarchyInPreOrderWithTheTargetBold) {
+    Panel().ShowWindow(H(a1_));
+    Tree().Refresh();
+    ui::TreeBox& tree = Tree().Tree();
+    // The expected order: depth first, children in the order Windows lists them.
+    std::vector<HWND> expected = {root_};
+    std::function<void(HWND)> add = [&](HWND parent) {
+        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            expected.push_back(child);
+            add(child);
+        }
+    };
+    add(root_);
+    ASSERT_EQ(expected.size(), 5u);
+    ASSERT_EQ(tree.ItemCount(), 5);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(tree.ItemData(i), H(expected[i])) << i;
+    EXPECT_EQ(tree.ItemText(0), core::RootItemText("fixture_app.exe", H(root_), "TavrinFixtureRoot", "Fixture Root"));
+    const int a1 = static_cast<int>(std::find(expected.begin(), expected.end(), a1_) - expected.begin());
+    const int a = static_cast<int>(std::find(expected.begin(), expected.end(), a_) - expected.begin());
+    EXPECT_EQ(a1, a + 1);  // A1 comes right after A
+    EXPECT_EQ(tree.ItemText(a1), core::TreeItemText(H(a1_), "Button", "A1 button"));
+    // A1 hangs under A; every other window under the root.
+    for (int i = 1; i < 5; ++i) EXPECT_EQ(tree.ParentIndex(i), i == a1 ? a : 0) << i;
+    EXPECT_EQ(tree.ParentIndex(0), -1);
+    EXPECT_TRUE(tree.ItemBold(a1));
+    EXPECT_EQ(tree.SelectedIndex(), a1);
+    EXPECT_EQ(Tree().TargetTreeItem(), a1);
+    EXPECT_EQ(Tree().TreeItemCounter(), 4);
+    for (int i = 0; i < 5; ++i) {
+        if (i != a1) EXPECT_FALSE(tree.ItemBold(i)) << i;
+    }
+    // The target's item is scrolled into view.
+    RECT itemRect;
+    EXPECT_TRUE(TreeView_GetItemRect(tree.Handle(), TreeView_GetSelection(tree.Handle()), &itemRect, TRUE));
+
+    // The root itself as the target.
+    Panel().ShowWindow(H(root_));
+    Tree().Refresh();
+    EXPECT_TRUE(tree.ItemBold(0));
+    EXPECT_EQ(tree.SelectedIndex(), 0);
+}
+
+TEST_F(InspectorTest, TreeFillOnAWorkerThread) {
+    Panel().ShowWindow(H(b_));
+    Tree().RefreshOnWorkerThread();
+    EXPECT_TRUE(PumpUntil([&] { return !Tree().FillRunning() && Tree().Tree().ItemCount() == 5; }, 5000));
+    const int b = Tree().Tree().SelectedIndex();
+    EXPECT_EQ(Tree().Tree().ItemData(b), H(b_));
+    EXPECT_TRUE(Tree().Tree().ItemBold(b));
+    // No root in the top-level box: the tree stays empty.
+    Get<ui::EditBox>("编辑框_顶级句柄").SetContent("");
+    Tree().Refresh();
+    EXPECT_EQ(Tree().Tree().ItemCount(), 0);
+}
+
+TEST_F(InspectorTest, SwitchButtonAlternatesBetweenTheLastTwoViewedItems) {
+    Panel().ShowWindow(H(a1_));
+    Tree().Refresh();
+    const int a1 = Tree().TargetTreeItem();
+    Tree().SetPreviousTreeItem(0);  // as after viewing the root before A1
+    auto& switchButton = Get<ui::SuperButton>("超级按钮_切换");
+    SendMessageW(switchButton.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(Panel().CurrentTarget(), H(root_));
+    EXPECT_TRUE(Tree().Tree().ItemBold(0));
+    EXPECT_FALSE(Tree().Tree().ItemBold(a1));
+    SendMessageW(switchButton.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(Panel().CurrentTarget(), H(a1_));
+    EXPECT_TRUE(Tree().Tree().ItemBold(a1));
+    EXPECT_FALSE(Tree().Tree().ItemBold(0));
+}
+
+TEST_F(InspectorTest, HungProgramCostsOneTimeOutPerQuestion) {
+    FixtureProcess hung(L"many 200");
+    HWND many = hung.Window(L"TavrinFixtureMany");
+    ASSERT_NE(many, nullptr);
+    testing_support::HangFixture(many, 8000);
+    PumpFor(50);
+
+    double start = NowMs();
+    const util::SafeTitle title = util::QueryWindowTitleSafe(H(many));
+    const double titleMs = NowMs() - start;
+    EXPECT_EQ(title.text, "");
+    EXPECT_TRUE(title.timedOut);
+    EXPECT_LT(titleMs, 400) << "a title question to a hung window took " << titleMs << " ms";
+    RecordProperty("title_ms", std::to_string(titleMs));
+
+    start = NowMs();
+    Panel().ShowWindow(H(many));
+    const double panelMs = NowMs() - start;
+    EXPECT_EQ(Box("编辑框_窗口类名"), "TavrinFixtureMany");
+    EXPECT_EQ(Box("编辑框_窗口标题"), "Fixture Many");  // kept by Windows, no question to the program
+    EXPECT_LT(panelMs, 1500) << "the panel refresh of a hung window took " << panelMs << " ms";
+
+    // 201 windows of one hung thread: one time-out, then no more questions.
+    start = NowMs();
+    Tree().Refresh();
+    const double fillMs = NowMs() - start;
+    EXPECT_EQ(Tree().Tree().ItemCount(), 201);
+    EXPECT_EQ(Tree().Tree().ItemText(1).back(), '|');  // no title
+    EXPECT_LT(fillMs, 3000) << "the tree fill over a hung program took " << fillMs << " ms";
+    std::printf("hung program: title %.0f ms, panel %.0f ms, tree of 201 windows %.0f ms\n", titleMs, panelMs, fillMs);
+}
+
+TEST_F(InspectorTest, MarkWindowFlashesAnInvertedFrameAndLeavesNoTrace) {
+    RECT r;
+    GetWindowRect(root_, &r);
+    SetWindowPos(root_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    PumpFor(100);
+    const POINT edge = {r.left + 1, (r.top + r.bottom) / 2};
+    const COLORREF before = testing_support::ScreenPixel(edge.x, edge.y);
+    const util::WindowHandle target = H(root_);
+    util::StartThread([target] { util::MarkWindow(target); });
+    const bool inverted = PumpUntil(
+        [&] { return testing_support::ScreenPixel(edge.x, edge.y) == (~before & 0xFFFFFF); }, 1000);
+    EXPECT_TRUE(inverted);
+    PumpFor(1700);  // five flashes of 300 ms
+    EXPECT_EQ(testing_support::ScreenPixel(edge.x, edge.y), before);
+    SetWindowPos(root_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace

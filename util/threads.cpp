@@ -1,0 +1,66 @@
+#include "util/threads.h"
+
+#include <memory>
+
+#include "util/core/delay_time.h"
+
+namespace util {
+namespace {
+
+DWORD WINAPI RunFunction(void* parameter) {
+    std::unique_ptr<std::function<void()>> work(static_cast<std::function<void()>*>(parameter));
+    (*work)();
+    return 0;
+}
+
+}  // namespace
+
+void ProcessPendingMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the message loop
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+std::int32_t StartThread(ThreadRoutine routine, void* parameter, HANDLE* handle) {
+    DWORD id = 0;
+    HANDLE thread = CreateThread(nullptr, 0, routine, parameter, 0, &id);
+    if (!thread) return 0;
+    if (handle) {
+        *handle = thread;
+    } else {
+        CloseHandle(thread);
+    }
+    return static_cast<std::int32_t>(id);
+}
+
+std::int32_t StartThread(std::function<void()> work) {
+    auto* owned = new std::function<void()>(std::move(work));
+    const std::int32_t id = StartThread(RunFunction, owned);
+    if (id == 0) delete owned;
+    return id;
+}
+
+void Delay(std::int32_t count, std::int32_t unit) {
+    const std::int64_t due = core::DelayDueTime(count, unit);
+    if (due == 0) return;
+    HANDLE timer = CreateWaitableTimerW(nullptr, FALSE, nullptr);
+    if (!timer) return;
+    LARGE_INTEGER when;
+    when.QuadPart = due;
+    if (SetWaitableTimer(timer, &when, 0, nullptr, nullptr, FALSE)) {
+        for (;;) {
+            const DWORD woke = MsgWaitForMultipleObjects(1, &timer, FALSE, INFINITE, QS_ALLINPUT);
+            if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) break;
+            ProcessPendingMessages();
+        }
+    }
+    CloseHandle(timer);
+}
+
+}  // namespace util

@@ -1,0 +1,137 @@
+#include "util/window_query.h"
+
+#include <tlhelp32.h>
+
+#include <vector>
+
+#include "util/wide_text.h"
+
+namespace util {
+namespace {
+
+// Full image path of a process through QueryFullProcessImageNameW, which
+// works where module snapshots do not.
+std::wstring ProcessImagePath(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!process) return L"";
+    std::wstring path(32768, L'\0');
+    DWORD size = static_cast<DWORD>(path.size());
+    const BOOL ok = QueryFullProcessImageNameW(process, 0, path.data(), &size);
+    CloseHandle(process);
+    path.resize(ok ? size : 0);
+    return path;
+}
+
+struct ModuleTexts {
+    std::wstring name;
+    std::wstring path;
+};
+
+ModuleTexts FirstModule(std::int32_t pid) {
+    ModuleTexts texts;
+    if (pid <= 0) return texts;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, static_cast<DWORD>(pid));
+    if (snapshot != INVALID_HANDLE_VALUE) {
+        MODULEENTRY32W entry = {};
+        entry.dwSize = sizeof entry;
+        if (Module32FirstW(snapshot, &entry)) {
+            texts.name = entry.szModule;
+            texts.path = entry.szExePath;
+        }
+        CloseHandle(snapshot);
+    }
+    if (texts.path.empty()) {
+        texts.path = ProcessImagePath(static_cast<DWORD>(pid));
+        const std::size_t slash = texts.path.find_last_of(L"\\/");
+        texts.name = slash == std::wstring::npos ? texts.path : texts.path.substr(slash + 1);
+    }
+    return texts;
+}
+
+}  // namespace
+
+bool WindowExists(WindowHandle hwnd) { return IsWindow(ToHwnd(hwnd)) != FALSE; }
+
+std::int32_t GetWindowProcessId(WindowHandle hwnd) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(ToHwnd(hwnd), &pid);
+    return pid == 0 ? -1 : static_cast<std::int32_t>(pid);
+}
+
+std::int32_t GetWindowThreadId(WindowHandle hwnd) {
+    DWORD pid = 0;
+    return static_cast<std::int32_t>(GetWindowThreadProcessId(ToHwnd(hwnd), &pid));
+}
+
+std::string GetWindowClassName(WindowHandle hwnd) {
+    wchar_t name[256] = {};
+    const int n = GetClassNameW(ToHwnd(hwnd), name, 256);
+    return n > 0 ? Utf8(std::wstring_view(name, static_cast<std::size_t>(n))) : std::string();
+}
+
+std::string GetWindowTitle(WindowHandle hwnd) {
+    const HWND h = ToHwnd(hwnd);
+    const int length = GetWindowTextLengthW(h);
+    if (length <= 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(h, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return Utf8(text);
+}
+
+SafeTitle QueryWindowTitleSafe(WindowHandle hwnd) {
+    SafeTitle result;
+    const HWND h = ToHwnd(hwnd);
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 100, &length)) {
+        result.timedOut = IsWindow(h) != FALSE;
+        return result;
+    }
+    // Room for the text the window announced, with a margin for a text that
+    // grew in between; the answer is cut at the first NUL either way.
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 2, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(h, WM_GETTEXT, buffer.size() - 1, reinterpret_cast<LPARAM>(buffer.data()),
+                             SMTO_BLOCK | SMTO_ABORTIFHUNG, 500, &copied)) {
+        result.timedOut = IsWindow(h) != FALSE;
+        return result;
+    }
+    result.text = Utf8(buffer.data());
+    return result;
+}
+
+std::string GetWindowTitleSafe(WindowHandle hwnd) { return QueryWindowTitleSafe(hwnd).text; }
+
+std::string GetProcessModuleName(std::int32_t pid) { return Utf8(FirstModule(pid).name); }
+
+std::string GetProcessExePath(std::int32_t pid) { return Utf8(FirstModule(pid).path); }
+
+bool GetWindowClientSize(WindowHandle hwnd, std::int32_t& width, std::int32_t& height) {
+    const HWND h = hwnd == 0 ? GetForegroundWindow() : ToHwnd(hwnd);
+    RECT r = {};
+    if (!GetClientRect(h, &r)) return false;
+    width = r.right;
+    height = r.bottom;
+    return true;
+}
+
+POINT GetClientOrigin(WindowHandle hwnd) {
+    POINT origin = {0, 0};
+    const HWND h = hwnd == 0 ? GetForegroundWindow() : ToHwnd(hwnd);
+    if (!ClientToScreen(h, &origin)) origin = {0, 0};
+    return origin;
+}
+
+bool FocusWindow(WindowHandle hwnd) {
+    const HWND h = ToHwnd(hwnd);
+    const DWORD thread = GetWindowThreadProcessId(h, nullptr);
+    const DWORD self = GetCurrentThreadId();
+    const bool attached = thread != 0 && thread != self && AttachThreadInput(self, thread, TRUE);
+    const HWND previous = SetFocus(h);
+    // Asked while still attached, when GetFocus sees the other thread's focus.
+    const HWND now = GetFocus();
+    if (attached) AttachThreadInput(self, thread, FALSE);
+    return now != previous;
+}
+
+}  // namespace util

@@ -1,0 +1,61 @@
+// Questions about windows of any program: does it exist, who owns it, what
+// are its class, title and client size, which program runs it, where is its
+// client area. Every routine is a plain function that answers with the
+// failure value (false, -1, 0 or "") instead of throwing. Texts are UTF-8,
+// read through the W functions, so titles of any language come out exact.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace util {
+
+using WindowHandle = std::int32_t;  // as the program shows and takes handles
+
+inline HWND ToHwnd(WindowHandle h) { return reinterpret_cast<HWND>(static_cast<std::intptr_t>(h)); }
+inline WindowHandle FromHwnd(HWND h) {
+    return static_cast<WindowHandle>(reinterpret_cast<std::intptr_t>(h));
+}
+
+bool WindowExists(WindowHandle hwnd);
+// Process id of the window's owner, -1 when there is no such window.
+std::int32_t GetWindowProcessId(WindowHandle hwnd);
+// Thread id of the window's owner, 0 when there is no such window.
+std::int32_t GetWindowThreadId(WindowHandle hwnd);
+std::string GetWindowClassName(WindowHandle hwnd);
+// The title as Windows keeps it; never waits on the window's program.
+std::string GetWindowTitle(WindowHandle hwnd);
+
+// The text a window reports through WM_GETTEXT, asked so that a hung
+// program cannot freeze the caller: the length within 100 ms, the text
+// within 500 ms. "" when the window does not answer in time.
+std::string GetWindowTitleSafe(WindowHandle hwnd);
+// The same, telling also whether the window's thread failed to answer in
+// time (so that a caller can skip other windows of that thread).
+struct SafeTitle {
+    std::string text;
+    bool timedOut = false;
+};
+SafeTitle QueryWindowTitleSafe(WindowHandle hwnd);
+
+// File name of the process's program (e.g. "notepad.exe") and its full
+// path. Read from the process's first module; where modules cannot be
+// listed (another bitness, a protected process) from the process image
+// name instead. "" when neither works.
+std::string GetProcessModuleName(std::int32_t pid);
+std::string GetProcessExePath(std::int32_t pid);
+
+// Client size of the window (0 = the foreground window); false on failure.
+bool GetWindowClientSize(WindowHandle hwnd, std::int32_t& width, std::int32_t& height);
+
+// Screen position of the client area's top-left corner (0 = the foreground
+// window); (0, 0) when the window cannot be asked.
+POINT GetClientOrigin(WindowHandle hwnd);
+
+// Gives the keyboard focus to a window of another thread through attached
+// input; true when the focus changed.
+bool FocusWindow(WindowHandle hwnd);
+
+}  // namespace util

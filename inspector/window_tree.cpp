@@ -1,5 +1,6 @@
 #include "inspector/window_tree.h"
 
+#include <mutex>
 #include <set>
 
 #include "inspector/core/tree_item_text.h"
@@ -10,43 +11,108 @@
 namespace inspector {
 namespace {
 
-// Titles of other programs' windows, skipping the threads that already let
-// a question time out during this walk.
+// Asks for titles of other programs' windows, skipping the threads that
+// already let a question time out during this walk. Shared by the threads
+// of one walk.
 class TitleReader {
 public:
     std::string Title(util::WindowHandle hwnd) {
-        const std::int32_t thread = util::GetWindowThreadId(hwnd);
-        if (timedOut_.count(thread)) return {};
+        if (AnyTimedOut() && ThreadTimedOut(util::GetWindowThreadId(hwnd))) return {};
         util::SafeTitle title = util::QueryWindowTitleSafe(hwnd);
-        if (title.timedOut) timedOut_.insert(thread);
+        if (title.timedOut) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            timedOut_.insert(util::GetWindowThreadId(hwnd));
+            anyTimedOut_ = true;
+        }
         return std::move(title.text);
     }
 
 private:
+    bool AnyTimedOut() const { return anyTimedOut_; }
+    bool ThreadTimedOut(std::int32_t thread) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return timedOut_.count(thread) != 0;
+    }
+    std::mutex mutex_;
     std::set<std::int32_t> timedOut_;
+    std::atomic<bool> anyTimedOut_{false};
 };
 
-void WalkChildren(util::WindowHandle hwnd, int parentIndex, bool pump, TitleReader& titles,
-                  std::vector<TreeNode>& nodes) {
-    HWND child = FindWindowExW(util::ToHwnd(hwnd), nullptr, nullptr, nullptr);
-    while (child) {
-        const util::WindowHandle handle = util::FromHwnd(child);
-        nodes.push_back({parentIndex, core::TreeItemText(handle, util::GetWindowClassName(handle), titles.Title(handle)),
-                         handle});
-        WalkChildren(handle, static_cast<int>(nodes.size()) - 1, pump, titles, nodes);
-        child = FindWindowExW(util::ToHwnd(hwnd), child, nullptr, nullptr);
+// Depth first, pre-order; children in Z order, as FindWindowEx lists them.
+// Walking the sibling chain asks Windows once per window instead of
+// searching the list of children again for every one.
+void CollectChildren(util::WindowHandle hwnd, int parentIndex, bool pump, std::vector<TreeNode>& nodes) {
+    for (HWND child = GetWindow(util::ToHwnd(hwnd), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        nodes.push_back({parentIndex, {}, util::FromHwnd(child)});
+        CollectChildren(nodes.back().handle, static_cast<int>(nodes.size()) - 1, pump, nodes);
         if (pump) util::ProcessPendingMessages();
     }
+}
+
+struct TextJob {
+    std::vector<TreeNode>* nodes;
+    TitleReader* titles;
+    std::size_t first;
+    std::size_t step;
+};
+
+DWORD WINAPI FillTexts(void* parameter) {
+    const auto* job = static_cast<const TextJob*>(parameter);
+    std::vector<TreeNode>& nodes = *job->nodes;
+    for (std::size_t i = job->first; i < nodes.size(); i += job->step) {
+        const util::WindowHandle h = nodes[i].handle;
+        nodes[i].text = core::TreeItemText(h, util::GetWindowClassName(h), job->titles->Title(h));
+    }
+    return 0;
+}
+
+// Asks for the class names and titles of nodes[1...]. Each question waits
+// for a round trip to the window's program, so several threads ask at once;
+// the calling thread keeps handling its messages meanwhile when `pump` is set.
+void FillChildTexts(std::vector<TreeNode>& nodes, TitleReader& titles, bool pump) {
+    constexpr std::size_t kThreads = 4;
+    constexpr std::size_t kWorthThreads = 64;
+    if (nodes.size() <= kWorthThreads) {
+        TextJob job{&nodes, &titles, 1, 1};
+        FillTexts(&job);
+        return;
+    }
+    std::vector<TextJob> jobs;
+    for (std::size_t k = 0; k < kThreads; ++k) jobs.push_back({&nodes, &titles, 1 + k, kThreads});
+    std::vector<HANDLE> threads;
+    for (TextJob& job : jobs) {
+        HANDLE thread = nullptr;
+        if (util::StartThread(FillTexts, &job, &thread)) {
+            threads.push_back(thread);
+        } else {
+            FillTexts(&job);  // no thread: this share on the calling thread
+        }
+    }
+    std::vector<HANDLE> running = threads;
+    while (!running.empty()) {
+        const auto count = static_cast<DWORD>(running.size());
+        const DWORD woke = MsgWaitForMultipleObjects(count, running.data(), FALSE, INFINITE, pump ? QS_ALLINPUT : 0);
+        if (woke < WAIT_OBJECT_0 + count) {
+            running.erase(running.begin() + (woke - WAIT_OBJECT_0));
+        } else if (woke == WAIT_OBJECT_0 + count) {
+            util::ProcessPendingMessages();
+        } else {
+            WaitForMultipleObjects(count, running.data(), TRUE, INFINITE);  // a failed wait: just wait
+            break;
+        }
+    }
+    for (HANDLE thread : threads) CloseHandle(thread);
 }
 
 }  // namespace
 
 std::vector<TreeNode> WalkWindows(util::WindowHandle root, bool pump) {
-    std::vector<TreeNode> nodes;
+    std::vector<TreeNode> nodes = {{-1, {}, root}};
+    CollectChildren(root, 0, pump, nodes);
     TitleReader titles;
+    FillChildTexts(nodes, titles, pump);
     const std::string module = util::GetProcessModuleName(util::GetWindowProcessId(root));
-    nodes.push_back({-1, core::RootItemText(module, root, util::GetWindowClassName(root), titles.Title(root)), root});
-    WalkChildren(root, 0, pump, titles, nodes);
+    nodes[0].text = core::RootItemText(module, root, util::GetWindowClassName(root), titles.Title(root));
     return nodes;
 }
 

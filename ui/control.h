@@ -100,12 +100,16 @@ public:
     void ApplyShowState(bool pageShown);
 
 protected:
-    // Creates the window and subclasses it so that mouse and focus events
-    // reach this object. Fonts and bounds are applied here.
+    // Creates the window and routes its messages through this object first
+    // (OnMessage), so that mouse and focus events reach it. Fonts and bounds
+    // are applied here.
     void CreateWindowOf(const wchar_t* className, DWORD style, DWORD exStyle, std::string_view text);
     // Called for every message of the control's window before its own window
     // procedure; set handled to keep the message from it.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+    // The control's own window procedure, for a message OnMessage handles
+    // partly itself.
+    LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam);
     // Moves and sizes the window to the bounds at the form's DPI.
     virtual void ApplyBounds();
     Control& EventTarget() { return eventTarget_ ? *eventTarget_ : *this; }
@@ -121,8 +125,7 @@ protected:
     Form& form_;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self);
+    static LRESULT CALLBACK RoutingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void RaiseMouse(std::function<void(const MouseEvent&)> Control::*event, MouseButton button, WPARAM wParam,
                     LPARAM lParam);
 
@@ -130,6 +133,7 @@ private:
     Bounds bounds_;
     int page_;
     HWND hwnd_ = nullptr;
+    WNDPROC originalProc_ = nullptr;
     std::string tag_;
     bool visible_ = true;
     bool pageShown_ = true;

@@ -64,7 +64,7 @@ LRESULT TabControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
     if (message == WM_PAINT) {
         // Let the control draw its tabs and border, then give the body the
         // page colour.
-        DefSubclassProc(Handle(), message, wParam, lParam);
+        CallOriginal(message, wParam, lParam);
         PaintBody();
         handled = true;
         return 0;

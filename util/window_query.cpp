@@ -82,6 +82,22 @@ std::string GetWindowTitle(WindowHandle hwnd) {
 SafeTitle QueryWindowTitleSafe(WindowHandle hwnd) {
     SafeTitle result;
     const HWND h = ToHwnd(hwnd);
+    // Most texts are short: ask for the text at once, and for its length
+    // first only when it may not have fitted. One question instead of two
+    // halves the cost for other programs' windows.
+    constexpr std::size_t kFirstTry = 1024;
+    wchar_t first[kFirstTry] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(h, WM_GETTEXT, kFirstTry, reinterpret_cast<LPARAM>(first), SMTO_BLOCK | SMTO_ABORTIFHUNG,
+                             100, &copied)) {
+        result.timedOut = IsWindow(h) != FALSE;
+        return result;
+    }
+    if (copied + 1 < kFirstTry) {
+        first[kFirstTry - 1] = L'\0';
+        result.text = Utf8(first);
+        return result;
+    }
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 100, &length)) {
         result.timedOut = IsWindow(h) != FALSE;
@@ -90,7 +106,6 @@ SafeTitle QueryWindowTitleSafe(WindowHandle hwnd) {
     // Room for the text the window announced, with a margin for a text that
     // grew in between; the answer is cut at the first NUL either way.
     std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 2, L'\0');
-    DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(h, WM_GETTEXT, buffer.size() - 1, reinterpret_cast<LPARAM>(buffer.data()),
                              SMTO_BLOCK | SMTO_ABORTIFHUNG, 500, &copied)) {
         result.timedOut = IsWindow(h) != FALSE;

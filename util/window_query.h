@@ -29,8 +29,9 @@ std::string GetWindowClassName(WindowHandle hwnd);
 std::string GetWindowTitle(WindowHandle hwnd);
 
 // The text a window reports through WM_GETTEXT, asked so that a hung
-// program cannot freeze the caller: the length within 100 ms, the text
-// within 500 ms. "" when the window does not answer in time.
+// program cannot freeze the caller: the first answer within 100 ms (a text
+// too long for a first 1,024-character try is then asked for with its
+// length, within 500 ms). "" when the window does not answer in time.
 std::string GetWindowTitleSafe(WindowHandle hwnd);
 // The same, telling also whether the window's thread failed to answer in
 // time (so that a caller can skip other windows of that thread).

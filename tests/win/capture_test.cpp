@@ -76,7 +76,9 @@ TEST_F(CaptureTest, TicksMakeTheWindowUnderTheCursorTheTarget) {
     EXPECT_EQ(Box("编辑框_窗口鼠标位置_Y"), Text(overB.y - origin.y));
     // Wine does not mark a window topmost that owns other windows (the
     // tree's tooltip, the finder): Windows does.
-    if (!testing_support::RunningUnderWine()) EXPECT_TRUE(GetWindowLongW(Window().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    if (!testing_support::RunningUnderWine()) {
+        EXPECT_TRUE(GetWindowLongW(Window().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    }
 
     // The finder window sits with its icon's centre on the cursor, and lets
     // the mouse through.
@@ -87,7 +89,9 @@ TEST_F(CaptureTest, TicksMakeTheWindowUnderTheCursorTheTarget) {
     EXPECT_EQ(f.left, overB.x - capture().Finder()->ToPhysical(14));
     EXPECT_EQ(f.top, overB.y - capture().Finder()->ToPhysical(14));
     EXPECT_TRUE(GetWindowLongW(finder, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
-    if (!testing_support::RunningUnderWine()) EXPECT_TRUE(GetWindowLongW(finder, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    if (!testing_support::RunningUnderWine()) {
+        EXPECT_TRUE(GetWindowLongW(finder, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    }
     EXPECT_EQ(capture().Finder()->Board().GetPixel(20, 20), core::kFinderIcon);
     // The board the finder left shows the cross without the icon.
     EXPECT_NE(Get<ui::DrawingBoard>("画板_捕获器").GetPixel(20, 20), core::kFinderIcon);

@@ -180,7 +180,9 @@ TEST_F(InspectorTest, TreeHoldsTheHierarchyInPreOrderWithTheTargetBold) {
     EXPECT_EQ(Tree().TargetTreeItem(), a1);
     EXPECT_EQ(Tree().TreeItemCounter(), 4);
     for (int i = 0; i < 5; ++i) {
-        if (i != a1) EXPECT_FALSE(tree.ItemBold(i)) << i;
+        if (i != a1) {
+            EXPECT_FALSE(tree.ItemBold(i)) << i;
+        }
     }
     // The target's item is scrolled into view.
     RECT itemRect;

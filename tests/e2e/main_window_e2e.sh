@@ -7,24 +7,19 @@
 # Usage: main_window_e2e.sh TAVRIN_EXE PROBE_EXE OUTPUT_DIR
 # Needs the Wine session of scripts/test (DISPLAY, WINEPREFIX, wineserver).
 set -u
-exe=$1 probe=$2 out=$3
+exe=$1 PROBE=$2 out=$3
 mkdir -p "$out"
-failures=0
-check() {  # description, then the command
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/lib.sh"
 
 wine "$exe" >/dev/null 2>&1 &
 program=$!
 
-geometry=$(wine "$probe" window | tr -d '\r') || { echo "FAILED: the main window did not appear"; kill $program; exit 1; }
+geometry=$(probe window) || { echo "FAILED: the main window did not appear"; kill $program; exit 1; }
 echo "main window: $geometry"
-check "finder board painted" wine "$probe" painted
+check "finder board painted" probe painted
 check "outer size 565 x 436 at 96 DPI" grep -q ' 565 436 dpi 96$' <<<"$geometry"
 
-captions=$(wine "$probe" tabs | tr -d '\r')
+captions=$(probe tabs)
 expected=$'窗口分析\n消息|代码\n取点取色'
 check "tab captions read from the tab control" test "$captions" = "$expected"
 
@@ -33,7 +28,7 @@ x_title() { for id in $(xdotool search --name '^Tavrin'); do xdotool getwindowna
 check "title on the X window" grep -qx 'Tavrin编程助手1.1' < <(x_title)
 
 import -window root "$out/screenshot.png"
-read -r x y w h < <(wine "$probe" tabstrip | tr -d '\r')
+read -r x y w h < <(probe tabstrip)
 convert "$out/screenshot.png" -crop "${w}x${h}+${x}+${y}" -filter lanczos -resize 500% -colorspace gray "$out/tabs.png"
 recognised=$(tesseract "$out/tabs.png" - -l chi_sim --psm 7 2>/dev/null | tr -d ' ')
 echo "recognised on the screenshot: $recognised"
@@ -41,7 +36,7 @@ for caption in 窗口分析 消息 代码 取点取色; do
     check "screenshot shows $caption" grep -q "$caption" <<<"$recognised"
 done
 
-check "closing the window ends the program with code 0" wine "$probe" close
+check "closing the window ends the program with code 0" probe close
 wait $program 2>/dev/null
 echo "screenshot: $out/screenshot.png"
 exit $((failures > 0))

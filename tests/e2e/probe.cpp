@@ -6,6 +6,22 @@
 //   probe tabs               print the tab captions, one per line (UTF-8)
 //   probe tabstrip           print the screen rectangle of the tab strip
 //   probe close              close the main window; wait for the process to end
+//   probe finder             print the screen point of the finder board's centre
+//   probe text-at X Y        print the text of the control at the 96-DPI point
+//                            (X, Y) of the main window's client area
+//   probe tree-selected      print "bold" or "normal" and the selected tree item's text
+//   probe window-of CLASS    print handle, centre of the client area and caption
+//                            centre (screen) and title of a top-level window
+//   probe child-of CLASS ID1 [ID2...]  print handle and screen centre of the
+//                            window reached from that top-level window by
+//                            control ids
+//   probe place CLASS X Y W H  move a top-level window
+//   probe desktop            print the desktop window's handle
+//   probe finder-window      print the screen position of the finder window
+//                            (the main window's 31 x 31 owned window) if shown
+//
+// "probe --desktop NAME COMMAND ..." looks into the Wine virtual desktop of
+// that name (started with "wine explorer /desktop=NAME,WxH ...").
 //   probe startup EXE RUNS   start EXE RUNS times; print start-up figures
 //
 // Exit code 0 on success; 1 with a message on standard error otherwise.
@@ -154,6 +170,126 @@ RECT TabItemRect(HWND tab, int index) {
     return r;
 }
 
+HWND WaitForClass(const wchar_t* className) {
+    const ULONGLONG deadline = GetTickCount64() + kWaitMs;
+    for (;;) {
+        HWND found = FindWindowW(className, nullptr);
+        if (found && IsWindowVisible(found)) return found;
+        if (GetTickCount64() >= deadline) return nullptr;
+        Sleep(10);
+    }
+}
+
+std::wstring TextOf(HWND hwnd) {
+    wchar_t text[4096] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
+    return text;
+}
+
+int Finder() {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    if (!w) return Fail("the main window did not appear");
+    const POINT p = ClientPoint(w, 8 + 15, 32 + 15);
+    std::printf("%ld %ld\n", p.x, p.y);
+    return 0;
+}
+
+int TextAt(int x, int y) {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    if (!w) return Fail("the main window did not appear");
+    const int dpi = WindowDpi(w);
+    const POINT client = {MulDiv(x, dpi, 96), MulDiv(y, dpi, 96)};
+    HWND control = ChildWindowFromPointEx(w, client, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!control || control == w) return Fail("no control there");
+    PrintUtf8(TextOf(control));
+    return 0;
+}
+
+int TreeSelected() {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    HWND tree = w ? FindWindowExW(w, nullptr, WC_TREEVIEWW, nullptr) : nullptr;
+    if (!tree) return Fail("no tree in the main window");
+    const auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!item) return Fail("no selected item");
+    constexpr int kChars = 1024;
+    RemoteBuffer remote(tree, sizeof(TVITEMW) + kChars * sizeof(wchar_t));
+    if (!remote.Valid()) return Fail("cannot reach the program's memory");
+    TVITEMW query = {};
+    query.mask = TVIF_TEXT | TVIF_STATE;
+    query.hItem = item;
+    query.stateMask = TVIS_BOLD;
+    query.pszText = reinterpret_cast<wchar_t*>(remote.Address(sizeof(TVITEMW)));
+    query.cchTextMax = kChars;
+    remote.Write(0, &query, sizeof query);
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote.Address()));
+    remote.Read(0, &query, sizeof query);
+    wchar_t text[kChars] = {};
+    remote.Read(sizeof(TVITEMW), text, sizeof text - sizeof(wchar_t));
+    PrintUtf8(std::wstring((query.state & TVIS_BOLD) ? L"bold " : L"normal ") + text);
+    return 0;
+}
+
+POINT CentreOf(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+int WindowOf(const wchar_t* className) {
+    HWND w = WaitForClass(className);
+    if (!w) return Fail("no such window");
+    RECT client;
+    GetClientRect(w, &client);
+    POINT centre = {client.right / 2, client.bottom / 2};
+    ClientToScreen(w, &centre);
+    RECT r;
+    GetWindowRect(w, &r);
+    POINT origin = {0, 0};
+    ClientToScreen(w, &origin);
+    // The caption lies between the window's top edge and the client area.
+    const POINT caption = {(r.left + r.right) / 2, (r.top + origin.y) / 2};
+    std::printf("%lld %ld %ld %ld %ld ", static_cast<long long>(reinterpret_cast<INT_PTR>(w)), centre.x, centre.y,
+                caption.x, caption.y);
+    std::fflush(stdout);
+    wchar_t title[1024] = {};
+    GetWindowTextW(w, title, 1024);
+    PrintUtf8(title);
+    return 0;
+}
+
+int ChildOf(const wchar_t* className, int argc, wchar_t** argv) {
+    HWND w = WaitForClass(className);
+    for (int i = 0; w && i < argc; ++i) w = GetDlgItem(w, _wtoi(argv[i]));
+    if (!w) return Fail("no such window");
+    const POINT centre = CentreOf(w);
+    std::printf("%lld %ld %ld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(w)), centre.x, centre.y);
+    return 0;
+}
+
+int Place(const wchar_t* className, int x, int y, int width, int height) {
+    HWND w = WaitForClass(className);
+    if (!w) return Fail("no such window");
+    return SetWindowPos(w, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : Fail("cannot move it");
+}
+
+int FinderWindow() {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    if (!w) return Fail("the main window did not appear");
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    const int size = MulDiv(31, WindowDpi(w), 96);
+    for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        RECT r;
+        if (GetWindow(h, GW_OWNER) != w || !IsWindowVisible(h) || !GetWindowRect(h, &r)) continue;
+        if (r.right - r.left == size && r.bottom - r.top == size) {
+            std::printf("%ld %ld\n", r.left, r.top);
+            return 0;
+        }
+    }
+    return Fail("no finder window");
+}
+
 int Window() {
     HWND w = WaitForMainWindow(0, kWaitMs);
     if (!w) return Fail("the main window did not appear");
@@ -254,6 +390,15 @@ int Startup(const wchar_t* exe, int runs) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc > 2 && std::wstring(argv[1]) == L"--desktop") {
+        // The desktop may still be starting: wait for it.
+        HDESK desktop = nullptr;
+        const ULONGLONG deadline = GetTickCount64() + kWaitMs;
+        while (!(desktop = OpenDesktopW(argv[2], 0, FALSE, GENERIC_ALL)) && GetTickCount64() < deadline) Sleep(50);
+        if (!desktop || !SetThreadDesktop(desktop)) return Fail("cannot enter that desktop");
+        argc -= 2;
+        argv += 2;
+    }
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"window") return Window();
     if (command == L"painted") return Painted();
@@ -261,5 +406,19 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"tabstrip") return TabStrip();
     if (command == L"close") return Close();
     if (command == L"startup" && argc > 2) return Startup(argv[2], argc > 3 ? _wtoi(argv[3]) : 5);
-    return Fail("usage: probe window|painted|tabs|tabstrip|close|startup EXE [RUNS]");
+    if (command == L"finder") return Finder();
+    if (command == L"finder-window") return FinderWindow();
+    if (command == L"text-at" && argc > 3) return TextAt(_wtoi(argv[2]), _wtoi(argv[3]));
+    if (command == L"tree-selected") return TreeSelected();
+    if (command == L"window-of" && argc > 2) return WindowOf(argv[2]);
+    if (command == L"child-of" && argc > 2) return ChildOf(argv[2], argc - 3, argv + 3);
+    if (command == L"place" && argc > 6) {
+        return Place(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]));
+    }
+    if (command == L"desktop") {
+        std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(GetDesktopWindow())));
+        return 0;
+    }
+    return Fail("usage: probe window|painted|tabs|tabstrip|close|startup|finder|text-at|tree-selected|window-of|"
+                "child-of|place|desktop ...");
 }

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# End to end: the real Tavrin.exe, the finder dragged with real input onto a
+# button of another program and released: the panel shows the button, the
+# tree is rebuilt with the button's item bold. Then the same over Wine's own
+# notepad, which nobody here wrote.
+#
+# Usage: capture_e2e.sh TAVRIN_EXE PROBE_EXE FIXTURE_EXE OUTPUT_DIR
+set -u
+exe=$1 PROBE=$2 fixture=$3 out=$4
+mkdir -p "$out"
+source "$(dirname "$0")/lib.sh"
+
+wine "$fixture" hierarchy >/dev/null 2>&1 &
+wine "$exe" >/dev/null 2>&1 &
+probe painted || { echo "FAILED: the main window did not appear"; exit 1; }
+
+# Box centres on the "窗口分析" page (96-DPI client points).
+handle_box="140 42"; title_box="200 114"; class_box="200 138"; path_box="200 186"
+
+read -r button bx by < <(probe child-of TavrinFixtureRoot 101 111)
+read -r fx fy < <(probe finder)
+drag "$fx" "$fy" "$bx" "$by"
+import -window root "$out/after_button.png"
+same "handle box holds the button's handle" "$button" "$(probe text-at $handle_box)"
+same "class box" "Button" "$(probe text-at $class_box)"
+same "title box" "A1 button" "$(probe text-at $title_box)"
+sleep 0.5  # the tree is rebuilt on a worker thread
+same "tree rebuilt with the button's item bold" "bold $button|Button|A1 button" "$(probe tree-selected)"
+
+# Wine's notepad, moved beside the main window.
+wine notepad >/dev/null 2>&1 &
+probe window-of Notepad >/dev/null || { echo "FAILED: notepad did not start"; exit 1; }
+probe place Notepad 940 60 330 300
+sleep 0.5
+read -r notepad _ _ cx cy title < <(probe window-of Notepad)
+read -r fx fy < <(probe finder)
+drag "$fx" "$fy" "$cx" "$cy"
+import -window root "$out/after_notepad.png"
+same "handle box holds notepad's window" "$notepad" "$(probe text-at $handle_box)"
+same "class box" "Notepad" "$(probe text-at $class_box)"
+same "title box" "$title" "$(probe text-at $title_box)"
+path=$(probe text-at $path_box)
+check "program path ends in notepad.exe ($path)" grep -qi 'notepad\.exe$' <<<"$path"
+
+probe close >/dev/null
+exit $((failures > 0))

@@ -255,6 +255,21 @@ TEST_F(InputHookTest, RegistrationsAndTheDoubleClickRuleWithRealInput) {
     EXPECT_EQ(hook.ClearMouseKeyCallback(12345), 0);
 }
 
+TEST_F(InputHookTest, ARegistrationWhoseHookCannotBeInstalledReportsZeroAndIsTriedAgain) {
+    util::InputHook first, second;
+    int calls = 0;
+    const core::HookRoutine routine{&calls, [&](std::int32_t, std::int32_t, std::int32_t) { ++calls; }};
+    ASSERT_EQ(first.SetMouseKeyCallback(routine, core::kHookRightUp), 1);
+    // One process holds one hook: the second object cannot install its own.
+    EXPECT_EQ(second.SetMouseKeyCallback(routine, core::kHookLeftUp), 0);
+    EXPECT_FALSE(second.Hooked());
+    first.ClearMouseKeyCallback();
+    // Nothing was kept of the failed registration: the same one now works.
+    EXPECT_EQ(second.SetMouseKeyCallback(routine, core::kHookLeftUp), 1);
+    EXPECT_TRUE(second.Hooked());
+    second.ClearMouseKeyCallback();
+}
+
 TEST_F(InputHookTest, KeysReachTheirRoutinesWithTheVirtualKeyCode) {
     util::InputHook hook;
     std::vector<std::int32_t> keys;

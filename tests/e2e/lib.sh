@@ -19,21 +19,6 @@ same() {  # description, expected, actual
     fi
 }
 
-# Presses the left button at (x1, y1), drags in steps to (x2, y2), waits for
-# a few capture ticks, and releases.
-drag() {
-    local x1=$1 y1=$2 x2=$3 y2=$4 i
-    xdotool mousemove "$x1" "$y1" mousedown 1
-    sleep 0.2
-    for i in 1 2 3 4 5 6 7 8 9 10; do
-        xdotool mousemove $((x1 + (x2 - x1) * i / 10)) $((y1 + (y2 - y1) * i / 10))
-        sleep 0.03
-    done
-    sleep 0.5
-    xdotool mouseup 1
-    sleep 0.5
-}
-
 # Presses the left button at (x1, y1) and moves in steps to (x2, y2),
 # keeping the button down; `release` lets it go.
 press_and_move() {
@@ -49,6 +34,11 @@ press_and_move() {
 release() {
     xdotool mouseup 1
     sleep 0.5
+}
+# A whole drag: press, move, release.
+drag() {
+    press_and_move "$@"
+    release
 }
 
 # Runs the probe with the arguments; its output without CR.

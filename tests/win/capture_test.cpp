@@ -26,19 +26,10 @@ POINT CentreOf(HWND hwnd) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-class CaptureTest : public MainWindowTest {
+class CaptureTest : public testing_support::HierarchyTest {
 protected:
-    static void SetUpTestSuite() { fixture_ = new FixtureProcess(L"hierarchy"); }
-    static void TearDownTestSuite() {
-        delete fixture_;
-        fixture_ = nullptr;
-    }
     void SetUp() override {
-        MainWindowTest::SetUp();
-        root_ = fixture_->Window(L"TavrinFixtureRoot");
-        ASSERT_NE(root_, nullptr);
-        a1_ = GetDlgItem(GetDlgItem(root_, 101), 111);
-        b_ = GetDlgItem(root_, 102);
+        HierarchyTest::SetUp();
         capture().leftButtonDown = [this] { return held_; };
     }
     void TearDown() override {
@@ -54,11 +45,8 @@ protected:
         capture().CaptureTick();
     }
 
-    static FixtureProcess* fixture_;
-    HWND root_ = nullptr, a1_ = nullptr, b_ = nullptr;
     bool held_ = true;
 };
-FixtureProcess* CaptureTest::fixture_ = nullptr;
 
 TEST_F(CaptureTest, TicksMakeTheWindowUnderTheCursorTheTarget) {
     const POINT overB = CentreOf(b_);

@@ -138,6 +138,26 @@ void MainWindowTest::TearDown() {
     }
 }
 
+FixtureProcess* HierarchyTest::fixture_ = nullptr;
+
+void HierarchyTest::SetUpTestSuite() { fixture_ = new FixtureProcess(L"hierarchy"); }
+
+void HierarchyTest::TearDownTestSuite() {
+    delete fixture_;
+    fixture_ = nullptr;
+}
+
+void HierarchyTest::SetUp() {
+    MainWindowTest::SetUp();
+    root_ = fixture_->Window(L"TavrinFixtureRoot");
+    ASSERT_NE(root_, nullptr);
+    a_ = GetDlgItem(root_, 101);
+    a1_ = GetDlgItem(a_, 111);
+    b_ = GetDlgItem(root_, 102);
+    c_ = GetDlgItem(root_, 103);
+    ASSERT_TRUE(a_ && a1_ && b_ && c_);
+}
+
 void MainWindowTest::SelectPage(int page) {
     window_->Tabs().SelectPage(page);
     PumpFor(30);

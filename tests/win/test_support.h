@@ -82,4 +82,16 @@ protected:
     std::unique_ptr<app::MainWindow> window_;
 };
 
+// The main window and, for the whole test suite, a fixture program with the
+// hierarchy root {A {A1}, B, hidden C}.
+class HierarchyTest : public MainWindowTest {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+
+    static FixtureProcess* fixture_;
+    HWND root_ = nullptr, a_ = nullptr, a1_ = nullptr, b_ = nullptr, c_ = nullptr;
+};
+
 }  // namespace testing_support

@@ -25,31 +25,12 @@ using testing_support::PumpUntil;
 std::string Text(std::int64_t v) { return core::NumberToText(static_cast<double>(v)); }
 util::WindowHandle H(HWND hwnd) { return util::FromHwnd(hwnd); }
 
-class InspectorTest : public MainWindowTest {
+class InspectorTest : public testing_support::HierarchyTest {
 protected:
-    static void SetUpTestSuite() { fixture_ = new FixtureProcess(L"hierarchy"); }
-    static void TearDownTestSuite() {
-        delete fixture_;
-        fixture_ = nullptr;
-    }
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        root_ = fixture_->Window(L"TavrinFixtureRoot");
-        ASSERT_NE(root_, nullptr);
-        a_ = GetDlgItem(root_, 101);
-        a1_ = GetDlgItem(a_, 111);
-        b_ = GetDlgItem(root_, 102);
-        c_ = GetDlgItem(root_, 103);
-        ASSERT_TRUE(a_ && a1_ && b_ && c_);
-    }
     std::string Box(const char* name) { return Get<ui::EditBox>(name).Content(); }
     inspector::InfoPanel& Panel() { return Window().Analysis().Panel(); }
     inspector::WindowTree& Tree() { return Window().Analysis().Tree(); }
-
-    static FixtureProcess* fixture_;
-    HWND root_ = nullptr, a_ = nullptr, a1_ = nullptr, b_ = nullptr, c_ = nullptr;
 };
-FixtureProcess* InspectorTest::fixture_ = nullptr;
 
 TEST_F(InspectorTest, PanelShowsATopLevelWindow) {
     Panel().ShowWindow(H(root_));

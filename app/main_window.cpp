@@ -64,7 +64,7 @@ void MainWindow::BuildControls() {
     SetWindowPos(tabs_->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ShowPage(core::kAnalysisPage);
 
-    inspector_ = std::make_unique<inspector::AnalysisPage>(*this, utilities_.hook);
+    inspector_ = std::make_unique<inspector::AnalysisPage>(*this, utilities_.hook, utilities_.threads);
     messages_ = std::make_unique<messages::MessagesPage>(*this);
     colour_ = std::make_unique<colour::ColourPage>(*this);
 }

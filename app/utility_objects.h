@@ -3,11 +3,13 @@
 #pragma once
 
 #include "util/input_hook.h"
+#include "util/process_control.h"
 
 namespace app {
 
 struct UtilityObjects {
-    util::InputHook hook;  // HOOK类
+    util::InputHook hook;             // HOOK类
+    util::ThreadControl threads;      // 线程操作类
 };
 
 }  // namespace app

@@ -5,13 +5,16 @@
 
 namespace inspector {
 
-AnalysisPage::AnalysisPage(ui::Form& form, util::InputHook& hook)
+AnalysisPage::AnalysisPage(ui::Form& form, util::InputHook& hook, util::ThreadControl& threads)
     : form_(form),
       finder_(form.Get<ui::DrawingBoard>("画板_捕获器")),
       fileDialog_(form.Get<ui::FileDialog>("通用对话框1")),
       panel_(std::make_unique<InfoPanel>(form)),
       tree_(std::make_unique<WindowTree>(form, *panel_)),
-      capture_(std::make_unique<TargetCapture>(form, *panel_, *tree_, hook)) {
+      capture_(std::make_unique<TargetCapture>(form, *panel_, *tree_, hook)),
+      actions_(std::make_unique<FieldActions>(form, *panel_, *tree_, threads)),
+      changes_(std::make_unique<WindowChanges>(form, *panel_, *actions_)),
+      treeMenu_(std::make_unique<TreeMenu>(form, *panel_, *tree_)) {
     finder_.MouseDown = [this](const ui::MouseEvent& e) {
         if (e.button == ui::MouseButton::Left) capture_->Start();
     };

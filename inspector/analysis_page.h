@@ -5,8 +5,11 @@
 #include <memory>
 #include <string>
 
+#include "inspector/field_actions.h"
 #include "inspector/info_panel.h"
 #include "inspector/target_capture.h"
+#include "inspector/tree_menu.h"
+#include "inspector/window_changes.h"
 #include "inspector/window_tree.h"
 #include "ui/drawing_board.h"
 #include "ui/file_dialog.h"
@@ -17,7 +20,7 @@ namespace inspector {
 
 class AnalysisPage {
 public:
-    AnalysisPage(ui::Form& form, util::InputHook& hook);
+    AnalysisPage(ui::Form& form, util::InputHook& hook, util::ThreadControl& threads);
 
     // Steps of the main window's creation that concern this page.
     void OnCreated(const std::string& programDirectory);
@@ -28,6 +31,8 @@ public:
     InfoPanel& Panel() { return *panel_; }
     WindowTree& Tree() { return *tree_; }
     TargetCapture& Capture() { return *capture_; }
+    FieldActions& Actions() { return *actions_; }
+    TreeMenu& TreeMenus() { return *treeMenu_; }
 
 private:
     ui::Form& form_;
@@ -36,6 +41,9 @@ private:
     std::unique_ptr<InfoPanel> panel_;
     std::unique_ptr<WindowTree> tree_;
     std::unique_ptr<TargetCapture> capture_;
+    std::unique_ptr<FieldActions> actions_;
+    std::unique_ptr<WindowChanges> changes_;
+    std::unique_ptr<TreeMenu> treeMenu_;
 };
 
 }  // namespace inspector

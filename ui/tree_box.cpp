@@ -15,7 +15,19 @@ void TreeBox::Create() {
 
 LRESULT TreeBox::OnNotify(NMHDR* header) {
     if (header->code == TVN_SELCHANGEDW && SelectionChanged) SelectionChanged();
+    if (header->code == NM_RCLICK) OnRightClick();
     return 0;
+}
+
+void TreeBox::OnRightClick() {
+    const DWORD at = GetMessagePos();
+    TVHITTESTINFO hit = {};
+    hit.pt = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    ScreenToClient(Handle(), &hit.pt);
+    const auto item = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (!item || !(hit.flags & TVHT_ONITEM)) return;  // empty space or the expand button
+    SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    if (ItemRightClicked) ItemRightClicked();
 }
 
 HTREEITEM TreeBox::ItemAt(int index) const {
@@ -33,6 +45,7 @@ void TreeBox::Clear() {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         items_.clear();
+        texts_.clear();
     }
     SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
 }
@@ -51,6 +64,7 @@ int TreeBox::AddItem(int parentIndex, std::string_view text, std::int32_t data) 
     if (!item) return -1;
     std::lock_guard<std::mutex> lock(mutex_);
     items_.push_back(item);
+    texts_.emplace_back(text);
     return static_cast<int>(items_.size()) - 1;
 }
 
@@ -60,16 +74,13 @@ int TreeBox::ItemCount() const {
 }
 
 std::string TreeBox::ItemText(int index) const {
-    HTREEITEM item = ItemAt(index);
-    if (!item) return {};
-    wchar_t buffer[1024] = {};
-    TVITEMW query = {};
-    query.mask = TVIF_TEXT;
-    query.hItem = item;
-    query.pszText = buffer;
-    query.cchTextMax = static_cast<int>(std::size(buffer));
-    SendMessageW(Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
-    return util::Utf8(buffer);
+    std::lock_guard<std::mutex> lock(mutex_);
+    return index >= 0 && index < static_cast<int>(texts_.size()) ? texts_[index] : std::string();
+}
+
+std::vector<std::string> TreeBox::ItemTexts() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return texts_;
 }
 
 std::int32_t TreeBox::ItemData(int index) const {

@@ -40,14 +40,22 @@ public:
     int SelectedIndex() const;
     void EnsureVisible(int index);
 
+    // Texts of all items, in index order.
+    std::vector<std::string> ItemTexts() const;
+
     std::function<void()> SelectionChanged;
+    // The right button was released over an item (its icon, label or state
+    // icon); the item has been made the selection first.
+    std::function<void()> ItemRightClicked;
 
 private:
     HTREEITEM ItemAt(int index) const;
     int IndexOf(HTREEITEM item) const;
+    void OnRightClick();
 
     mutable std::mutex mutex_;
     std::vector<HTREEITEM> items_;
+    std::vector<std::string> texts_;  // kept here: the texts never change once added
 };
 
 }  // namespace ui

@@ -27,6 +27,21 @@ same "title box" "A1 button" "$(probe text-at $title_box)"
 sleep 0.5  # the tree is rebuilt on a worker thread
 same "tree rebuilt with the button's item bold" "bold $button|Button|A1 button" "$(probe tree-selected)"
 
+# The search box finds items by class name: "Fixture" is in the root's class
+# (TavrinFixtureRoot) and in A's (FixtureA); a third press wraps around.
+read -r sx sy < <(probe point 432 42)
+read -r gx gy < <(probe point 532 42)
+xdotool mousemove "$sx" "$sy" click 1 type --delay 20 Fixture
+found=()
+for i in 1 2 3; do
+    xdotool mousemove "$gx" "$gy" click 1
+    sleep 0.3
+    found+=("$(probe tree-selected)")
+done
+check "first match is the root's item" grep -q '^normal \[fixture_app.exe\].*|TavrinFixtureRoot|Fixture Root$' <<<"${found[0]}"
+check "next match is A's item" grep -q '|FixtureA|Child A$' <<<"${found[1]}"
+same "third press wraps around to the root's item" "${found[0]}" "${found[2]}"
+
 # Wine's notepad, moved beside the main window.
 wine notepad >/dev/null 2>&1 &
 probe window-of Notepad >/dev/null || { echo "FAILED: notepad did not start"; exit 1; }

@@ -7,6 +7,8 @@
 //   probe tabstrip           print the screen rectangle of the tab strip
 //   probe close              close the main window; wait for the process to end
 //   probe finder             print the screen point of the finder board's centre
+//   probe point X Y          print the screen point of the 96-DPI point (X, Y)
+//                            of the main window's client area
 //   probe text-at X Y        print the text of the control at the 96-DPI point
 //                            (X, Y) of the main window's client area
 //   probe tree-selected      print "bold" or "normal" and the selected tree item's text
@@ -407,6 +409,13 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"close") return Close();
     if (command == L"startup" && argc > 2) return Startup(argv[2], argc > 3 ? _wtoi(argv[3]) : 5);
     if (command == L"finder") return Finder();
+    if (command == L"point" && argc > 3) {
+        HWND w = WaitForMainWindow(0, kWaitMs);
+        if (!w) return Fail("the main window did not appear");
+        const POINT p = ClientPoint(w, _wtoi(argv[2]), _wtoi(argv[3]));
+        std::printf("%ld %ld\n", p.x, p.y);
+        return 0;
+    }
     if (command == L"finder-window") return FinderWindow();
     if (command == L"text-at" && argc > 3) return TextAt(_wtoi(argv[2]), _wtoi(argv[3]));
     if (command == L"tree-selected") return TreeSelected();

@@ -1,6 +1,7 @@
 // Checks of the window layout tables that need no screen: names, kinds,
 // bounds, overlaps, and the lists that start-up applies to named controls.
 #include "app/core/main_layout.h"
+#include "inspector/core/field_menus.h"
 
 #include <gtest/gtest.h>
 
@@ -139,6 +140,32 @@ TEST(MainLayout, StartUpListsNameExistingControlsOfTheRightKind) {
         EXPECT_EQ(c->width, 31);
         EXPECT_EQ(c->height, 31);
     }
+}
+
+TEST(MainLayout, EveryFieldMenuBelongsToAFieldButtonWithItsBox) {
+    auto find = [](std::string_view name) -> const ControlLayout* {
+        for (const PageLayout& page : MainWindowPages()) {
+            if (const ControlLayout* c = FindControl(page.controls, name)) return c;
+        }
+        return nullptr;
+    };
+    std::set<std::string_view> menus;
+    for (const FieldMenu& field : FieldMenus()) {
+        const ControlLayout* button = find(field.button);
+        ASSERT_NE(button, nullptr) << field.button;
+        EXPECT_EQ(button->kind, ControlKind::Button) << field.button;
+        EXPECT_TRUE(menus.insert(field.menu).second) << "menu twice: " << field.menu;
+        EXPECT_FALSE(field.items.empty()) << field.menu;
+        // Items that act on the field's own box need that box (按钮_X shows 编辑框_X).
+        for (std::string_view item : field.items) {
+            if (item != "复制" && item != "粘贴" && item != "标记") continue;
+            const std::string box = "编辑框_" + std::string(field.button.substr(std::string_view("按钮_").size()));
+            const ControlLayout* c = find(box);
+            ASSERT_NE(c, nullptr) << box;
+            EXPECT_EQ(c->kind, ControlKind::EditBox) << box;
+        }
+    }
+    EXPECT_EQ(menus.size(), 17u);
 }
 
 TEST(Layout, SplitsComboItems) {

@@ -6,9 +6,21 @@
 //   fixture_app corner        the same plus "Fixture Corner" at (-4, -4),
 //                             800 x 600, beneath all other windows
 //   fixture_app many N        root "Fixture Many" with N children
+//   fixture_app counters      "TavrinFixtureCounter" (GUI thread) and
+//                             "TavrinFixtureWorker" (a second thread with its
+//                             own window), each counting in its title every
+//                             10 ms
+//   fixture_app clicks        "TavrinFixtureClicks", which writes the mouse
+//                             messages it gets into its title, and the
+//                             desktop's icon list chain Progman >
+//                             SHELLDLL_DefView > SysListView32 doing the same
+//   fixture_app FILE.tavrintest  "TavrinFixtureDocument" titled with FILE
+//                             (the program a test associates with documents)
 //
 // Posting kHangMessage (WM_APP + 1) with wParam = milliseconds to any of its
-// windows makes its GUI thread stop answering for that long.
+// windows makes its GUI thread stop answering for that long. The hierarchy's
+// root carries the extended style WS_EX_ACCEPTFILES, which changes to the
+// window must keep.
 #include <windows.h>
 
 #include <cstdlib>
@@ -49,13 +61,103 @@ HWND Child(HWND parent, const wchar_t* cls, const wchar_t* title, int id, int x,
 void Hierarchy() {
     Register(L"TavrinFixtureRoot");
     Register(L"FixtureA");
-    HWND root = CreateWindowExW(0, L"TavrinFixtureRoot", L"Fixture Root", WS_OVERLAPPEDWINDOW, 60, 60, 280, 220,
+    HWND root = CreateWindowExW(WS_EX_ACCEPTFILES, L"TavrinFixtureRoot", L"Fixture Root", WS_OVERLAPPEDWINDOW, 60, 60,
+                                280, 220,
                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     HWND a = Child(root, L"FixtureA", L"Child A", 101, 10, 10, 130, 100);
     Child(a, L"Button", L"A1 button", 111, 5, 5, 100, 30);
     Child(root, L"Edit", L"B text", 102, 150, 10, 100, 24);
     Child(root, L"Static", L"Hidden C", 103, 150, 50, 100, 24, false);
     ShowWindow(root, SW_SHOWNOACTIVATE);
+}
+
+// Counts in the window's title every 10 ms, on the thread that owns it.
+LRESULT CALLBACK CounterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER) {
+        const auto count = static_cast<unsigned>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)) + 1;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, count);
+        SetWindowTextW(hwnd, std::to_wstring(count).c_str());
+        return 0;
+    }
+    return FixtureProc(hwnd, message, wParam, lParam);
+}
+
+HWND CountingWindow(const wchar_t* cls, int x) {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = CounterProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = cls;
+    RegisterClassExW(&wc);
+    HWND hwnd = CreateWindowExW(0, cls, L"0", WS_OVERLAPPEDWINDOW, x, 320, 150, 100, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    SetTimer(hwnd, 1, 10, nullptr);
+    ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    return hwnd;
+}
+
+DWORD WINAPI Worker(void*) {
+    CountingWindow(L"TavrinFixtureWorker", 220);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+    return 0;
+}
+
+void Counters() {
+    CountingWindow(L"TavrinFixtureCounter", 60);
+    CloseHandle(CreateThread(nullptr, 0, Worker, nullptr, 0, nullptr));
+}
+
+// Writes each mouse message it gets into its title: "message@x,y" (for
+// WM_CONTEXTMENU "123@x,y w=wParam"), the last few, separated by blanks.
+LRESULT CALLBACK ClicksProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MOUSEMOVE || (message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK) ||
+        message == WM_CONTEXTMENU) {
+        wchar_t title[1024] = {};
+        GetWindowTextW(hwnd, title, 1024);
+        std::wstring log = title;
+        std::wstring entry = std::to_wstring(message) + L"@" + std::to_wstring(static_cast<short>(LOWORD(lParam))) +
+                             L"," + std::to_wstring(static_cast<short>(HIWORD(lParam)));
+        if (message == WM_CONTEXTMENU) entry += L" w=" + std::to_wstring(static_cast<long long>(wParam));
+        log = log.empty() ? entry : log + L" " + entry;
+        SetWindowTextW(hwnd, log.c_str());
+        return 0;
+    }
+    return FixtureProc(hwnd, message, wParam, lParam);
+}
+
+void RegisterClicks(const wchar_t* cls) {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = ClicksProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = cls;
+    RegisterClassExW(&wc);
+}
+
+void Clicks() {
+    RegisterClicks(L"TavrinFixtureClicks");
+    HWND clicks = CreateWindowExW(0, L"TavrinFixtureClicks", L"", WS_POPUP | WS_BORDER, 60, 460, 200, 120, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(clicks, SW_SHOWNOACTIVATE);
+    // A stand-in for the desktop's icon list, which Wine has not.
+    Register(L"Progman");
+    Register(L"SHELLDLL_DefView");
+    RegisterClicks(L"SysListView32");
+    HWND progman = CreateWindowExW(0, L"Progman", L"Program Manager", WS_POPUP, 300, 460, 200, 120, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+    HWND view = Child(progman, L"SHELLDLL_DefView", L"", 0, 0, 0, 200, 120);
+    Child(view, L"SysListView32", L"", 0, 10, 10, 180, 100);
+    ShowWindow(progman, SW_SHOWNOACTIVATE);
+}
+
+void Document(const std::wstring& file) {
+    Register(L"TavrinFixtureDocument");
+    HWND hwnd = CreateWindowExW(0, L"TavrinFixtureDocument", (L"Fixture Document " + file).c_str(),
+                                WS_OVERLAPPEDWINDOW, 520, 460, 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                nullptr);
+    ShowWindow(hwnd, SW_SHOWNOACTIVATE);
 }
 
 void Corner() {
@@ -80,8 +182,16 @@ void Many(int count) {
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring mode = argc > 1 ? argv[1] : L"hierarchy";
+    const std::wstring documentType = L".tavrintest";
     if (mode == L"many") {
         Many(argc > 2 ? _wtoi(argv[2]) : 100);
+    } else if (mode == L"counters") {
+        Counters();
+    } else if (mode == L"clicks") {
+        Clicks();
+    } else if (mode.size() > documentType.size() &&
+               mode.compare(mode.size() - documentType.size(), documentType.size(), documentType) == 0) {
+        Document(mode);
     } else {
         Hierarchy();
         if (mode == L"corner") Corner();

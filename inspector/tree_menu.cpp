@@ -1,0 +1,84 @@
+#include "inspector/tree_menu.h"
+
+#include "ui/buttons.h"
+#include "util/threads.h"
+#include "util/wide_text.h"
+#include "util/window_marking.h"
+
+namespace inspector {
+namespace {
+
+constexpr const char* kPlaceholder = "可以为标题,类名,句柄";
+constexpr core::Colour kPlaceholderColour = 0x808080;
+constexpr const char* kNotFoundText = "未找到相关的窗口或控件！";
+constexpr const char* kNotFoundCaption = "友情提醒";
+
+}  // namespace
+
+TreeMenu::TreeMenu(ui::Form& form, InfoPanel& panel, WindowTree& tree)
+    : form_(form),
+      panel_(panel),
+      tree_(tree),
+      searchBox_(form.Get<ui::EditBox>("编辑框_查找窗口")),
+      menu_("树形框菜单") {
+    menu_.AddItem("刷新窗口树", [this] { tree_.Refresh(); });
+    menu_.AddSeparator();
+    menu_.AddItem("标记窗口位置", [this] {
+        const util::WindowHandle hwnd = tree_.Tree().ItemData(tree_.Tree().SelectedIndex());
+        util::StartThread([hwnd] { util::MarkWindow(hwnd); });
+    });
+    menu_.AddSeparator();
+    menu_.AddItem("切换至该窗口", [this] { util::FocusWindow(tree_.Tree().ItemData(tree_.Tree().SelectedIndex())); });
+    menu_.AddSeparator();
+    menu_.AddItem("查看窗口信息", [this] { ViewSelected(); });
+
+    tree_.Tree().ItemRightClicked = [this] {
+        if (tree_.Tree().SelectedIndex() < 0) return;
+        POINT cursor;
+        GetCursorPos(&cursor);
+        menu_.Popup(form_, cursor);
+    };
+
+    showNotFound = [this] {
+        MessageBoxW(form_.Handle(), util::Wide(kNotFoundText).c_str(), util::Wide(kNotFoundCaption).c_str(),
+                    MB_OK);
+    };
+    form.Get<ui::Button>("按钮_查找窗口").Clicked = [this] { Search(); };
+    searchBox_.SetTag(kPlaceholder);
+    searchBox_.FocusGained = [this] {
+        if (searchBox_.Content() == searchBox_.Tag()) {
+            searchBox_.SetContent("");
+            searchBox_.SetTextColour(0x000000);
+        }
+    };
+    searchBox_.FocusLost = [this] {
+        if (searchBox_.Content().empty()) {
+            searchBox_.SetContent(searchBox_.Tag());
+            searchBox_.SetTextColour(kPlaceholderColour);
+        }
+    };
+}
+
+void TreeMenu::ViewSelected() {
+    ui::TreeBox& tree = tree_.Tree();
+    tree_.SetPreviousTreeItem(tree_.TargetTreeItem());
+    tree_.SetTargetTreeItem(tree.SelectedIndex());
+    tree.SetItemBold(tree_.PreviousTreeItem(), false);
+    tree.SetItemBold(tree_.TargetTreeItem(), true);
+    panel_.ShowWindow(tree.ItemData(tree.SelectedIndex()));
+}
+
+void TreeMenu::Search() {
+    ui::TreeBox& tree = tree_.Tree();
+    const int found = core::SearchTreeItems(search_, searchBox_.Content(), tree.ItemTexts());
+    if (found == core::kTreeItemNotFound) {
+        if (showNotFound) showNotFound();
+        return;
+    }
+    tree.EnsureVisible(found);
+    tree.SelectItem(found);
+    tree.Focus();
+    tree.SetTag(search_.tagText);
+}
+
+}  // namespace inspector

@@ -1,0 +1,515 @@
+// The field menus, window changes, tree menu and search of the "窗口分析"
+// page, acting on windows and processes of fixture programs.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "inspector/core/field_menus.h"
+#include "tests/win/test_support.h"
+#include "ui/buttons.h"
+#include "ui/edit_box.h"
+#include "util/clipboard.h"
+#include "util/core/number_text.h"
+#include "util/launch.h"
+#include "util/mouse_input.h"
+#include "util/wide_text.h"
+#include "util/window_operations.h"
+
+namespace {
+
+using testing_support::FixtureProcess;
+using testing_support::PumpFor;
+using testing_support::PumpUntil;
+
+std::string Text(std::int64_t v) { return core::NumberToText(static_cast<double>(v)); }
+util::WindowHandle H(HWND hwnd) { return util::FromHwnd(hwnd); }
+
+std::wstring TitleOf(HWND hwnd) {
+    wchar_t title[1024] = {};
+    GetWindowTextW(hwnd, title, 1024);
+    return title;
+}
+
+// A counter that a fixture window writes into its title.
+unsigned long CountOf(HWND hwnd) { return std::wcstoul(TitleOf(hwnd).c_str(), nullptr, 10); }
+bool Counting(HWND hwnd) {
+    const unsigned long before = CountOf(hwnd);
+    return PumpUntil([&] { return CountOf(hwnd) > before + 2; }, 1500);
+}
+
+class FieldActionsTest : public testing_support::HierarchyTest {
+protected:
+    inspector::FieldActions& Actions() { return Window().Analysis().Actions(); }
+    inspector::InfoPanel& Panel() { return Window().Analysis().Panel(); }
+    void Choose(const char* menu, const char* caption) {
+        ui::Menu& m = Actions().MenuOf(menu);
+        for (int i = 0; i < m.ItemCount(); ++i) {
+            if (m.ItemCaption(i) == caption) {
+                SendMessageW(Window().Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(m.Handle(), i), 0), 0);
+                return;
+            }
+        }
+        FAIL() << "no item " << caption << " in " << menu;
+    }
+    // The pause item, whatever its caption (the caption is the state).
+    void ChoosePause(const char* menu) {
+        ui::Menu& m = Actions().MenuOf(menu);
+        SendMessageW(Window().Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(m.Handle(), 1), 0), 0);
+    }
+    void SetBox(const char* name, const std::string& text) { Get<ui::EditBox>(name).SetContent(text); }
+    std::string Box(const char* name) { return Get<ui::EditBox>(name).Content(); }
+    void Tick(const char* checkBox, bool checked) {
+        auto& box = Get<ui::CheckBox>(checkBox);
+        box.SetChecked(!checked);
+        SendMessageW(box.Handle(), BM_CLICK, 0, 0);  // what the user's click does
+        ASSERT_EQ(box.Checked(), checked);
+    }
+};
+
+TEST_F(FieldActionsTest, EveryFieldButtonPopsItsMenuUpAtItsLowerLeftCorner) {
+    for (const core::FieldMenu& field : core::FieldMenus()) {
+        static RECT shown;
+        shown = RECT{-1, -1, -1, -1};
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+            HWND menu = FindWindowW(L"#32768", nullptr);
+            if (menu && IsWindowVisible(menu)) {
+                GetWindowRect(menu, &shown);
+                EndMenu();
+            }
+        });
+        auto& button = Get<ui::Button>(field.button);
+        SendMessageW(button.Handle(), BM_CLICK, 0, 0);
+        PumpUntil([] { return shown.left != -1; }, 1500);
+        KillTimer(nullptr, timer);
+        RECT r;
+        GetWindowRect(button.Handle(), &r);
+        EXPECT_EQ(shown.left, r.left) << field.button;
+        EXPECT_EQ(shown.top, r.bottom) << field.button;
+        EXPECT_EQ(GetMenuItemCount(Actions().MenuOf(field.menu).Handle()), static_cast<int>(field.items.size()));
+    }
+}
+
+TEST_F(FieldActionsTest, CopyAndPasteGoThroughTheClipboardAsText) {
+    Panel().ShowWindow(H(a1_));
+    Choose("下拉窗口类名", "复制");
+    EXPECT_EQ(util::ClipboardText(), "Button");
+    SetBox("编辑框_控件ID", "");
+    Choose("下拉控件ID", "复制");
+    EXPECT_EQ(util::ClipboardText(), "");  // an empty field puts the empty text there
+    util::CopyTextToClipboard("新标题 ✓");
+    Choose("下拉窗口标题", "粘贴");
+    EXPECT_EQ(Box("编辑框_窗口标题"), "新标题 ✓");
+    EXPECT_EQ(TitleOf(a1_), L"A1 button");  // pasting does not change the window
+}
+
+TEST_F(FieldActionsTest, TitleAndTextOfAnotherProgramsWindowChange) {
+    Panel().ShowWindow(H(root_));
+    SetBox("编辑框_窗口标题", "改过的标题");
+    Choose("下拉窗口标题", "更改");
+    EXPECT_EQ(TitleOf(root_), L"改过的标题");
+    Panel().ShowWindow(H(b_));
+    SetBox("编辑框_控件内容", "新的内容");
+    Choose("下拉控件内容", "更改");
+    EXPECT_EQ(util::GetWindowTitleSafe(H(b_)), "新的内容");
+    SetWindowTextW(root_, L"Fixture Root");
+    SetWindowTextW(b_, L"B text");
+}
+
+TEST_F(FieldActionsTest, TransparencyKeepsTheOtherExtendedStyles) {
+    Panel().ShowWindow(H(root_));
+    ASSERT_TRUE(GetWindowLongW(root_, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    Tick("选择框_透明", true);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(root_, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 180);
+    EXPECT_TRUE(flags & LWA_ALPHA);
+    EXPECT_TRUE(GetWindowLongW(root_, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    Tick("选择框_透明", false);
+    ASSERT_TRUE(GetLayeredWindowAttributes(root_, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 255);
+    EXPECT_TRUE(GetWindowLongW(root_, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+}
+
+TEST_F(FieldActionsTest, DisabledHiddenAndTopmostBoxes) {
+    Panel().ShowWindow(H(b_));
+    Tick("选择框_禁止", true);
+    EXPECT_FALSE(IsWindowEnabled(b_));
+    Tick("选择框_禁止", false);
+    EXPECT_TRUE(IsWindowEnabled(b_));
+    Tick("选择框_隐藏", true);
+    EXPECT_FALSE(IsWindowVisible(b_));
+    Tick("选择框_隐藏", false);
+    EXPECT_TRUE(IsWindowVisible(b_));
+
+    // Topmost acts on the top-level window of a child.
+    Panel().ShowWindow(H(a1_));
+    Tick("选择框_置顶", true);
+    EXPECT_TRUE(GetWindowLongW(root_, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(GetWindowLongW(a1_, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    Tick("选择框_置顶", false);
+    EXPECT_FALSE(GetWindowLongW(root_, GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(FieldActionsTest, ChangeItemsMoveAndResizeATopLevelWindow) {
+    RECT original;
+    GetWindowRect(root_, &original);
+    Panel().ShowWindow(H(root_));
+    SetBox("编辑框_窗口位置_左边", "70");
+    SetBox("编辑框_窗口位置_顶边", "65");
+    Choose("下拉窗口位置", "更改");
+    RECT r;
+    GetWindowRect(root_, &r);
+    EXPECT_EQ(r.left, 70);
+    EXPECT_EQ(r.top, 65);
+    EXPECT_EQ(r.right - r.left, original.right - original.left);  // size kept
+
+    SetBox("编辑框_窗口大小_宽度", "300");  // height box still shows the old height
+    Choose("下拉窗口大小", "更改");
+    GetWindowRect(root_, &r);
+    EXPECT_EQ(r.left, 70);  // position kept
+    EXPECT_EQ(r.right - r.left, 300);
+    EXPECT_EQ(r.bottom - r.top, original.bottom - original.top);
+
+    SetBox("编辑框_窗口内部大小_宽度", "250");
+    SetBox("编辑框_窗口内部大小_高度", "150");
+    Choose("下拉内部大小", "更改");
+    RECT client;
+    GetClientRect(root_, &client);
+    EXPECT_EQ(client.right, 250);
+    EXPECT_EQ(client.bottom, 150);
+    GetWindowRect(root_, &r);
+    EXPECT_EQ(r.left, 70);
+
+    // A minimised window keeps its size.
+    ShowWindow(root_, SW_MINIMIZE);
+    PumpFor(50);
+    GetWindowRect(root_, &r);
+    SetBox("编辑框_窗口内部大小_宽度", "100");
+    Choose("下拉内部大小", "更改");
+    RECT after;
+    GetWindowRect(root_, &after);
+    EXPECT_EQ(after.right - after.left, r.right - r.left);
+    ShowWindow(root_, SW_RESTORE);
+    MoveWindow(root_, original.left, original.top, original.right - original.left, original.bottom - original.top,
+               TRUE);
+}
+
+TEST_F(FieldActionsTest, ChangeItemsPlaceAChildOfAFramedParentByItsWindowRectangle) {
+    RECT parent, client;
+    GetWindowRect(root_, &parent);
+    POINT clientOrigin = {0, 0};
+    ClientToScreen(root_, &clientOrigin);
+    RECT original;
+    GetWindowRect(b_, &original);
+    Panel().ShowWindow(H(b_));
+
+    // The control position is taken as MoveWindow's parent-relative
+    // position: measured from the parent's window rectangle on display, it
+    // lands that far into the client area, shifted by the frame.
+    SetBox("编辑框_控件位置_左边", "20");
+    SetBox("编辑框_控件位置_顶边", "30");
+    Choose("下拉控件位置", "更改");
+    RECT r;
+    GetWindowRect(b_, &r);
+    EXPECT_EQ(r.left, clientOrigin.x + 20);
+    EXPECT_EQ(r.top, clientOrigin.y + 30);
+
+    // The window position is a screen position, turned parent-relative
+    // from the parent's window rectangle.
+    SetBox("编辑框_窗口位置_左边", Text(parent.left + 40));
+    SetBox("编辑框_窗口位置_顶边", Text(parent.top + 50));
+    Choose("下拉窗口位置", "更改");
+    GetWindowRect(b_, &r);
+    EXPECT_EQ(r.left, clientOrigin.x + 40);
+    EXPECT_EQ(r.top, clientOrigin.y + 50);
+    EXPECT_EQ(r.right - r.left, original.right - original.left);
+    (void)client;
+    MoveWindow(b_, 150, 10, 100, 24, TRUE);
+}
+
+TEST_F(FieldActionsTest, BulkItemsEnableAndShowEveryWindowOfTheTree) {
+    Panel().ShowWindow(H(a1_));
+    Window().Analysis().Tree().Refresh();
+    EnableWindow(a1_, FALSE);
+    EnableWindow(b_, FALSE);
+    ASSERT_FALSE(IsWindowVisible(c_));
+    Choose("下拉其它操作", "解禁所有按钮");
+    EXPECT_TRUE(IsWindowEnabled(a1_));
+    EXPECT_TRUE(IsWindowEnabled(b_));
+    Choose("下拉其它操作", "显示所有控件");
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(c_) != FALSE; }, 2000));
+    ShowWindow(c_, SW_HIDE);
+}
+
+TEST_F(FieldActionsTest, MoveMouseIsRelativeToTheClientOrigin) {
+    POINT origin = {0, 0};
+    ClientToScreen(a_, &origin);
+    util::MoveMouse(H(a_), 10, 5);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    EXPECT_EQ(cursor.x, origin.x + 10);
+    EXPECT_EQ(cursor.y, origin.y + 5);
+
+    Panel().ShowWindow(H(a_));
+    SetBox("编辑框_窗口鼠标位置_X", "7");
+    SetBox("编辑框_窗口鼠标位置_Y", "3");
+    Choose("下拉窗口鼠标位置", "移动");
+    GetCursorPos(&cursor);
+    EXPECT_EQ(cursor.x, origin.x + 7);
+    EXPECT_EQ(cursor.y, origin.y + 3);
+    SetBox("编辑框_鼠标位置_X", "300");
+    SetBox("编辑框_鼠标位置_Y", "310");
+    Choose("下拉鼠标位置", "移动");
+    GetCursorPos(&cursor);
+    EXPECT_EQ(cursor.x, 300);
+    EXPECT_EQ(cursor.y, 310);
+}
+
+class ProcessActionsTest : public FieldActionsTest {};
+
+TEST_F(ProcessActionsTest, PauseAndResumeAProcessWithTheCaptionAsState) {
+    FixtureProcess counters(L"counters");
+    HWND counter = counters.Window(L"TavrinFixtureCounter");
+    HWND worker = counters.Window(L"TavrinFixtureWorker");
+    ASSERT_TRUE(counter && worker);
+    ASSERT_TRUE(Counting(counter));
+    Panel().ShowWindow(H(counter));
+    EXPECT_EQ(Actions().ProcessPauseCaption(), "暂停");
+
+    ChoosePause("下拉进程ID");
+    EXPECT_EQ(Actions().ProcessPauseCaption(), "恢复");
+    PumpFor(50);
+    EXPECT_FALSE(Counting(counter));
+    EXPECT_FALSE(Counting(worker));  // every thread of the process
+    ChoosePause("下拉进程ID");  // the item now reads 恢复 and resumes
+    EXPECT_EQ(Actions().ProcessPauseCaption(), "暂停");
+    EXPECT_TRUE(Counting(counter));
+
+    // Paused again, then another window is shown: the process runs again.
+    ChoosePause("下拉进程ID");
+    EXPECT_FALSE(Counting(counter));
+    Panel().ShowWindow(H(root_));
+    EXPECT_EQ(Actions().ProcessPauseCaption(), "暂停");
+    EXPECT_TRUE(Counting(counter));
+}
+
+TEST_F(ProcessActionsTest, PauseOfAProcessThatCannotBeOpenedKeepsTheCaption) {
+    SetBox("编辑框_进程ID", "0");
+    ChoosePause("下拉进程ID");
+    EXPECT_EQ(Actions().ProcessPauseCaption(), "暂停");
+    Panel().ShowWindow(util::FromHwnd(GetDesktopWindow()));
+    SetBox("编辑框_窗口句柄", "");
+    ChoosePause("下拉线程ID");
+    EXPECT_EQ(Actions().ThreadPauseCaption(), "暂停");
+}
+
+TEST_F(ProcessActionsTest, PauseAWindowsThreadOnly) {
+    FixtureProcess counters(L"counters");
+    HWND counter = counters.Window(L"TavrinFixtureCounter");
+    HWND worker = counters.Window(L"TavrinFixtureWorker");
+    ASSERT_TRUE(counter && worker);
+    Panel().ShowWindow(H(counter));
+    ChoosePause("下拉线程ID");
+    EXPECT_EQ(Actions().ThreadPauseCaption(), "恢复");
+    PumpFor(50);
+    EXPECT_FALSE(Counting(counter));
+    EXPECT_TRUE(Counting(worker));  // the other thread goes on
+    Panel().ShowWindow(H(worker));  // another target resumes the paused thread
+    EXPECT_EQ(Actions().ThreadPauseCaption(), "暂停");
+    EXPECT_TRUE(Counting(counter));
+}
+
+TEST_F(ProcessActionsTest, EndAThreadAndEndAProcess) {
+    FixtureProcess counters(L"counters");
+    HWND counter = counters.Window(L"TavrinFixtureCounter");
+    HWND worker = counters.Window(L"TavrinFixtureWorker");
+    ASSERT_TRUE(counter && worker);
+    Panel().ShowWindow(H(worker));
+    Choose("下拉线程ID", "结束");
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(worker); }, 3000));  // its windows go with the thread
+    EXPECT_TRUE(Counting(counter));
+
+    Panel().ShowWindow(H(counter));
+    Choose("下拉进程ID", "结束");
+    EXPECT_EQ(WaitForSingleObject(counters.Handle(), 3000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    GetExitCodeProcess(counters.Handle(), &code);
+    EXPECT_EQ(code, 0u);
+}
+
+TEST_F(ProcessActionsTest, PostedClicksArriveWithTheirCoordinates) {
+    FixtureProcess clicks(L"clicks");
+    HWND target = clicks.Window(L"TavrinFixtureClicks");
+    HWND progman = clicks.Window(L"Progman");
+    ASSERT_TRUE(target && progman);
+    HWND list = FindWindowExW(FindWindowExW(progman, nullptr, L"SHELLDLL_DefView", nullptr), nullptr,
+                              L"SysListView32", nullptr);
+    ASSERT_NE(list, nullptr);
+    SetCursorPos(5, 1000);  // away from both
+
+    Panel().ShowWindow(H(target));
+    SetBox("编辑框_窗口鼠标位置_X", "12");
+    SetBox("编辑框_窗口鼠标位置_Y", "34");
+    Choose("下拉窗口鼠标位置", "左键单击");
+    ASSERT_TRUE(PumpUntil([&] { return TitleOf(target).find(L"514@") != std::wstring::npos; }, 2000));
+    EXPECT_EQ(TitleOf(target), L"512@12,34 513@12,34 514@12,34");
+
+    SetWindowTextW(target, L"");
+    Choose("下拉窗口鼠标位置", "右键单击");
+    ASSERT_TRUE(PumpUntil([&] { return TitleOf(target).find(L"123@") != std::wstring::npos; }, 2000));
+    POINT origin = {0, 0};
+    ClientToScreen(target, &origin);
+    EXPECT_EQ(TitleOf(target), L"512@12,34 516@12,34 517@12,34 123@" + std::to_wstring(origin.x + 12) + L"," +
+                                   std::to_wstring(origin.y + 34) + L" w=" +
+                                   std::to_wstring(reinterpret_cast<INT_PTR>(target)));
+
+    // Handle 0: the desktop's icon list.
+    SetBox("编辑框_窗口句柄", "0");
+    SetBox("编辑框_窗口鼠标位置_X", "3");
+    SetBox("编辑框_窗口鼠标位置_Y", "4");
+    Choose("下拉窗口鼠标位置", "左键单击");
+    EXPECT_TRUE(PumpUntil([&] { return TitleOf(list) == L"512@3,4 513@3,4 514@3,4"; }, 2000)) << util::Utf8(TitleOf(list));
+}
+
+TEST_F(ProcessActionsTest, RealClicksAtTheScreenPointAndTheCursorComesBack) {
+    FixtureProcess clicks(L"clicks");
+    HWND target = clicks.Window(L"TavrinFixtureClicks");
+    ASSERT_NE(target, nullptr);
+    SetCursorPos(5, 1000);
+    POINT origin = {0, 0};
+    ClientToScreen(target, &origin);
+    SetBox("编辑框_鼠标位置_X", Text(origin.x + 20));
+    SetBox("编辑框_鼠标位置_Y", Text(origin.y + 15));
+    SetWindowTextW(target, L"");
+    Choose("下拉鼠标位置", "左键单击");
+    EXPECT_TRUE(PumpUntil([&] { return TitleOf(target).find(L"514@20,15") != std::wstring::npos; }, 2000))
+        << util::Utf8(TitleOf(target));
+    EXPECT_NE(TitleOf(target).find(L"513@20,15"), std::wstring::npos);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    EXPECT_EQ(cursor.x, 5);
+    EXPECT_EQ(cursor.y, 1000);
+}
+
+TEST_F(ProcessActionsTest, RunProgramOpensAFolderAndADocumentByItsAssociation) {
+    // A folder opens in explorer, which stays: end it by its id.
+    const std::string folder = util::Utf8(testing_support::TestProgramDirectory());
+    const std::int32_t explorer = util::RunProgram(folder);
+    EXPECT_NE(explorer, 0);
+    if (explorer) {
+        HANDLE process = OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, explorer);
+        wchar_t image[MAX_PATH] = {};
+        DWORD size = MAX_PATH;
+        QueryFullProcessImageNameW(process, 0, image, &size);
+        EXPECT_NE(std::wstring(image).find(L"explorer.exe"), std::wstring::npos) << util::Utf8(image);
+        TerminateProcess(process, 0);
+        CloseHandle(process);
+    }
+
+    // A document type of our own, opened by the fixture program.
+    const std::wstring fixture = testing_support::TestProgramDirectory() + L"fixture_app.exe";
+    const std::wstring command = L"\"" + fixture + L"\" \"%1\"";
+    HKEY key;
+    RegCreateKeyExW(HKEY_CLASSES_ROOT, L".tavrintest", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(L"TavrinTest.Document"),
+                   sizeof(L"TavrinTest.Document"));
+    RegCloseKey(key);
+    RegCreateKeyExW(HKEY_CLASSES_ROOT, L"TavrinTest.Document\\Shell\\Open\\Command", 0, nullptr, 0, KEY_WRITE, nullptr,
+                    &key, nullptr);
+    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                   static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+    const std::string document = folder + "notes.tavrintest";
+    const std::int32_t pid = util::RunProgram(document);
+    EXPECT_NE(pid, 0);
+    HWND opened = nullptr;
+    PumpUntil([&] { return (opened = FindWindowW(L"TavrinFixtureDocument", nullptr)) != nullptr; }, 5000);
+    ASSERT_NE(opened, nullptr);
+    EXPECT_NE(TitleOf(opened).find(L"notes.tavrintest"), std::wstring::npos) << util::Utf8(TitleOf(opened));
+    util::TerminateProcessById(pid);
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"TavrinTest.Document");
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L".tavrintest");
+}
+
+class TreeMenuTest : public FieldActionsTest {
+protected:
+    inspector::TreeMenu& Menu() { return Window().Analysis().TreeMenus(); }
+    ui::TreeBox& Tree() { return Window().Analysis().Tree().Tree(); }
+};
+
+TEST_F(TreeMenuTest, RightClickOnAnItemSelectsItAndPopsTheMenuUp) {
+    Panel().ShowWindow(H(a1_));
+    Window().Analysis().Tree().Refresh();
+    Tree().SelectItem(0);
+    RECT item;
+    ASSERT_TRUE(TreeView_GetItemRect(Tree().Handle(), TreeView_GetNextItem(Tree().Handle(), TreeView_GetSelection(Tree().Handle()), TVGN_NEXTVISIBLE), &item, TRUE));
+    POINT at = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ClientToScreen(Tree().Handle(), &at);
+    SetCursorPos(at.x, at.y);
+    static bool popped;
+    popped = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (menu && IsWindowVisible(menu)) {
+            popped = true;
+            EndMenu();
+        }
+    });
+    ASSERT_TRUE(testing_support::RunXdotool(L"click 3"));
+    PumpUntil([] { return popped; }, 2000);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(popped);
+    EXPECT_EQ(Tree().SelectedIndex(), 1);
+    EXPECT_EQ(GetMenuItemCount(Menu().Menu().Handle()), 7);  // four items, three separators
+}
+
+TEST_F(TreeMenuTest, ViewingAnItemMovesTheBoldStateAndShowsItsWindow) {
+    Panel().ShowWindow(H(a1_));
+    Window().Analysis().Tree().Refresh();
+    const int a1 = Tree().SelectedIndex();
+    Tree().SelectItem(0);
+    Menu().ViewSelected();
+    EXPECT_TRUE(Tree().ItemBold(0));
+    EXPECT_FALSE(Tree().ItemBold(a1));
+    EXPECT_EQ(Panel().CurrentTarget(), H(root_));
+    EXPECT_EQ(Window().Analysis().Tree().PreviousTreeItem(), a1);
+    EXPECT_EQ(Window().Analysis().Tree().TargetTreeItem(), 0);
+}
+
+TEST_F(TreeMenuTest, SearchWrapsAroundAndSaysWhenNothingMatches) {
+    Panel().ShowWindow(H(root_));
+    Window().Analysis().Tree().Refresh();
+    int notFound = 0;
+    Menu().showNotFound = [&] { ++notFound; };
+    SetBox("编辑框_查找窗口", "Fixture");  // the root ("TavrinFixtureRoot") and A ("FixtureA")
+    auto& button = Get<ui::Button>("按钮_查找窗口");
+    std::vector<int> found;
+    for (int i = 0; i < 3; ++i) {
+        SendMessageW(button.Handle(), BM_CLICK, 0, 0);
+        found.push_back(Tree().SelectedIndex());
+    }
+    EXPECT_EQ(found[0], 0);
+    EXPECT_EQ(Tree().ItemData(found[1]), H(a_));
+    EXPECT_EQ(found[2], 0);
+    EXPECT_EQ(Tree().Tag(), "Fixture");
+    EXPECT_EQ(notFound, 0);
+    SetBox("编辑框_查找窗口", "fixture_root");
+    SendMessageW(button.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(notFound, 1);
+    EXPECT_EQ(Menu().SearchState().lastFoundTreeItem, 0);
+}
+
+TEST_F(TreeMenuTest, SearchBoxShowsItsPlaceholderWhileEmptyAndUnfocused) {
+    auto& box = Get<ui::EditBox>("编辑框_查找窗口");
+    EXPECT_EQ(box.Content(), "");
+    box.Focus();
+    Get<ui::EditBox>("编辑框_窗口标题").Focus();  // leaves it empty
+    EXPECT_EQ(box.Content(), "可以为标题,类名,句柄");
+    EXPECT_EQ(box.TextColour().value_or(0), 0x808080u);
+    box.Focus();
+    EXPECT_EQ(box.Content(), "");
+    EXPECT_EQ(box.TextColour().value_or(1), 0x000000u);
+}
+
+}  // namespace

@@ -1,0 +1,91 @@
+#include "util/window_operations.h"
+
+#include "util/core/mouse_plan.h"
+#include "util/wide_text.h"
+
+namespace util {
+namespace {
+
+RECT RectOrZero(HWND hwnd) {
+    RECT r = {0, 0, 0, 0};
+    if (!hwnd || !GetWindowRect(hwnd, &r)) r = {0, 0, 0, 0};
+    return r;
+}
+
+}  // namespace
+
+bool SetWindowAlpha(WindowHandle hwnd, std::uint8_t alpha) {
+    const HWND h = ToHwnd(hwnd);
+    const LONG_PTR ex = GetWindowLongPtrW(h, GWL_EXSTYLE);
+    SetWindowLongPtrW(h, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+    return SetLayeredWindowAttributes(h, 0, alpha, LWA_ALPHA) != FALSE;
+}
+
+bool SetWindowDisabled(WindowHandle hwnd, bool disabled) {
+    EnableWindow(ToHwnd(hwnd), disabled ? FALSE : TRUE);
+    return WindowExists(hwnd);
+}
+
+bool SetWindowShowState(WindowHandle hwnd, int command, bool asynchronous) {
+    return (asynchronous ? ShowWindowAsync(ToHwnd(hwnd), command) : ShowWindow(ToHwnd(hwnd), command)) != FALSE;
+}
+
+bool SetWindowTopmost(WindowHandle hwnd, bool topmost) {
+    return SetWindowPos(ToHwnd(hwnd), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                        SWP_NOSIZE | SWP_NOMOVE) != FALSE;
+}
+
+void MoveResizeWindow(WindowHandle hwnd, std::optional<std::int32_t> x, std::optional<std::int32_t> y,
+                      std::optional<std::int32_t> width, std::optional<std::int32_t> height) {
+    const HWND h = ToHwnd(hwnd);
+    const RECT r = RectOrZero(h);
+    const RECT parent = RectOrZero(GetParent(h));
+    MoveWindow(h, x.value_or(r.left - parent.left), y.value_or(r.top - parent.top), width.value_or(r.right - r.left),
+               height.value_or(r.bottom - r.top), TRUE);
+    UpdateWindow(h);
+}
+
+bool SetWindowClientSize(WindowHandle hwnd, std::int32_t clientWidth, std::int32_t clientHeight) {
+    const HWND h = ToHwnd(hwnd);
+    if (IsIconic(h)) return false;
+    RECT r;
+    if (!GetWindowRect(h, &r)) return false;
+    const RECT parent = RectOrZero(GetParent(h));
+    RECT client;
+    if (!GetClientRect(h, &client)) return false;
+    MoveWindow(h, r.left - parent.left, r.top - parent.top, (r.right - r.left) + clientWidth - client.right,
+               (r.bottom - r.top) + clientHeight - client.bottom, TRUE);
+    return true;
+}
+
+bool SetWindowTitle(WindowHandle hwnd, const std::string& text) {
+    const HWND h = hwnd == 0 ? GetForegroundWindow() : ToHwnd(hwnd);
+    return SetWindowTextW(h, Wide(text).c_str()) != FALSE;
+}
+
+void SetControlText(WindowHandle hwnd, const std::string& text) {
+    const std::wstring wide = Wide(text);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(ToHwnd(hwnd), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), SMTO_BLOCK, 100,
+                        &result);
+}
+
+void PostMouseClick(WindowHandle hwnd, std::int32_t x, std::int32_t y, PostedButton button) {
+    HWND target = ToHwnd(hwnd);
+    if (hwnd == 0) {
+        // The desktop's icon list.
+        const HWND progman = FindWindowW(L"Progman", L"Program Manager");
+        const HWND view = FindWindowExW(progman, nullptr, L"SHELLDLL_DefView", nullptr);
+        target = FindWindowExW(view, nullptr, L"SysListView32", nullptr);
+    }
+    const POINT origin = GetClientOrigin(FromHwnd(target));
+    const auto messages = core::PostMouseClickPlan(
+        FromHwnd(target), x, y, button == PostedButton::Left ? core::MouseButton::Left : core::MouseButton::Right,
+        origin.x, origin.y);
+    for (const core::PostedMessage& m : messages) {
+        PostMessageW(target, m.message, static_cast<WPARAM>(static_cast<INT_PTR>(m.wParam)),
+                     static_cast<LPARAM>(m.lParam));
+    }
+}
+
+}  // namespace util

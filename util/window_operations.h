@@ -1,0 +1,40 @@
+// Changes to other programs' windows: transparency, enabled state, show
+// state, topmost, position and size, title and text, and clicks posted to a
+// window. Each answers with its failure value; none throws.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "util/window_query.h"
+
+namespace util {
+
+// Layered with the given opacity (0-255); the window's other extended
+// styles are kept. 255 makes it fully opaque again.
+bool SetWindowAlpha(WindowHandle hwnd, std::uint8_t alpha);
+bool SetWindowDisabled(WindowHandle hwnd, bool disabled);
+bool SetWindowShowState(WindowHandle hwnd, int command, bool asynchronous = false);
+bool SetWindowTopmost(WindowHandle hwnd, bool topmost);
+
+// Moves and sizes the window; values not given are kept. Positions of child
+// windows are measured from the parent's window rectangle (as the panel
+// shows them), so a parent with a frame shifts them by the frame.
+void MoveResizeWindow(WindowHandle hwnd, std::optional<std::int32_t> x, std::optional<std::int32_t> y,
+                      std::optional<std::int32_t> width, std::optional<std::int32_t> height);
+// Resizes the window so that its client area gets the given size; the
+// position stays. False for a minimised window, or when it cannot be asked.
+bool SetWindowClientSize(WindowHandle hwnd, std::int32_t clientWidth, std::int32_t clientHeight);
+
+// The window's title (0 = the foreground window).
+bool SetWindowTitle(WindowHandle hwnd, const std::string& text);
+// The window's text through WM_SETTEXT, waiting at most 100 ms for it.
+void SetControlText(WindowHandle hwnd, const std::string& text);
+
+enum class PostedButton { Left, Right };
+// Posts the messages of one click at client point (x, y) to the window
+// (0 = the desktop's icon list); returns at once.
+void PostMouseClick(WindowHandle hwnd, std::int32_t x, std::int32_t y, PostedButton button);
+
+}  // namespace util

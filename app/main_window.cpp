@@ -70,6 +70,7 @@ void MainWindow::BuildControls() {
 }
 
 void MainWindow::OnCreated() {
+    messages_->OnCreated();
     inspector_->OnCreated(util::Utf8(util::ProgramDirectory()));
     messages_->RouteFinderTo(inspector_->FinderBoard());
     colour_->OnCreated();

@@ -35,6 +35,7 @@ public:
     const ProgramResources& Resources() const { return resources_; }
     inspector::AnalysisPage& Analysis() { return *inspector_; }
     colour::ColourPage& Colour() { return *colour_; }
+    messages::MessagesPage& Messages() { return *messages_; }
 
     // Pops up the "官网" menu 3 pixels right of and below the cursor.
     void PopUpWebMenu();

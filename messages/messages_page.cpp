@@ -4,7 +4,10 @@
 
 namespace messages {
 
-MessagesPage::MessagesPage(ui::Form& form) : finder_(form.Get<ui::DrawingBoard>("画板_捕获器1")) {}
+MessagesPage::MessagesPage(ui::Form& form)
+    : finder_(form.Get<ui::DrawingBoard>("画板_捕获器1")),
+      sender_(std::make_unique<MessageSender>(form)),
+      generator_(std::make_unique<CodeGenerator>(form)) {}
 
 void MessagesPage::RouteFinderTo(ui::DrawingBoard& inspectorFinder) { finder_.RouteEventsTo(&inspectorFinder); }
 

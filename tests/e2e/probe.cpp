@@ -18,6 +18,9 @@
 //                            window reached from that top-level window by
 //                            control ids
 //   probe place CLASS X Y W H  move a top-level window
+//   probe child-class CLASS CHILDCLASS  print the handle of the first child
+//                            of that class of a top-level window
+//   probe text-of HANDLE     print the text of any window (WM_GETTEXT)
 //   probe desktop            print the desktop window's handle
 //   probe finder-window      print the screen position of the finder window
 //                            (the main window's 31 x 31 owned window) if shown
@@ -34,6 +37,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -423,6 +427,17 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"child-of" && argc > 2) return ChildOf(argv[2], argc - 3, argv + 3);
     if (command == L"place" && argc > 6) {
         return Place(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]));
+    }
+    if (command == L"child-class" && argc > 3) {
+        HWND top = WaitForClass(argv[2]);
+        HWND child = top ? FindWindowExW(top, nullptr, argv[3], nullptr) : nullptr;
+        if (!child) return Fail("no such child window");
+        std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(child)));
+        return 0;
+    }
+    if (command == L"text-of" && argc > 2) {
+        PrintUtf8(TextOf(reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(argv[2], nullptr, 10)))));
+        return 0;
     }
     if (command == L"desktop") {
         std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(GetDesktopWindow())));

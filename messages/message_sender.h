@@ -1,0 +1,47 @@
+// The message sender of the "消息|代码" page: a message picked from the
+// two-level list of message.ini (category, then name) fills the message
+// value and the two parameters; "发出消息" sends it to the window in the
+// handle box by SendMessage, PostMessage or SendMessageTimeout and shows
+// the outcome: a status text in magenta, or the text the receiver wrote
+// back in black, and the result in `编辑框_返回值`.
+#pragma once
+
+#include <string>
+
+#include "messages/message_file.h"
+#include "ui/combo_box.h"
+#include "ui/edit_box.h"
+#include "ui/form.h"
+
+namespace messages {
+
+class MessageSender {
+public:
+    explicit MessageSender(ui::Form& form);
+
+    // Opens the message list (message.ini beside the program unless told
+    // otherwise) and fills the category list.
+    void LoadMessageList(const std::string& path = "message.ini");
+    void CategoryChanged();
+    void MessageChanged();
+    void TypeChanged();
+    void Send();
+
+private:
+    void ShowStatus(const std::string& text, core::Colour colour);
+
+    ui::ComboBox& method_;
+    ui::ComboBox& category_;
+    ui::ComboBox& message_;
+    ui::EditBox& handle_;
+    ui::EditBox& messageValue_;
+    ui::EditBox& paramOne_;
+    ui::EditBox& paramTwo_;
+    ui::ComboBox& logical_;
+    ui::ComboBox& paramType_;
+    ui::EditBox& status_;
+    ui::EditBox& result_;
+    MessageFile file_;
+};
+
+}  // namespace messages

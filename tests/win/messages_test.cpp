@@ -1,0 +1,209 @@
+// The "消息|代码" page: the message list read from a file, picking a message,
+// sending it to a window of another program by the three methods, and the
+// E-code generator.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/core/main_layout.h"
+#include "messages/core/e_code_templates.h"
+#include "tests/win/test_support.h"
+#include "ui/buttons.h"
+#include "ui/combo_box.h"
+#include "ui/edit_box.h"
+#include "util/clipboard.h"
+#include "util/core/text_encoding.h"
+#include "util/wide_text.h"
+
+namespace {
+
+using testing_support::NowMs;
+using testing_support::PumpFor;
+
+util::WindowHandle H(HWND hwnd) { return util::FromHwnd(hwnd); }
+
+std::string TempPath(const char* name) {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    return util::Utf8(folder) + name;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(std::filesystem::path(util::Wide(path)), std::ios::binary);
+    out << bytes;
+}
+
+class MessagesTest : public testing_support::HierarchyTest {
+protected:
+    void SetUp() override {
+        HierarchyTest::SetUp();
+        path_ = TempPath("tavrin_test_message.ini");
+        // GBK, as E-language tools write it.
+        WriteFile(path_, core::Utf8ToGbk("Korvel:https://korvel.example/        \r\n\r\n"
+                                         "[测试一]\r\n"
+                                         "设置文本=12|0|\"新文本\"\r\n"
+                                         ";注释=1\r\n"
+                                         "取文本=13|100|\"\"\r\n"
+                                         "[测试二]\r\n"
+                                         "关闭=16|0|0\r\n"
+                                         "逻辑=1234|5|　真 \r\n"));
+        Sender().LoadMessageList(path_);
+        SelectPage(core::kMessagesPage);
+    }
+    messages::MessageSender& Sender() { return Window().Messages().Sender(); }
+    ui::ComboBox& Combo(const char* name) { return Get<ui::ComboBox>(name); }
+    ui::EditBox& Box(const char* name) { return Get<ui::EditBox>(name); }
+    std::vector<std::string> Items(const char* combo) {
+        std::vector<std::string> items;
+        for (int i = 0; i < Combo(combo).ItemCount(); ++i) items.push_back(Combo(combo).ItemText(i));
+        return items;
+    }
+    // Picks a message as the user does: category, then name.
+    void Pick(int category, int message) {
+        Combo("组合框_消息分类1").SetSelectedIndex(category);
+        Sender().CategoryChanged();
+        Combo("组合框_消息分类2").SetSelectedIndex(message);
+        Sender().MessageChanged();
+    }
+    void SendTo(HWND hwnd, int method) {
+        Box("编辑框_窗口句柄2").SetContent(std::to_string(H(hwnd)));
+        Combo("组合框_消息方式").SetSelectedIndex(method);
+        SendMessageW(Get<ui::Button>("按钮_发出消息").Handle(), BM_CLICK, 0, 0);
+    }
+    std::string path_;
+};
+
+TEST_F(MessagesTest, TheListFillsBothComboBoxesAndPickingFillsTheFields) {
+    EXPECT_EQ(Items("组合框_消息分类1"), (std::vector<std::string>{"测试一", "测试二"}));
+    EXPECT_EQ(Items("组合框_消息分类2"), (std::vector<std::string>{"设置文本", "取文本"}));
+    EXPECT_EQ(Combo("组合框_消息分类1").SelectedIndex(), 0);
+    EXPECT_EQ(Box("编辑框_消息值").Content(), "12");
+    EXPECT_EQ(Box("编辑框_参数一").Content(), "0");
+    EXPECT_EQ(Box("编辑框_参数二").Content(), "新文本");
+    EXPECT_EQ(Combo("组合框_参数二").SelectedIndex(), 1);  // text
+
+    Pick(1, 1);
+    EXPECT_EQ(Items("组合框_消息分类2"), (std::vector<std::string>{"关闭", "逻辑"}));
+    EXPECT_EQ(Box("编辑框_消息值").Content(), "1234");
+    EXPECT_EQ(Box("编辑框_参数一").Content(), "5");
+    EXPECT_EQ(Combo("组合框_参数二").SelectedIndex(), 2);  // logical, with a full-width blank around 真
+    EXPECT_EQ(Combo("组合框_编辑框_参数二").SelectedIndex(), 1);
+    EXPECT_TRUE(IsWindowVisible(Combo("组合框_编辑框_参数二").Handle()));
+    EXPECT_FALSE(IsWindowVisible(Box("编辑框_参数二").Handle()));
+
+    Pick(1, 0);
+    EXPECT_EQ(Combo("组合框_参数二").SelectedIndex(), 0);  // integer
+    EXPECT_FALSE(IsWindowVisible(Combo("组合框_编辑框_参数二").Handle()));
+    EXPECT_TRUE(IsWindowVisible(Box("编辑框_参数二").Handle()));
+    // Integer input takes digits and signs only.
+    auto& two = Box("编辑框_参数二");
+    SendMessageW(two.Handle(), EM_SETSEL, 0, -1);
+    for (wchar_t c : std::wstring(L"-4a2x")) SendMessageW(two.Handle(), WM_CHAR, c, 0);
+    EXPECT_EQ(two.Content(), "-42");
+}
+
+TEST_F(MessagesTest, AFileWithoutTheMarkerLineGetsItAndKeepsEverythingElse) {
+    const std::string body = core::Utf8ToGbk("[类]\r\n键=16\r\n") + std::string("\xFF\x00tail", 6);
+    const std::string path = TempPath("tavrin_test_nomarker.ini");
+    WriteFile(path, body);
+    Sender().LoadMessageList(path);
+    std::ifstream in(std::filesystem::path(util::Wide(path)), std::ios::binary);
+    const std::string after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(after, "Korvel:https://korvel.example/        \r\n\r\n" + body);
+    EXPECT_EQ(Items("组合框_消息分类1"), (std::vector<std::string>{"类"}));
+
+    // A missing file is created with the list the program ships.
+    const std::string missing = TempPath("tavrin_test_missing.ini");
+    DeleteFileW(util::Wide(missing).c_str());
+    Sender().LoadMessageList(missing);
+    EXPECT_GT(Combo("组合框_消息分类1").ItemCount(), 5);
+    EXPECT_EQ(Combo("组合框_消息分类1").ItemText(0), "常用消息");
+}
+
+TEST_F(MessagesTest, SetTextWithATextParameterReachesAnotherProgram) {
+    Pick(0, 0);
+    Box("编辑框_参数二").SetContent("你好 Tavrin");
+    SendTo(b_, 0);
+    EXPECT_EQ(util::GetWindowTitleSafe(H(b_)), "你好 Tavrin");
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), "\r\n消息发送成功！");
+    EXPECT_EQ(Box("编辑框_返回消息").TextColour().value_or(0), 0xFF00FFu);
+    EXPECT_EQ(Box("编辑框_返回值").Content(), "1");
+    SetWindowTextW(b_, L"B text");
+}
+
+TEST_F(MessagesTest, GetTextShowsWhatTheReceiverWroteInBlack) {
+    Pick(0, 1);  // 13|100|""
+    for (int method : {0, 2}) {
+        Box("编辑框_返回消息").SetContent("");
+        SendTo(b_, method);
+        EXPECT_EQ(Box("编辑框_返回消息").Content(), "B text") << method;
+        EXPECT_EQ(Box("编辑框_返回消息").TextColour().value_or(1), 0x000000u);
+        EXPECT_EQ(Box("编辑框_返回值").Content(), "6");
+    }
+    // The buffer is as large as wParam says, whatever the text: a long
+    // answer fits in full.
+    SetWindowTextW(b_, std::wstring(90, L'长').c_str());
+    SendTo(b_, 0);
+    EXPECT_EQ(util::Wide(Box("编辑框_返回消息").Content()), std::wstring(90, L'长'));
+    SetWindowTextW(b_, L"B text");
+}
+
+TEST_F(MessagesTest, AnInvalidHandleIsReportedAndLeavesTheResultAlone) {
+    Box("编辑框_返回值").SetContent("77");
+    Box("编辑框_窗口句柄2").SetContent("0");
+    SendMessageW(Get<ui::Button>("按钮_发出消息").Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), "\r\n提示：无效的窗口句柄！");
+    EXPECT_EQ(Box("编辑框_返回消息").TextColour().value_or(0), 0xFF00FFu);
+    EXPECT_EQ(Box("编辑框_返回值").Content(), "77");
+}
+
+TEST_F(MessagesTest, SendMessageTimeoutGivesUpOnAHungProgram) {
+    testing_support::FixtureProcess hung(L"hierarchy");
+    HWND root = hung.Window(L"TavrinFixtureRoot");
+    HWND b = GetDlgItem(root, 102);
+    testing_support::HangFixture(root, 4000);
+    PumpFor(50);
+    for (int type : {0, 1}) {  // a number and a text parameter
+        Pick(0, 0);
+        Combo("组合框_参数二").SetSelectedIndex(type);
+        Box("编辑框_返回值").SetContent("77");
+        const double start = NowMs();
+        SendTo(b, 2);
+        const double ms = NowMs() - start;
+        EXPECT_EQ(Box("编辑框_返回消息").Content(), "\r\n消息发送失败！") << type;
+        EXPECT_EQ(Box("编辑框_返回值").Content(), "77");
+        EXPECT_LT(ms, 1500) << "gave up after " << ms << " ms";
+    }
+}
+
+TEST_F(MessagesTest, PostMessageArrivesAndReportsSuccess) {
+    Pick(1, 0);  // 16|0|0: WM_CLOSE closes the window that gets it
+    testing_support::FixtureProcess other(L"hierarchy");
+    HWND root = other.Window(L"TavrinFixtureRoot");
+    SendTo(root, 1);
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), "\r\n消息发送成功！");
+    EXPECT_EQ(Box("编辑框_返回值").Content(), "1");
+    EXPECT_EQ(WaitForSingleObject(other.Handle(), 3000), WAIT_OBJECT_0);  // it closed and ended
+}
+
+TEST_F(MessagesTest, CodeGeneratorShowsTheFirstSelectedTemplate) {
+    auto& code = Box("编辑框_易代码");
+    code.SetContent("mine");
+    SendMessageW(Get<ui::Button>("按钮_生成易代码").Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(code.Content(), "mine");  // no radio selected: nothing happens
+    for (const core::ECodeTemplate& t : core::ECodeTemplates()) {
+        SendMessageW(Get<ui::RadioButton>(t.radio).Handle(), BM_CLICK, 0, 0);
+        for (int press = 0; press < 2; ++press) {  // twice: the same text, not doubled
+            SendMessageW(Get<ui::Button>("按钮_生成易代码").Handle(), BM_CLICK, 0, 0);
+            EXPECT_EQ(code.Content(), t.text) << t.radio;
+        }
+    }
+    SendMessageW(Get<ui::Button>("按钮_复制代码").Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(util::ClipboardText(), std::string(core::ECodeTemplates().back().text));
+    code.SetContent("");
+    SendMessageW(Get<ui::Button>("按钮_复制代码").Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(util::ClipboardText(), "");
+}
+
+}  // namespace

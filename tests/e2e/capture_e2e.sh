@@ -10,6 +10,8 @@ exe=$1 PROBE=$2 fixture=$3 out=$4
 mkdir -p "$out"
 source "$(dirname "$0")/lib.sh"
 
+# Whatever this script starts ends with it.
+trap 'probe end Notepad; probe end TavrinFixtureRoot; probe close >/dev/null 2>&1' EXIT
 wine "$fixture" hierarchy >/dev/null 2>&1 &
 wine "$exe" >/dev/null 2>&1 &
 probe painted || { echo "FAILED: the main window did not appear"; exit 1; }
@@ -57,5 +59,4 @@ same "title box" "$title" "$(probe text-at $title_box)"
 path=$(probe text-at $path_box)
 check "program path ends in notepad.exe ($path)" grep -qi 'notepad\.exe$' <<<"$path"
 
-probe close >/dev/null
 exit $((failures > 0))

@@ -9,6 +9,8 @@ exe=$1 PROBE=$2 out=$3
 mkdir -p "$out"
 source "$(dirname "$0")/lib.sh"
 
+# Whatever this script starts ends with it.
+trap 'probe end Notepad; probe close >/dev/null 2>&1' EXIT
 wine "$exe" >/dev/null 2>&1 &
 probe painted || { echo "FAILED: the main window did not appear"; exit 1; }
 wine notepad >/dev/null 2>&1 &
@@ -35,5 +37,4 @@ same "notepad's text changed" "Tavrin编程助手" "$(probe text-of "$editor")"
 same "status" "消息发送成功！" "$(probe text-at 432 308 | tr -d '\n')"
 same "return value" "1" "$(probe text-at 524 354)"
 
-probe close >/dev/null
 exit $((failures > 0))

@@ -21,6 +21,8 @@
 //   probe child-class CLASS CHILDCLASS  print the handle of the first child
 //                            of that class of a top-level window
 //   probe text-of HANDLE     print the text of any window (WM_GETTEXT)
+//   probe end CLASS          end the processes of all top-level windows of
+//                            that class
 //   probe desktop            print the desktop window's handle
 //   probe finder-window      print the screen position of the finder window
 //                            (the main window's 31 x 31 owned window) if shown
@@ -437,6 +439,19 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"text-of" && argc > 2) {
         PrintUtf8(TextOf(reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(argv[2], nullptr, 10)))));
+        return 0;
+    }
+    if (command == L"end" && argc > 2) {
+        HWND w = nullptr;
+        while ((w = FindWindowExW(nullptr, w, argv[2], nullptr)) != nullptr) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+                TerminateProcess(process, 0);
+                WaitForSingleObject(process, 5000);
+                CloseHandle(process);
+            }
+        }
         return 0;
     }
     if (command == L"desktop") {

@@ -14,6 +14,7 @@ source "$(dirname "$0")/lib.sh"
 desktop=tavrin-e2e
 probe() { wine "$PROBE" --desktop "$desktop" "$@" | tr -d '\r'; }
 
+trap 'probe close >/dev/null 2>&1' EXIT
 wine explorer /desktop=$desktop,1280x1024 "$exe" >/dev/null 2>&1 &
 probe painted || { echo "FAILED: the main window did not appear in the virtual desktop"; exit 1; }
 desktop_window=$(probe desktop)
@@ -29,5 +30,4 @@ same "released-on window (the desktop) is the target" "$desktop_window" "$(probe
 same "its class" "#32769" "$(probe text-at 200 138)"
 check "finder window gone" bash -c "! wine '$PROBE' --desktop $desktop finder-window >/dev/null 2>&1"
 
-probe close >/dev/null
 exit $((failures > 0))

@@ -33,6 +33,7 @@ enum ControlFlag : unsigned {
     kHiddenAtStart = 1u << 2, // visible property starts false
     kFrame = 1u << 3,         // label drawn as a frame that other controls stand on
     kNoWrap = 1u << 4,        // multi-line edit box whose lines do not wrap (code)
+    kFilledAtStart = 1u << 5, // combo box whose items stand in until start-up fills it
 };
 
 struct ControlLayout {

@@ -68,19 +68,9 @@ protected:
 
 TEST_F(FieldActionsTest, EveryFieldButtonPopsItsMenuUpAtItsLowerLeftCorner) {
     for (const core::FieldMenu& field : core::FieldMenus()) {
-        static RECT shown;
-        shown = RECT{-1, -1, -1, -1};
-        const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-            HWND menu = FindWindowW(L"#32768", nullptr);
-            if (menu && IsWindowVisible(menu)) {
-                GetWindowRect(menu, &shown);
-                EndMenu();
-            }
-        });
         auto& button = Get<ui::Button>(field.button);
-        SendMessageW(button.Handle(), BM_CLICK, 0, 0);
-        PumpUntil([] { return shown.left != -1; }, 1500);
-        KillTimer(nullptr, timer);
+        const RECT shown =
+            testing_support::MenuRectDuring([&] { SendMessageW(button.Handle(), BM_CLICK, 0, 0); });
         RECT r;
         GetWindowRect(button.Handle(), &r);
         EXPECT_EQ(shown.left, r.left) << field.button;
@@ -447,19 +437,8 @@ TEST_F(TreeMenuTest, RightClickOnAnItemSelectsItAndPopsTheMenuUp) {
     POINT at = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     ClientToScreen(Tree().Handle(), &at);
     SetCursorPos(at.x, at.y);
-    static bool popped;
-    popped = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        if (menu && IsWindowVisible(menu)) {
-            popped = true;
-            EndMenu();
-        }
-    });
-    ASSERT_TRUE(testing_support::RunXdotool(L"click 3"));
-    PumpUntil([] { return popped; }, 2000);
-    KillTimer(nullptr, timer);
-    EXPECT_TRUE(popped);
+    const RECT menu = testing_support::MenuRectDuring([] { testing_support::RunXdotool(L"click 3"); }, 2000);
+    EXPECT_NE(menu.left, -1) << "no menu popped up";
     EXPECT_EQ(Tree().SelectedIndex(), 1);
     EXPECT_EQ(GetMenuItemCount(Menu().Menu().Handle()), 7);  // four items, three separators
 }

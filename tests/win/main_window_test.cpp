@@ -283,24 +283,6 @@ TEST_F(MainWindowTest, SecondFinderRaisesItsEventsOnTheFirst) {
     EXPECT_EQ(pressed, 1);
 }
 
-// Pops up a menu by `release`, and reads where the menu window appeared
-// before closing it again.
-RECT MenuRectAfter(const std::function<void()>& release) {
-    static RECT found;
-    found = RECT{-1, -1, -1, -1};
-    const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        if (menu && IsWindowVisible(menu)) {
-            GetWindowRect(menu, &found);
-            EndMenu();
-        }
-    });
-    release();
-    PumpUntil([] { return found.left != -1; }, 1500);
-    KillTimer(nullptr, timer);
-    return found;
-}
-
 TEST_F(MainWindowTest, WebMenuPopsUpBelowRightOfTheCursorOnRelease) {
     RECT tab;
     GetWindowRect(Window().Tabs().Handle(), &tab);
@@ -309,7 +291,7 @@ TEST_F(MainWindowTest, WebMenuPopsUpBelowRightOfTheCursorOnRelease) {
     // Right button released over the window itself.
     SetCursorPos(cursor.x, cursor.y);
     PumpFor(30);
-    RECT menu = MenuRectAfter([&] { SendMessageW(Window().Handle(), WM_RBUTTONUP, 0, MAKELPARAM(300, 200)); });
+    RECT menu = testing_support::MenuRectDuring([&] { SendMessageW(Window().Handle(), WM_RBUTTONUP, 0, MAKELPARAM(300, 200)); });
     EXPECT_EQ(menu.left, cursor.x + 3);
     EXPECT_EQ(menu.top, cursor.y + 3);
 
@@ -320,7 +302,7 @@ TEST_F(MainWindowTest, WebMenuPopsUpBelowRightOfTheCursorOnRelease) {
         for (DWORD down : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN}) {
             SetCursorPos(at.x, at.y);
             PumpFor(30);
-            menu = MenuRectAfter([&] {
+            menu = testing_support::MenuRectDuring([&] {
                 INPUT input[2] = {};
                 input[0].type = input[1].type = INPUT_MOUSE;
                 input[0].mi.dwFlags = down;

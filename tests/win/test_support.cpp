@@ -109,6 +109,24 @@ GuiObjectLevel GuiObjects() {
     return level;
 }
 
+RECT MenuRectDuring(const std::function<void()>& action, DWORD timeoutMs) {
+    static RECT found;
+    found = RECT{-1, -1, -1, -1};
+    // The menu runs its own loop inside `action`; a thread timer still fires
+    // there, finds the menu and ends it.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (menu && IsWindowVisible(menu)) {
+            GetWindowRect(menu, &found);
+            EndMenu();
+        }
+    });
+    action();
+    PumpUntil([] { return found.left != -1; }, timeoutMs);
+    KillTimer(nullptr, timer);
+    return found;
+}
+
 bool RunningUnderWine() {
     return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }

@@ -60,6 +60,11 @@ struct GuiObjectLevel {
 };
 GuiObjectLevel GuiObjects();
 
+// Runs `action`, which should pop up a menu, and returns the screen
+// rectangle of the menu that appeared (closing it again), or {-1, -1, -1,
+// -1} when none appeared within the time.
+RECT MenuRectDuring(const std::function<void()>& action, DWORD timeoutMs = 1500);
+
 // True under Wine, for the few checks where Wine differs from Windows.
 bool RunningUnderWine();
 

@@ -167,6 +167,10 @@ TEST_F(MessagesTest, SendMessageTimeoutGivesUpOnAHungProgram) {
     for (int type : {0, 1}) {  // a number and a text parameter
         Pick(0, 0);
         Combo("组合框_参数二").SetSelectedIndex(type);
+        if (type == 0) {
+            Box("编辑框_消息值").SetContent("1024");  // WM_USER: nothing to check before it is sent
+            Box("编辑框_参数二").SetContent("5");
+        }
         Box("编辑框_返回值").SetContent("77");
         const double start = NowMs();
         SendTo(b, 2);

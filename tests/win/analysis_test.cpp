@@ -22,8 +22,8 @@ using testing_support::NowMs;
 using testing_support::PumpFor;
 using testing_support::PumpUntil;
 
-std::string Text(std::int64_t v) { return core::NumberToText(static_cast<double>(v)); }
-util::WindowHandle H(HWND hwnd) { return util::FromHwnd(hwnd); }
+using testing_support::Text;
+using testing_support::H;
 
 class InspectorTest : public testing_support::HierarchyTest {
 protected:

@@ -17,8 +17,8 @@ using testing_support::MainWindowTest;
 using testing_support::PumpFor;
 using testing_support::PumpUntil;
 
-std::string Text(std::int64_t v) { return core::NumberToText(static_cast<double>(v)); }
-util::WindowHandle H(HWND hwnd) { return util::FromHwnd(hwnd); }
+using testing_support::Text;
+using testing_support::H;
 
 POINT CentreOf(HWND hwnd) {
     RECT r;

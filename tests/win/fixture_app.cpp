@@ -41,10 +41,10 @@ LRESULT CALLBACK FixtureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-void Register(const wchar_t* name) {
+void Register(const wchar_t* name, WNDPROC procedure = FixtureProc) {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = FixtureProc;
+    wc.lpfnWndProc = procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
@@ -83,12 +83,7 @@ LRESULT CALLBACK CounterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 HWND CountingWindow(const wchar_t* cls, int x) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = CounterProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = cls;
-    RegisterClassExW(&wc);
+    Register(cls, CounterProc);
     HWND hwnd = CreateWindowExW(0, cls, L"0", WS_OVERLAPPEDWINDOW, x, 320, 150, 100, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
     SetTimer(hwnd, 1, 10, nullptr);
@@ -126,25 +121,15 @@ LRESULT CALLBACK ClicksProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return FixtureProc(hwnd, message, wParam, lParam);
 }
 
-void RegisterClicks(const wchar_t* cls) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = ClicksProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = cls;
-    RegisterClassExW(&wc);
-}
-
 void Clicks() {
-    RegisterClicks(L"TavrinFixtureClicks");
+    Register(L"TavrinFixtureClicks", ClicksProc);
     HWND clicks = CreateWindowExW(0, L"TavrinFixtureClicks", L"", WS_POPUP | WS_BORDER, 60, 460, 200, 120, nullptr,
                                   nullptr, GetModuleHandleW(nullptr), nullptr);
     ShowWindow(clicks, SW_SHOWNOACTIVATE);
     // A stand-in for the desktop's icon list, which Wine has not.
     Register(L"Progman");
     Register(L"SHELLDLL_DefView");
-    RegisterClicks(L"SysListView32");
+    Register(L"SysListView32", ClicksProc);
     HWND progman = CreateWindowExW(0, L"Progman", L"Program Manager", WS_POPUP, 300, 460, 200, 120, nullptr, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
     HWND view = Child(progman, L"SHELLDLL_DefView", L"", 0, 0, 0, 200, 120);

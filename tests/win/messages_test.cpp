@@ -21,7 +21,7 @@ namespace {
 using testing_support::NowMs;
 using testing_support::PumpFor;
 
-util::WindowHandle H(HWND hwnd) { return util::FromHwnd(hwnd); }
+using testing_support::H;
 
 std::string TempPath(const char* name) {
     wchar_t folder[MAX_PATH];

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/win/test_support.h"
+#include "util/core/number_text.h"
 #include "util/threads.h"
 
 namespace testing_support {
@@ -126,6 +127,8 @@ RECT MenuRectDuring(const std::function<void()>& action, DWORD timeoutMs) {
     KillTimer(nullptr, timer);
     return found;
 }
+
+std::string Text(std::int64_t v) { return core::NumberToText(static_cast<double>(v)); }
 
 bool RunningUnderWine() {
     return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "util/window_query.h"
 
 namespace testing_support {
 
@@ -64,6 +65,10 @@ GuiObjectLevel GuiObjects();
 // rectangle of the menu that appeared (closing it again), or {-1, -1, -1,
 // -1} when none appeared within the time.
 RECT MenuRectDuring(const std::function<void()>& action, DWORD timeoutMs = 1500);
+
+// A window handle as the program shows it, and a number as its boxes show it.
+inline util::WindowHandle H(HWND hwnd) { return util::FromHwnd(hwnd); }
+std::string Text(std::int64_t v);
 
 // True under Wine, for the few checks where Wine differs from Windows.
 bool RunningUnderWine();

@@ -9,7 +9,7 @@ die() { printf '%s\n' "error: $*" >&2; exit 1; }
 
 # Debian packages every build and test needs; installs only what is missing.
 REQUIRED_PACKAGES=(locales cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-x86-64
-                   wine64 xvfb xdotool imagemagick fonts-wqy-microhei
+                   wine wine64 xvfb xdotool imagemagick fonts-wqy-microhei
                    tesseract-ocr tesseract-ocr-chi-sim)
 
 ensure_packages() {

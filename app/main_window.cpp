@@ -1,8 +1,6 @@
 #include "app/main_window.h"
 
 #include "app/core/main_layout.h"
-#include "ui/buttons.h"
-#include "ui/label.h"
 #include "ui/layout_builder.h"
 #include "util/program_files.h"
 #include "util/wide_text.h"
@@ -72,30 +70,41 @@ void MainWindow::BuildControls() {
 void MainWindow::OnCreated() {
     messages_->OnCreated();
     inspector_->OnCreated(util::Utf8(util::ProgramDirectory()));
-    messages_->RouteFinderTo(inspector_->FinderBoard());
+    WirePages();
     colour_->OnCreated();
     DressControls();
 }
 
+void MainWindow::WirePages() {
+    // The message page's target follows the inspector's, and its finder
+    // board is the inspector's finder in another place.
+    ui::EditBox& messageTarget = messages_->Controls().编辑框_窗口句柄2;
+    inspector_->Panel().TargetShown = [&messageTarget](const std::string& handleText) {
+        messageTarget.SetContent(handleText);
+    };
+    ui::DrawingBoard& finder = inspector_->FinderBoard();
+    messages_->RouteFinderTo(finder);
+    inspector_->Capture().FinderBoardChanged = [this, &finder] { messages_->MirrorFinder(finder); };
+}
+
 void MainWindow::DressControls() {
-    for (std::string_view name : core::FinderBoards()) Get<ui::Control>(name).SetMousePointer(resources_.FinderCursor());
-    for (std::string_view name : core::HandCursorControls()) {
-        Get<ui::Control>(name).SetMousePointer(resources_.HandCursor());
-    }
-    // Labels, check boxes and super buttons of the pages, and two boards,
-    // take the page colour.
-    for (const auto& control : Controls()) {
-        ui::Control* c = control.get();
-        if (dynamic_cast<ui::Label*>(c) || dynamic_cast<ui::CheckBox*>(c) || dynamic_cast<ui::SuperButton*>(c)) {
-            c->SetBackgroundColour(core::kPageColour);
+    // Labels, check boxes and super buttons of the pages, and the boards
+    // marked so, take the page colour; cursors as each row says.
+    for (const core::PageLayout& page : core::MainWindowPages()) {
+        for (const core::ControlLayout& row : page.controls) {
+            ui::Control& c = Get<ui::Control>(row.name);
+            if (row.flags & core::kHandCursor) c.SetMousePointer(resources_.HandCursor());
+            if (row.flags & core::kFinderBoard) c.SetMousePointer(resources_.FinderCursor());
+            const bool pageColour = row.kind == core::ControlKind::Label || row.kind == core::ControlKind::CheckBox ||
+                                    row.kind == core::ControlKind::SuperButton || (row.flags & core::kOnPageColour);
+            if (pageColour) c.SetBackgroundColour(core::kPageColour);
         }
     }
-    for (std::string_view name : core::PageColourBoards()) Get<ui::Control>(name).SetBackgroundColour(core::kPageColour);
 }
 
 void MainWindow::OnActivated() {
     inspector_->OnActivated();
-    messages_->OnActivated(inspector_->FinderBoard());
+    messages_->MirrorFinder(inspector_->FinderBoard());
     colour_->OnActivated();
 }
 

@@ -43,6 +43,7 @@ public:
 private:
     void BuildControls();
     void OnCreated();
+    void WirePages();
     void OnActivated();
     void DressControls();
 

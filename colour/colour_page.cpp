@@ -3,52 +3,46 @@
 #include "colour/core/palette.h"
 #include "colour/core/palette_picture.h"
 #include "colour/core/pen_colours.h"
-#include "inspector/finder_board.h"
 #include "util/core/glyphs.h"
 
 namespace colour {
 
-ColourPage::ColourPage(ui::Form& form)
-    : picker_(form.Get<ui::DrawingBoard>("画板_捕获器2")),
-      pen_(form.Get<ui::DrawingBoard>("画板_画笔")),
-      magnifier_(form.Get<ui::DrawingBoard>("画板_放大镜")),
-      scaleMarker_(form.Get<ui::DrawingBoard>("画板_色阶刻度")),
-      palette_(form.Get<ui::DrawingBoard>("画板_调色板")) {
-    pen_.MouseDown = [this](const ui::MouseEvent& e) {
+ColourPage::ColourPage(ui::Form& form) : controls_(form) {
+    controls_.画板_画笔.MouseDown = [this](const ui::MouseEvent& e) {
         if (e.button == ui::MouseButton::Left) PenStep();
     };
 }
 
 void ColourPage::OnCreated() {
-    magnifier_.SetBackgroundPicture(core::PalettePictureBmp());
+    controls_.画板_放大镜.SetBackgroundPicture(core::PalettePictureBmp());
     PenStep();
 }
 
 void ColourPage::PenStep() {
     penColourIndex_ = core::NextPenColourIndex(penColourIndex_);
     penColour_ = core::PenColourOfIndex(penColourIndex_);
-    pen_.SetTextColour(penColour_);
-    pen_.Clear();
-    pen_.DrawText(3, 1, "画笔");
+    controls_.画板_画笔.SetTextColour(penColour_);
+    controls_.画板_画笔.Clear();
+    controls_.画板_画笔.DrawText(3, 1, "画笔");
     DrawPickerBoard();
 }
 
 void ColourPage::DrawPickerBoard() {
     // The finder's cross on its field, with the pen in place of the finder icon.
-    inspector::DrawFinderBoard(picker_, false);
-    core::DrawPenIcon(picker_, 8, 8, penColour_);
+    core::DrawFinderBoard(controls_.画板_捕获器2, false);
+    core::DrawPenIcon(controls_.画板_捕获器2, 8, 8, penColour_);
 }
 
 void ColourPage::OnActivated() {
     DrawPickerBoard();
 
-    scaleMarker_.Clear();
-    scaleMarker_.SetPenColour(0x000000);
-    scaleMarker_.SetFillColour(0x000000);
+    controls_.画板_色阶刻度.Clear();
+    controls_.画板_色阶刻度.SetPenColour(0x000000);
+    controls_.画板_色阶刻度.SetFillColour(0x000000);
     const core::Point triangle[] = {{2, 0}, {5, 3}, {8, 0}};
-    scaleMarker_.Polygon(triangle, 3);
+    controls_.画板_色阶刻度.Polygon(triangle, 3);
 
-    core::DrawPalette(palette_);
+    core::DrawPalette(controls_.画板_调色板);
 }
 
 }  // namespace colour

@@ -2,14 +2,15 @@
 // and palette.
 #pragma once
 
-#include "ui/drawing_board.h"
-#include "ui/form.h"
+#include "colour/colour_controls.h"
 
 namespace colour {
 
 class ColourPage {
 public:
     explicit ColourPage(ui::Form& form);
+
+    ColourControls& Controls() { return controls_; }
 
     // Steps of the main window's creation: the magnifier's colour chart and
     // the first pen step.
@@ -26,11 +27,7 @@ public:
 private:
     void DrawPickerBoard();
 
-    ui::DrawingBoard& picker_;
-    ui::DrawingBoard& pen_;
-    ui::DrawingBoard& magnifier_;
-    ui::DrawingBoard& scaleMarker_;
-    ui::DrawingBoard& palette_;
+    ColourControls controls_;
     int penColourIndex_ = 0;
     core::Colour penColour_ = 0;
 };

@@ -5,15 +5,13 @@
 #include <memory>
 #include <string>
 
+#include "inspector/analysis_controls.h"
 #include "inspector/field_actions.h"
 #include "inspector/info_panel.h"
 #include "inspector/target_capture.h"
 #include "inspector/tree_menu.h"
 #include "inspector/window_changes.h"
 #include "inspector/window_tree.h"
-#include "ui/drawing_board.h"
-#include "ui/file_dialog.h"
-#include "ui/form.h"
 #include "util/input_hook.h"
 
 namespace inspector {
@@ -27,23 +25,22 @@ public:
     // Redraws the finder in its place each time the main window is activated.
     void OnActivated();
 
-    ui::DrawingBoard& FinderBoard() { return finder_; }
-    InfoPanel& Panel() { return *panel_; }
-    WindowTree& Tree() { return *tree_; }
-    TargetCapture& Capture() { return *capture_; }
-    FieldActions& Actions() { return *actions_; }
-    TreeMenu& TreeMenus() { return *treeMenu_; }
+    AnalysisControls& Controls() { return controls_; }
+    ui::DrawingBoard& FinderBoard() { return controls_.画板_捕获器; }
+    InfoPanel& Panel() { return panel_; }
+    WindowTree& Tree() { return tree_; }
+    TargetCapture& Capture() { return capture_; }
+    FieldActions& Actions() { return actions_; }
+    TreeMenu& TreeMenus() { return treeMenu_; }
 
 private:
-    ui::Form& form_;
-    ui::DrawingBoard& finder_;
-    ui::FileDialog& fileDialog_;
-    std::unique_ptr<InfoPanel> panel_;
-    std::unique_ptr<WindowTree> tree_;
-    std::unique_ptr<TargetCapture> capture_;
-    std::unique_ptr<FieldActions> actions_;
-    std::unique_ptr<WindowChanges> changes_;
-    std::unique_ptr<TreeMenu> treeMenu_;
+    AnalysisControls controls_;
+    InfoPanel panel_;
+    WindowTree tree_;
+    TargetCapture capture_;
+    FieldActions actions_;
+    WindowChanges changes_;
+    TreeMenu treeMenu_;
 };
 
 }  // namespace inspector

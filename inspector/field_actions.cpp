@@ -1,9 +1,6 @@
 #include "inspector/field_actions.h"
 
-#include "inspector/core/field_menus.h"
-#include "ui/buttons.h"
 #include "util/clipboard.h"
-#include "util/core/number_text.h"
 #include "util/launch.h"
 #include "util/mouse_input.h"
 #include "util/threads.h"
@@ -11,24 +8,19 @@
 #include "util/window_operations.h"
 
 namespace inspector {
-namespace {
 
-// The edit box a field button stands for: 按钮_X shows 编辑框_X.
-std::string BoxOfButton(std::string_view button) {
-    constexpr std::string_view kButtonPrefix = "按钮_";
-    return "编辑框_" + std::string(button.substr(kButtonPrefix.size()));
-}
+using core::Field;
+using core::FieldItem;
 
-}  // namespace
-
-FieldActions::FieldActions(ui::Form& form, InfoPanel& panel, WindowTree& tree, util::ThreadControl& threads)
-    : form_(form), panel_(panel), tree_(tree), threads_(threads) {
-    for (const core::FieldMenu& field : core::FieldMenus()) {
+FieldActions::FieldActions(AnalysisControls& controls, InfoPanel& panel, WindowTree& tree,
+                           util::ThreadControl& threads)
+    : c_(controls), panel_(panel), tree_(tree), threads_(threads) {
+    for (const core::FieldMenu& field : core::kFieldMenus) {
         auto menu = std::make_unique<ui::Menu>(std::string(field.menu));
-        for (std::string_view item : field.items) menu->AddItem(item, nullptr);
-        menus_.emplace(std::string(field.menu), std::move(menu));
-        const std::string button(field.button);
-        form.Get<ui::Button>(button).Clicked = [this, button] { PopUp(button); };
+        for (std::size_t i = 0; i < field.itemCount; ++i) menu->AddItem(core::FieldItemCaption(field.items[i]), nullptr);
+        menus_[static_cast<std::size_t>(field.field)] = std::move(menu);
+        const Field which = field.field;
+        ui::Resolve(c_.form, field.button).Clicked = [this, which] { PopUp(which); };
     }
     BindFieldItems();
     BindWindowItems();
@@ -38,129 +30,128 @@ FieldActions::FieldActions(ui::Form& form, InfoPanel& panel, WindowTree& tree, u
     panel_.BeforeNewTarget = [this] { ResumePaused(); };
 }
 
-ui::Menu& FieldActions::MenuOf(std::string_view menuName) {
-    const auto it = menus_.find(menuName);
-    if (it == menus_.end()) throw std::logic_error("no menu named " + std::string(menuName));
-    return *it->second;
+void FieldActions::PopUp(Field field) {
+    RECT r;
+    GetWindowRect(ui::Resolve(c_.form, core::FieldMenuOf(field).button).Handle(), &r);
+    MenuOf(field).Popup(c_.form, {r.left, r.bottom});
 }
 
-void FieldActions::Bind(std::string_view menuName, std::string_view caption, std::function<void()> action) {
-    ui::Menu& menu = MenuOf(menuName);
-    for (int i = 0; i < menu.ItemCount(); ++i) {
-        if (menu.ItemCaption(i) == caption) {
-            menu.SetAction(i, std::move(action));
-            return;
-        }
-    }
-    throw std::logic_error("no item " + std::string(caption) + " in " + std::string(menuName));
+std::string FieldActions::PauseCaption(Field field) {
+    return MenuOf(field).ItemCaption(field == Field::ProcessId ? kProcessPauseItem : kThreadPauseItem);
 }
-
-void FieldActions::PopUp(std::string_view buttonName) {
-    for (const core::FieldMenu& field : core::FieldMenus()) {
-        if (field.button != buttonName) continue;
-        RECT r;
-        GetWindowRect(form_.Get<ui::Button>(buttonName).Handle(), &r);
-        MenuOf(field.menu).Popup(form_, {r.left, r.bottom});
-        return;
-    }
-}
-
-std::int32_t FieldActions::Number(std::string_view boxName) { return core::TextToInt32(Box(boxName).Content()); }
 
 void FieldActions::BindFieldItems() {
     // The items that work on their own field's box.
-    for (const core::FieldMenu& field : core::FieldMenus()) {
-        const std::string box = BoxOfButton(field.button);
-        for (std::string_view item : field.items) {
-            if (item == "复制") Bind(field.menu, item, [this, box] { util::CopyTextToClipboard(Box(box).Content()); });
-            if (item == "粘贴") Bind(field.menu, item, [this, box] { Box(box).SetContent(util::ClipboardText()); });
-            if (item == "标记") {
-                Bind(field.menu, item, [this, box] {
-                    const std::int32_t hwnd = Number(box);
-                    util::StartThread([hwnd] { util::MarkWindow(hwnd); });
-                });
+    for (const core::FieldMenu& field : core::kFieldMenus) {
+        if (field.box.text.empty()) continue;
+        ui::EditBox& box = ui::Resolve(c_.form, field.box);
+        ui::Menu& menu = MenuOf(field.field);
+        for (std::size_t i = 0; i < field.itemCount; ++i) {
+            const int index = static_cast<int>(i);
+            switch (field.items[i]) {
+                case FieldItem::Copy:
+                    menu.SetAction(index, [&box] { util::CopyTextToClipboard(box.Content()); });
+                    break;
+                case FieldItem::Paste:
+                    menu.SetAction(index, [&box] { box.SetContent(util::ClipboardText()); });
+                    break;
+                case FieldItem::Mark:
+                    menu.SetAction(index, [&box] {
+                        const std::int32_t hwnd = box.Number();
+                        util::StartThread([hwnd] { util::MarkWindow(hwnd); });
+                    });
+                    break;
+                default: break;
             }
         }
     }
 }
 
 void FieldActions::BindWindowItems() {
-    Bind("下拉窗口句柄", "刷新", [this] { panel_.Refresh(); });
-    Bind("下拉窗口标题", "更改",
-         [this] { util::SetWindowTitle(Number("编辑框_窗口句柄"), Box("编辑框_窗口标题").Content()); });
-    Bind("下拉控件内容", "更改",
-         [this] { util::SetControlText(Number("编辑框_窗口句柄"), Box("编辑框_控件内容").Content()); });
-    Bind("下拉程序路径", "定位", [this] {
+    Bind<Field::WindowHandle, FieldItem::Refresh>([this] { panel_.Refresh(); });
+    Bind<Field::Title, FieldItem::Change>(
+        [this] { util::SetWindowTitle(c_.编辑框_窗口句柄.Number(), c_.编辑框_窗口标题.Content()); });
+    Bind<Field::Content, FieldItem::Change>(
+        [this] { util::SetControlText(c_.编辑框_窗口句柄.Number(), c_.编辑框_控件内容.Content()); });
+    Bind<Field::ProgramPath, FieldItem::Locate>([this] {
         // The program's folder, up to and including the last backslash.
-        const std::string path = Box("编辑框_程序路径").Content();
+        const std::string path = c_.编辑框_程序路径.Content();
         const std::size_t slash = path.rfind('\\');
         util::RunProgram(slash == std::string::npos ? std::string() : path.substr(0, slash + 1));
     });
 }
 
-void FieldActions::TogglePause(std::string_view menuName, const std::function<bool(bool pause)>& pauseCall) {
-    ui::Menu& menu = MenuOf(menuName);
-    const bool pause = menu.ItemCaption(kPauseItem) == core::kPauseCaption;
+void FieldActions::TogglePause(Field field, int item, const std::function<bool(bool pause)>& pauseCall) {
+    ui::Menu& menu = MenuOf(field);
+    const bool pause = menu.ItemCaption(item) == core::kPauseCaption;
     // The caption is the state: it changes only when the call succeeded.
-    if (pauseCall(pause)) menu.SetItemCaption(kPauseItem, pause ? core::kResumeCaption : core::kPauseCaption);
+    if (pauseCall(pause)) menu.SetItemCaption(item, pause ? core::kResumeCaption : core::kPauseCaption);
 }
 
 void FieldActions::BindProcessAndThreadItems() {
-    Bind("下拉进程ID", "暂停", [this] {
-        TogglePause("下拉进程ID", [this](bool pause) { return util::PauseProcess(Number("编辑框_进程ID"), pause); });
+    Bind<Field::ProcessId, FieldItem::Pause>([this] {
+        TogglePause(Field::ProcessId, kProcessPauseItem,
+                    [this](bool pause) { return util::PauseProcess(c_.编辑框_进程ID.Number(), pause); });
     });
-    Bind("下拉线程ID", "暂停", [this] {
-        TogglePause("下拉线程ID",
-                    [this](bool pause) { return util::PauseWindowThread(Number("编辑框_窗口句柄"), pause); });
+    Bind<Field::ThreadId, FieldItem::Pause>([this] {
+        TogglePause(Field::ThreadId, kThreadPauseItem,
+                    [this](bool pause) { return util::PauseWindowThread(c_.编辑框_窗口句柄.Number(), pause); });
     });
-    Bind("下拉进程ID", "结束", [this] { util::TerminateProcessById(Number("编辑框_进程ID")); });
-    Bind("下拉线程ID", "结束", [this] {
-        if (threads_.OpenThreadById(Number("编辑框_线程ID"))) threads_.TerminateOpenedThread();
+    Bind<Field::ProcessId, FieldItem::End>([this] { util::TerminateProcessById(c_.编辑框_进程ID.Number()); });
+    Bind<Field::ThreadId, FieldItem::End>([this] {
+        if (threads_.OpenThreadById(c_.编辑框_线程ID.Number())) threads_.TerminateOpenedThread();
     });
 }
 
 void FieldActions::ResumePaused() {
-    ui::Menu& process = MenuOf("下拉进程ID");
-    if (process.ItemCaption(kPauseItem) == core::kResumeCaption) {
-        util::PauseProcess(core::TextToInt32(Box("编辑框_进程ID").Tag()), false);
-        process.SetItemCaption(kPauseItem, core::kPauseCaption);
+    ui::Menu& process = MenuOf(Field::ProcessId);
+    if (process.ItemCaption(kProcessPauseItem) == core::kResumeCaption) {
+        util::PauseProcess(core::TextToInt32(c_.编辑框_进程ID.Tag()), false);
+        process.SetItemCaption(kProcessPauseItem, core::kPauseCaption);
     }
-    ui::Menu& thread = MenuOf("下拉线程ID");
-    if (thread.ItemCaption(kPauseItem) == core::kResumeCaption) {
-        util::PauseWindowThread(core::TextToInt32(Box("编辑框_窗口句柄").Tag()), false);
-        thread.SetItemCaption(kPauseItem, core::kPauseCaption);
+    ui::Menu& thread = MenuOf(Field::ThreadId);
+    if (thread.ItemCaption(kThreadPauseItem) == core::kResumeCaption) {
+        util::PauseWindowThread(core::TextToInt32(c_.编辑框_窗口句柄.Tag()), false);
+        thread.SetItemCaption(kThreadPauseItem, core::kPauseCaption);
     }
 }
 
 void FieldActions::BindMouseItems() {
-    Bind("下拉鼠标位置", "移动", [this] { util::MoveMouse(0, Number("编辑框_鼠标位置_X"), Number("编辑框_鼠标位置_Y")); });
-    for (const auto& [caption, button] : {std::pair{"左键单击", 1}, std::pair{"右键单击", 2}}) {
-        Bind("下拉鼠标位置", caption, [this, button = button] {
-            // Real input: the cursor jumps there, clicks and comes back.
+    Bind<Field::Mouse, FieldItem::Move>(
+        [this] { util::MoveMouse(0, c_.编辑框_鼠标位置_X.Number(), c_.编辑框_鼠标位置_Y.Number()); });
+    // Real input: the cursor jumps there, clicks and comes back.
+    auto clickAtScreenPoint = [this](std::int32_t button) {
+        return [this, button] {
             util::SaveMousePosition();
-            util::MoveMouse(0, Number("编辑框_鼠标位置_X"), Number("编辑框_鼠标位置_Y"));
+            util::MoveMouse(0, c_.编辑框_鼠标位置_X.Number(), c_.编辑框_鼠标位置_Y.Number());
             util::ClickMouse(button, 1);
             util::RestoreMousePosition();
-        });
-    }
-    Bind("下拉窗口鼠标位置", "移动", [this] {
-        util::MoveMouse(Number("编辑框_窗口句柄"), Number("编辑框_窗口鼠标位置_X"), Number("编辑框_窗口鼠标位置_Y"));
+        };
+    };
+    Bind<Field::Mouse, FieldItem::LeftClick>(clickAtScreenPoint(1));
+    Bind<Field::Mouse, FieldItem::RightClick>(clickAtScreenPoint(2));
+
+    Bind<Field::MouseInWindow, FieldItem::Move>([this] {
+        util::MoveMouse(c_.编辑框_窗口句柄.Number(), c_.编辑框_窗口鼠标位置_X.Number(),
+                        c_.编辑框_窗口鼠标位置_Y.Number());
     });
-    for (const auto& [caption, button] :
-         {std::pair{"左键单击", util::PostedButton::Left}, std::pair{"右键单击", util::PostedButton::Right}}) {
-        Bind("下拉窗口鼠标位置", caption, [this, button = button] {
-            util::PostMouseClick(Number("编辑框_窗口句柄"), Number("编辑框_窗口鼠标位置_X"),
-                                 Number("编辑框_窗口鼠标位置_Y"), button);
-        });
-    }
+    // Posted messages: the window gets the click wherever the cursor is.
+    auto postClick = [this](util::PostedButton button) {
+        return [this, button] {
+            util::PostMouseClick(c_.编辑框_窗口句柄.Number(), c_.编辑框_窗口鼠标位置_X.Number(),
+                                 c_.编辑框_窗口鼠标位置_Y.Number(), button);
+        };
+    };
+    Bind<Field::MouseInWindow, FieldItem::LeftClick>(postClick(util::PostedButton::Left));
+    Bind<Field::MouseInWindow, FieldItem::RightClick>(postClick(util::PostedButton::Right));
 }
 
 void FieldActions::BindBulkItems() {
-    Bind("下拉其它操作", "解禁所有按钮", [this] {
+    Bind<Field::Other, FieldItem::EnableAllButtons>([this] {
         ui::TreeBox& tree = tree_.Tree();
         for (int i = 0; i < tree.ItemCount(); ++i) EnableWindow(util::ToHwnd(tree.ItemData(i)), TRUE);
     });
-    Bind("下拉其它操作", "显示所有控件", [this] {
+    Bind<Field::Other, FieldItem::ShowAllControls>([this] {
         ui::TreeBox& tree = tree_.Tree();
         for (int i = 0; i < tree.ItemCount(); ++i) util::SetWindowShowState(tree.ItemData(i), SW_SHOWNORMAL, true);
     });

@@ -9,15 +9,15 @@
 // whatever was paused is resumed first.
 #pragma once
 
-#include <map>
+#include <array>
+#include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 
+#include "inspector/analysis_controls.h"
+#include "inspector/core/field_menus.h"
 #include "inspector/info_panel.h"
 #include "inspector/window_tree.h"
-#include "ui/edit_box.h"
-#include "ui/form.h"
 #include "ui/menu.h"
 #include "util/process_control.h"
 
@@ -25,34 +25,41 @@ namespace inspector {
 
 class FieldActions {
 public:
-    FieldActions(ui::Form& form, InfoPanel& panel, WindowTree& tree, util::ThreadControl& threads);
+    FieldActions(AnalysisControls& controls, InfoPanel& panel, WindowTree& tree, util::ThreadControl& threads);
 
-    ui::Menu& MenuOf(std::string_view menuName);
-    // Sets the routine of an item, found by its menu and caption.
-    void Bind(std::string_view menuName, std::string_view caption, std::function<void()> action);
+    ui::Menu& MenuOf(core::Field field) { return *menus_[static_cast<std::size_t>(field)]; }
+    // Sets the routine of an item of a field's menu; an item the menu does
+    // not have is refused when the program is built.
+    template <core::Field F, core::FieldItem I>
+    void Bind(std::function<void()> action) {
+        static_assert(core::HasItem(F, I), "the field's menu has no such item");
+        MenuOf(F).SetAction(core::FieldItemIndex(F, I), std::move(action));
+    }
     // Pops a field's menu up below its button, as its click does.
-    void PopUp(std::string_view buttonName);
+    void PopUp(core::Field field);
 
-    std::string ProcessPauseCaption() { return MenuOf("下拉进程ID").ItemCaption(kPauseItem); }
-    std::string ThreadPauseCaption() { return MenuOf("下拉线程ID").ItemCaption(kPauseItem); }
+    std::string ProcessPauseCaption() { return PauseCaption(core::Field::ProcessId); }
+    std::string ThreadPauseCaption() { return PauseCaption(core::Field::ThreadId); }
 
 private:
-    static constexpr int kPauseItem = 1;
+    static constexpr int kProcessPauseItem = core::FieldItemIndex(core::Field::ProcessId, core::FieldItem::Pause);
+    static constexpr int kThreadPauseItem = core::FieldItemIndex(core::Field::ThreadId, core::FieldItem::Pause);
+    static_assert(kProcessPauseItem >= 0 && kThreadPauseItem >= 0, "pause items missing");
+
+    std::string PauseCaption(core::Field field);
     void BindFieldItems();
     void BindWindowItems();
     void BindProcessAndThreadItems();
     void BindMouseItems();
     void BindBulkItems();
-    void TogglePause(std::string_view menuName, const std::function<bool(bool pause)>& pauseCall);
+    void TogglePause(core::Field field, int item, const std::function<bool(bool pause)>& pauseCall);
     void ResumePaused();
-    ui::EditBox& Box(std::string_view name) { return form_.Get<ui::EditBox>(name); }
-    std::int32_t Number(std::string_view boxName);
 
-    ui::Form& form_;
+    AnalysisControls& c_;
     InfoPanel& panel_;
     WindowTree& tree_;
     util::ThreadControl& threads_;
-    std::map<std::string, std::unique_ptr<ui::Menu>, std::less<>> menus_;
+    std::array<std::unique_ptr<ui::Menu>, core::kFieldCount> menus_;
 };
 
 }  // namespace inspector

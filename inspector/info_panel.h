@@ -7,17 +7,16 @@
 
 #include <atomic>
 #include <functional>
+#include <string>
 
-#include "ui/buttons.h"
-#include "ui/edit_box.h"
-#include "ui/form.h"
+#include "inspector/analysis_controls.h"
 #include "util/window_query.h"
 
 namespace inspector {
 
 class InfoPanel {
 public:
-    explicit InfoPanel(ui::Form& form);
+    explicit InfoPanel(AnalysisControls& controls);
 
     // The panel refresh (handle box changed, or its "刷新" item).
     void Refresh();
@@ -34,36 +33,16 @@ public:
     // Runs before a new, existing window is shown; the field menus use it to
     // resume a process or thread they paused.
     std::function<void()> BeforeNewTarget;
-
-    ui::EditBox& HandleBox() { return handle_; }
-    ui::EditBox& TopLevelBox() { return topLevel_; }
+    // A new, existing window is shown: the handle box's text (the message
+    // page copies it).
+    std::function<void(const std::string& handleText)> TargetShown;
 
 private:
     void Fill(util::WindowHandle target);
 
-    ui::EditBox& handle_;
-    ui::EditBox& parent_;
-    ui::EditBox& topLevel_;
-    ui::EditBox& processId_;
-    ui::EditBox& threadId_;
-    ui::EditBox& controlId_;
-    ui::EditBox& title_;
-    ui::EditBox& className_;
-    ui::EditBox& content_;
-    ui::EditBox& programPath_;
-    ui::EditBox& windowLeft_;
-    ui::EditBox& windowTop_;
-    ui::EditBox& windowWidth_;
-    ui::EditBox& windowHeight_;
-    ui::EditBox& controlLeft_;
-    ui::EditBox& controlTop_;
-    ui::EditBox& clientWidth_;
-    ui::EditBox& clientHeight_;
-    ui::EditBox& mouseInWindowX_;
-    ui::EditBox& mouseInWindowY_;
-    ui::CheckBox& hidden_;
-    ui::EditBox& handleOnMessagesPage_;
-    // Read by the window-tree fill, which may run on a worker thread.
+    AnalysisControls& c_;
+    // Written and read on the GUI thread; atomic because a tree fill's last
+    // step reads it while a worker thread may still be running.
     std::atomic<util::WindowHandle> currentTarget_{0};
 };
 

@@ -1,9 +1,6 @@
 #include "inspector/target_capture.h"
 
-#include "app/core/main_layout.h"
-#include "inspector/finder_board.h"
 #include "util/core/glyphs.h"
-#include "util/core/number_text.h"
 #include "util/window_marking.h"
 
 namespace inspector {
@@ -12,8 +9,6 @@ namespace {
 constexpr int kSuperModeOffset = 15;
 constexpr const char* kSuperModeMessage =
     "(*^-^*) 无法获取窗口句柄,超级模式被激活,松开鼠标后获取当前窗口句柄!";
-
-std::string Text(std::int64_t v) { return core::NumberToText(static_cast<double>(v)); }
 
 // The window under a screen point, or 0 where there is nothing but the
 // desktop itself: no window the inspector could show.
@@ -24,18 +19,12 @@ util::WindowHandle WindowUnder(POINT p) {
 
 }  // namespace
 
-TargetCapture::TargetCapture(ui::Form& mainWindow, InfoPanel& panel, WindowTree& tree, util::InputHook& hook)
+TargetCapture::TargetCapture(AnalysisControls& controls, InfoPanel& panel, WindowTree& tree, util::InputHook& hook)
     : leftButtonDown([] { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }),
-      main_(mainWindow),
+      c_(controls),
       panel_(panel),
       tree_(tree),
-      hook_(hook),
-      finderBoard_(mainWindow.Get<ui::DrawingBoard>("画板_捕获器")),
-      secondFinderBoard_(mainWindow.Get<ui::DrawingBoard>("画板_捕获器1")),
-      mouseX_(mainWindow.Get<ui::EditBox>("编辑框_鼠标位置_X")),
-      mouseY_(mainWindow.Get<ui::EditBox>("编辑框_鼠标位置_Y")),
-      mouseInWindowX_(mainWindow.Get<ui::EditBox>("编辑框_窗口鼠标位置_X")),
-      mouseInWindowY_(mainWindow.Get<ui::EditBox>("编辑框_窗口鼠标位置_Y")) {}
+      hook_(hook) {}
 
 TargetCapture::~TargetCapture() {
     if (Running()) hook_.ClearMouseKeyCallback();
@@ -47,26 +36,31 @@ core::HookRoutine TargetCapture::SuperModeRelease() {
     return {this, [this](std::int32_t hwnd, std::int32_t, std::int32_t) { panel_.ShowWindow(hwnd); }};
 }
 
-void TargetCapture::Start() {
+void TargetCapture::DrawFinderBoard(bool withIcon) {
+    core::DrawFinderBoard(c_.画板_捕获器, withIcon);
+    if (FinderBoardChanged) FinderBoardChanged();
+}
+
+void TargetCapture::Start(ui::Control& pressedBoard) {
     // The finder leaves the board: the cross stays, the icon goes.
-    DrawFinderBoard(finderBoard_, false);
-    MirrorFinderBoard(secondFinderBoard_, finderBoard_);
+    DrawFinderBoard(false);
     if (Running()) return;
 
     // The main window stays in front while the capture runs. It becomes
     // topmost before it owns the finder window: Wine does not make an owner
     // topmost that already has owned windows.
-    main_.SetTopmost(true);
+    c_.form.SetTopmost(true);
     finder_ = std::make_unique<FinderWindow>();
-    if (!finder_->Create(main_.Handle(), [this] { PositionStep(); }, [this] { CaptureTick(); })) {
+    if (!finder_->Create(c_.form.Handle(), [this] { PositionStep(); }, [this] { CaptureTick(); })) {
         finder_.reset();
-        main_.SetTopmost(false);
+        c_.form.SetTopmost(false);
         return;
     }
     // The board keeps the mouse until the button is released: the finder
     // cursor shows all the way, and the release does not click whatever
     // lies under it.
-    SetCapture(IsWindowVisible(finderBoard_.Handle()) ? finderBoard_.Handle() : secondFinderBoard_.Handle());
+    pressedBoard_ = pressedBoard.Handle();
+    SetCapture(pressedBoard_);
     PositionStep();
     finder_->Show(SW_SHOWNOACTIVATE);
     CaptureTick();
@@ -104,12 +98,12 @@ void TargetCapture::CaptureTick() {
     finder_->MakeSeeThrough();
 
     GetCursorPos(&cursor);
-    mouseX_.SetContent(Text(cursor.x));
-    mouseY_.SetContent(Text(cursor.y));
+    c_.编辑框_鼠标位置_X.SetNumber(cursor.x);
+    c_.编辑框_鼠标位置_Y.SetNumber(cursor.y);
     if (!own) {
         const POINT origin = util::GetClientOrigin(hwnd);
-        mouseInWindowX_.SetContent(Text(cursor.x - origin.x));
-        mouseInWindowY_.SetContent(Text(cursor.y - origin.y));
+        c_.编辑框_窗口鼠标位置_X.SetNumber(cursor.x - origin.x);
+        c_.编辑框_窗口鼠标位置_Y.SetNumber(cursor.y - origin.y);
     }
     if (hwnd != hovered_ && !own) {
         util::HighlightWindowFrame(hovered_);
@@ -128,13 +122,11 @@ void TargetCapture::End() {
     util::HighlightWindowFrame(hovered_);
     tree_.RefreshOnWorkerThread();
     hovered_ = 0;
-    const HWND captured = GetCapture();
-    if (captured == finderBoard_.Handle() || captured == secondFinderBoard_.Handle()) ReleaseCapture();
+    if (pressedBoard_ && GetCapture() == pressedBoard_) ReleaseCapture();
+    pressedBoard_ = nullptr;
     finder_->Destroy();  // the object goes at the next capture, outside its own timer
-    main_.SetTopmost(false);  // once it owns no finder window (see Start)
-    // The finder is back in its place.
-    DrawFinderBoard(finderBoard_, true);
-    MirrorFinderBoard(secondFinderBoard_, finderBoard_);
+    c_.form.SetTopmost(false);  // once it owns no finder window (see Start)
+    DrawFinderBoard(true);  // the finder is back in its place
 }
 
 }  // namespace inspector

@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 
+#include "inspector/analysis_controls.h"
 #include "inspector/finder_window.h"
 #include "inspector/info_panel.h"
 #include "inspector/window_tree.h"
@@ -28,11 +29,13 @@ namespace inspector {
 
 class TargetCapture {
 public:
-    TargetCapture(ui::Form& mainWindow, InfoPanel& panel, WindowTree& tree, util::InputHook& hook);
+    TargetCapture(AnalysisControls& controls, InfoPanel& panel, WindowTree& tree, util::InputHook& hook);
     ~TargetCapture();
 
-    // The finder board was pressed: picks up the finder.
-    void Start();
+    // A finder board was pressed (this page's, or one whose events come
+    // here): picks up the finder. The board keeps the mouse until the
+    // button is released.
+    void Start(ui::Control& pressedBoard);
     void PositionStep();
     void CaptureTick();
     bool Running() const;
@@ -49,20 +52,20 @@ public:
 
     // Whether the left button is still held; replaceable for tests.
     std::function<bool()> leftButtonDown;
+    // The finder left its board or came back: boards elsewhere that look
+    // like this page's show the same again.
+    std::function<void()> FinderBoardChanged;
 
 private:
     void End();
 
-    ui::Form& main_;
+    void DrawFinderBoard(bool withIcon);
+
+    AnalysisControls& c_;
     InfoPanel& panel_;
     WindowTree& tree_;
     util::InputHook& hook_;
-    ui::DrawingBoard& finderBoard_;
-    ui::DrawingBoard& secondFinderBoard_;
-    ui::EditBox& mouseX_;
-    ui::EditBox& mouseY_;
-    ui::EditBox& mouseInWindowX_;
-    ui::EditBox& mouseInWindowY_;
+    HWND pressedBoard_ = nullptr;
     std::unique_ptr<FinderWindow> finder_;
     util::WindowHandle hovered_ = 0;
     bool tickBusy_ = false;

@@ -15,12 +15,8 @@ constexpr const char* kNotFoundCaption = "友情提醒";
 
 }  // namespace
 
-TreeMenu::TreeMenu(ui::Form& form, InfoPanel& panel, WindowTree& tree)
-    : form_(form),
-      panel_(panel),
-      tree_(tree),
-      searchBox_(form.Get<ui::EditBox>("编辑框_查找窗口")),
-      menu_("树形框菜单") {
+TreeMenu::TreeMenu(AnalysisControls& controls, InfoPanel& panel, WindowTree& tree)
+    : c_(controls), panel_(panel), tree_(tree), menu_("树形框菜单") {
     menu_.AddItem("刷新窗口树", [this] { tree_.Refresh(); });
     menu_.AddSeparator();
     menu_.AddItem("标记窗口位置", [this] {
@@ -36,25 +32,26 @@ TreeMenu::TreeMenu(ui::Form& form, InfoPanel& panel, WindowTree& tree)
         if (tree_.Tree().SelectedIndex() < 0) return;
         POINT cursor;
         GetCursorPos(&cursor);
-        menu_.Popup(form_, cursor);
+        menu_.Popup(c_.form, cursor);
     };
 
     showNotFound = [this] {
-        MessageBoxW(form_.Handle(), util::Wide(kNotFoundText).c_str(), util::Wide(kNotFoundCaption).c_str(),
+        MessageBoxW(c_.form.Handle(), util::Wide(kNotFoundText).c_str(), util::Wide(kNotFoundCaption).c_str(),
                     MB_OK);
     };
-    form.Get<ui::Button>("按钮_查找窗口").Clicked = [this] { Search(); };
-    searchBox_.SetTag(kPlaceholder);
-    searchBox_.FocusGained = [this] {
-        if (searchBox_.Content() == searchBox_.Tag()) {
-            searchBox_.SetContent("");
-            searchBox_.SetTextColour(0x000000);
+    c_.按钮_查找窗口.Clicked = [this] { Search(); };
+    ui::EditBox& searchBox = c_.编辑框_查找窗口;
+    searchBox.SetTag(kPlaceholder);
+    searchBox.FocusGained = [&searchBox] {
+        if (searchBox.Content() == searchBox.Tag()) {
+            searchBox.SetContent("");
+            searchBox.SetTextColour(0x000000);
         }
     };
-    searchBox_.FocusLost = [this] {
-        if (searchBox_.Content().empty()) {
-            searchBox_.SetContent(searchBox_.Tag());
-            searchBox_.SetTextColour(kPlaceholderColour);
+    searchBox.FocusLost = [&searchBox] {
+        if (searchBox.Content().empty()) {
+            searchBox.SetContent(searchBox.Tag());
+            searchBox.SetTextColour(kPlaceholderColour);
         }
     };
 }
@@ -70,7 +67,7 @@ void TreeMenu::ViewSelected() {
 
 void TreeMenu::Search() {
     ui::TreeBox& tree = tree_.Tree();
-    const int found = core::SearchTreeItems(search_, searchBox_.Content(), tree.ItemTexts());
+    const int found = core::SearchTreeItems(search_, c_.编辑框_查找窗口.Content(), tree.ItemTexts());
     if (found == core::kTreeItemNotFound) {
         if (showNotFound) showNotFound();
         return;

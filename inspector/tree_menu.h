@@ -7,6 +7,7 @@
 // unfocused.
 #pragma once
 
+#include "inspector/analysis_controls.h"
 #include "inspector/core/tree_search.h"
 #include "inspector/info_panel.h"
 #include "inspector/window_tree.h"
@@ -18,7 +19,7 @@ namespace inspector {
 
 class TreeMenu {
 public:
-    TreeMenu(ui::Form& form, InfoPanel& panel, WindowTree& tree);
+    TreeMenu(AnalysisControls& controls, InfoPanel& panel, WindowTree& tree);
 
     ui::Menu& Menu() { return menu_; }
     void Search();
@@ -30,10 +31,9 @@ public:
     std::function<void()> showNotFound;
 
 private:
-    ui::Form& form_;
+    AnalysisControls& c_;
     InfoPanel& panel_;
     WindowTree& tree_;
-    ui::EditBox& searchBox_;
     ui::Menu menu_;
     core::TreeSearchState search_;
 };

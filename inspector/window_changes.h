@@ -4,19 +4,18 @@
 // into their boxes. None refreshes the panel afterwards.
 #pragma once
 
+#include "inspector/analysis_controls.h"
 #include "inspector/field_actions.h"
 #include "inspector/info_panel.h"
-#include "ui/form.h"
 
 namespace inspector {
 
 class WindowChanges {
 public:
-    WindowChanges(ui::Form& form, InfoPanel& panel, FieldActions& actions);
+    WindowChanges(AnalysisControls& controls, InfoPanel& panel, FieldActions& actions);
 
 private:
-    std::int32_t Number(const char* boxName);
-    ui::Form& form_;
+    AnalysisControls& c_;
     InfoPanel& panel_;
 };
 

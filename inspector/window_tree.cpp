@@ -2,6 +2,7 @@
 
 #include <mutex>
 #include <set>
+#include <unordered_set>
 
 #include "inspector/core/tree_item_text.h"
 #include "util/core/number_text.h"
@@ -40,11 +41,16 @@ private:
 
 // Depth first, pre-order; children in Z order, as FindWindowEx lists them.
 // Walking the sibling chain asks Windows once per window instead of
-// searching the list of children again for every one.
-void CollectChildren(util::WindowHandle hwnd, int parentIndex, bool pump, std::vector<TreeNode>& nodes) {
+// searching the list of children again for every one. A window destroyed
+// during the walk can send the chain to windows already met (its handle
+// taken by a new window, a sibling moved in the Z order): a window met
+// before ends its chain.
+void CollectChildren(util::WindowHandle hwnd, int parentIndex, bool pump, std::unordered_set<HWND>& seen,
+                     std::vector<TreeNode>& nodes) {
     for (HWND child = GetWindow(util::ToHwnd(hwnd), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!seen.insert(child).second) break;
         nodes.push_back({parentIndex, {}, util::FromHwnd(child)});
-        CollectChildren(nodes.back().handle, static_cast<int>(nodes.size()) - 1, pump, nodes);
+        CollectChildren(nodes.back().handle, static_cast<int>(nodes.size()) - 1, pump, seen, nodes);
         if (pump) util::ProcessPendingMessages();
     }
 }
@@ -108,7 +114,8 @@ void FillChildTexts(std::vector<TreeNode>& nodes, TitleReader& titles, bool pump
 
 std::vector<TreeNode> WalkWindows(util::WindowHandle root, bool pump) {
     std::vector<TreeNode> nodes = {{-1, {}, root}};
-    CollectChildren(root, 0, pump, nodes);
+    std::unordered_set<HWND> seen = {util::ToHwnd(root)};
+    CollectChildren(root, 0, pump, seen, nodes);
     TitleReader titles;
     FillChildTexts(nodes, titles, pump);
     const std::string module = util::GetProcessModuleName(util::GetWindowProcessId(root));
@@ -116,8 +123,7 @@ std::vector<TreeNode> WalkWindows(util::WindowHandle root, bool pump) {
     return nodes;
 }
 
-WindowTree::WindowTree(ui::Form& form, InfoPanel& panel)
-    : form_(form), panel_(panel), tree_(form.Get<ui::TreeBox>("树型框_窗口")) {}
+WindowTree::WindowTree(AnalysisControls& controls, InfoPanel& panel) : c_(controls), panel_(panel) {}
 
 WindowTree::~WindowTree() {
     // A fill on a worker thread may still be asking the GUI thread to do
@@ -131,57 +137,66 @@ WindowTree::~WindowTree() {
 
 void WindowTree::Refresh() {
     if (fillBusy_.exchange(true)) return;
-    const bool onGuiThread = GetWindowThreadProcessId(form_.Handle(), nullptr) == GetCurrentThreadId();
-    const util::WindowHandle root = core::TextToInt32(panel_.TopLevelBox().Content());
-    std::vector<TreeNode> nodes;
-    if (util::WindowExists(root)) nodes = WalkWindows(root, onGuiThread);
-    form_.RunOnGuiThread([&] { Apply(nodes); });
-    fillBusy_ = false;
+    Fill(c_.编辑框_顶级句柄.Number(), c_.form.Handle());
 }
 
 void WindowTree::RefreshOnWorkerThread() {
+    if (fillBusy_.exchange(true)) return;
+    const util::WindowHandle root = c_.编辑框_顶级句柄.Number();
+    const HWND guiWindow = c_.form.Handle();
     ++workers_;
-    if (!util::StartThread([this] {
-            Refresh();
+    if (!util::StartThread([this, root, guiWindow] {
+            Fill(root, guiWindow);
             --workers_;
         })) {
         --workers_;
+        fillBusy_ = false;
     }
 }
 
+void WindowTree::Fill(util::WindowHandle root, HWND guiWindow) {
+    const bool onGuiThread = GetWindowThreadProcessId(guiWindow, nullptr) == GetCurrentThreadId();
+    std::vector<TreeNode> nodes;
+    if (util::WindowExists(root)) nodes = WalkWindows(root, onGuiThread);
+    ui::Form::RunOnThreadOf(guiWindow, [&] { Apply(nodes); });
+    fillBusy_ = false;
+}
+
 void WindowTree::Apply(const std::vector<TreeNode>& nodes) {
-    SendMessageW(tree_.Handle(), WM_SETREDRAW, FALSE, 0);
-    tree_.Clear();
+    ui::TreeBox& tree = Tree();
+    SendMessageW(tree.Handle(), WM_SETREDRAW, FALSE, 0);
+    tree.Clear();
     itemCounter_ = 0;
     const util::WindowHandle target = panel_.CurrentTarget();
     int targetIndex = -1;
     for (const TreeNode& node : nodes) {
-        const int index = tree_.AddItem(node.parent, node.text, node.handle);
+        const int index = tree.AddItem(node.parent, node.text, node.handle);
         itemCounter_ = index;
         if (node.handle == target && index >= 0) targetIndex = index;
     }
-    SendMessageW(tree_.Handle(), WM_SETREDRAW, TRUE, 0);
+    SendMessageW(tree.Handle(), WM_SETREDRAW, TRUE, 0);
     if (targetIndex >= 0) {
-        tree_.SetItemBold(targetIndex, true);
-        tree_.EnsureVisible(targetIndex);
-        tree_.SelectItem(targetIndex);
+        tree.SetItemBold(targetIndex, true);
+        tree.EnsureVisible(targetIndex);
+        tree.SelectItem(targetIndex);
         targetItem_ = targetIndex;
     }
-    InvalidateRect(tree_.Handle(), nullptr, TRUE);
-    if (!nodes.empty()) tree_.Focus();
+    InvalidateRect(tree.Handle(), nullptr, TRUE);
+    if (!nodes.empty()) tree.Focus();
 }
 
 void WindowTree::SwitchToPrevious() {
-    tree_.SelectItem(previousItem_);
+    ui::TreeBox& tree = Tree();
+    tree.SelectItem(previousItem_);
     previousItem_ = targetItem_.load();
-    targetItem_ = tree_.SelectedIndex();
-    tree_.SetItemBold(previousItem_, false);
-    tree_.SetItemBold(targetItem_, true);
-    panel_.ShowWindow(tree_.ItemData(tree_.SelectedIndex()));
+    targetItem_ = tree.SelectedIndex();
+    tree.SetItemBold(previousItem_, false);
+    tree.SetItemBold(targetItem_, true);
+    panel_.ShowWindow(tree.ItemData(tree.SelectedIndex()));
 }
 
 void WindowTree::MarkSelected() {
-    const util::WindowHandle hwnd = tree_.ItemData(tree_.SelectedIndex());
+    const util::WindowHandle hwnd = Tree().ItemData(Tree().SelectedIndex());
     util::StartThread([hwnd] { util::MarkWindow(hwnd); });
 }
 

@@ -6,7 +6,8 @@
 //
 // A fill runs on the GUI thread (refresh button, tree menu) or on a worker
 // thread (end of a capture); an atomic flag keeps two fills from running at
-// once. The walk asks windows of other programs for their titles with time
+// once. The GUI thread reads the top-level handle box before a fill starts;
+// a worker touches no control and hands its items back to the GUI thread. The walk asks windows of other programs for their titles with time
 // limits, and once a window's thread has not answered in time the other
 // windows of that thread get an empty title without being asked, so a hung
 // program costs one time-out per fill instead of one per window. The items
@@ -31,12 +32,14 @@ struct TreeNode {
 };
 
 // Walks the window hierarchy below `root` (which must exist). Handles the
-// calling thread's messages between windows when `pump` is set.
+// calling thread's messages between windows when `pump` is set. Windows
+// come and go during the walk: a window met twice ends the walk of its
+// sibling chain there, so the walk always ends and lists each window once.
 std::vector<TreeNode> WalkWindows(util::WindowHandle root, bool pump);
 
 class WindowTree {
 public:
-    WindowTree(ui::Form& form, InfoPanel& panel);
+    WindowTree(AnalysisControls& controls, InfoPanel& panel);
     ~WindowTree();  // waits for a fill running on a worker thread
     WindowTree(const WindowTree&) = delete;
     WindowTree& operator=(const WindowTree&) = delete;
@@ -59,14 +62,16 @@ public:
     void SetPreviousTreeItem(int item) { previousItem_ = item; }
     int TreeItemCounter() const { return itemCounter_; }
 
-    ui::TreeBox& Tree() { return tree_; }
+    ui::TreeBox& Tree() { return c_.树型框_窗口; }
 
 private:
+    // Walks below `root` and puts the items into the tree through the GUI
+    // thread of `guiWindow`; runs on either thread.
+    void Fill(util::WindowHandle root, HWND guiWindow);
     void Apply(const std::vector<TreeNode>& nodes);
 
-    ui::Form& form_;
+    AnalysisControls& c_;
     InfoPanel& panel_;
-    ui::TreeBox& tree_;
     std::atomic<bool> fillBusy_{false};
     std::atomic<int> workers_{0};
     std::atomic<int> targetItem_{0};

@@ -3,20 +3,23 @@
 // what it held); "复制代码" copies the code box to the clipboard.
 #pragma once
 
-#include "ui/edit_box.h"
-#include "ui/form.h"
+#include <array>
+
+#include "messages/core/e_code_templates.h"
+#include "messages/messages_controls.h"
 
 namespace messages {
 
 class CodeGenerator {
 public:
-    explicit CodeGenerator(ui::Form& form);
+    explicit CodeGenerator(MessagesControls& controls);
     void Generate();
     void Copy();
 
 private:
-    ui::Form& form_;
-    ui::EditBox& code_;
+    MessagesControls& c_;
+    // The radio button of each template, in the templates' order.
+    std::array<ui::RadioButton*, core::kECodeTemplateCount> radios_{};
 };
 
 }  // namespace messages

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "messages/core/message_fields.h"
-#include "ui/buttons.h"
 #include "util/core/number_text.h"
 #include "util/wide_text.h"
 #include "util/window_query.h"
@@ -32,76 +31,65 @@ std::string TrimAsciiBlanks(std::string text) {
 
 }  // namespace
 
-MessageSender::MessageSender(ui::Form& form)
-    : method_(form.Get<ui::ComboBox>("组合框_消息方式")),
-      category_(form.Get<ui::ComboBox>("组合框_消息分类1")),
-      message_(form.Get<ui::ComboBox>("组合框_消息分类2")),
-      handle_(form.Get<ui::EditBox>("编辑框_窗口句柄2")),
-      messageValue_(form.Get<ui::EditBox>("编辑框_消息值")),
-      paramOne_(form.Get<ui::EditBox>("编辑框_参数一")),
-      paramTwo_(form.Get<ui::EditBox>("编辑框_参数二")),
-      logical_(form.Get<ui::ComboBox>("组合框_编辑框_参数二")),
-      paramType_(form.Get<ui::ComboBox>("组合框_参数二")),
-      status_(form.Get<ui::EditBox>("编辑框_返回消息")),
-      result_(form.Get<ui::EditBox>("编辑框_返回值")) {
-    category_.ItemSelected = [this] { CategoryChanged(); };
-    message_.ItemSelected = [this] { MessageChanged(); };
-    paramType_.ItemSelected = [this] { TypeChanged(); };
-    form.Get<ui::Button>("按钮_发出消息").Clicked = [this] { Send(); };
+MessageSender::MessageSender(MessagesControls& controls) : c_(controls) {
+    c_.组合框_消息分类1.ItemSelected = [this] { CategoryChanged(); };
+    c_.组合框_消息分类2.ItemSelected = [this] { MessageChanged(); };
+    c_.组合框_参数二.ItemSelected = [this] { TypeChanged(); };
+    c_.按钮_发出消息.Clicked = [this] { Send(); };
 }
 
 void MessageSender::LoadMessageList(const std::string& path) {
     file_.Open(path);
-    category_.Clear();
-    for (const std::string& name : file_.Read().SectionNames()) category_.AddItem(name);
-    category_.SetSelectedIndex(0);
+    c_.组合框_消息分类1.Clear();
+    for (const std::string& name : file_.Read().SectionNames()) c_.组合框_消息分类1.AddItem(name);
+    c_.组合框_消息分类1.SetSelectedIndex(0);
     CategoryChanged();
 }
 
 void MessageSender::CategoryChanged() {
-    message_.Clear();
-    for (const std::string& key : file_.Read().KeyNames(category_.Text())) message_.AddItem(key);
-    message_.SetSelectedIndex(0);
+    c_.组合框_消息分类2.Clear();
+    for (const std::string& key : file_.Read().KeyNames(c_.组合框_消息分类1.Text())) c_.组合框_消息分类2.AddItem(key);
+    c_.组合框_消息分类2.SetSelectedIndex(0);
     MessageChanged();
 }
 
 void MessageSender::MessageChanged() {
     const core::MessageFields fields =
-        core::ParseMessageFields(file_.Read().ReadValue(category_.Text(), message_.Text(), ""));
-    messageValue_.SetContent(fields.message);
-    paramOne_.SetContent(fields.wParam);
-    if (fields.lParamText) paramTwo_.SetContent(*fields.lParamText);
-    paramType_.SetSelectedIndex(static_cast<int>(fields.lParamType));
-    logical_.SetSelectedIndex(fields.logical);
+        core::ParseMessageFields(file_.Read().ReadValue(c_.组合框_消息分类1.Text(), c_.组合框_消息分类2.Text(), ""));
+    c_.编辑框_消息值.SetContent(fields.message);
+    c_.编辑框_参数一.SetContent(fields.wParam);
+    if (fields.lParamText) c_.编辑框_参数二.SetContent(*fields.lParamText);
+    c_.组合框_参数二.SetSelectedIndex(static_cast<int>(fields.lParamType));
+    c_.组合框_编辑框_参数二.SetSelectedIndex(fields.logical);
     TypeChanged();
 }
 
 void MessageSender::TypeChanged() {
-    const int type = paramType_.SelectedIndex();
+    const int type = c_.组合框_参数二.SelectedIndex();
     if (type == static_cast<int>(core::ParameterType::Integer)) {
-        paramTwo_.CharInput = IntegerCharacter;
+        c_.编辑框_参数二.CharInput = IntegerCharacter;
     } else {
-        paramTwo_.CharInput = nullptr;
+        c_.编辑框_参数二.CharInput = nullptr;
     }
     const bool logical = type == static_cast<int>(core::ParameterType::Logical);
-    paramTwo_.SetVisible(!logical);
-    logical_.SetVisible(logical);
+    c_.编辑框_参数二.SetVisible(!logical);
+    c_.组合框_编辑框_参数二.SetVisible(logical);
 }
 
 void MessageSender::ShowStatus(const std::string& text, core::Colour colour) {
-    status_.SetTextColour(colour);
-    status_.SetContent(text);
+    c_.编辑框_返回消息.SetTextColour(colour);
+    c_.编辑框_返回消息.SetContent(text);
 }
 
 void MessageSender::Send() {
-    const HWND hwnd = util::ToHwnd(core::TextToInt32(handle_.Content()));
+    const HWND hwnd = util::ToHwnd(core::TextToInt32(c_.编辑框_窗口句柄2.Content()));
     if (!IsWindow(hwnd)) {
         ShowStatus(kInvalidHandle, kStatusColour);
         return;
     }
-    const auto message = static_cast<UINT>(core::TextToInt32(messageValue_.Content()));
-    const std::int32_t wParam = core::TextToInt32(paramOne_.Content());
-    const int method = method_.SelectedIndex();
+    const auto message = static_cast<UINT>(core::TextToInt32(c_.编辑框_消息值.Content()));
+    const std::int32_t wParam = core::TextToInt32(c_.编辑框_参数一.Content());
+    const int method = c_.组合框_消息方式.SelectedIndex();
 
     // Sends lParam by the chosen method; false when the message did not go.
     LRESULT result = 0;
@@ -123,10 +111,10 @@ void MessageSender::Send() {
         }
     };
 
-    if (paramType_.SelectedIndex() == static_cast<int>(core::ParameterType::Text)) {
+    if (c_.组合框_参数二.SelectedIndex() == static_cast<int>(core::ParameterType::Text)) {
         // A private copy of the text, at least as long as wParam says, so a
         // receiver told the buffer's size cannot write past it.
-        const std::wstring text = util::Wide(paramTwo_.Content());
+        const std::wstring text = util::Wide(c_.编辑框_参数二.Content());
         const std::size_t size = std::max<std::size_t>(text.size() + 1, wParam > 0 ? static_cast<std::size_t>(wParam) : 0);
         std::vector<wchar_t> buffer(size + 1, L'\0');
         std::copy(text.begin(), text.end(), buffer.begin());
@@ -135,22 +123,22 @@ void MessageSender::Send() {
             return;
         }
         const std::wstring after(buffer.data());
-        if (after == util::Wide(paramTwo_.Content())) {
+        if (after == util::Wide(c_.编辑框_参数二.Content())) {
             ShowStatus(kSent, kStatusColour);
         } else {
             ShowStatus(TrimAsciiBlanks(util::Utf8(after)), 0x000000);  // what the receiver wrote
         }
     } else {
-        const LPARAM lParam = paramType_.SelectedIndex() == static_cast<int>(core::ParameterType::Logical)
-                                  ? logical_.SelectedIndex()
-                                  : static_cast<LPARAM>(core::TextToInt32(paramTwo_.Content()));
+        const LPARAM lParam = c_.组合框_参数二.SelectedIndex() == static_cast<int>(core::ParameterType::Logical)
+                                  ? c_.组合框_编辑框_参数二.SelectedIndex()
+                                  : static_cast<LPARAM>(core::TextToInt32(c_.编辑框_参数二.Content()));
         if (!send(lParam)) {
             ShowStatus(kNotSent, kStatusColour);
             return;
         }
         ShowStatus(kSent, kStatusColour);
     }
-    result_.SetContent(std::to_string(static_cast<long long>(result)));
+    c_.编辑框_返回值.SetContent(std::to_string(static_cast<long long>(result)));
 }
 
 }  // namespace messages

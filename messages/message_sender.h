@@ -9,15 +9,13 @@
 #include <string>
 
 #include "messages/message_file.h"
-#include "ui/combo_box.h"
-#include "ui/edit_box.h"
-#include "ui/form.h"
+#include "messages/messages_controls.h"
 
 namespace messages {
 
 class MessageSender {
 public:
-    explicit MessageSender(ui::Form& form);
+    explicit MessageSender(MessagesControls& controls);
 
     // Opens the message list (message.ini beside the program unless told
     // otherwise) and fills the category list.
@@ -30,17 +28,7 @@ public:
 private:
     void ShowStatus(const std::string& text, core::Colour colour);
 
-    ui::ComboBox& method_;
-    ui::ComboBox& category_;
-    ui::ComboBox& message_;
-    ui::EditBox& handle_;
-    ui::EditBox& messageValue_;
-    ui::EditBox& paramOne_;
-    ui::EditBox& paramTwo_;
-    ui::ComboBox& logical_;
-    ui::ComboBox& paramType_;
-    ui::EditBox& status_;
-    ui::EditBox& result_;
+    MessagesControls& c_;
     MessageFile file_;
 };
 

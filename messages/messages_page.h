@@ -2,12 +2,9 @@
 // second finder board that works as the inspector's.
 #pragma once
 
-#include <memory>
-
 #include "messages/code_generator.h"
 #include "messages/message_sender.h"
-#include "ui/drawing_board.h"
-#include "ui/form.h"
+#include "messages/messages_controls.h"
 
 namespace messages {
 
@@ -16,20 +13,20 @@ public:
     explicit MessagesPage(ui::Form& form);
 
     // Loads the message list: a step of the main window's creation.
-    void OnCreated() { sender_->LoadMessageList(); }
-    MessageSender& Sender() { return *sender_; }
-    CodeGenerator& Generator() { return *generator_; }
+    void OnCreated() { sender_.LoadMessageList(); }
+    MessagesControls& Controls() { return controls_; }
+    MessageSender& Sender() { return sender_; }
+    CodeGenerator& Generator() { return generator_; }
 
-    // Pressing this page's finder starts the inspector's capture: all its
-    // events go to the inspector's finder board.
-    void RouteFinderTo(ui::DrawingBoard& inspectorFinder);
-    // Shows the same picture as the inspector's finder.
-    void OnActivated(const ui::DrawingBoard& inspectorFinder);
+    // This page's finder board works as another's: its events go there, and
+    // it shows what that one shows.
+    void RouteFinderTo(ui::DrawingBoard& finder) { controls_.画板_捕获器1.RouteEventsTo(&finder); }
+    void MirrorFinder(const ui::DrawingBoard& finder) { controls_.画板_捕获器1.ShowSameAs(finder); }
 
 private:
-    ui::DrawingBoard& finder_;
-    std::unique_ptr<MessageSender> sender_;
-    std::unique_ptr<CodeGenerator> generator_;
+    MessagesControls controls_;
+    MessageSender sender_;
+    CodeGenerator generator_;
 };
 
 }  // namespace messages

@@ -150,6 +150,7 @@ void Control::RaiseMouse(std::function<void(const MouseEvent&)> Control::*event,
     e.x = ToLogical(GET_X_LPARAM(lParam));
     e.y = ToLogical(GET_Y_LPARAM(lParam));
     e.keys = wParam;
+    e.source = this;
     // Copy: the handler may replace itself while it runs.
     auto call = handler;
     call(e);

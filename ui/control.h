@@ -21,6 +21,7 @@
 namespace ui {
 
 class Form;
+class Control;
 
 enum class MouseButton { Left, Right, Middle };
 
@@ -29,6 +30,9 @@ struct MouseEvent {
     int x = 0;  // in the control, 96-DPI pixels
     int y = 0;
     WPARAM keys = 0;  // MK_* flags of the message
+    // The control the mouse acted on (it may route its events to another);
+    // null for events of a form.
+    Control* source = nullptr;
 };
 
 struct Bounds {

@@ -43,6 +43,11 @@ public:
     void DrawText(int x, int y, std::string_view text);
     // Draws the current picture of another board with its top-left at (x, y).
     void DrawImageOf(const DrawingBoard& source, int x, int y);
+    // Shows what another board of the same size shows.
+    void ShowSameAs(const DrawingBoard& source) {
+        Clear();
+        DrawImageOf(source, 0, 0);
+    }
 
     void SetBackgroundPicture(core::ByteSet bmp);
     const core::ByteSet& BackgroundPicture() const { return picture_; }

@@ -1,11 +1,14 @@
 // An edit box with content, text and background colours, a character-input
 // event that can discard what is typed, and a display-only mode in which the
 // user can read, select and copy but not change the content (the program
-// still writes it). ContentChanged fires for every change of the content,
+// still writes it). Numbers go in and out as number text. ContentChanged fires for every change of the content,
 // also those the program makes.
 #pragma once
 
+#include <cstdint>
+
 #include "ui/control.h"
+#include "util/core/number_text.h"
 
 namespace ui {
 
@@ -23,6 +26,10 @@ public:
 
     std::string Content() const { return Caption(); }
     void SetContent(std::string_view text) { SetCaption(text); }
+    // The content read as the number it holds (a handle, id, coordinate),
+    // and a whole number written as its canonical text.
+    std::int32_t Number() const { return core::TextToInt32(Content()); }
+    void SetNumber(std::int64_t value) { SetContent(core::IntegerToText(value)); }
     bool DisplayOnly() const { return style_.displayOnly; }
 
     std::function<void()> ContentChanged;

@@ -93,13 +93,15 @@ namespace {
 constexpr UINT kRunWork = WM_APP + 0x100;
 }  // namespace
 
-void Form::RunOnGuiThread(const std::function<void()>& work) {
-    if (!hwnd_) return;
-    if (GetWindowThreadProcessId(hwnd_, nullptr) == GetCurrentThreadId()) {
+void Form::RunOnThreadOf(HWND formWindow, const std::function<void()>& work) {
+    if (!formWindow) return;
+    const DWORD thread = GetWindowThreadProcessId(formWindow, nullptr);
+    if (thread == 0) return;  // the window is gone
+    if (thread == GetCurrentThreadId()) {
         work();
         return;
     }
-    SendMessageW(hwnd_, kRunWork, 0, reinterpret_cast<LPARAM>(&work));
+    SendMessageW(formWindow, kRunWork, 0, reinterpret_cast<LPARAM>(&work));
 }
 
 void Form::EnsureClientSize(int width, int height) {

@@ -62,7 +62,11 @@ public:
     void SetTopmost(bool topmost);
     // Runs `work` on the form's thread and returns when it is done (at once
     // when called on that thread). Nothing runs once the window is gone.
-    void RunOnGuiThread(const std::function<void()>& work);
+    void RunOnGuiThread(const std::function<void()>& work) const { RunOnThreadOf(hwnd_, work); }
+    // The same for a form known by its window handle, for a worker thread
+    // that took the handle when it started (the form may be gone since:
+    // then nothing runs).
+    static void RunOnThreadOf(HWND formWindow, const std::function<void()>& work);
     // Makes the client area at least this large (96-DPI pixels), growing the
     // window where the system's frame, caption or menu bar take more room
     // than the outer size allows; kept after DPI changes.

@@ -4,24 +4,15 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <cctype>
 #include <optional>
 #include <vector>
 
 #include "util/core/launch_plan.h"
+#include "util/core/text_basics.h"
 #include "util/wide_text.h"
 
 namespace util {
 namespace {
-
-bool EndsWithIgnoringCase(const std::string& text, const char* suffix) {
-    const std::size_t n = std::char_traits<char>::length(suffix);
-    if (text.size() < n) return false;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[text.size() - n + i])) != suffix[i]) return false;
-    }
-    return true;
-}
 
 std::optional<std::string> RegistryDefault(HKEY root, const std::string& key) {
     wchar_t value[4096] = {};
@@ -113,7 +104,7 @@ std::string GetAssociatedProgram(const std::string& extension) {
 }
 
 std::string ReadUrlShortcut(std::string file, std::string* iconFile) {
-    if (!EndsWithIgnoringCase(file, ".url")) file += ".url";
+    if (!core::EndsWithIgnoringCase(file, ".url")) file += ".url";
     const std::wstring path = Wide(file);
     wchar_t value[4096] = {};
     if (iconFile) {
@@ -125,7 +116,7 @@ std::string ReadUrlShortcut(std::string file, std::string* iconFile) {
 }
 
 std::string ReadLnkShortcut(std::string file, std::string* arguments, std::string* iconLocation) {
-    if (!EndsWithIgnoringCase(file, ".lnk")) file += ".lnk";
+    if (!core::EndsWithIgnoringCase(file, ".lnk")) file += ".lnk";
     return WithCom([&]() -> std::string {
         IShellLinkW* link = nullptr;
         if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,

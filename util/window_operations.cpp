@@ -4,16 +4,6 @@
 #include "util/wide_text.h"
 
 namespace util {
-namespace {
-
-RECT RectOrZero(HWND hwnd) {
-    RECT r = {0, 0, 0, 0};
-    if (!hwnd || !GetWindowRect(hwnd, &r)) r = {0, 0, 0, 0};
-    return r;
-}
-
-}  // namespace
-
 bool SetWindowAlpha(WindowHandle hwnd, std::uint8_t alpha) {
     const HWND h = ToHwnd(hwnd);
     const LONG_PTR ex = GetWindowLongPtrW(h, GWL_EXSTYLE);
@@ -38,8 +28,8 @@ bool SetWindowTopmost(WindowHandle hwnd, bool topmost) {
 void MoveResizeWindow(WindowHandle hwnd, std::optional<std::int32_t> x, std::optional<std::int32_t> y,
                       std::optional<std::int32_t> width, std::optional<std::int32_t> height) {
     const HWND h = ToHwnd(hwnd);
-    const RECT r = RectOrZero(h);
-    const RECT parent = RectOrZero(GetParent(h));
+    const RECT r = WindowRectOrZero(h);
+    const RECT parent = WindowRectOrZero(GetParent(h));
     MoveWindow(h, x.value_or(r.left - parent.left), y.value_or(r.top - parent.top), width.value_or(r.right - r.left),
                height.value_or(r.bottom - r.top), TRUE);
     UpdateWindow(h);
@@ -50,7 +40,7 @@ bool SetWindowClientSize(WindowHandle hwnd, std::int32_t clientWidth, std::int32
     if (IsIconic(h)) return false;
     RECT r;
     if (!GetWindowRect(h, &r)) return false;
-    const RECT parent = RectOrZero(GetParent(h));
+    const RECT parent = WindowRectOrZero(GetParent(h));
     RECT client;
     if (!GetClientRect(h, &client)) return false;
     MoveWindow(h, r.left - parent.left, r.top - parent.top, (r.right - r.left) + clientWidth - client.right,

@@ -121,6 +121,12 @@ std::string GetProcessModuleName(std::int32_t pid) { return Utf8(FirstModule(pid
 
 std::string GetProcessExePath(std::int32_t pid) { return Utf8(FirstModule(pid).path); }
 
+RECT WindowRectOrZero(HWND hwnd) {
+    RECT r = {0, 0, 0, 0};
+    if (!hwnd || !GetWindowRect(hwnd, &r)) r = {0, 0, 0, 0};
+    return r;
+}
+
 bool GetWindowClientSize(WindowHandle hwnd, std::int32_t& width, std::int32_t& height) {
     const HWND h = hwnd == 0 ? GetForegroundWindow() : ToHwnd(hwnd);
     RECT r = {};

@@ -48,6 +48,10 @@ SafeTitle QueryWindowTitleSafe(WindowHandle hwnd);
 std::string GetProcessModuleName(std::int32_t pid);
 std::string GetProcessExePath(std::int32_t pid);
 
+// The window's rectangle on the screen; all zero when there is no window or
+// it cannot be asked.
+RECT WindowRectOrZero(HWND hwnd);
+
 // Client size of the window (0 = the foreground window); false on failure.
 bool GetWindowClientSize(WindowHandle hwnd, std::int32_t& width, std::int32_t& height);
 

@@ -1,5 +1,6 @@
 // The main window as data: its title and size, the tab control and its three
-// pages, and the lists of controls that start-up dresses (cursors, colours).
+// pages. Start-up dresses the controls by the flags of their rows (hand or
+// finder cursor, page colour).
 #pragma once
 
 #include <string_view>
@@ -37,17 +38,5 @@ const std::vector<PageLayout>& MainWindowPages();
 
 // Background of labels, check boxes, super buttons and the palette boards.
 inline constexpr Colour kPageColour = Rgb(242, 236, 243);
-// Finder boards: background, cross lines, finder icon.
-inline constexpr Colour kFinderBackground = Rgb(240, 255, 240);
-inline constexpr Colour kFinderLines = 0xFFA8FF;
-inline constexpr Colour kFinderIcon = 0xFF00FF;
-
-// Controls that show the hand cursor.
-const std::vector<std::string_view>& HandCursorControls();
-// Boards that take the page colour besides every label, check box and super
-// button.
-const std::vector<std::string_view>& PageColourBoards();
-// The finder boards (inspector, its copy on the message page, colour picker).
-const std::vector<std::string_view>& FinderBoards();
 
 }  // namespace core

@@ -2,27 +2,23 @@
 
 namespace core {
 
-const std::vector<FieldMenu>& FieldMenus() {
-    static const std::vector<FieldMenu> menus = {
-        {"按钮_窗口句柄", "下拉窗口句柄", {"复制", "标记", "刷新"}},
-        {"按钮_父句柄", "下拉父句柄", {"复制", "标记"}},
-        {"按钮_顶级句柄", "下拉顶级句柄", {"复制", "标记"}},
-        {"按钮_进程ID", "下拉进程ID", {"复制", "暂停", "结束"}},
-        {"按钮_线程ID", "下拉线程ID", {"复制", "暂停", "结束"}},
-        {"按钮_控件ID", "下拉控件ID", {"复制"}},
-        {"按钮_窗口标题", "下拉窗口标题", {"复制", "粘贴", "更改"}},
-        {"按钮_窗口类名", "下拉窗口类名", {"复制"}},
-        {"按钮_控件内容", "下拉控件内容", {"复制", "粘贴", "更改"}},
-        {"按钮_程序路径", "下拉程序路径", {"复制", "定位"}},
-        {"按钮_鼠标位置", "下拉鼠标位置", {"移动", "左键单击", "右键单击"}},
-        {"按钮_窗口鼠标位置", "下拉窗口鼠标位置", {"移动", "左键单击", "右键单击"}},
-        {"按钮_窗口位置", "下拉窗口位置", {"更改"}},
-        {"按钮_控件位置", "下拉控件位置", {"更改"}},
-        {"按钮_窗口大小", "下拉窗口大小", {"更改"}},
-        {"按钮_窗口内部大小", "下拉内部大小", {"更改"}},
-        {"按钮_其它操作", "下拉其它操作", {"解禁所有按钮", "显示所有控件"}},
-    };
-    return menus;
+std::string_view FieldItemCaption(FieldItem item) {
+    switch (item) {
+        case FieldItem::Copy: return "复制";
+        case FieldItem::Paste: return "粘贴";
+        case FieldItem::Change: return "更改";
+        case FieldItem::Mark: return "标记";
+        case FieldItem::Refresh: return "刷新";
+        case FieldItem::Pause: return kPauseCaption;
+        case FieldItem::End: return "结束";
+        case FieldItem::Locate: return "定位";
+        case FieldItem::Move: return "移动";
+        case FieldItem::LeftClick: return "左键单击";
+        case FieldItem::RightClick: return "右键单击";
+        case FieldItem::EnableAllButtons: return "解禁所有按钮";
+        case FieldItem::ShowAllControls: return "显示所有控件";
+    }
+    return {};
 }
 
 }  // namespace core

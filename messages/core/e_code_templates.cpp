@@ -6,13 +6,13 @@ namespace core {
 namespace {
 
 constexpr std::array<ECodeTemplate, kECodeTemplateCount> kTemplates = {{
-    {"单选框_标题类名方式1",
+    {messages::单选框_标题类名方式1,
      ".DLL命令 _查找子窗口, 整数型, \"user32\", \"FindWindowExA\", , \r\n"
      "    .参数 参数_父窗口句柄, 整数型\r\n"
      "    .参数 参数_子窗口, 整数型\r\n"
      "    .参数 参数_类名, 文本型\r\n"
      "    .参数 参数_标题, 文本型\r\n"},
-    {"单选框_标题类名方式2",
+    {messages::单选框_标题类名方式2,
      "通过类名取句柄 ()\r\n"
      "爆力取句柄 ()\r\n"
      "取子窗口 ()\r\n"
@@ -20,14 +20,14 @@ constexpr std::array<ECodeTemplate, kECodeTemplateCount> kTemplates = {{
      "取句柄2 ()\r\n"
      "取句柄数组 ()\r\n"
      "取句柄数组2 ()\r\n"},
-    {"单选框_控件ID方式1",
+    {messages::单选框_控件ID方式1,
      ".DLL命令 _窗口控件ID取句柄, 整数型, \"user32\", \"GetDlgItem\", , 返回对话框控件句柄\r\n"
      "    .参数 父窗口句柄, 整数型\r\n"
      "    .参数 欲取句柄的控件ID, 整数型\r\n"
      "\r\n"},
-    {"单选框_控件ID方式2",
+    {messages::单选框_控件ID方式2,
      "_取窗口控件句柄 ()\r\n"},
-    {"单选框_其它方式1",
+    {messages::单选框_其它方式1,
      ".DLL命令 API_GetWindow, 整数型, \"user32\", \"GetWindow\", , 获得一个窗口的句柄，该窗口与某源窗口有特定的关系\r\n"
      "    .参数 hwnd, 整数型, , 源窗口\r\n"
      "    .参数 wCmd, 整数型, , 指定结果窗口与源窗口的关系\r\n"
@@ -35,7 +35,7 @@ constexpr std::array<ECodeTemplate, kECodeTemplateCount> kTemplates = {{
      ".DLL命令 FindWindow, 整数型, \"user32\", \"FindWindowA\", , 寻找窗口列表中第一个符合指定条件的顶级窗口\r\n"
      "    .参数 lpClassName, 文本型, , 窗口类名\r\n"
      "    .参数 lpWindowName, 文本型, , 窗口文本（标题）\r\n"},
-    {"单选框_其它方式2",
+    {messages::单选框_其它方式2,
      "取坐标句柄 ()\r\n"
      "取当前父窗口 ()\r\n"
      "取当前窗口 ()\r\n"

@@ -11,10 +11,12 @@
 #include <string>
 #include <string_view>
 
+#include "messages/core/messages_layout.h"
+
 namespace core {
 
 struct ECodeTemplate {
-    std::string_view radio;  // name of the radio button that selects it
+    ControlName<ControlKind::RadioButton> radio;  // the radio button that selects it
     std::string_view text;   // UTF-8
 };
 

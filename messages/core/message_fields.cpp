@@ -5,8 +5,6 @@
 namespace core {
 namespace {
 
-constexpr std::string_view kFullWidthBlank = "\xE3\x80\x80";  // U+3000
-
 std::string CanonicalNumber(std::string_view field) { return NumberToText(TextToNumber(TrimBlanks(field))); }
 
 }  // namespace
@@ -21,31 +19,6 @@ std::array<std::string_view, 3> SplitValueFields(std::string_view value) {
         pos = bar + 1;
     }
     return fields;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    for (bool trimmed = true; trimmed && !text.empty();) {
-        trimmed = false;
-        if (text.front() == ' ') {
-            text.remove_prefix(1);
-            trimmed = true;
-        } else if (text.compare(0, kFullWidthBlank.size(), kFullWidthBlank) == 0) {
-            text.remove_prefix(kFullWidthBlank.size());
-            trimmed = true;
-        }
-    }
-    for (bool trimmed = true; trimmed && !text.empty();) {
-        trimmed = false;
-        if (text.back() == ' ') {
-            text.remove_suffix(1);
-            trimmed = true;
-        } else if (text.size() >= kFullWidthBlank.size() &&
-                   text.compare(text.size() - kFullWidthBlank.size(), kFullWidthBlank.size(), kFullWidthBlank) == 0) {
-            text.remove_suffix(kFullWidthBlank.size());
-            trimmed = true;
-        }
-    }
-    return text;
 }
 
 MessageFields ParseMessageFields(std::string_view value) {

@@ -18,6 +18,8 @@
 #include <string>
 #include <string_view>
 
+#include "util/core/text_basics.h"
+
 namespace core {
 
 // Index of the parameter-two type box: 整数型, 文本型, 逻辑型.
@@ -36,9 +38,6 @@ struct MessageFields {
 
 // Splits at every "|" and keeps the first three fields.
 std::array<std::string_view, 3> SplitValueFields(std::string_view value);
-
-// Removes ASCII blanks and full-width blanks from both ends.
-std::string_view TrimBlanks(std::string_view text);
 
 MessageFields ParseMessageFields(std::string_view value);
 

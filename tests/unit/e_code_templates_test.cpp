@@ -25,7 +25,7 @@ TEST(ECodeTemplates, RadioOrderAndGbkLengths) {
                             "单选框_控件ID方式2",   "单选框_其它方式1",     "单选框_其它方式2"};
     const std::size_t lengths[] = {185, 101, 150, 20, 392, 239};
     for (std::size_t i = 0; i < kECodeTemplateCount; ++i) {
-        EXPECT_EQ(ECodeTemplates()[i].radio, radios[i]);
+        EXPECT_EQ(ECodeTemplates()[i].radio.text, radios[i]);
         EXPECT_EQ(ECodeTemplates()[i].text, ECodeTemplateText(i));
         const std::string gbk = ECodeTemplateGbk(i);
         EXPECT_EQ(gbk.size(), lengths[i]) << radios[i];

@@ -1,6 +1,7 @@
 // Checks of the window layout tables that need no screen: names, kinds,
 // bounds, overlaps, and the lists that start-up applies to named controls.
 #include "app/core/main_layout.h"
+#include "inspector/core/analysis_layout.h"
 #include "inspector/core/field_menus.h"
 
 #include <gtest/gtest.h>
@@ -113,57 +114,50 @@ TEST(MainLayout, ComboBoxesStartWithAValidSelection) {
     }
 }
 
-TEST(MainLayout, StartUpListsNameExistingControlsOfTheRightKind) {
-    auto find = [](std::string_view name) -> const ControlLayout* {
-        for (const PageLayout& page : MainWindowPages()) {
-            if (const ControlLayout* c = FindControl(page.controls, name)) return c;
+TEST(MainLayout, StartUpFlagsSitOnControlsOfTheirKind) {
+    int hand = 0, finders = 0, boards = 0;
+    for (const PageLayout& page : MainWindowPages()) {
+        for (const ControlLayout& c : page.controls) {
+            if (c.flags & kHandCursor) {
+                ++hand;
+                EXPECT_NE(c.kind, ControlKind::Label) << c.name;
+                EXPECT_NE(c.kind, ControlKind::DrawingBoard) << c.name;
+                EXPECT_NE(c.kind, ControlKind::EditBox) << c.name;
+            }
+            if (c.flags & kFinderBoard) {
+                ++finders;
+                EXPECT_EQ(c.kind, ControlKind::DrawingBoard) << c.name;
+                EXPECT_EQ(c.width, 31) << c.name;
+                EXPECT_EQ(c.height, 31) << c.name;
+            }
+            if (c.flags & kOnPageColour) {
+                ++boards;
+                EXPECT_EQ(c.kind, ControlKind::DrawingBoard) << c.name;
+            }
         }
-        return nullptr;
-    };
-    std::set<std::string_view> unique;
-    for (std::string_view name : HandCursorControls()) {
-        const ControlLayout* c = find(name);
-        ASSERT_NE(c, nullptr) << name;
-        EXPECT_NE(c->kind, ControlKind::Label) << name;
-        EXPECT_NE(c->kind, ControlKind::DrawingBoard) << name;
-        EXPECT_TRUE(unique.insert(name).second) << "listed twice: " << name;
     }
-    for (std::string_view name : PageColourBoards()) {
-        const ControlLayout* c = find(name);
-        ASSERT_NE(c, nullptr) << name;
-        EXPECT_EQ(c->kind, ControlKind::DrawingBoard) << name;
-    }
-    for (std::string_view name : FinderBoards()) {
-        const ControlLayout* c = find(name);
-        ASSERT_NE(c, nullptr) << name;
-        EXPECT_EQ(c->kind, ControlKind::DrawingBoard);
-        EXPECT_EQ(c->width, 31);
-        EXPECT_EQ(c->height, 31);
-    }
+    EXPECT_EQ(hand, 46);
+    EXPECT_EQ(finders, 3);
+    EXPECT_EQ(boards, 2);
 }
 
-TEST(MainLayout, EveryFieldMenuBelongsToAFieldButtonWithItsBox) {
-    auto find = [](std::string_view name) -> const ControlLayout* {
-        for (const PageLayout& page : MainWindowPages()) {
-            if (const ControlLayout* c = FindControl(page.controls, name)) return c;
-        }
-        return nullptr;
-    };
+TEST(MainLayout, EveryFieldMenuBelongsToAFieldButtonBesideItsBox) {
+    const auto& analysis = AnalysisPageLayout();
     std::set<std::string_view> menus;
-    for (const FieldMenu& field : FieldMenus()) {
-        const ControlLayout* button = find(field.button);
-        ASSERT_NE(button, nullptr) << field.button;
-        EXPECT_EQ(button->kind, ControlKind::Button) << field.button;
+    for (const FieldMenu& field : kFieldMenus) {
+        const ControlLayout* button = FindControl(analysis, field.button.text);
+        ASSERT_NE(button, nullptr) << field.button.text;
         EXPECT_TRUE(menus.insert(field.menu).second) << "menu twice: " << field.menu;
-        EXPECT_FALSE(field.items.empty()) << field.menu;
-        // Items that act on the field's own box need that box (按钮_X shows 编辑框_X).
-        for (std::string_view item : field.items) {
-            if (item != "复制" && item != "粘贴" && item != "标记") continue;
-            const std::string box = "编辑框_" + std::string(field.button.substr(std::string_view("按钮_").size()));
-            const ControlLayout* c = find(box);
-            ASSERT_NE(c, nullptr) << box;
-            EXPECT_EQ(c->kind, ControlKind::EditBox) << box;
+        std::set<std::string_view> captions;
+        for (std::size_t i = 0; i < field.itemCount; ++i) {
+            EXPECT_TRUE(captions.insert(FieldItemCaption(field.items[i])).second) << field.menu;
         }
+        if (field.box.text.empty()) continue;
+        // The box the items work on is the one on the button's row, right of it.
+        const ControlLayout* box = FindControl(analysis, field.box.text);
+        ASSERT_NE(box, nullptr) << field.box.text;
+        EXPECT_EQ(box->top, button->top) << field.box.text;
+        EXPECT_EQ(box->left, button->left + button->width + 4) << field.box.text;
     }
     EXPECT_EQ(menus.size(), 17u);
 }

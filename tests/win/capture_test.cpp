@@ -7,6 +7,7 @@
 
 #include "app/core/main_layout.h"
 #include "tests/win/test_support.h"
+#include "util/core/glyphs.h"
 #include "ui/edit_box.h"
 #include "util/core/number_text.h"
 
@@ -51,7 +52,7 @@ protected:
 TEST_F(CaptureTest, TicksMakeTheWindowUnderTheCursorTheTarget) {
     const POINT overB = CentreOf(b_);
     SetCursorPos(overB.x, overB.y);
-    capture().Start();
+    capture().Start(Get<ui::DrawingBoard>("画板_捕获器"));
     ASSERT_TRUE(capture().Running());
     EXPECT_EQ(capture().HoveredWindow(), H(b_));
     EXPECT_EQ(Box("编辑框_窗口句柄"), Text(H(b_)));
@@ -92,7 +93,7 @@ TEST_F(CaptureTest, TicksMakeTheWindowUnderTheCursorTheTarget) {
 
 TEST_F(CaptureTest, OwnWindowsAreNeverCaptured) {
     TickAt(CentreOf(a1_));
-    capture().Start();
+    capture().Start(Get<ui::DrawingBoard>("画板_捕获器"));
     ASSERT_EQ(capture().HoveredWindow(), H(a1_));
     TickAt(CentreOf(Get<ui::Control>("树型框_窗口").Handle()));
     for (const char* name : {"编辑框_窗口句柄", "编辑框_父句柄", "编辑框_顶级句柄", "编辑框_进程ID", "编辑框_线程ID",
@@ -114,7 +115,7 @@ TEST_F(CaptureTest, OutlineShowsWhileHoveredAndGoesWithTheCursor) {
     const POINT edge = {r.left + 1, (r.top + r.bottom) / 2};
     const COLORREF before = testing_support::ScreenPixel(edge.x, edge.y);
     TickAt(CentreOf(b_));
-    capture().Start();
+    capture().Start(Get<ui::DrawingBoard>("画板_捕获器"));
     EXPECT_EQ(testing_support::ScreenPixel(edge.x, edge.y), ~before & 0xFFFFFF);
     TickAt({CentreOf(b_).x + 3, CentreOf(b_).y});  // within the same window: outlined once
     EXPECT_EQ(testing_support::ScreenPixel(edge.x, edge.y), ~before & 0xFFFFFF);
@@ -129,7 +130,7 @@ TEST_F(CaptureTest, OutlineShowsWhileHoveredAndGoesWithTheCursor) {
 
 TEST_F(CaptureTest, ReleaseEndsTheCaptureAndRebuildsTheTree) {
     TickAt(CentreOf(a1_));
-    capture().Start();
+    capture().Start(Get<ui::DrawingBoard>("画板_捕获器"));
     held_ = false;
     capture().CaptureTick();
     EXPECT_FALSE(capture().Running());
@@ -144,7 +145,7 @@ TEST_F(CaptureTest, ReleaseEndsTheCaptureAndRebuildsTheTree) {
 
     // A new press starts over.
     held_ = true;
-    capture().Start();
+    capture().Start(Get<ui::DrawingBoard>("画板_捕获器"));
     EXPECT_TRUE(capture().Running());
 }
 
@@ -154,7 +155,7 @@ TEST_F(CaptureTest, SuperModeOverTheBareDesktop) {
     ASSERT_EQ(WindowFromPoint(bare), GetDesktopWindow());
     util::InputHook& hook = Window().Analysis().Capture().Hook();
     TickAt(CentreOf(b_));
-    capture().Start();
+    capture().Start(Get<ui::DrawingBoard>("画板_捕获器"));
     EXPECT_EQ(capture().FinderOffset(), 0);
     EXPECT_FALSE(hook.Hooked());
 
@@ -184,7 +185,7 @@ TEST_F(CaptureTest, SuperModeOverTheBareDesktop) {
 
 TEST_F(CaptureTest, ThousandTicksOverChangingWindowsKeepNoObjects) {
     TickAt(CentreOf(a1_));
-    capture().Start();
+    capture().Start(Get<ui::DrawingBoard>("画板_捕获器"));
     const POINT spots[] = {CentreOf(a1_), CentreOf(b_), CentreOf(root_)};
     for (int i = 0; i < 60; ++i) TickAt(spots[i % 3]);  // first-time allocations
     const testing_support::GuiObjectLevel before = testing_support::GuiObjects();

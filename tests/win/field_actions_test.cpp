@@ -41,8 +41,15 @@ class FieldActionsTest : public testing_support::HierarchyTest {
 protected:
     inspector::FieldActions& Actions() { return Window().Analysis().Actions(); }
     inspector::InfoPanel& Panel() { return Window().Analysis().Panel(); }
+    // A field's menu by its name, as the user sees it.
+    ui::Menu& MenuNamed(std::string_view menu) {
+        for (const core::FieldMenu& field : core::kFieldMenus) {
+            if (field.menu == menu) return Actions().MenuOf(field.field);
+        }
+        throw std::logic_error("no menu " + std::string(menu));
+    }
     void Choose(const char* menu, const char* caption) {
-        ui::Menu& m = Actions().MenuOf(menu);
+        ui::Menu& m = MenuNamed(menu);
         for (int i = 0; i < m.ItemCount(); ++i) {
             if (m.ItemCaption(i) == caption) {
                 SendMessageW(Window().Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(m.Handle(), i), 0), 0);
@@ -53,7 +60,7 @@ protected:
     }
     // The pause item, whatever its caption (the caption is the state).
     void ChoosePause(const char* menu) {
-        ui::Menu& m = Actions().MenuOf(menu);
+        ui::Menu& m = MenuNamed(menu);
         SendMessageW(Window().Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(m.Handle(), 1), 0), 0);
     }
     void SetBox(const char* name, const std::string& text) { Get<ui::EditBox>(name).SetContent(text); }
@@ -67,15 +74,15 @@ protected:
 };
 
 TEST_F(FieldActionsTest, EveryFieldButtonPopsItsMenuUpAtItsLowerLeftCorner) {
-    for (const core::FieldMenu& field : core::FieldMenus()) {
-        auto& button = Get<ui::Button>(field.button);
+    for (const core::FieldMenu& field : core::kFieldMenus) {
+        auto& button = Get<ui::Button>(field.button.text);
         const RECT shown =
             testing_support::MenuRectDuring([&] { SendMessageW(button.Handle(), BM_CLICK, 0, 0); });
         RECT r;
         GetWindowRect(button.Handle(), &r);
-        EXPECT_EQ(shown.left, r.left) << field.button;
-        EXPECT_EQ(shown.top, r.bottom) << field.button;
-        EXPECT_EQ(GetMenuItemCount(Actions().MenuOf(field.menu).Handle()), static_cast<int>(field.items.size()));
+        EXPECT_EQ(shown.left, r.left) << field.button.text;
+        EXPECT_EQ(shown.top, r.bottom) << field.button.text;
+        EXPECT_EQ(GetMenuItemCount(Actions().MenuOf(field.field).Handle()), static_cast<int>(field.itemCount));
     }
 }
 

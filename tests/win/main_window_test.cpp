@@ -14,6 +14,7 @@
 #include "ui/drawing_board.h"
 #include "ui/edit_box.h"
 #include "ui/label.h"
+#include "util/core/glyphs.h"
 #include "util/dpi.h"
 #include "util/wide_text.h"
 
@@ -245,8 +246,19 @@ TEST_F(MainWindowTest, StartUpSetsCursorsAndPageColours) {
     const HCURSOR hand = Window().Resources().HandCursor();
     ASSERT_NE(finder, nullptr);
     ASSERT_NE(hand, nullptr);
-    for (std::string_view name : core::FinderBoards()) EXPECT_EQ(Get<ui::Control>(name).MousePointer(), finder) << name;
-    for (std::string_view name : core::HandCursorControls()) EXPECT_EQ(Get<ui::Control>(name).MousePointer(), hand) << name;
+    for (const core::PageLayout& page : core::MainWindowPages()) {
+        for (const core::ControlLayout& row : page.controls) {
+            if (row.flags & core::kFinderBoard) {
+                EXPECT_EQ(Get<ui::Control>(row.name).MousePointer(), finder) << row.name;
+            }
+            if (row.flags & core::kHandCursor) {
+                EXPECT_EQ(Get<ui::Control>(row.name).MousePointer(), hand) << row.name;
+            }
+            if (row.flags & core::kOnPageColour) {
+                EXPECT_EQ(Get<ui::DrawingBoard>(row.name).BackgroundColour(), core::kPageColour) << row.name;
+            }
+        }
+    }
     EXPECT_EQ(Get<ui::Control>("编辑框_窗口句柄").MousePointer(), nullptr);
     ICONINFO info = {};
     ASSERT_TRUE(GetIconInfo(finder, &info));
@@ -260,9 +272,6 @@ TEST_F(MainWindowTest, StartUpSetsCursorsAndPageColours) {
         if (dynamic_cast<ui::Label*>(c) || dynamic_cast<ui::CheckBox*>(c) || dynamic_cast<ui::SuperButton*>(c)) {
             EXPECT_EQ(c->BackgroundColour().value_or(0), core::kPageColour) << c->Name();
         }
-    }
-    for (std::string_view name : core::PageColourBoards()) {
-        EXPECT_EQ(Get<ui::DrawingBoard>(name).BackgroundColour(), core::kPageColour) << name;
     }
     EXPECT_EQ(util::Wide(Get<ui::FileDialog>("通用对话框1").initialDirectory) + L"\\",
               testing_support::TestProgramDirectory());

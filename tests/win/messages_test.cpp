@@ -199,10 +199,10 @@ TEST_F(MessagesTest, CodeGeneratorShowsTheFirstSelectedTemplate) {
     SendMessageW(Get<ui::Button>("按钮_生成易代码").Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(code.Content(), "mine");  // no radio selected: nothing happens
     for (const core::ECodeTemplate& t : core::ECodeTemplates()) {
-        SendMessageW(Get<ui::RadioButton>(t.radio).Handle(), BM_CLICK, 0, 0);
+        SendMessageW(Get<ui::RadioButton>(t.radio.text).Handle(), BM_CLICK, 0, 0);
         for (int press = 0; press < 2; ++press) {  // twice: the same text, not doubled
             SendMessageW(Get<ui::Button>("按钮_生成易代码").Handle(), BM_CLICK, 0, 0);
-            EXPECT_EQ(code.Content(), t.text) << t.radio;
+            EXPECT_EQ(code.Content(), t.text) << t.radio.text;
         }
     }
     SendMessageW(Get<ui::Button>("按钮_复制代码").Handle(), BM_CLICK, 0, 0);

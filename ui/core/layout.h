@@ -3,6 +3,15 @@
 // scattered creation code, and so that the tables can be checked without a
 // screen.
 //
+// A page's controls are one list macro of rows
+//     X(kind, name, left, top, width, height, caption[, flags[, selected]])
+// from which everything that names a control is generated: the layout table
+// (TAVRIN_LAYOUT_ROW), typed name constants for the portable tables that
+// refer to controls (TAVRIN_DECLARE_CONTROL_NAME), and, in the UI, a
+// structure of references resolved once when the page is made. A name is
+// therefore written once; a misspelt name, a control of the wrong kind or a
+// name used twice is a compile error, not a failure at run time.
+//
 // Rectangles are in pixels at 96 DPI; the window scales them by its own DPI.
 // Texts are UTF-8.
 #pragma once
@@ -34,6 +43,9 @@ enum ControlFlag : unsigned {
     kFrame = 1u << 3,         // label drawn as a frame that other controls stand on
     kNoWrap = 1u << 4,        // multi-line edit box whose lines do not wrap (code)
     kFilledAtStart = 1u << 5, // combo box whose items stand in until start-up fills it
+    kHandCursor = 1u << 6,    // shows the hand cursor
+    kFinderBoard = 1u << 7,   // a finder board: shows the finder cursor
+    kOnPageColour = 1u << 8,  // a drawing board on the page colour
 };
 
 struct ControlLayout {
@@ -45,6 +57,12 @@ struct ControlLayout {
     int selected = -1;  // combo box: item selected at start (-1: none)
 };
 
+// The name of a control of a known kind, for tables that refer to controls.
+template <ControlKind Kind>
+struct ControlName {
+    std::string_view text;
+};
+
 // Finds a control by name in a table; nullptr when absent.
 const ControlLayout* FindControl(const std::vector<ControlLayout>& table, std::string_view name);
 
@@ -52,3 +70,9 @@ const ControlLayout* FindControl(const std::vector<ControlLayout>& table, std::s
 std::vector<std::string_view> SplitItems(std::string_view items);
 
 }  // namespace core
+
+// Row makers for the list macros of the pages.
+#define TAVRIN_LAYOUT_ROW(kind, name, left, top, width, height, ...) \
+    {#name, ::core::ControlKind::kind, left, top, width, height, __VA_ARGS__},
+#define TAVRIN_DECLARE_CONTROL_NAME(kind, name, ...) \
+    inline constexpr ::core::ControlName<::core::ControlKind::kind> name{#name};

@@ -2,6 +2,14 @@
 
 namespace core {
 
+void DrawFinderBoard(Canvas& board, bool withIcon) {
+    board.SetBackgroundColour(kFinderBackground);  // clears the board
+    board.SetPenColour(kFinderLines);
+    board.Line(0, 14, 31, 14);
+    board.Line(14, 0, 14, 31);
+    if (withIcon) DrawFinderIcon(board, kFinderIcon, 0, 0);
+}
+
 void DrawFinderIcon(Canvas& board, Colour colour, int x, int y) {
     const Colour savedPen = board.PenColour();
     const int cx = x + 14, cy = y + 14;

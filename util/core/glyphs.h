@@ -1,10 +1,21 @@
 // The small glyphs of the finder boards: the finder icon (a disc with a
-// see-through cross-hair) and the pen icon of the colour picker.
+// see-through cross-hair) on its cross-lined field, and the pen icon of the
+// colour picker.
 #pragma once
 
 #include "util/core/canvas.h"
 
 namespace core {
+
+// Finder boards: background, cross lines, finder icon.
+inline constexpr Colour kFinderBackground = Rgb(240, 255, 240);
+inline constexpr Colour kFinderLines = 0xFFA8FF;
+inline constexpr Colour kFinderIcon = 0xFF00FF;
+
+// A 31 x 31 finder board: clears it to the finder background and draws the
+// cross lines through (14, 14); with the finder icon on top when withIcon is
+// set (the finder rests on the board).
+void DrawFinderBoard(Canvas& board, bool withIcon);
 
 // Draws the finder icon with its top-left at (x, y): a disc of `colour` from
 // (x+4, y+4) to (x+25, y+25) whose cross-hair, four ticks in the board's

@@ -2,52 +2,10 @@
 
 #include <cstddef>
 
+#include "util/core/text_basics.h"
+
 namespace core {
 namespace {
-
-constexpr std::string_view kFullWidthBlank = "\xE3\x80\x80";  // U+3000 in UTF-8
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-    }
-    return true;
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
-}
-
-bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && EqualsIgnoringAsciiCase(text.substr(text.size() - suffix.size()), suffix);
-}
-
-// Removes ASCII spaces and full-width spaces from both ends.
-std::string_view TrimBlanks(std::string_view text) {
-    for (;;) {
-        if (!text.empty() && text.front() == ' ') {
-            text.remove_prefix(1);
-        } else if (text.substr(0, kFullWidthBlank.size()) == kFullWidthBlank) {
-            text.remove_prefix(kFullWidthBlank.size());
-        } else {
-            break;
-        }
-    }
-    for (;;) {
-        if (!text.empty() && text.back() == ' ') {
-            text.remove_suffix(1);
-        } else if (text.size() >= kFullWidthBlank.size() &&
-                   text.substr(text.size() - kFullWidthBlank.size()) == kFullWidthBlank) {
-            text.remove_suffix(kFullWidthBlank.size());
-        } else {
-            break;
-        }
-    }
-    return text;
-}
 
 // Cuts the text before the first `separator` and trims it; leaves it alone
 // when the separator does not occur.

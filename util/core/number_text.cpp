@@ -84,4 +84,6 @@ std::string NumberToText(double value) {
     return std::string(buffer, result.ptr);
 }
 
+std::string IntegerToText(std::int64_t value) { return std::to_string(value); }
+
 }  // namespace core

@@ -31,4 +31,7 @@ std::int32_t TextToInt32(std::string_view text);
 
 std::string NumberToText(double value);
 
+// The canonical text of a whole number (a handle, id, coordinate or size).
+std::string IntegerToText(std::int64_t value);
+
 }  // namespace core

@@ -5,7 +5,7 @@
 #include <unordered_set>
 
 #include "inspector/core/tree_item_text.h"
-#include "util/core/number_text.h"
+#include "util/callback_guard.h"
 #include "util/threads.h"
 #include "util/window_marking.h"
 
@@ -65,10 +65,12 @@ struct TextJob {
 DWORD WINAPI FillTexts(void* parameter) {
     const auto* job = static_cast<const TextJob*>(parameter);
     std::vector<TreeNode>& nodes = *job->nodes;
-    for (std::size_t i = job->first; i < nodes.size(); i += job->step) {
-        const util::WindowHandle h = nodes[i].handle;
-        nodes[i].text = core::TreeItemText(h, util::GetWindowClassName(h), job->titles->Title(h));
-    }
+    util::GuardCallback([&] {
+        for (std::size_t i = job->first; i < nodes.size(); i += job->step) {
+            const util::WindowHandle h = nodes[i].handle;
+            nodes[i].text = core::TreeItemText(h, util::GetWindowClassName(h), job->titles->Title(h));
+        }
+    });
     return 0;
 }
 

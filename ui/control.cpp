@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "ui/form.h"
+#include "util/callback_guard.h"
 #include "util/wide_text.h"
 
 namespace ui {
@@ -190,9 +191,13 @@ LRESULT CALLBACK Control::RoutingProc(HWND hwnd, UINT message, WPARAM wParam, LP
         control->hwnd_ = nullptr;
         return CallWindowProcW(original, hwnd, message, wParam, lParam);
     }
-    bool handled = false;
-    const LRESULT result = control->OnMessage(message, wParam, lParam, handled);
-    return handled ? result : CallWindowProcW(control->originalProc_, hwnd, message, wParam, lParam);
+    return util::GuardCallback(
+        [&] {
+            bool handled = false;
+            const LRESULT result = control->OnMessage(message, wParam, lParam, handled);
+            return handled ? result : CallWindowProcW(control->originalProc_, hwnd, message, wParam, lParam);
+        },
+        LRESULT{0});
 }
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include "ui/font.h"
 #include "ui/menu.h"
 #include "ui/timer.h"
+#include "util/callback_guard.h"
 #include "util/dpi.h"
 #include "util/wide_text.h"
 
@@ -213,7 +214,7 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         form->byHandle_.clear();
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    return form->HandleMessage(message, wParam, lParam);
+    return util::GuardCallback([&] { return form->HandleMessage(message, wParam, lParam); }, LRESULT{0});
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,18 +1,34 @@
 #include "util/input_hook.h"
 
+#include <atomic>
 #include <memory>
 
+#include "util/callback_guard.h"
 #include "util/window_query.h"
 
 namespace util {
 namespace {
 
 constexpr UINT kRecordedEvent = WM_APP + 1;
+// To the hook thread: install or remove hooks (wParam: the request).
+constexpr UINT kSetHooks = WM_APP + 2;
 constexpr wchar_t kEventWindowClass[] = L"TavrinInputHookEvents";
+constexpr DWORD kThreadAnswerMs = 5000;
 
-// The hook procedures have no context argument: they reach the one hook
-// that is installed through this.
-InputHook* installed = nullptr;
+// One process holds one set of hooks: the object that owns them.
+std::atomic<InputHook*> owner{nullptr};
+// Where the hook procedures, which have no context argument, send what they
+// record. Written on the owner's thread, read on the hook thread.
+std::atomic<HWND> eventTarget{nullptr};
+
+// A request to the hook thread and its answer.
+struct HookRequest {
+    bool mouse = false;
+    bool keyboard = false;
+    bool mouseInstalled = false;
+    bool keyboardInstalled = false;
+    HANDLE done = nullptr;
+};
 
 int MouseMessageOf(WPARAM wParam) {
     switch (wParam) {
@@ -31,14 +47,14 @@ int MouseMessageOf(WPARAM wParam) {
 InputHook::InputHook() = default;
 
 InputHook::~InputHook() {
-    Uninstall();
+    StopHookThread();
     if (eventWindow_) DestroyWindow(eventWindow_);
 }
 
 int InputHook::SetMouseKeyCallback(core::HookRoutine routine, int message) {
     const core::HookRoutine previous = slots_.At(message);
     if (slots_.Set(std::move(routine), message) != core::HookSlots::SetResult::Registered) return 0;
-    if (Hooked() || Install()) return 1;
+    if (ApplyHooks()) return 1;
     // Not installed: take the registration back, so that the caller knows
     // and a later registration tries again.
     if (previous.call) {
@@ -46,50 +62,124 @@ int InputHook::SetMouseKeyCallback(core::HookRoutine routine, int message) {
     } else {
         slots_.Clear(message);
     }
+    ApplyHooks();
     return 0;
 }
 
 int InputHook::ClearMouseKeyCallback(std::optional<int> message) {
     if (message) {
         if (!slots_.Clear(*message)) return 0;
-        if (slots_.Any()) return 1;
     } else {
         slots_.ClearAll();
     }
-    Uninstall();
+    ApplyHooks();
     return 1;
 }
 
-bool InputHook::Install() {
-    if (installed && installed != this) return false;  // one hook per process
-    if (!eventWindow_) {
-        WNDCLASSEXW wc = {};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = EventWindowProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = kEventWindowClass;
-        RegisterClassExW(&wc);  // fails harmlessly when already registered
-        eventWindow_ = CreateWindowExW(0, kEventWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                       GetModuleHandleW(nullptr), nullptr);
-        if (!eventWindow_) return false;
-        SetWindowLongPtrW(eventWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    }
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    mouseHook_ = SetWindowsHookExW(WH_MOUSE_LL, MouseProc, module, 0);
-    keyboardHook_ = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, module, 0);
-    if (!mouseHook_ || !keyboardHook_) {
-        Uninstall();
-        return false;
-    }
-    installed = this;
+bool InputHook::EnsureEventWindow() {
+    if (eventWindow_) return true;
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = EventWindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kEventWindowClass;
+    RegisterClassExW(&wc);  // fails harmlessly when already registered
+    eventWindow_ = CreateWindowExW(0, kEventWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+    if (!eventWindow_) return false;
+    SetWindowLongPtrW(eventWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     return true;
 }
 
-void InputHook::Uninstall() {
-    if (mouseHook_) UnhookWindowsHookEx(mouseHook_);
-    if (keyboardHook_) UnhookWindowsHookEx(keyboardHook_);
-    mouseHook_ = keyboardHook_ = nullptr;
-    if (installed == this) installed = nullptr;
+bool InputHook::ApplyHooks() {
+    const bool wantMouse = slots_.AnyMouse();
+    const bool wantKeyboard = slots_.AnyKey();
+    if (!wantMouse && !wantKeyboard) {
+        StopHookThread();
+        return true;
+    }
+    if (wantMouse == mouseHooked_ && wantKeyboard == keyboardHooked_) return true;
+    InputHook* expected = nullptr;
+    if (!owner.compare_exchange_strong(expected, this) && expected != this) return false;  // another holds them
+    if (!EnsureEventWindow() || (!thread_ && !StartHookThread())) {
+        if (!thread_) owner = nullptr;
+        return false;
+    }
+    eventTarget = eventWindow_;
+
+    HookRequest request;
+    request.mouse = wantMouse;
+    request.keyboard = wantKeyboard;
+    request.done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    bool answered = false;
+    if (request.done && PostThreadMessageW(threadId_, kSetHooks, reinterpret_cast<WPARAM>(&request), 0)) {
+        answered = WaitForSingleObject(request.done, kThreadAnswerMs) == WAIT_OBJECT_0;
+    }
+    if (request.done) CloseHandle(request.done);
+    if (!answered) {
+        // The hook thread does not answer: start afresh next time.
+        StopHookThread();
+        return false;
+    }
+    mouseHooked_ = request.mouseInstalled;
+    keyboardHooked_ = request.keyboardInstalled;
+    return mouseHooked_ == wantMouse && keyboardHooked_ == wantKeyboard;
+}
+
+bool InputHook::StartHookThread() {
+    struct Start {
+        HANDLE ready;
+    } start{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    if (!start.ready) return false;
+    thread_ = CreateThread(nullptr, 0, HookThread, start.ready, 0, &threadId_);
+    // The thread has a message queue once it says so.
+    const bool ready = thread_ && WaitForSingleObject(start.ready, kThreadAnswerMs) == WAIT_OBJECT_0;
+    CloseHandle(start.ready);
+    if (!ready && thread_) {
+        TerminateThread(thread_, 1);
+        CloseHandle(thread_);
+        thread_ = nullptr;
+    }
+    return ready;
+}
+
+void InputHook::StopHookThread() {
+    if (thread_) {
+        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);  // the thread removes its hooks as it ends
+        if (WaitForSingleObject(thread_, kThreadAnswerMs) != WAIT_OBJECT_0) TerminateThread(thread_, 1);
+        CloseHandle(thread_);
+        thread_ = nullptr;
+        threadId_ = 0;
+    }
+    mouseHooked_ = keyboardHooked_ = false;
+    InputHook* self = this;
+    if (owner.compare_exchange_strong(self, nullptr)) eventTarget = nullptr;
+}
+
+DWORD WINAPI InputHook::HookThread(void* parameter) {
+    MSG msg;
+    PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // makes the message queue
+    SetEvent(static_cast<HANDLE>(parameter));
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
+    HHOOK mouse = nullptr, keyboard = nullptr;
+    const HINSTANCE module = GetModuleHandleW(nullptr);
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (msg.hwnd || msg.message != kSetHooks) {
+            DispatchMessageW(&msg);
+            continue;
+        }
+        auto* request = reinterpret_cast<HookRequest*>(msg.wParam);
+        if (request->mouse && !mouse) mouse = SetWindowsHookExW(WH_MOUSE_LL, MouseProc, module, 0);
+        if (!request->mouse && mouse && UnhookWindowsHookEx(mouse)) mouse = nullptr;
+        if (request->keyboard && !keyboard) keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, module, 0);
+        if (!request->keyboard && keyboard && UnhookWindowsHookEx(keyboard)) keyboard = nullptr;
+        request->mouseInstalled = mouse != nullptr;
+        request->keyboardInstalled = keyboard != nullptr;
+        SetEvent(request->done);
+    }
+    if (mouse) UnhookWindowsHookEx(mouse);
+    if (keyboard) UnhookWindowsHookEx(keyboard);
+    return 0;
 }
 
 void InputHook::DeliverRecordedEvents() {
@@ -99,47 +189,50 @@ void InputHook::DeliverRecordedEvents() {
 }
 
 void InputHook::Record(const core::InputEvent& event) {
-    if (!installed || !installed->eventWindow_) return;
-    auto* copy = new core::InputEvent(event);
-    if (!PostMessageW(installed->eventWindow_, kRecordedEvent, 0, reinterpret_cast<LPARAM>(copy))) delete copy;
+    const HWND target = eventTarget;
+    if (!target) return;
+    auto copy = std::make_unique<core::InputEvent>(event);
+    if (PostMessageW(target, kRecordedEvent, 0, reinterpret_cast<LPARAM>(copy.get()))) copy.release();
 }
 
 LRESULT CALLBACK InputHook::MouseProc(int code, WPARAM wParam, LPARAM lParam) {
-    const LRESULT next = CallNextHookEx(nullptr, code, wParam, lParam);
     if (code == HC_ACTION) {
-        if (const int message = MouseMessageOf(wParam)) {
+        GuardCallback([&] {
+            const int message = MouseMessageOf(wParam);
+            if (!message) return;
             const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
             // The window the event happened over.
             const WindowHandle window = FromHwnd(WindowFromPoint(info->pt));
             Record({message, window, static_cast<std::int32_t>(info->pt.x), static_cast<std::int32_t>(info->pt.y),
                     static_cast<std::uint32_t>(info->time)});
-        }
+        });
     }
-    return next;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK InputHook::KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
-    const LRESULT next = CallNextHookEx(nullptr, code, wParam, lParam);
     if (code == HC_ACTION && (wParam == WM_KEYDOWN || wParam == WM_KEYUP)) {
-        const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-        // The window that gets the key: the focus of the foreground thread.
-        GUITHREADINFO gui = {};
-        gui.cbSize = sizeof gui;
-        HWND target = GetGUIThreadInfo(0, &gui) && gui.hwndFocus ? gui.hwndFocus : GetForegroundWindow();
-        // First parameter as a key message's record has it: scan code and
-        // virtual-key code.
-        const auto first = static_cast<std::int32_t>((info->scanCode & 0xFF) << 8 | (info->vkCode & 0xFF));
-        Record({wParam == WM_KEYDOWN ? core::kHookKeyDown : core::kHookKeyUp, FromHwnd(target), first,
-                static_cast<std::int32_t>(info->vkCode), static_cast<std::uint32_t>(info->time)});
+        GuardCallback([&] {
+            const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+            // The window that gets the key: the focus of the foreground thread.
+            GUITHREADINFO gui = {};
+            gui.cbSize = sizeof gui;
+            HWND target = GetGUIThreadInfo(0, &gui) && gui.hwndFocus ? gui.hwndFocus : GetForegroundWindow();
+            // First parameter as a key message's record has it: scan code and
+            // virtual-key code.
+            const auto first = static_cast<std::int32_t>((info->scanCode & 0xFF) << 8 | (info->vkCode & 0xFF));
+            Record({wParam == WM_KEYDOWN ? core::kHookKeyDown : core::kHookKeyUp, FromHwnd(target), first,
+                    static_cast<std::int32_t>(info->vkCode), static_cast<std::uint32_t>(info->time)});
+        });
     }
-    return next;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK InputHook::EventWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kRecordedEvent) {
         std::unique_ptr<core::InputEvent> event(reinterpret_cast<core::InputEvent*>(lParam));
         auto* hook = reinterpret_cast<InputHook*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (hook) hook->slots_.Dispatch(*event);
+        if (hook) GuardCallback([&] { hook->slots_.Dispatch(*event); });
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);

@@ -3,15 +3,19 @@
 // click) are called for every such event anywhere on the desktop, also over
 // windows of other programs.
 //
-// The events come from low-level mouse and keyboard hooks installed on the
-// thread that registers the first routine (the GUI thread). The hook only
-// records an event and returns at once; the routines run afterwards on that
-// same thread, in the order of the input, between its other messages. So a
-// routine may take its time without making Windows drop the hook.
+// The events come from low-level mouse and keyboard hooks that a thread of
+// their own installs and serves with its own message loop: Windows waits for
+// a low-level hook only briefly and drops hooks that keep it waiting, so they
+// must never depend on a busy GUI thread. The hook thread only records an
+// event and hands it to the thread that made this object (the GUI thread),
+// where the routines run in the order of the input, between its other
+// messages. A routine may therefore take its time.
 //
-// The first registration installs the hooks; clearing the last, or all,
-// removes them. A registration reports 0 when the hooks could not be
-// installed, and a later registration tries again.
+// Only the hooks that registered routines need are installed: the mouse
+// hook while a button routine is registered, the keyboard hook while a key
+// routine is. Clearing the last registration, or all, removes them and ends
+// the hook thread. A registration reports 0 when a hook it needs could not
+// be installed, and a later registration tries again.
 #pragma once
 
 #include <windows.h>
@@ -29,31 +33,40 @@ public:
     InputHook(const InputHook&) = delete;
     InputHook& operator=(const InputHook&) = delete;
 
-    // 1 when registered (hooks installed or already running); 0 for a
-    // message outside the nine, a routine already registered for it, or
-    // hooks that could not be installed.
+    // 1 when registered (the hooks it needs are installed); 0 for a message
+    // outside the nine, a routine already registered for it, or a hook that
+    // could not be installed.
     int SetMouseKeyCallback(core::HookRoutine routine, int message);
-    // With a message: empties its slot and keeps the hooks while another
-    // slot holds a routine. Without: empties all and removes the hooks.
-    // 1, or 0 for a message outside the nine.
+    // With a message: empties its slot and keeps the hooks the other slots
+    // need. Without: empties all and removes the hooks. 1, or 0 for a
+    // message outside the nine.
     int ClearMouseKeyCallback(std::optional<int> message = std::nullopt);
-    bool Hooked() const { return mouseHook_ != nullptr; }
+    bool Hooked() const { return mouseHooked_ || keyboardHooked_; }
+    bool MouseHooked() const { return mouseHooked_; }
+    bool KeyboardHooked() const { return keyboardHooked_; }
     // Runs the routines of events recorded but not yet delivered (the
     // caller is about to change the registrations).
     void DeliverRecordedEvents();
 
 private:
-    bool Install();
-    void Uninstall();
+    // Installs and removes hooks until exactly those the slots need are
+    // installed; false when one that is needed could not be.
+    bool ApplyHooks();
+    bool StartHookThread();
+    void StopHookThread();
+    bool EnsureEventWindow();
+    static DWORD WINAPI HookThread(void* parameter);
     static LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK EventWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static void Record(const core::InputEvent& event);
 
     core::HookSlots slots_;
-    HHOOK mouseHook_ = nullptr;
-    HHOOK keyboardHook_ = nullptr;
-    HWND eventWindow_ = nullptr;  // receives the recorded events
+    HWND eventWindow_ = nullptr;  // receives the recorded events on this object's thread
+    HANDLE thread_ = nullptr;     // the hook thread
+    DWORD threadId_ = 0;
+    bool mouseHooked_ = false;
+    bool keyboardHooked_ = false;
 };
 
 }  // namespace util

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "util/callback_guard.h"
 #include "util/core/delay_time.h"
 
 namespace util {
@@ -9,7 +10,7 @@ namespace {
 
 DWORD WINAPI RunFunction(void* parameter) {
     std::unique_ptr<std::function<void()>> work(static_cast<std::function<void()>*>(parameter));
-    (*work)();
+    GuardCallback(*work);
     return 0;
 }
 

@@ -59,6 +59,24 @@ TEST(HookSlots, ClearingOneOfTwoKeepsTheOther) {
     EXPECT_FALSE(slots.Any());
 }
 
+TEST(HookSlots, TellWhichHooksTheirRoutinesNeed) {
+    Recorder r;
+    for (int message : {256, 257}) {
+        HookSlots slots;
+        slots.Set(r.Routine("k"), message);
+        EXPECT_TRUE(slots.AnyKey()) << message;
+        EXPECT_FALSE(slots.AnyMouse()) << message;
+    }
+    for (int message : {513, 514, 515, 516, 517, 519, 520}) {
+        HookSlots slots;
+        slots.Set(r.Routine("m"), message);
+        EXPECT_TRUE(slots.AnyMouse()) << message;
+        EXPECT_FALSE(slots.AnyKey()) << message;
+        slots.Clear(message);
+        EXPECT_FALSE(slots.AnyMouse()) << message;
+    }
+}
+
 TEST(HookSlots, LeftPressSoonAfterAReleaseIsAlsoADoubleClick) {
     HookSlots slots;
     Recorder r;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 
 #include "inspector/core/tree_item_text.h"
@@ -187,6 +188,36 @@ TEST_F(InspectorTest, TreeFillOnAWorkerThread) {
     Get<ui::EditBox>("编辑框_顶级句柄").SetContent("");
     Tree().Refresh();
     EXPECT_EQ(Tree().Tree().ItemCount(), 0);
+}
+
+// The worker takes the root as it was when the fill started: a later change
+// of the top-level box (the next target) does not reach into its walk.
+TEST_F(InspectorTest, WorkerFillTakesTheRootFromBeforeItStarted) {
+    Panel().ShowWindow(H(b_));
+    Tree().RefreshOnWorkerThread();
+    Get<ui::EditBox>("编辑框_顶级句柄").SetContent(std::to_string(H(a1_)));
+    ASSERT_TRUE(PumpUntil([&] { return !Tree().FillRunning(); }, 5000));
+    ASSERT_EQ(Tree().Tree().ItemCount(), 5);
+    EXPECT_EQ(Tree().Tree().ItemData(0), H(root_));
+}
+
+// Windows that keep moving in the Z order and coming and going while the
+// tree is walked: every walk ends, and lists each window once.
+TEST_F(InspectorTest, WalkOverChangingWindowsEndsAndListsEachWindowOnce) {
+    FixtureProcess churn(L"churn");
+    HWND root = churn.Window(L"TavrinFixtureChurn");
+    ASSERT_NE(root, nullptr);
+    for (int walk = 0; walk < 20; ++walk) {
+        const double start = NowMs();
+        const std::vector<inspector::TreeNode> nodes = inspector::WalkWindows(H(root), false);
+        const double ms = NowMs() - start;
+        std::set<util::WindowHandle> handles;
+        for (const inspector::TreeNode& node : nodes) {
+            EXPECT_TRUE(handles.insert(node.handle).second) << "walk " << walk << " met " << node.handle << " twice";
+        }
+        EXPECT_LE(nodes.size(), 32u) << walk;
+        EXPECT_LT(ms, 5000) << walk;
+    }
 }
 
 TEST_F(InspectorTest, SwitchButtonAlternatesBetweenTheLastTwoViewedItems) {

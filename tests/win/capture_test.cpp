@@ -3,6 +3,8 @@
 // end of a capture, and the input hook's registrations with real input.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <vector>
 
 #include "app/core/main_layout.h"
@@ -268,6 +270,44 @@ TEST_F(InputHookTest, KeysReachTheirRoutinesWithTheVirtualKeyCode) {
     ASSERT_TRUE(testing_support::RunXdotool(L"key a"));
     PumpUntil([&] { return !keys.empty(); }, 3000);
     EXPECT_EQ(keys, (std::vector<std::int32_t>{'A'}));
+    hook.ClearMouseKeyCallback();
+    EXPECT_FALSE(hook.Hooked());
+}
+
+// The hooks have a thread of their own: while the GUI thread is busy for
+// ten seconds, clicks are still recorded, and their routines run in order
+// once it is free again. Only the hooks that routines need are installed,
+// and a routine that throws does not stop the next one.
+TEST_F(InputHookTest, ClicksWhileTheGuiThreadIsBusyAreDeliveredAfterwards) {
+    util::InputHook hook;
+    std::vector<std::string> calls;
+    hook.SetMouseKeyCallback({&calls,
+                              [&](std::int32_t, std::int32_t, std::int32_t) {
+                                  calls.push_back("up");
+                                  if (calls.size() == 1) throw std::runtime_error("first release");
+                              }},
+                             core::kHookLeftUp);
+    hook.SetMouseKeyCallback({&hook, [&](std::int32_t, std::int32_t, std::int32_t) { calls.push_back("right"); }},
+                             core::kHookRightUp);
+    EXPECT_TRUE(hook.MouseHooked());
+    EXPECT_FALSE(hook.KeyboardHooked());
+
+    const POINT at = CentreOf(b_);
+    HANDLE clicks = testing_support::StartXdotool(L"mousemove " + std::to_wstring(at.x) + L" " +
+                                                  std::to_wstring(at.y) + L" click 1 click 3 click 1");
+    ASSERT_NE(clicks, nullptr);
+    Sleep(10000);  // the GUI thread handles nothing meanwhile
+    EXPECT_EQ(WaitForSingleObject(clicks, 0), WAIT_OBJECT_0) << "the clicks were not done while the thread was busy";
+    CloseHandle(clicks);
+    EXPECT_TRUE(PumpUntil([&] { return calls.size() >= 3; }, 3000));
+    EXPECT_EQ(calls, (std::vector<std::string>{"up", "right", "up"}));
+
+    hook.SetMouseKeyCallback({&calls, [](std::int32_t, std::int32_t, std::int32_t) {}}, core::kHookKeyDown);
+    EXPECT_TRUE(hook.KeyboardHooked());
+    hook.ClearMouseKeyCallback(core::kHookLeftUp);
+    hook.ClearMouseKeyCallback(core::kHookRightUp);
+    EXPECT_FALSE(hook.MouseHooked());
+    EXPECT_TRUE(hook.KeyboardHooked());
     hook.ClearMouseKeyCallback();
     EXPECT_FALSE(hook.Hooked());
 }

@@ -14,6 +14,11 @@
 //                             messages it gets into its title, and the
 //                             desktop's icon list chain Progman >
 //                             SHELLDLL_DefView > SysListView32 doing the same
+//   fixture_app churn         root "Fixture Churn" (TavrinFixtureChurn) whose
+//                             30 children keep changing: the first is moved
+//                             to the bottom of the Z order all the time, and
+//                             every tenth turn one is destroyed and another
+//                             made, while the program keeps answering
 //   fixture_app FILE.tavrintest  "TavrinFixtureDocument" titled with FILE
 //                             (the program a test associates with documents)
 //
@@ -163,6 +168,36 @@ void Many(int count) {
     ShowWindow(root, SW_SHOWNOACTIVATE);
 }
 
+// Runs its own message loop until the window goes.
+void Churn() {
+    Register(L"TavrinFixtureChurn");
+    HWND root = CreateWindowExW(0, L"TavrinFixtureChurn", L"Fixture Churn", WS_OVERLAPPEDWINDOW, 700, 60, 280, 220,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    int made = 0;
+    auto make = [&] {
+        const std::wstring title = L"churn " + std::to_wstring(made);
+        Child(root, L"Static", title.c_str(), 2000 + made % 1000, (made % 10) * 20, (made / 10 % 8) * 20, 18, 18);
+        ++made;
+    };
+    for (int i = 0; i < 30; ++i) make();
+    ShowWindow(root, SW_SHOWNOACTIVATE);
+    for (unsigned turn = 0; IsWindow(root); ++turn) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) return;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        HWND first = GetWindow(root, GW_CHILD);
+        SetWindowPos(first, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (turn % 10 == 0) {
+            DestroyWindow(GetWindow(root, GW_CHILD));
+            make();
+        }
+        if (turn % 50 == 0) Sleep(0);
+    }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -172,6 +207,9 @@ int wmain(int argc, wchar_t** argv) {
         Many(argc > 2 ? _wtoi(argv[2]) : 100);
     } else if (mode == L"counters") {
         Counters();
+    } else if (mode == L"churn") {
+        Churn();
+        return 0;
     } else if (mode == L"clicks") {
         Clicks();
     } else if (mode.size() > documentType.size() &&

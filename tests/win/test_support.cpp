@@ -77,20 +77,26 @@ HWND FixtureProcess::Window(const wchar_t* className) const {
 
 void HangFixture(HWND anyWindowOfIt, DWORD ms) { PostMessageW(anyWindowOfIt, WM_APP + 1, ms, 0); }
 
-bool RunXdotool(const std::wstring& arguments) {
+HANDLE StartXdotool(const std::wstring& arguments) {
     std::wstring commandLine = L"start.exe /wait /unix /usr/bin/xdotool " + arguments;
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        return false;
+        return nullptr;
     }
-    // Keep handling messages: the input may be waiting for this thread.
-    PumpUntil([&] { return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0; }, 10000);
-    DWORD code = 1;
-    GetExitCodeProcess(pi.hProcess, &code);
     CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    return pi.hProcess;
+}
+
+bool RunXdotool(const std::wstring& arguments) {
+    HANDLE process = StartXdotool(arguments);
+    if (!process) return false;
+    // Keep handling messages: the input may be waiting for this thread.
+    PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, 10000);
+    DWORD code = 1;
+    GetExitCodeProcess(process, &code);
+    CloseHandle(process);
     return code == 0;
 }
 

@@ -49,6 +49,9 @@ void HangFixture(HWND anyWindowOfIt, DWORD ms);
 
 // Runs xdotool with the arguments (Wine starts the Unix program) and waits.
 bool RunXdotool(const std::wstring& arguments);
+// Starts it without waiting; the process handle (the caller closes it), or
+// null when it could not be started.
+HANDLE StartXdotool(const std::wstring& arguments);
 
 // How many GDI and USER objects this process holds. Where the system does
 // not count them (Wine's GetGuiResources gives 0), the index of the next

@@ -2,6 +2,9 @@
 // pages rely on, with the window system doing the real work.
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
+
 #include "tests/win/test_support.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
@@ -12,7 +15,9 @@
 #include "ui/menu.h"
 #include "ui/timer.h"
 #include "ui/tree_box.h"
+#include "util/callback_guard.h"
 #include "util/core/bmp.h"
+#include "util/threads.h"
 
 namespace {
 
@@ -222,6 +227,39 @@ TEST_F(ToolkitTest, ControlsOfAHiddenPageStayHiddenWhateverTheirVisibleProperty)
     EXPECT_FALSE(onPage.Visible());
     EXPECT_THROW(form_.Get<ui::Label>("标签_none"), std::logic_error);
     EXPECT_THROW(form_.Get<ui::EditBox>("标签_a"), std::logic_error);  // wrong kind
+}
+
+// A handler that throws is dropped at the boundary where Windows called in;
+// the window goes on working and the next event is handled.
+TEST_F(ToolkitTest, AHandlerThatThrowsLeavesTheProgramRunning) {
+    auto& button = form_.Add<ui::Button>("按钮_a", ui::Bounds{10, 10, 80, 24}, ui::kNoPage, "a");
+    auto& board = form_.Add<ui::DrawingBoard>("画板_a", ui::Bounds{100, 10, 40, 40}, ui::kNoPage);
+    int clicks = 0;
+    button.Clicked = [&] {
+        ++clicks;
+        throw std::runtime_error("click handler");
+    };
+    board.MouseDown = [](const ui::MouseEvent&) { throw std::bad_alloc(); };
+    ui::Timer timer(form_, [] { throw std::logic_error("timer"); });
+
+    const long before = util::EscapedExceptionCount();
+    SendMessageW(button.Handle(), BM_CLICK, 0, 0);  // the form's window procedure
+    SendMessageW(button.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 2);
+    SendMessageW(board.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));  // a control's own procedure
+    EXPECT_EQ(util::EscapedExceptionCount(), before + 3);
+    timer.Start(10);
+    EXPECT_TRUE(PumpUntil([&] { return util::EscapedExceptionCount() >= before + 5; }, 2000));
+    timer.Stop();
+
+    const long beforeThread = util::EscapedExceptionCount();
+    ASSERT_NE(util::StartThread([] { throw std::runtime_error("worker"); }), 0);
+    EXPECT_TRUE(PumpUntil([&] { return util::EscapedExceptionCount() == beforeThread + 1; }, 2000));
+
+    // Still alive and answering.
+    button.Clicked = [&] { clicks = 100; };
+    SendMessageW(button.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 100);
 }
 
 }  // namespace

@@ -56,6 +56,15 @@ bool HookSlots::Any() const {
     return false;
 }
 
+bool HookSlots::AnyKey() const { return At(kHookKeyDown).call || At(kHookKeyUp).call; }
+
+bool HookSlots::AnyMouse() const {
+    for (int message : kMessages) {
+        if (message != kHookKeyDown && message != kHookKeyUp && At(message).call) return true;
+    }
+    return false;
+}
+
 void HookSlots::Dispatch(const InputEvent& event) {
     if (SlotOfMessage(event.message) < 0) return;
     Call(At(event.message), event);

@@ -55,6 +55,10 @@ public:
     bool Clear(int message);
     void ClearAll();
     bool Any() const;
+    // Whether a routine waits for mouse events (buttons, double click) or
+    // for key events: the hooks that need to be installed.
+    bool AnyMouse() const;
+    bool AnyKey() const;
 
     // Calls the routine registered for the event's message. A left press
     // less than 500 ms after the last left release calls the double-click

@@ -1,33 +1,23 @@
 #include "messages/message_sender.h"
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 #include "messages/core/message_fields.h"
-#include "util/core/number_text.h"
+#include "messages/core/send_plan.h"
+#include "util/threads.h"
 #include "util/wide_text.h"
 #include "util/window_query.h"
 
 namespace messages {
 namespace {
 
-enum Method { kSendMessage = 0, kPostMessage = 1, kSendMessageTimeout = 2 };
 constexpr core::Colour kStatusColour = 0xFF00FF;  // magenta
-constexpr const char* kInvalidHandle = "\r\n提示：无效的窗口句柄！";
-constexpr const char* kSent = "\r\n消息发送成功！";
-constexpr const char* kNotSent = "\r\n消息发送失败！";
-constexpr UINT kTimeoutMs = 500;
 
 // Characters an integer may be typed with; control characters (backspace,
 // copy, paste ...) pass too.
 bool IntegerCharacter(wchar_t c) { return c < 32 || (c >= L'0' && c <= L'9') || c == L'-' || c == L'+'; }
-
-std::string TrimAsciiBlanks(std::string text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
-}
 
 }  // namespace
 
@@ -76,69 +66,119 @@ void MessageSender::TypeChanged() {
     c_.组合框_编辑框_参数二.SetVisible(logical);
 }
 
-void MessageSender::ShowStatus(const std::string& text, core::Colour colour) {
+void MessageSender::ShowStatus(std::string_view text, core::Colour colour) {
     c_.编辑框_返回消息.SetTextColour(colour);
     c_.编辑框_返回消息.SetContent(text);
 }
 
+// One message on its way: what goes out and what comes back. Owned jointly
+// by the GUI thread and, for SendMessage, the thread that waits for the
+// answer, so that it outlives whichever ends first.
+struct MessageSender::Delivery {
+    HWND hwnd = nullptr;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    bool textParameter = false;
+    std::wstring sentText;        // the text parameter as it went out
+    std::vector<wchar_t> buffer;  // where it lives while the receiver has it
+    LRESULT result = 0;
+};
+
 void MessageSender::Send() {
-    const HWND hwnd = util::ToHwnd(core::TextToInt32(c_.编辑框_窗口句柄2.Content()));
+    if (waiting_) return;  // the last SendMessage has not been answered yet
+    const HWND hwnd = util::ToHwnd(c_.编辑框_窗口句柄2.Number());
     if (!IsWindow(hwnd)) {
-        ShowStatus(kInvalidHandle, kStatusColour);
+        ShowStatus(core::kInvalidHandleStatus, kStatusColour);
         return;
     }
-    const auto message = static_cast<UINT>(core::TextToInt32(c_.编辑框_消息值.Content()));
-    const std::int32_t wParam = core::TextToInt32(c_.编辑框_参数一.Content());
-    const int method = c_.组合框_消息方式.SelectedIndex();
+    auto delivery = std::make_shared<Delivery>();
+    delivery->hwnd = hwnd;
+    delivery->message = static_cast<UINT>(c_.编辑框_消息值.Number());
+    const std::int32_t wParam = c_.编辑框_参数一.Number();
+    delivery->wParam = static_cast<WPARAM>(static_cast<INT_PTR>(wParam));
+    const auto method = static_cast<core::SendMethod>(c_.组合框_消息方式.SelectedIndex());
 
-    // Sends lParam by the chosen method; false when the message did not go.
-    LRESULT result = 0;
-    auto send = [&](LPARAM lParam) {
-        const auto w = static_cast<WPARAM>(static_cast<INT_PTR>(wParam));
-        switch (method) {
-            case kPostMessage:
-                result = PostMessageW(hwnd, message, w, lParam);
-                return result != 0;
-            case kSendMessageTimeout: {
-                DWORD_PTR answer = 0;
-                const bool sent = SendMessageTimeoutW(hwnd, message, w, lParam, SMTO_ABORTIFHUNG, kTimeoutMs, &answer) != 0;
-                result = static_cast<LRESULT>(answer);
-                return sent;
-            }
-            default:
-                result = SendMessageW(hwnd, message, w, lParam);
-                return true;
-        }
-    };
-
-    if (c_.组合框_参数二.SelectedIndex() == static_cast<int>(core::ParameterType::Text)) {
-        // A private copy of the text, at least as long as wParam says, so a
-        // receiver told the buffer's size cannot write past it.
-        const std::wstring text = util::Wide(c_.编辑框_参数二.Content());
-        const std::size_t size = std::max<std::size_t>(text.size() + 1, wParam > 0 ? static_cast<std::size_t>(wParam) : 0);
-        std::vector<wchar_t> buffer(size + 1, L'\0');
-        std::copy(text.begin(), text.end(), buffer.begin());
-        if (!send(reinterpret_cast<LPARAM>(buffer.data()))) {
-            ShowStatus(kNotSent, kStatusColour);
+    const int type = c_.组合框_参数二.SelectedIndex();
+    if (type == static_cast<int>(core::ParameterType::Text)) {
+        delivery->textParameter = true;
+        delivery->sentText = util::Wide(c_.编辑框_参数二.Content());
+        const core::TextBufferPlan plan = core::PlanTextBuffer(method, wParam, delivery->sentText.size());
+        if (!plan.refusal.empty()) {
+            ShowStatus(plan.refusal, kStatusColour);
             return;
         }
-        const std::wstring after(buffer.data());
-        if (after == util::Wide(c_.编辑框_参数二.Content())) {
-            ShowStatus(kSent, kStatusColour);
-        } else {
-            ShowStatus(TrimAsciiBlanks(util::Utf8(after)), 0x000000);  // what the receiver wrote
+        try {
+            // One character more than planned: the text ends even where a
+            // receiver fills the whole buffer.
+            delivery->buffer.assign(plan.characters + 1, L'\0');
+        } catch (const std::bad_alloc&) {
+            ShowStatus(core::kNoMemoryStatus, kStatusColour);
+            return;
         }
+        std::copy(delivery->sentText.begin(), delivery->sentText.end(), delivery->buffer.begin());
+        delivery->lParam = reinterpret_cast<LPARAM>(delivery->buffer.data());
+    } else if (type == static_cast<int>(core::ParameterType::Logical)) {
+        delivery->lParam = c_.组合框_编辑框_参数二.SelectedIndex();
     } else {
-        const LPARAM lParam = c_.组合框_参数二.SelectedIndex() == static_cast<int>(core::ParameterType::Logical)
-                                  ? c_.组合框_编辑框_参数二.SelectedIndex()
-                                  : static_cast<LPARAM>(core::TextToInt32(c_.编辑框_参数二.Content()));
-        if (!send(lParam)) {
-            ShowStatus(kNotSent, kStatusColour);
-            return;
-        }
-        ShowStatus(kSent, kStatusColour);
+        delivery->lParam = static_cast<LPARAM>(c_.编辑框_参数二.Number());
     }
-    c_.编辑框_返回值.SetContent(std::to_string(static_cast<long long>(result)));
+
+    switch (method) {
+        case core::SendMethod::Post:
+            delivery->result = PostMessageW(hwnd, delivery->message, delivery->wParam, delivery->lParam);
+            ShowOutcome(*delivery, delivery->result != 0);
+            break;
+        case core::SendMethod::SendWithTimeout: {
+            DWORD_PTR answer = 0;
+            const bool sent = SendMessageTimeoutW(hwnd, delivery->message, delivery->wParam, delivery->lParam,
+                                                  SMTO_ABORTIFHUNG, core::kSendTimeoutMs, &answer) != 0;
+            delivery->result = static_cast<LRESULT>(answer);
+            ShowOutcome(*delivery, sent);
+            break;
+        }
+        default:
+            SendAndWait(delivery);
+            break;
+    }
+}
+
+void MessageSender::SendAndWait(const std::shared_ptr<Delivery>& delivery) {
+    // SendMessage waits for as long as the receiver takes, forever for a
+    // hung or paused program: it waits on a thread of its own while this
+    // window goes on working, and the answer comes back here.
+    waiting_ = true;
+    c_.按钮_发出消息.SetDisabled(true);
+    ShowStatus(core::kWaitingStatus, kStatusColour);
+    const HWND form = c_.form.Handle();
+    auto answered = [this, delivery] {
+        waiting_ = false;
+        c_.按钮_发出消息.SetDisabled(false);
+        ShowOutcome(*delivery, true);
+    };
+    const bool started = util::StartThread([delivery, form, answered] {
+        delivery->result = SendMessageW(delivery->hwnd, delivery->message, delivery->wParam, delivery->lParam);
+        ui::Form::PostWork(form, answered);
+    }) != 0;
+    if (!started) {
+        // No thread to wait on: wait here, as plain SendMessage does.
+        delivery->result = SendMessageW(delivery->hwnd, delivery->message, delivery->wParam, delivery->lParam);
+        answered();
+    }
+}
+
+void MessageSender::ShowOutcome(const Delivery& delivery, bool sent) {
+    if (!sent) {
+        ShowStatus(core::kNotSentStatus, kStatusColour);
+        return;  // the return value box keeps what it showed
+    }
+    const std::wstring after = delivery.textParameter ? std::wstring(delivery.buffer.data()) : std::wstring();
+    if (delivery.textParameter && after != delivery.sentText) {
+        ShowStatus(core::TrimBlanks(util::Utf8(after)), 0x000000);  // what the receiver wrote
+    } else {
+        ShowStatus(core::kSentStatus, kStatusColour);
+    }
+    c_.编辑框_返回值.SetNumber(delivery.result);
 }
 
 }  // namespace messages

@@ -4,9 +4,18 @@
 // handle box by SendMessage, PostMessage or SendMessageTimeout and shows
 // the outcome: a status text in magenta, or the text the receiver wrote
 // back in black, and the result in `编辑框_返回值`.
+//
+// SendMessage can wait for ever on a hung or paused program, so it waits on a
+// thread of its own: the window stays responsive, the send button is
+// disabled and the status says that the answer is awaited until it comes.
+// PostMessage and SendMessageTimeout (500 ms) answer at once. A text
+// parameter that cannot be handed over safely (with PostMessage, or in a
+// buffer beyond the sane limit) is refused with a status that says why.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "messages/message_file.h"
 #include "messages/messages_controls.h"
@@ -24,12 +33,18 @@ public:
     void MessageChanged();
     void TypeChanged();
     void Send();
+    // A SendMessage waits for its answer: the send button is disabled.
+    bool Waiting() const { return waiting_; }
 
 private:
-    void ShowStatus(const std::string& text, core::Colour colour);
+    struct Delivery;
+    void SendAndWait(const std::shared_ptr<Delivery>& delivery);
+    void ShowOutcome(const Delivery& delivery, bool sent);
+    void ShowStatus(std::string_view text, core::Colour colour);
 
     MessagesControls& c_;
     MessageFile file_;
+    bool waiting_ = false;
 };
 
 }  // namespace messages

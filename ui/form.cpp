@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <memory>
 #include <stdexcept>
 
 #include "ui/font.h"
@@ -92,7 +93,15 @@ void Form::SetTopmost(bool topmost) {
 
 namespace {
 constexpr UINT kRunWork = WM_APP + 0x100;
+constexpr UINT kPostedWork = WM_APP + 0x101;
 }  // namespace
+
+bool Form::PostWork(HWND formWindow, std::function<void()> work) {
+    auto owned = std::make_unique<std::function<void()>>(std::move(work));
+    if (!formWindow || !PostMessageW(formWindow, kPostedWork, 0, reinterpret_cast<LPARAM>(owned.get()))) return false;
+    owned.release();  // the window's message owns it now
+    return true;
+}
 
 void Form::RunOnThreadOf(HWND formWindow, const std::function<void()>& work) {
     if (!formWindow) return;
@@ -273,6 +282,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kRunWork:
             (*reinterpret_cast<const std::function<void()>*>(lParam))();
             return 0;
+        case kPostedWork: {
+            const std::unique_ptr<std::function<void()>> work(reinterpret_cast<std::function<void()>*>(lParam));
+            (*work)();
+            return 0;
+        }
         case WM_ERASEBKGND:
             PaintBackground(reinterpret_cast<HDC>(wParam));
             return 1;

@@ -67,6 +67,10 @@ public:
     // that took the handle when it started (the form may be gone since:
     // then nothing runs).
     static void RunOnThreadOf(HWND formWindow, const std::function<void()>& work);
+    // Queues `work` for the form's thread and returns at once; false (and
+    // `work` dropped) when the window is gone. Work still queued when the
+    // window goes is dropped with it.
+    static bool PostWork(HWND formWindow, std::function<void()> work);
     // Makes the client area at least this large (96-DPI pixels), growing the
     // window where the system's frame, caption or menu bar take more room
     // than the outer size allows; kept after DPI changes.

@@ -8,10 +8,12 @@
 
 #include "app/core/main_layout.h"
 #include "messages/core/e_code_templates.h"
+#include "messages/core/send_plan.h"
 #include "tests/win/test_support.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
 #include "ui/edit_box.h"
+#include "ui/timer.h"
 #include "util/clipboard.h"
 #include "util/core/text_encoding.h"
 #include "util/wide_text.h"
@@ -66,10 +68,22 @@ protected:
         Combo("组合框_消息分类2").SetSelectedIndex(message);
         Sender().MessageChanged();
     }
+    // Sends as the user does and waits for the answer.
     void SendTo(HWND hwnd, int method) {
         Box("编辑框_窗口句柄2").SetContent(std::to_string(H(hwnd)));
         Combo("组合框_消息方式").SetSelectedIndex(method);
-        SendMessageW(Get<ui::Button>("按钮_发出消息").Handle(), BM_CLICK, 0, 0);
+        ClickSend();
+        EXPECT_TRUE(testing_support::PumpUntil([&] { return !Sender().Waiting(); }, 5000));
+    }
+    void ClickSend() { SendMessageW(Get<ui::Button>("按钮_发出消息").Handle(), BM_CLICK, 0, 0); }
+    // Waits until the fixture's GUI thread no longer answers.
+    static bool WaitUntilHung(HWND hwnd) {
+        return testing_support::PumpUntil(
+            [&] {
+                DWORD_PTR ignored = 0;
+                return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 100, &ignored) == 0;
+            },
+            3000);
     }
     std::string path_;
 };
@@ -163,7 +177,7 @@ TEST_F(MessagesTest, SendMessageTimeoutGivesUpOnAHungProgram) {
     HWND root = hung.Window(L"TavrinFixtureRoot");
     HWND b = GetDlgItem(root, 102);
     testing_support::HangFixture(root, 4000);
-    PumpFor(50);
+    ASSERT_TRUE(WaitUntilHung(root));
     for (int type : {0, 1}) {  // a number and a text parameter
         Pick(0, 0);
         Combo("组合框_参数二").SetSelectedIndex(type);
@@ -181,6 +195,64 @@ TEST_F(MessagesTest, SendMessageTimeoutGivesUpOnAHungProgram) {
         std::printf("SendMessageTimeout to a hung program (%s parameter) gave up after %.0f ms\n",
                     type == 0 ? "number" : "text", ms);
     }
+}
+
+// SendMessage to a program that does not answer waits on a thread of its
+// own: the window keeps working (its timers tick), the send button is
+// disabled and a second click sends nothing, and the answer is shown when it
+// comes.
+TEST_F(MessagesTest, SendMessageToAHungProgramKeepsTheWindowResponsive) {
+    testing_support::FixtureProcess hung(L"hierarchy");
+    HWND root = hung.Window(L"TavrinFixtureRoot");
+    HWND b = GetDlgItem(root, 102);
+    ASSERT_NE(b, nullptr);
+    Pick(0, 0);
+    Box("编辑框_消息值").SetContent("194");  // EM_REPLACESEL: every send inserts the text once more
+    Box("编辑框_参数一").SetContent("1");
+    Box("编辑框_参数二").SetContent("x");
+    Box("编辑框_窗口句柄2").SetContent(std::to_string(H(b)));
+    Combo("组合框_消息方式").SetSelectedIndex(0);
+    testing_support::HangFixture(root, 3000);
+    ASSERT_TRUE(WaitUntilHung(root));
+
+    int ticks = 0;
+    ui::Timer timer(Window(), [&] { ++ticks; });
+    timer.Start(20);
+    const double start = NowMs();
+    ClickSend();
+    const double clickMs = NowMs() - start;
+    EXPECT_LT(clickMs, 500) << "the click waited " << clickMs << " ms";
+    EXPECT_TRUE(Sender().Waiting());
+    EXPECT_FALSE(IsWindowEnabled(Get<ui::Button>("按钮_发出消息").Handle()));
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kWaitingStatus));
+    ClickSend();  // refused while the first waits
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return !Sender().Waiting(); }, 8000));
+    const double answerMs = NowMs() - start;
+    timer.Stop();
+    EXPECT_GT(ticks, 20) << "the window's timer ticked " << ticks << " times in " << answerMs << " ms";
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), "\r\n消息发送成功！");
+    EXPECT_TRUE(IsWindowEnabled(Get<ui::Button>("按钮_发出消息").Handle()));
+    EXPECT_EQ(util::GetWindowTitleSafe(H(b)), "xB text");  // inserted once
+    std::printf("SendMessage to a hung program: click returned after %.0f ms, answer after %.0f ms, %d timer ticks\n",
+                clickMs, answerMs, ticks);
+}
+
+// Text parameters that cannot be handed over safely are refused, and
+// nothing is reported as sent.
+TEST_F(MessagesTest, AbsurdBuffersAndPostedTextsAreRefused) {
+    Pick(0, 1);  // 13|100|"": a text parameter
+    Box("编辑框_参数一").SetContent("2000000000");
+    for (int method : {0, 2}) {
+        Box("编辑框_返回值").SetContent("77");
+        SendTo(b_, method);
+        EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kBufferTooLargeStatus)) << method;
+        EXPECT_EQ(Box("编辑框_返回值").Content(), "77");
+    }
+    Box("编辑框_参数一").SetContent("100");
+    SendTo(b_, 1);
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kPostedTextStatus));
+    EXPECT_EQ(Box("编辑框_返回值").Content(), "77");
+    EXPECT_EQ(util::GetWindowTitleSafe(H(b_)), "B text");
 }
 
 TEST_F(MessagesTest, PostMessageArrivesAndReportsSuccess) {

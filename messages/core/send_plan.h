@@ -1,0 +1,44 @@
+// What the message sender decides before anything is sent: whether a text
+// parameter can be handed over at all and how large its buffer is, and the
+// status texts it shows. Plain data, so that the rules are tested without a
+// window.
+//
+// A text parameter lives in a buffer of at least max(text length + 1,
+// wParam) characters, so that a receiver told the buffer's size (WM_GETTEXT
+// and the like) cannot write past it. A buffer larger than kMaxTextBuffer
+// characters is refused instead of being allocated, and so is a text
+// parameter with PostMessage: the receiver would read the buffer after the
+// sender has freed it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace core {
+
+// Index of the method box.
+enum class SendMethod : int { Send = 0, Post = 1, SendWithTimeout = 2 };
+
+inline constexpr std::size_t kMaxTextBuffer = 16u * 1024u * 1024u;  // characters
+inline constexpr unsigned kSendTimeoutMs = 500;
+
+// The status texts; each replaces the box's content and starts with CR LF so
+// that it stands on the second line.
+inline constexpr std::string_view kInvalidHandleStatus = "\r\n提示：无效的窗口句柄！";
+inline constexpr std::string_view kSentStatus = "\r\n消息发送成功！";
+inline constexpr std::string_view kNotSentStatus = "\r\n消息发送失败！";
+inline constexpr std::string_view kWaitingStatus = "\r\n消息已发出，正在等待目标窗口处理……";
+inline constexpr std::string_view kPostedTextStatus = "\r\n提示：投递消息不能带文本参数，消息未发出！";
+inline constexpr std::string_view kBufferTooLargeStatus = "\r\n提示：参数一超过文本缓冲区上限16777216，消息未发出！";
+inline constexpr std::string_view kNoMemoryStatus = "\r\n提示：内存不足，消息未发出！";
+
+struct TextBufferPlan {
+    // Empty when the message may go; else the status that says why not.
+    std::string_view refusal;
+    std::size_t characters = 0;  // the buffer's size, its terminating NUL included
+};
+
+TextBufferPlan PlanTextBuffer(SendMethod method, std::int32_t wParam, std::size_t textLength);
+
+}  // namespace core

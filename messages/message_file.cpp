@@ -1,73 +1,54 @@
 #include "messages/message_file.h"
 
+#include <windows.h>
+
+#include <shlwapi.h>
+
 #include "messages/core/default_message_list.h"
 #include "util/program_files.h"
 #include "util/wide_text.h"
 
 namespace messages {
 
-MessageFile::~MessageFile() {
-    if (IsOpen()) CloseHandle(file_);
-}
-
 bool MessageFile::Open(const std::string& path) {
-    if (IsOpen()) CloseHandle(file_);
-    file_ = INVALID_HANDLE_VALUE;
+    source_ = Source::None;
+    shipped_.clear();
     path_ = util::Wide(path);
-    if (path.find(':') == std::string::npos) path_ = util::ProgramDirectory() + L"\\" + path_;
+    // Relative names are the program folder's; drive, rooted and UNC paths
+    // (\\server\share\...) are taken as they are.
+    if (PathIsRelativeW(path_.c_str())) path_ = util::ProgramDirectory() + L"\\" + path_;
 
-    constexpr DWORD kShared = FILE_SHARE_READ | FILE_SHARE_WRITE;
-    // A missing file is created with the message list the program ships.
-    file_ = CreateFileW(path_.c_str(), GENERIC_READ | GENERIC_WRITE, kShared, nullptr, CREATE_NEW,
-                        FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (IsOpen()) {
-        WriteBytes(core::DefaultMessageListBytes());
+    std::string bytes;
+    if (!util::ReadWholeFile(path_, bytes)) {
+        if (GetFileAttributesW(path_.c_str()) != INVALID_FILE_ATTRIBUTES) return false;  // there, but unreadable
+        // Missing: the list the program ships, written to disk when the
+        // folder takes it, else kept in memory.
+        const std::string list = core::DefaultMessageListBytes();
+        if (util::CreateFileWithContents(path_, list, writer) || util::ReadWholeFile(path_, bytes)) {
+            source_ = Source::File;
+        } else {
+            shipped_ = list;
+            source_ = Source::Memory;
+        }
         return true;
     }
-    file_ = CreateFileW(path_.c_str(), GENERIC_READ | GENERIC_WRITE, kShared, nullptr, OPEN_EXISTING,
-                        FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (!IsOpen()) {
-        // Read-only file or folder: the list is still read, the file left as it is.
-        file_ = CreateFileW(path_.c_str(), GENERIC_READ, kShared, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                            nullptr);
-        return IsOpen();
-    }
-    const std::string bytes = ReadBytes();
-    if (core::NeedsMarkerLine(bytes)) WriteBytes(core::AddMarkerLine(bytes).bytes);
+    source_ = Source::File;
+    // A read-only file keeps its first line: it is read as it is.
+    if (core::NeedsMarkerLine(bytes)) util::ReplaceFileContents(path_, core::AddMarkerLine(bytes).bytes, writer);
     return true;
 }
 
-std::string MessageFile::ReadBytes() const {
-    std::string bytes;
-    if (!IsOpen()) return bytes;
-    LARGE_INTEGER size = {};
-    if (!GetFileSizeEx(file_, &size) || size.QuadPart > 256 * 1024 * 1024) return bytes;
-    bytes.resize(static_cast<std::size_t>(size.QuadPart));
-    SetFilePointer(file_, 0, nullptr, FILE_BEGIN);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD read = 0;
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
-        if (!ReadFile(file_, bytes.data() + done, chunk, &read, nullptr) || read == 0) break;
-        done += read;
-    }
-    bytes.resize(done);
-    return bytes;
-}
-
-bool MessageFile::WriteBytes(const std::string& bytes) {
-    SetFilePointer(file_, 0, nullptr, FILE_BEGIN);
-    DWORD written = 0;
-    const bool ok = WriteFile(file_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    written == bytes.size();
-    SetEndOfFile(file_);
-    FlushFileBuffers(file_);
-    return ok;
-}
-
 core::ConfigText MessageFile::Read() const {
-    if (!IsOpen()) return core::ConfigText();
-    return core::ConfigText(ReadBytes());
+    switch (source_) {
+        case Source::Memory: return core::ConfigText(shipped_);
+        case Source::File: {
+            std::string bytes;
+            if (!util::ReadWholeFile(path_, bytes)) return core::ConfigText();
+            return core::ConfigText(bytes);
+        }
+        case Source::None: break;
+    }
+    return core::ConfigText();
 }
 
 }  // namespace messages

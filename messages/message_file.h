@@ -1,43 +1,48 @@
-// The file half of the configuration class (加密配置类): message.ini kept open
-// for the program's lifetime, shared for reading and writing with other
-// programs, and read anew for every question, so that edits made while the
-// program runs are seen at the next change of category or message.
+// The file half of the configuration class (加密配置类): message.ini, read
+// anew for every question, so that edits made while the program runs (also
+// by editors that save through a new file) are seen at the next change of
+// category or message.
 //
 // Opening creates a missing file with the message list the program ships,
 // and puts the marker line at the top of a file whose first line differs,
-// changing nothing else of it. A file that cannot be opened for writing is
-// still read.
+// changing nothing else of it. Both changes write a new file beside the old
+// one that then takes its place in one step, so the user's file is never
+// left half-written. A file that cannot be changed (read-only) is still
+// read as it is; where no file can be made at all (a folder that cannot be
+// written), the shipped list is used from memory.
 #pragma once
-
-#include <windows.h>
 
 #include <string>
 
 #include "messages/core/config_text.h"
+#include "util/file_replace.h"
 
 namespace messages {
 
 class MessageFile {
 public:
-    MessageFile() = default;
-    ~MessageFile();
-    MessageFile(const MessageFile&) = delete;
-    MessageFile& operator=(const MessageFile&) = delete;
+    enum class Source {
+        None,    // no list: nothing was opened
+        File,    // the file on disk
+        Memory,  // the shipped list, because no file could be made
+    };
 
-    // Opens `path` (relative paths are taken from the program's folder);
-    // true when the file is open.
+    // Opens `path` (a relative path is taken from the program's folder);
+    // true when there is a list to read.
     bool Open(const std::string& path);
-    bool IsOpen() const { return file_ != INVALID_HANDLE_VALUE; }
-    // The file's current contents, parsed (nothing when it is not open).
+    bool IsOpen() const { return source_ != Source::None; }
+    Source ListSource() const { return source_; }
+    // The list's current contents, parsed (nothing when it is not open).
     core::ConfigText Read() const;
     const std::wstring& Path() const { return path_; }
 
-private:
-    std::string ReadBytes() const;
-    bool WriteBytes(const std::string& bytes);
+    // How the new files are written; replaceable for tests.
+    util::FileWriter writer = util::WriteAllBytes;
 
-    HANDLE file_ = INVALID_HANDLE_VALUE;
+private:
+    Source source_ = Source::None;
     std::wstring path_;
+    std::string shipped_;  // the list in memory, for Source::Memory
 };
 
 }  // namespace messages

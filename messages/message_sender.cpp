@@ -30,6 +30,7 @@ MessageSender::MessageSender(MessagesControls& controls) : c_(controls) {
 
 void MessageSender::LoadMessageList(const std::string& path) {
     file_.Open(path);
+    if (file_.ListSource() == MessageFile::Source::Memory) ShowStatus(core::kShippedListStatus, kStatusColour);
     c_.组合框_消息分类1.Clear();
     for (const std::string& name : file_.Read().SectionNames()) c_.组合框_消息分类1.AddItem(name);
     c_.组合框_消息分类1.SetSelectedIndex(0);

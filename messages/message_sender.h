@@ -33,6 +33,7 @@ public:
     void MessageChanged();
     void TypeChanged();
     void Send();
+    MessageFile& File() { return file_; }
     // A SendMessage waits for its answer: the send button is disabled.
     bool Waiting() const { return waiting_; }
 

@@ -32,6 +32,9 @@ inline constexpr std::string_view kWaitingStatus = "\r\n消息已发出，正在
 inline constexpr std::string_view kPostedTextStatus = "\r\n提示：投递消息不能带文本参数，消息未发出！";
 inline constexpr std::string_view kBufferTooLargeStatus = "\r\n提示：参数一超过文本缓冲区上限16777216，消息未发出！";
 inline constexpr std::string_view kNoMemoryStatus = "\r\n提示：内存不足，消息未发出！";
+// Shown at start-up when message.ini could not be made beside the program.
+inline constexpr std::string_view kShippedListStatus =
+    "\r\n提示：程序目录不能写入，无法建立message.ini，暂用程序自带的消息列表。";
 
 struct TextBufferPlan {
     // Empty when the message may go; else the status that says why not.

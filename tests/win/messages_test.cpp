@@ -16,6 +16,7 @@
 #include "ui/timer.h"
 #include "util/clipboard.h"
 #include "util/core/text_encoding.h"
+#include "util/file_replace.h"
 #include "util/wide_text.h"
 
 namespace {
@@ -133,6 +134,60 @@ TEST_F(MessagesTest, AFileWithoutTheMarkerLineGetsItAndKeepsEverythingElse) {
     Sender().LoadMessageList(missing);
     EXPECT_GT(Combo("组合框_消息分类1").ItemCount(), 5);
     EXPECT_EQ(Combo("组合框_消息分类1").ItemText(0), "常用消息");
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(std::filesystem::path(util::Wide(path)), std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The marker line goes in through a new file that replaces the old one: a
+// write that fails halfway leaves the user's file exactly as it was, and no
+// half-written file beside it.
+TEST_F(MessagesTest, AMarkerWriteThatFailsHalfwayLeavesTheOldFileIntact) {
+    const std::string folder = TempPath("tavrin_half_write\\");
+    std::filesystem::remove_all(std::filesystem::path(util::Wide(folder)));
+    std::filesystem::create_directory(std::filesystem::path(util::Wide(folder)));
+    const std::string path = folder + "message.ini";
+    const std::string body = core::Utf8ToGbk("[类]\r\n键=16\r\n");
+    WriteFile(path, body);
+    Sender().File().writer = [](HANDLE file, std::string_view bytes) {
+        util::WriteAllBytes(file, bytes.substr(0, bytes.size() / 2));
+        return false;  // the disk is full
+    };
+    Sender().LoadMessageList(path);
+    EXPECT_EQ(ReadFileBytes(path), body);
+    EXPECT_EQ(Items("组合框_消息分类1"), (std::vector<std::string>{"类"}));  // still read as it is
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(util::Wide(folder)))) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 1) << "a half-written file was left beside message.ini";
+    std::filesystem::remove_all(std::filesystem::path(util::Wide(folder)));
+}
+
+// Where no file can be made (a folder nobody may write, not even an
+// administrator), the shipped list is used from memory and the status box
+// says why. A rooted path without a drive is taken as it is.
+TEST_F(MessagesTest, AFolderThatCannotBeWrittenStillGivesTheShippedList) {
+    Sender().LoadMessageList("Z:\\proc\\tavrin_message.ini");
+    EXPECT_EQ(Sender().File().ListSource(), messages::MessageFile::Source::Memory);
+    EXPECT_GT(Combo("组合框_消息分类1").ItemCount(), 5);
+    EXPECT_EQ(Combo("组合框_消息分类1").ItemText(0), "常用消息");
+    EXPECT_EQ(Box("编辑框_消息值").Content(), "12");
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kShippedListStatus));
+
+    const std::string rooted = TempPath("tavrin_rooted.ini");
+    ASSERT_EQ(rooted.substr(1, 2), ":\\");
+    WriteFile(rooted, core::Utf8ToGbk("Korvel:https://korvel.example/        \r\n\r\n[根]\r\n键=1\r\n"));
+    wchar_t current[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, current);
+    SetCurrentDirectoryW(util::Wide(rooted.substr(0, 3)).c_str());  // the drive of the temporary folder
+    Sender().LoadMessageList(rooted.substr(2));  // "\\...\\tavrin_rooted.ini"
+    SetCurrentDirectoryW(current);
+    EXPECT_EQ(Items("组合框_消息分类1"), (std::vector<std::string>{"根"}));
+    DeleteFileW(util::Wide(rooted).c_str());
 }
 
 TEST_F(MessagesTest, SetTextWithATextParameterReachesAnotherProgram) {

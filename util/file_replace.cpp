@@ -1,0 +1,88 @@
+#include "util/file_replace.h"
+
+#include <algorithm>
+
+namespace util {
+namespace {
+
+constexpr LONGLONG kMaxFileSize = 256LL * 1024 * 1024;
+
+std::wstring FolderOf(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+// A new file in the same folder (so that it can take the other's place in
+// one step) with the contents; its name, or "" when it could not be made
+// completely (nothing is left behind then).
+std::wstring WriteNewFileBeside(const std::wstring& path, std::string_view bytes, const FileWriter& write) {
+    wchar_t name[MAX_PATH + 16] = {};
+    if (!GetTempFileNameW(FolderOf(path).c_str(), L"tav", 0, name)) return L"";
+    HANDLE file = CreateFileW(name, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool ok = file != INVALID_HANDLE_VALUE;
+    if (ok) {
+        ok = write(file, bytes) && FlushFileBuffers(file);
+        ok = CloseHandle(file) && ok;
+    }
+    if (!ok) {
+        DeleteFileW(name);
+        return L"";
+    }
+    return name;
+}
+
+}  // namespace
+
+bool WriteAllBytes(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+bool ReplaceFileContents(const std::wstring& path, std::string_view bytes, const FileWriter& write) {
+    const std::wstring replacement = WriteNewFileBeside(path, bytes, write);
+    if (replacement.empty()) return false;
+    if (ReplaceFileW(path.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        return true;
+    }
+    DeleteFileW(replacement.c_str());
+    return false;
+}
+
+bool CreateFileWithContents(const std::wstring& path, std::string_view bytes, const FileWriter& write) {
+    const std::wstring made = WriteNewFileBeside(path, bytes, write);
+    if (made.empty()) return false;
+    // Without MOVEFILE_REPLACE_EXISTING: a file that appeared meanwhile stays.
+    if (MoveFileExW(made.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
+    DeleteFileW(made.c_str());
+    return false;
+}
+
+bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
+    bytes.clear();
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size = {};
+    bool ok = GetFileSizeEx(file, &size) && size.QuadPart <= kMaxFileSize;
+    if (ok) {
+        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            DWORD read = 0;
+            const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+            if (!ReadFile(file, bytes.data() + done, chunk, &read, nullptr) || read == 0) break;
+            done += read;
+        }
+        bytes.resize(done);  // a file that shrank meanwhile: what was there
+    }
+    CloseHandle(file);
+    if (!ok) bytes.clear();
+    return ok;
+}
+
+}  // namespace util

@@ -32,7 +32,16 @@ bool MainWindow::Create() {
     // Thicker frames (as on Windows 10 and later) would cut off the pages'
     // right and bottom edges at the classic outer size.
     EnsureClientSize(core::kMainClientWidth, core::kMainClientHeight);
-    BuildControls();
+
+    std::vector<std::string> captions;
+    for (const core::PageLayout& page : core::MainWindowPages()) captions.emplace_back(page.caption);
+    tabs_ = &Add<ui::TabControl>(core::kTabControlName, ui::Bounds{0, 0, core::kTabWidth, core::kTabHeight},
+                                 std::move(captions));
+    BuildPageControls(core::kAnalysisPage);
+    ShowPage(core::kAnalysisPage);
+    inspector_ = std::make_unique<inspector::AnalysisPage>(*this, utilities_.hook, utilities_.threads);
+    inspector_->OnCreated(util::Utf8(util::ProgramDirectory()));
+    DressControls(core::kAnalysisPage);
 
     Activated = [this] { OnActivated(); };
     // The tab control takes the mouse only over its tabs; elsewhere on it
@@ -44,41 +53,47 @@ bool MainWindow::Create() {
         if (e.button == ui::MouseButton::Right || overTab) PopUpWebMenu();
     };
     tabs_->MouseUp = [this](const ui::MouseEvent&) { PopUpWebMenu(); };
+    tabs_->PageChanged = [this] {
+        if (LaterPagesBuilt()) return;
+        BuildLaterPages();
+        ShowPage(tabs_->SelectedPage());
+    };
 
-    OnCreated();
+    laterPages_ = std::make_unique<ui::Timer>(*this, [this] { BuildLaterPages(); });
+    laterPages_->Start(USER_TIMER_MINIMUM);
     return true;
 }
 
-void MainWindow::BuildControls() {
-    std::vector<std::string> captions;
-    for (const core::PageLayout& page : core::MainWindowPages()) captions.emplace_back(page.caption);
-    tabs_ = &Add<ui::TabControl>(core::kTabControlName, ui::Bounds{0, 0, core::kTabWidth, core::kTabHeight},
-                                 std::move(captions));
-    const auto& pages = core::MainWindowPages();
-    for (int page = 0; page < static_cast<int>(pages.size()); ++page) {
-        ui::BuildControls(*this, pages[page].controls, page);
-    }
+void MainWindow::BuildPageControls(int page) {
+    ui::BuildControls(*this, core::MainWindowPages()[page].controls, page);
     // The tab control lies beneath every page control.
     SetWindowPos(tabs_->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ShowPage(core::kAnalysisPage);
-
-    inspector_ = std::make_unique<inspector::AnalysisPage>(*this, utilities_.hook, utilities_.threads);
-    messages_ = std::make_unique<messages::MessagesPage>(*this);
-    colour_ = std::make_unique<colour::ColourPage>(*this);
 }
 
-void MainWindow::OnCreated() {
+void MainWindow::BuildLaterPages() {
+    if (LaterPagesBuilt() || buildingLaterPages_ || !Handle()) return;
+    buildingLaterPages_ = true;
+    if (laterPages_) laterPages_->Stop();
+    BuildPageControls(core::kMessagesPage);
+    BuildPageControls(core::kColourPage);
+    messages_ = std::make_unique<messages::MessagesPage>(*this);
+    colour_ = std::make_unique<colour::ColourPage>(*this);
     messages_->OnCreated();
-    inspector_->OnCreated(util::Utf8(util::ProgramDirectory()));
     WirePages();
     colour_->OnCreated();
-    DressControls();
+    DressControls(core::kMessagesPage);
+    DressControls(core::kColourPage);
+    // What the activation drew on the first page, the new pages show too.
+    messages_->MirrorFinder(inspector_->FinderBoard());
+    colour_->OnActivated();
+    buildingLaterPages_ = false;
 }
 
 void MainWindow::WirePages() {
     // The message page's target follows the inspector's, and its finder
     // board is the inspector's finder in another place.
     ui::EditBox& messageTarget = messages_->Controls().编辑框_窗口句柄2;
+    messageTarget.SetContent(inspector_->Controls().编辑框_窗口句柄.Tag());  // a target chosen before
     inspector_->Panel().TargetShown = [&messageTarget](const std::string& handleText) {
         messageTarget.SetContent(handleText);
     };
@@ -87,23 +102,22 @@ void MainWindow::WirePages() {
     inspector_->Capture().FinderBoardChanged = [this, &finder] { messages_->MirrorFinder(finder); };
 }
 
-void MainWindow::DressControls() {
-    // Labels, check boxes and super buttons of the pages, and the boards
+void MainWindow::DressControls(int page) {
+    // Labels, check boxes and super buttons of the page, and the boards
     // marked so, take the page colour; cursors as each row says.
-    for (const core::PageLayout& page : core::MainWindowPages()) {
-        for (const core::ControlLayout& row : page.controls) {
-            ui::Control& c = Get<ui::Control>(row.name);
-            if (row.flags & core::kHandCursor) c.SetMousePointer(resources_.HandCursor());
-            if (row.flags & core::kFinderBoard) c.SetMousePointer(resources_.FinderCursor());
-            const bool pageColour = row.kind == core::ControlKind::Label || row.kind == core::ControlKind::CheckBox ||
-                                    row.kind == core::ControlKind::SuperButton || (row.flags & core::kOnPageColour);
-            if (pageColour) c.SetBackgroundColour(core::kPageColour);
-        }
+    for (const core::ControlLayout& row : core::MainWindowPages()[page].controls) {
+        ui::Control& c = Get<ui::Control>(row.name);
+        if (row.flags & core::kHandCursor) c.SetMousePointer(resources_.HandCursor());
+        if (row.flags & core::kFinderBoard) c.SetMousePointer(resources_.FinderCursor());
+        const bool pageColour = row.kind == core::ControlKind::Label || row.kind == core::ControlKind::CheckBox ||
+                                row.kind == core::ControlKind::SuperButton || (row.flags & core::kOnPageColour);
+        if (pageColour) c.SetBackgroundColour(core::kPageColour);
     }
 }
 
 void MainWindow::OnActivated() {
     inspector_->OnActivated();
+    if (!LaterPagesBuilt()) return;  // they draw themselves when they are made
     messages_->MirrorFinder(inspector_->FinderBoard());
     colour_->OnActivated();
 }

@@ -1,8 +1,11 @@
 // The main window: title "Tavrin编程助手1.1", the "官网" menu, and the tab
 // control with the pages "窗口分析", "消息|代码" and "取点取色".
 //
-// Create() builds the window and its controls and runs the creation steps
-// (dialog folder, finder routing, magnifier picture, first pen colour,
+// Create() builds the window with its tab control and the first page, and
+// runs that page's creation steps; the two other pages, which the first
+// paint does not show, are made as soon as the window has painted (or at
+// once when something asks for them), with their own creation steps
+// (message list, finder routing, magnifier picture, first pen colour,
 // cursors, colours). Each activation redraws the finder boards, the scale
 // marker and the palette. Releasing the right button over the window, or
 // either button over the tab control, pops up the "官网" menu just below and
@@ -19,6 +22,7 @@
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/tab_control.h"
+#include "ui/timer.h"
 
 namespace app {
 
@@ -34,18 +38,26 @@ public:
     ui::Menu& WebMenu() { return webMenu_; }
     const ProgramResources& Resources() const { return resources_; }
     inspector::AnalysisPage& Analysis() { return *inspector_; }
-    colour::ColourPage& Colour() { return *colour_; }
-    messages::MessagesPage& Messages() { return *messages_; }
+    colour::ColourPage& Colour() {
+        BuildLaterPages();
+        return *colour_;
+    }
+    messages::MessagesPage& Messages() {
+        BuildLaterPages();
+        return *messages_;
+    }
+    // Makes the pages after the first now, if they are not made yet.
+    void BuildLaterPages();
+    bool LaterPagesBuilt() const { return messages_ && colour_; }
 
     // Pops up the "官网" menu 3 pixels right of and below the cursor.
     void PopUpWebMenu();
 
 private:
-    void BuildControls();
-    void OnCreated();
+    void BuildPageControls(int page);
     void WirePages();
     void OnActivated();
-    void DressControls();
+    void DressControls(int page);
 
     UtilityObjects& utilities_;
     ProgramResources resources_;
@@ -54,6 +66,9 @@ private:
     std::unique_ptr<inspector::AnalysisPage> inspector_;
     std::unique_ptr<messages::MessagesPage> messages_;
     std::unique_ptr<colour::ColourPage> colour_;
+    // Fires once the window has painted: timers come after paints.
+    std::unique_ptr<ui::Timer> laterPages_;
+    bool buildingLaterPages_ = false;
 };
 
 }  // namespace app

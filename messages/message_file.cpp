@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <shlwapi.h>
-
 #include "messages/core/default_message_list.h"
 #include "util/program_files.h"
+#include "util/system_library.h"
 #include "util/wide_text.h"
 
 namespace messages {
@@ -16,7 +15,9 @@ bool MessageFile::Open(const std::string& path) {
     path_ = util::Wide(path);
     // Relative names are the program folder's; drive, rooted and UNC paths
     // (\\server\share\...) are taken as they are.
-    if (PathIsRelativeW(path_.c_str())) path_ = util::ProgramDirectory() + L"\\" + path_;
+    using PathIsRelative = BOOL(WINAPI*)(const wchar_t*);
+    static const auto isRelative = util::SystemFunctionOf<PathIsRelative>(L"shlwapi.dll", "PathIsRelativeW");
+    if (isRelative && isRelative(path_.c_str())) path_ = util::ProgramDirectory() + L"\\" + path_;
 
     std::string bytes;
     if (!util::ReadWholeFile(path_, bytes)) {

@@ -16,6 +16,7 @@ ComboBox::ComboBox(Form& form, std::string_view name, Bounds bounds, int page, s
 
 void ComboBox::Create() {
     CreateWindowOf(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, "");
+    ApplyBounds();  // room for the opened list, and the closed box's height
     for (const std::string& item : initialItems_) AddItem(item);
     SetSelectedIndex(initialSelection_);
 }

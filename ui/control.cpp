@@ -37,9 +37,9 @@ void Control::CreateWindowOf(const wchar_t* className, DWORD style, DWORD exStyl
     originalProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RoutingProc)));
     form_.RegisterWindow(hwnd_, this);
-    // Each new control lies above those created before it.
+    // Each new control lies above those created before it (Windows puts a
+    // new child beneath its siblings). It was made with its bounds already.
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ApplyBounds();
 }
 
 int Control::ToPhysical(int v) const { return form_.ToPhysical(v); }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "util/system_library.h"
 #include "util/wide_text.h"
 
 namespace ui {
@@ -34,7 +35,11 @@ bool FileDialog::Show(bool save) {
     ofn.lpstrTitle = title.empty() ? nullptr : titleText.c_str();
     ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    const BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+    using Dialog = BOOL(WINAPI*)(OPENFILENAMEW*);
+    static const auto open = util::SystemFunctionOf<Dialog>(L"comdlg32.dll", "GetOpenFileNameW");
+    static const auto saveAs = util::SystemFunctionOf<Dialog>(L"comdlg32.dll", "GetSaveFileNameW");
+    const Dialog show = save ? saveAs : open;
+    const BOOL ok = show ? show(&ofn) : FALSE;
     if (!ok) return false;
     fileName = util::Utf8(buffer.data());
     return true;

@@ -9,6 +9,7 @@
 
 #include "util/core/launch_plan.h"
 #include "util/core/text_basics.h"
+#include "util/system_library.h"
 #include "util/wide_text.h"
 
 namespace util {
@@ -58,12 +59,30 @@ core::ProgramSearchFacts SearchFacts() {
     return facts;
 }
 
-// Runs `work` with COM initialised on this thread for its duration.
+// COM, loaded when first needed (a .lnk shortcut is opened).
+struct Com {
+    using Initialize = HRESULT(WINAPI*)(void*, DWORD);
+    using Uninitialize = void(WINAPI*)();
+    using Create = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
+    Initialize initialize = SystemFunctionOf<Initialize>(L"ole32.dll", "CoInitializeEx");
+    Uninitialize uninitialize = SystemFunctionOf<Uninitialize>(L"ole32.dll", "CoUninitialize");
+    Create create = SystemFunctionOf<Create>(L"ole32.dll", "CoCreateInstance");
+    bool Available() const { return initialize && uninitialize && create; }
+};
+const Com& ComFunctions() {
+    static const Com com;
+    return com;
+}
+
+// Runs `work` with COM initialised on this thread for its duration; the
+// empty result when COM is not there.
 template <typename Work>
-auto WithCom(Work work) {
-    const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    auto result = work();
-    if (SUCCEEDED(init)) CoUninitialize();
+auto WithCom(Work work) -> decltype(work(ComFunctions())) {
+    const Com& com = ComFunctions();
+    if (!com.Available()) return {};
+    const HRESULT init = com.initialize(nullptr, COINIT_APARTMENTTHREADED);
+    auto result = work(com);
+    if (SUCCEEDED(init)) com.uninitialize();
     return result;
 }
 
@@ -117,9 +136,9 @@ std::string ReadUrlShortcut(std::string file, std::string* iconFile) {
 
 std::string ReadLnkShortcut(std::string file, std::string* arguments, std::string* iconLocation) {
     if (!core::EndsWithIgnoringCase(file, ".lnk")) file += ".lnk";
-    return WithCom([&]() -> std::string {
+    return WithCom([&](const Com& com) -> std::string {
         IShellLinkW* link = nullptr;
-        if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+        if (FAILED(com.create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                     reinterpret_cast<void**>(&link)))) {
             return {};
         }
@@ -167,7 +186,9 @@ std::int32_t RunProgram(const std::string& target, const RunOptions& options) {
             const std::wstring address = Wide(plan.address);
             info.lpFile = address.c_str();
             info.nShow = plan.show.showWindow;
-            if (!ShellExecuteExW(&info)) return 0;
+            using ShellExecute = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+            static const auto shellExecute = SystemFunctionOf<ShellExecute>(L"shell32.dll", "ShellExecuteExW");
+            if (!shellExecute || !shellExecute(&info)) return 0;
             DWORD pid = 0;
             if (info.hProcess) {
                 pid = GetProcessId(info.hProcess);

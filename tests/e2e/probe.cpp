@@ -29,7 +29,8 @@
 //
 // "probe --desktop NAME COMMAND ..." looks into the Wine virtual desktop of
 // that name (started with "wine explorer /desktop=NAME,WxH ...").
-//   probe startup EXE RUNS   start EXE RUNS times; print start-up figures
+//   probe startup RUNS EXE [BASELINE]  start EXE (and BASELINE, in turns)
+//                            RUNS times; print start-up figures and ratios
 //
 // Exit code 0 on success; 1 with a message on standard error otherwise.
 #include <windows.h>
@@ -354,44 +355,66 @@ int Close() {
     return code == 0 ? 0 : 1;
 }
 
-int Startup(const wchar_t* exe, int runs) {
+struct StartupFigures {
     std::vector<double> toWindow, toPaint, workingSet;
+};
+
+// Starts the program once and notes its start-up figures; false when it
+// never painted.
+bool StartOnce(const wchar_t* exe, StartupFigures& figures) {
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    std::wstring commandLine = L"\"" + std::wstring(exe) + L"\"";
+    LARGE_INTEGER start, window, painted;
+    QueryPerformanceCounter(&start);
+    if (!CreateProcessW(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+    HWND w = WaitForMainWindow(pi.dwProcessId, kWaitMs);
+    QueryPerformanceCounter(&window);
+    const bool paintedOk = w && WaitForPaint(w, kWaitMs);
+    QueryPerformanceCounter(&painted);
+    Sleep(500);  // let start-up settle before measuring memory
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory);
+    if (w) PostMessageW(w, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    if (!paintedOk) return false;
+    figures.toWindow.push_back(Seconds(start, window) * 1000);
+    figures.toPaint.push_back(Seconds(start, painted) * 1000);
+    figures.workingSet.push_back(static_cast<double>(memory.WorkingSetSize) / 1024.0);
+    return true;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+void PrintFigures(const char* name, const StartupFigures& f) {
+    std::printf("%s: start to visible window %.1f ms, to first paint %.1f ms (min %.1f, max %.1f), "
+                "working set %.0f KiB (medians)\n",
+                name, Median(f.toWindow), Median(f.toPaint), *std::min_element(f.toPaint.begin(), f.toPaint.end()),
+                *std::max_element(f.toPaint.begin(), f.toPaint.end()), Median(f.workingSet));
+}
+
+// Starts the program, and the baseline when given, in turns, so that both
+// see the same machine; prints their medians and the ratios.
+int Startup(int runs, const wchar_t* exe, const wchar_t* baseline) {
+    StartupFigures program, bare;
     for (int run = 0; run < runs; ++run) {
-        STARTUPINFOW si = {};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi = {};
-        std::wstring commandLine = L"\"" + std::wstring(exe) + L"\"";
-        LARGE_INTEGER start, window, painted;
-        QueryPerformanceCounter(&start);
-        if (!CreateProcessW(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-            return Fail("cannot start the program");
-        }
-        HWND w = WaitForMainWindow(pi.dwProcessId, kWaitMs);
-        QueryPerformanceCounter(&window);
-        const bool paintedOk = w && WaitForPaint(w, kWaitMs);
-        QueryPerformanceCounter(&painted);
-        Sleep(500);  // let start-up settle before measuring memory
-        PROCESS_MEMORY_COUNTERS memory = {};
-        memory.cb = sizeof memory;
-        GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory);
-        if (w) PostMessageW(w, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-        if (!paintedOk) return Fail("the program never painted its finder board");
-        toWindow.push_back(Seconds(start, window) * 1000);
-        toPaint.push_back(Seconds(start, painted) * 1000);
-        workingSet.push_back(static_cast<double>(memory.WorkingSetSize) / 1024.0);
+        if (!StartOnce(exe, program)) return Fail("the program never painted its finder board");
+        if (baseline && !StartOnce(baseline, bare)) return Fail("the baseline never painted");
     }
-    auto median = [](std::vector<double> v) {
-        std::sort(v.begin(), v.end());
-        return v[v.size() / 2];
-    };
     std::printf("runs %d\n", runs);
-    std::printf("start to visible window, median ms: %.1f\n", median(toWindow));
-    std::printf("start to first paint, median ms: %.1f (min %.1f, max %.1f)\n", median(toPaint),
-                *std::min_element(toPaint.begin(), toPaint.end()), *std::max_element(toPaint.begin(), toPaint.end()));
-    std::printf("working set after start-up, median KiB: %.0f\n", median(workingSet));
+    PrintFigures("program", program);
+    if (!baseline) return 0;
+    PrintFigures("bare window with the same controls", bare);
+    std::printf("first paint: %.2f times the bare window's\n", Median(program.toPaint) / Median(bare.toPaint));
+    std::printf("working set: %+.1f MiB over the bare window's\n",
+                (Median(program.workingSet) - Median(bare.workingSet)) / 1024.0);
     return 0;
 }
 
@@ -413,7 +436,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"tabs") return Tabs();
     if (command == L"tabstrip") return TabStrip();
     if (command == L"close") return Close();
-    if (command == L"startup" && argc > 2) return Startup(argv[2], argc > 3 ? _wtoi(argv[3]) : 5);
+    if (command == L"startup" && argc > 3) return Startup(_wtoi(argv[2]), argv[3], argc > 4 ? argv[4] : nullptr);
     if (command == L"finder") return Finder();
     if (command == L"point" && argc > 3) {
         HWND w = WaitForMainWindow(0, kWaitMs);

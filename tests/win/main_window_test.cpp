@@ -3,6 +3,7 @@
 // menu, and the start-up dressing of controls.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "app/core/main_layout.h"
@@ -322,6 +323,29 @@ TEST_F(MainWindowTest, WebMenuPopsUpBelowRightOfTheCursorOnRelease) {
             EXPECT_EQ(menu.left, at.x + 3) << "button " << down << " at " << at.x - tab.left << "," << at.y - tab.top;
             EXPECT_EQ(menu.top, at.y + 3) << "button " << down << " at " << at.x - tab.left << "," << at.y - tab.top;
         }
+    }
+}
+
+// The pages the first paint does not show are made right after it, with
+// their creation steps; a target chosen before then reaches the message
+// page all the same.
+TEST(MainProgram, LaterPagesAreMadeRightAfterTheFirstPaint) {
+    app::UtilityObjects utilities;
+    auto window = std::make_unique<app::MainWindow>(utilities);
+    ASSERT_TRUE(window->Create());
+    EXPECT_FALSE(window->LaterPagesBuilt());
+    EXPECT_EQ(window->Find("编辑框_窗口句柄2"), nullptr);
+    window->Show(SW_SHOWNORMAL);  // activated: the finder board is drawn
+    SetForegroundWindow(window->Handle());
+    window->Analysis().Panel().ShowWindow(testing_support::H(window->Handle()));
+    EXPECT_TRUE(PumpUntil([&] { return window->LaterPagesBuilt(); }, 3000));
+    auto& handle2 = window->Get<ui::EditBox>("编辑框_窗口句柄2");
+    EXPECT_EQ(handle2.Content(), std::to_string(testing_support::H(window->Handle())));
+    EXPECT_GT(window->Get<ui::ComboBox>("组合框_消息分类1").ItemCount(), 0);  // the message list is loaded
+    EXPECT_EQ(window->Get<ui::DrawingBoard>("画板_捕获器1").GetPixel(20, 20), core::kFinderIcon);  // as the first
+    window.reset();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
 }
 

@@ -154,6 +154,7 @@ void MainWindowTest::SetUp() {
     SetForegroundWindow(window_->Handle());
     UpdateWindow(window_->Handle());
     PumpFor(50);
+    window_->BuildLaterPages();  // made after the first paint; the tests reach all pages at once
 }
 
 void MainWindowTest::TearDown() {

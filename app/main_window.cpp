@@ -59,6 +59,7 @@ bool MainWindow::Create() {
         ShowPage(tabs_->SelectedPage());
     };
 
+    Destroying = [this] { OnEnding(); };
     laterPages_ = std::make_unique<ui::Timer>(*this, [this] { BuildLaterPages(); });
     laterPages_->Start(USER_TIMER_MINIMUM);
     return true;
@@ -120,6 +121,16 @@ void MainWindow::OnActivated() {
     if (!LaterPagesBuilt()) return;  // they draw themselves when they are made
     messages_->MirrorFinder(inspector_->FinderBoard());
     colour_->OnActivated();
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Windows ends the session: the window may never be destroyed.
+    if (message == WM_ENDSESSION && wParam) OnEnding();
+    return Form::HandleMessage(message, wParam, lParam);
+}
+
+void MainWindow::OnEnding() {
+    if (inspector_) inspector_->Actions().ResumePaused();
 }
 
 void MainWindow::PopUpWebMenu() {

@@ -53,7 +53,13 @@ public:
     // Pops up the "官网" menu 3 pixels right of and below the cursor.
     void PopUpWebMenu();
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
+    // The last steps of the program, however it ends (closed, or Windows
+    // shutting down): nothing it paused stays paused.
+    void OnEnding();
     void BuildPageControls(int page);
     void WirePages();
     void OnActivated();

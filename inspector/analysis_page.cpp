@@ -10,7 +10,7 @@ AnalysisPage::AnalysisPage(ui::Form& form, util::InputHook& hook, util::ThreadCo
       tree_(controls_, panel_),
       capture_(controls_, panel_, tree_, hook),
       actions_(controls_, panel_, tree_, threads),
-      changes_(controls_, panel_, actions_),
+      changes_(controls_, actions_),
       treeMenu_(controls_, panel_, tree_) {
     controls_.画板_捕获器.MouseDown = [this](const ui::MouseEvent& e) {
         if (e.button == ui::MouseButton::Left && e.source) capture_.Start(*e.source);

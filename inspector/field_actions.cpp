@@ -14,7 +14,14 @@ using core::FieldItem;
 
 FieldActions::FieldActions(AnalysisControls& controls, InfoPanel& panel, WindowTree& tree,
                            util::ThreadControl& threads)
-    : c_(controls), panel_(panel), tree_(tree), threads_(threads) {
+    : c_(controls),
+      panel_(panel),
+      tree_(tree),
+      threads_(threads),
+      processPause_{Field::ProcessId, kProcessPauseItem, util::PauseProcess, util::ProcessRunning, util::IsOwnProcess,
+                    std::nullopt},
+      threadPause_{Field::ThreadId, kThreadPauseItem, util::PauseThreadById, util::ThreadRunning, util::IsOwnThread,
+                   std::nullopt} {
     for (const core::FieldMenu& field : core::kFieldMenus) {
         auto menu = std::make_unique<ui::Menu>(std::string(field.menu));
         for (std::size_t i = 0; i < field.itemCount; ++i) menu->AddItem(core::FieldItemCaption(field.items[i]), nullptr);
@@ -81,22 +88,29 @@ void FieldActions::BindWindowItems() {
     });
 }
 
-void FieldActions::TogglePause(Field field, int item, const std::function<bool(bool pause)>& pauseCall) {
-    ui::Menu& menu = MenuOf(field);
-    const bool pause = menu.ItemCaption(item) == core::kPauseCaption;
+void FieldActions::TogglePause(Pause& pause, std::int32_t idNow) {
+    if (pause.paused) {
+        Resume(pause);
+        return;
+    }
     // The caption is the state: it changes only when the call succeeded.
-    if (pauseCall(pause)) menu.SetItemCaption(item, pause ? core::kResumeCaption : core::kPauseCaption);
+    if (pause.own(idNow) || !pause.call(idNow, true)) return;
+    pause.paused = idNow;
+    MenuOf(pause.field).SetItemCaption(pause.item, core::kResumeCaption);
+}
+
+void FieldActions::Resume(Pause& pause) {
+    if (!pause.paused) return;
+    // Resumed, or gone meanwhile: either way nothing of ours sleeps any more.
+    if (!pause.call(*pause.paused, false) && pause.running(*pause.paused)) return;
+    pause.paused.reset();
+    MenuOf(pause.field).SetItemCaption(pause.item, core::kPauseCaption);
 }
 
 void FieldActions::BindProcessAndThreadItems() {
-    Bind<Field::ProcessId, FieldItem::Pause>([this] {
-        TogglePause(Field::ProcessId, kProcessPauseItem,
-                    [this](bool pause) { return util::PauseProcess(c_.编辑框_进程ID.Number(), pause); });
-    });
-    Bind<Field::ThreadId, FieldItem::Pause>([this] {
-        TogglePause(Field::ThreadId, kThreadPauseItem,
-                    [this](bool pause) { return util::PauseWindowThread(c_.编辑框_窗口句柄.Number(), pause); });
-    });
+    Bind<Field::ProcessId, FieldItem::Pause>([this] { TogglePause(processPause_, c_.编辑框_进程ID.Number()); });
+    Bind<Field::ThreadId, FieldItem::Pause>(
+        [this] { TogglePause(threadPause_, util::GetWindowThreadId(c_.编辑框_窗口句柄.Number())); });
     Bind<Field::ProcessId, FieldItem::End>([this] { util::TerminateProcessById(c_.编辑框_进程ID.Number()); });
     Bind<Field::ThreadId, FieldItem::End>([this] {
         if (threads_.OpenThreadById(c_.编辑框_线程ID.Number())) threads_.TerminateOpenedThread();
@@ -104,16 +118,8 @@ void FieldActions::BindProcessAndThreadItems() {
 }
 
 void FieldActions::ResumePaused() {
-    ui::Menu& process = MenuOf(Field::ProcessId);
-    if (process.ItemCaption(kProcessPauseItem) == core::kResumeCaption) {
-        util::PauseProcess(core::TextToInt32(c_.编辑框_进程ID.Tag()), false);
-        process.SetItemCaption(kProcessPauseItem, core::kPauseCaption);
-    }
-    ui::Menu& thread = MenuOf(Field::ThreadId);
-    if (thread.ItemCaption(kThreadPauseItem) == core::kResumeCaption) {
-        util::PauseWindowThread(core::TextToInt32(c_.编辑框_窗口句柄.Tag()), false);
-        thread.SetItemCaption(kThreadPauseItem, core::kPauseCaption);
-    }
+    Resume(processPause_);
+    Resume(threadPause_);
 }
 
 void FieldActions::BindMouseItems() {

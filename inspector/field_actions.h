@@ -5,13 +5,16 @@
 //
 // The captions of the two "暂停" items are the pause state: "恢复" while a
 // process or thread is paused by this program. A caption changes only when
-// the pause or resume call succeeded; when the panel moves to another window,
-// whatever was paused is resumed first.
+// the pause or resume call succeeded. The paused process and thread are
+// remembered as pause found them, whatever the boxes show later, and exactly
+// those are resumed: by "恢复", when the panel moves to another window, and
+// when the program ends.
 #pragma once
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "inspector/analysis_controls.h"
@@ -40,6 +43,9 @@ public:
 
     std::string ProcessPauseCaption() { return PauseCaption(core::Field::ProcessId); }
     std::string ThreadPauseCaption() { return PauseCaption(core::Field::ThreadId); }
+    // Resumes whatever this program paused (a change of target, the end of
+    // the program).
+    void ResumePaused();
 
 private:
     static constexpr int kProcessPauseItem = core::FieldItemIndex(core::Field::ProcessId, core::FieldItem::Pause);
@@ -52,14 +58,25 @@ private:
     void BindProcessAndThreadItems();
     void BindMouseItems();
     void BindBulkItems();
-    void TogglePause(core::Field field, int item, const std::function<bool(bool pause)>& pauseCall);
-    void ResumePaused();
+    // One kind of pause: the process, or the target's thread.
+    struct Pause {
+        core::Field field;
+        int item;
+        bool (*call)(std::int32_t id, bool pause);
+        bool (*running)(std::int32_t id);
+        bool (*own)(std::int32_t id);  // this program's own: never paused, it would freeze
+        std::optional<std::int32_t> paused;  // the id pause put to sleep
+    };
+    void TogglePause(Pause& pause, std::int32_t idNow);
+    void Resume(Pause& pause);
 
     AnalysisControls& c_;
     InfoPanel& panel_;
     WindowTree& tree_;
     util::ThreadControl& threads_;
     std::array<std::unique_ptr<ui::Menu>, core::kFieldCount> menus_;
+    Pause processPause_;
+    Pause threadPause_;
 };
 
 }  // namespace inspector

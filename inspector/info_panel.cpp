@@ -67,7 +67,12 @@ void InfoPanel::Fill(util::WindowHandle target) {
         c_.编辑框_窗口内部大小_宽度.SetNumber(width);
         c_.编辑框_窗口内部大小_高度.SetNumber(height);
     }
+    // The four state boxes show the new target's real state, so that a
+    // click always changes what they show.
     c_.选择框_隐藏.SetChecked(IsWindowVisible(util::ToHwnd(c_.编辑框_窗口句柄.Number())) == FALSE);
+    c_.选择框_置顶.SetChecked(util::IsWindowTopmost(c_.编辑框_顶级句柄.Number()));
+    c_.选择框_禁止.SetChecked(IsWindowEnabled(hwnd) == FALSE);
+    c_.选择框_透明.SetChecked(util::IsWindowSeeThrough(target));
 }
 
 }  // namespace inspector

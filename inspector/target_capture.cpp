@@ -2,6 +2,7 @@
 
 #include "util/core/glyphs.h"
 #include "util/window_marking.h"
+#include "util/window_pick.h"
 
 namespace inspector {
 namespace {
@@ -9,13 +10,6 @@ namespace {
 constexpr int kSuperModeOffset = 15;
 constexpr const char* kSuperModeMessage =
     "(*^-^*) 无法获取窗口句柄,超级模式被激活,松开鼠标后获取当前窗口句柄!";
-
-// The window under a screen point, or 0 where there is nothing but the
-// desktop itself: no window the inspector could show.
-util::WindowHandle WindowUnder(POINT p) {
-    const HWND hwnd = WindowFromPoint(p);
-    return hwnd == GetDesktopWindow() ? 0 : util::FromHwnd(hwnd);
-}
 
 }  // namespace
 
@@ -79,7 +73,7 @@ void TargetCapture::CaptureTick() {
 
     POINT cursor;
     GetCursorPos(&cursor);
-    util::WindowHandle hwnd = WindowUnder(cursor);
+    util::WindowHandle hwnd = util::DeepestWindowAt(cursor);
     const bool own = util::GetWindowProcessId(hwnd) == static_cast<std::int32_t>(GetCurrentProcessId());
     if (own) panel_.EmptyFields();
 
@@ -106,8 +100,7 @@ void TargetCapture::CaptureTick() {
         c_.编辑框_窗口鼠标位置_Y.SetNumber(cursor.y - origin.y);
     }
     if (hwnd != hovered_ && !own) {
-        util::HighlightWindowFrame(hovered_);
-        util::HighlightWindowFrame(hwnd);
+        outline_.Show(hwnd);
         hovered_ = hwnd;
         panel_.ShowWindow(hwnd);
     }
@@ -119,7 +112,7 @@ void TargetCapture::End() {
     // A release recorded by the hook in super mode is delivered first.
     hook_.DeliverRecordedEvents();
     hook_.ClearMouseKeyCallback();
-    util::HighlightWindowFrame(hovered_);
+    outline_.Hide();
     tree_.RefreshOnWorkerThread();
     hovered_ = 0;
     if (pressedBoard_ && GetCapture() == pressedBoard_) ReleaseCapture();

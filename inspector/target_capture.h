@@ -1,10 +1,11 @@
 // Picking the target by dragging the finder (`画板_捕获器`, or the second
 // page's finder, whose events come here). While the left button is held, the
 // finder window follows the cursor, and every 100 ms the window under the
-// cursor is outlined with an inverted frame, the cursor positions are shown,
-// and a newly hovered window becomes the target (its handle goes into the
-// handle box, which refreshes the panel). Windows of this program are never
-// captured: the panel is emptied instead.
+// cursor (the deepest visible one, disabled controls and controls inside
+// group boxes too) is outlined with an inverted frame, the cursor positions
+// are shown, and a newly hovered window becomes the target (its handle goes
+// into the handle box, which refreshes the panel). Windows of this program
+// are never captured: the panel is emptied instead.
 //
 // Where Windows reports no window under the cursor (nothing but the bare
 // desktop), the capture is in super mode: the finder shows a message, moves
@@ -24,6 +25,7 @@
 #include "inspector/info_panel.h"
 #include "inspector/window_tree.h"
 #include "util/input_hook.h"
+#include "util/window_marking.h"
 
 namespace inspector {
 
@@ -66,6 +68,7 @@ private:
     WindowTree& tree_;
     util::InputHook& hook_;
     HWND pressedBoard_ = nullptr;
+    util::WindowOutline outline_;
     std::unique_ptr<FinderWindow> finder_;
     util::WindowHandle hovered_ = 0;
     bool tickBusy_ = false;

@@ -9,11 +9,20 @@ constexpr std::uint8_t kTransparentAlpha = 180;  // about 70 % opaque
 
 }  // namespace
 
-WindowChanges::WindowChanges(AnalysisControls& controls, InfoPanel& panel, FieldActions& actions)
-    : c_(controls), panel_(panel) {
-    c_.选择框_透明.Clicked = [this] {
-        util::SetWindowAlpha(c_.编辑框_窗口句柄.Number(), c_.选择框_透明.Checked() ? kTransparentAlpha : 255);
-    };
+void WindowChanges::SetTransparent(bool transparent) {
+    const util::WindowHandle target = c_.编辑框_窗口句柄.Number();
+    if (transparent) {
+        if (!util::IsWindowLayered(target)) layeredByUs_.insert(target);
+        util::SetWindowAlpha(target, kTransparentAlpha);
+    } else if (layeredByUs_.erase(target)) {
+        util::ClearWindowAlpha(target);
+    } else {
+        util::SetWindowAlpha(target, 255);  // layered of its own: it stays so, opaque
+    }
+}
+
+WindowChanges::WindowChanges(AnalysisControls& controls, FieldActions& actions) : c_(controls) {
+    c_.选择框_透明.Clicked = [this] { SetTransparent(c_.选择框_透明.Checked()); };
     c_.选择框_禁止.Clicked = [this] { util::SetWindowDisabled(c_.编辑框_窗口句柄.Number(), c_.选择框_禁止.Checked()); };
     c_.选择框_隐藏.Clicked = [this] {
         util::SetWindowShowState(c_.编辑框_窗口句柄.Number(), c_.选择框_隐藏.Checked() ? SW_HIDE : SW_SHOWNORMAL);
@@ -23,15 +32,20 @@ WindowChanges::WindowChanges(AnalysisControls& controls, InfoPanel& panel, Field
 
     using core::Field;
     using core::FieldItem;
+    // The boxes show positions as the panel measures them; the setters turn
+    // them back into screen positions, so applying the shown values
+    // unchanged leaves the window where it is.
     actions.Bind<Field::WindowPosition, FieldItem::Change>([this] {
-        // Screen position, turned into the parent-relative form MoveWindow takes.
-        const RECT parent = util::WindowRectOrZero(GetParent(util::ToHwnd(panel_.CurrentTarget())));
-        util::MoveResizeWindow(c_.编辑框_窗口句柄.Number(), c_.编辑框_窗口位置_左边.Number() - parent.left,
-                               c_.编辑框_窗口位置_顶边.Number() - parent.top, std::nullopt, std::nullopt);
+        util::MoveResizeWindow(c_.编辑框_窗口句柄.Number(), c_.编辑框_窗口位置_左边.Number(),
+                               c_.编辑框_窗口位置_顶边.Number(), std::nullopt, std::nullopt);
     });
     actions.Bind<Field::ControlPosition, FieldItem::Change>([this] {
-        util::MoveResizeWindow(c_.编辑框_窗口句柄.Number(), c_.编辑框_控件位置_左边.Number(),
-                               c_.编辑框_控件位置_顶边.Number(), std::nullopt, std::nullopt);
+        // Shown from the window rectangle of what GetParent reports (the
+        // owner, for an owned pop-up).
+        const util::WindowHandle target = c_.编辑框_窗口句柄.Number();
+        const RECT parent = util::WindowRectOrZero(GetParent(util::ToHwnd(target)));
+        util::MoveResizeWindow(target, parent.left + c_.编辑框_控件位置_左边.Number(),
+                               parent.top + c_.编辑框_控件位置_顶边.Number(), std::nullopt, std::nullopt);
     });
     actions.Bind<Field::WindowSize, FieldItem::Change>([this] {
         util::MoveResizeWindow(c_.编辑框_窗口句柄.Number(), std::nullopt, std::nullopt,

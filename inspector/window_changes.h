@@ -4,19 +4,24 @@
 // into their boxes. None refreshes the panel afterwards.
 #pragma once
 
+#include <set>
+
 #include "inspector/analysis_controls.h"
 #include "inspector/field_actions.h"
-#include "inspector/info_panel.h"
 
 namespace inspector {
 
 class WindowChanges {
 public:
-    WindowChanges(AnalysisControls& controls, InfoPanel& panel, FieldActions& actions);
+    WindowChanges(AnalysisControls& controls, FieldActions& actions);
 
 private:
+    void SetTransparent(bool transparent);
+
     AnalysisControls& c_;
-    InfoPanel& panel_;
+    // Windows this program made layered to make them transparent: clearing
+    // "透明" takes the layered style away again from these only.
+    std::set<util::WindowHandle> layeredByUs_;
 };
 
 }  // namespace inspector

@@ -1,7 +1,9 @@
 #include "inspector/window_tree.h"
 
+#include <algorithm>
 #include <mutex>
 #include <set>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "inspector/core/tree_item_text.h"
@@ -52,6 +54,40 @@ void CollectChildren(util::WindowHandle hwnd, int parentIndex, bool pump, std::u
         nodes.push_back({parentIndex, {}, util::FromHwnd(child)});
         CollectChildren(nodes.back().handle, static_cast<int>(nodes.size()) - 1, pump, seen, nodes);
         if (pump) util::ProcessPendingMessages();
+    }
+}
+
+// The top-level windows of the desktop by their owner.
+std::unordered_multimap<HWND, HWND> OwnedWindows() {
+    std::unordered_multimap<HWND, HWND> owned;
+    std::unordered_set<HWND> seen;
+    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (!seen.insert(w).second) break;
+        if (HWND owner = GetWindow(w, GW_OWNER)) owned.emplace(owner, w);
+    }
+    return owned;
+}
+
+// The windows `owner` owns, each an item of its own below the owner's item
+// with its descendants, after the owner's own descendants; and so on for
+// the windows they own.
+void CollectOwned(HWND owner, int ownerIndex, bool pump, const std::unordered_multimap<HWND, HWND>& owned,
+                  std::unordered_set<HWND>& seen, std::vector<TreeNode>& nodes) {
+    const auto range = owned.equal_range(owner);
+    std::vector<HWND> windows;
+    for (auto it = range.first; it != range.second; ++it) windows.push_back(it->second);
+    // The multimap keeps no order: list them in the desktop's Z order.
+    std::vector<HWND> ordered;
+    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w && ordered.size() < windows.size();
+         w = GetWindow(w, GW_HWNDNEXT)) {
+        if (std::find(windows.begin(), windows.end(), w) != windows.end()) ordered.push_back(w);
+    }
+    for (HWND w : ordered) {
+        if (!seen.insert(w).second) continue;
+        nodes.push_back({ownerIndex, {}, util::FromHwnd(w)});
+        const int index = static_cast<int>(nodes.size()) - 1;
+        CollectChildren(util::FromHwnd(w), index, pump, seen, nodes);
+        CollectOwned(w, index, pump, owned, seen, nodes);
     }
 }
 
@@ -118,6 +154,7 @@ std::vector<TreeNode> WalkWindows(util::WindowHandle root, bool pump) {
     std::vector<TreeNode> nodes = {{-1, {}, root}};
     std::unordered_set<HWND> seen = {util::ToHwnd(root)};
     CollectChildren(root, 0, pump, seen, nodes);
+    CollectOwned(util::ToHwnd(root), 0, pump, OwnedWindows(), seen, nodes);
     TitleReader titles;
     FillChildTexts(nodes, titles, pump);
     const std::string module = util::GetProcessModuleName(util::GetWindowProcessId(root));
@@ -183,6 +220,9 @@ void WindowTree::Apply(const std::vector<TreeNode>& nodes) {
         tree.SelectItem(targetIndex);
         targetItem_ = targetIndex;
     }
+    // Making the item visible may have scrolled the tree sideways: the
+    // items' starts (the root's module name) stay in view.
+    tree.ScrollToLeftEdge();
     InvalidateRect(tree.Handle(), nullptr, TRUE);
     if (!nodes.empty()) tree.Focus();
 }

@@ -1,8 +1,10 @@
 // The window tree of the "窗口分析" page: the top-level window in the
 // top-level handle box and all its descendants, one item per window in
 // depth-first pre-order (item 0 is the top-level window), each carrying its
-// window handle as item data. The current target's item is bold, visible and
-// selected.
+// window handle as item data. The windows it owns (dialogs), and those they
+// own, follow their owner's descendants as items below the owner's, each
+// with its own descendants, so that a control of a dialog is always in the
+// tree. The current target's item is bold, visible and selected.
 //
 // A fill runs on the GUI thread (refresh button, tree menu) or on a worker
 // thread (end of a capture); an atomic flag keeps two fills from running at

@@ -132,4 +132,8 @@ void TreeBox::EnsureVisible(int index) {
     if (HTREEITEM item = ItemAt(index)) SendMessageW(Handle(), TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
 }
 
+void TreeBox::ScrollToLeftEdge() {
+    if (Handle()) SendMessageW(Handle(), WM_HSCROLL, MAKEWPARAM(SB_LEFT, 0), 0);
+}
+
 }  // namespace ui

@@ -39,6 +39,8 @@ public:
     void SelectItem(int index);
     int SelectedIndex() const;
     void EnsureVisible(int index);
+    // Scrolls the tree back to its left edge.
+    void ScrollToLeftEdge();
 
     // Texts of all items, in index order.
     std::vector<std::string> ItemTexts() const;

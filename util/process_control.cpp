@@ -16,12 +16,32 @@ LONG CallNtdll(const char* name, HANDLE process) {
 
 bool PauseWindowThread(WindowHandle hwnd, bool pause) {
     const DWORD tid = GetWindowThreadProcessId(ToHwnd(hwnd), nullptr);
+    return tid != 0 && PauseThreadById(static_cast<std::int32_t>(tid), pause);
+}
+
+bool PauseThreadById(std::int32_t tid, bool pause) {
     if (tid == 0) return false;
-    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, tid);
+    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, static_cast<DWORD>(tid));
     if (!thread) return false;
     const DWORD result = pause ? SuspendThread(thread) : ResumeThread(thread);
     CloseHandle(thread);
     return result != static_cast<DWORD>(-1);
+}
+
+bool ProcessRunning(std::int32_t pid) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
+    if (!process) return false;
+    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
+}
+
+bool ThreadRunning(std::int32_t tid) {
+    HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, static_cast<DWORD>(tid));
+    if (!thread) return false;
+    const bool running = WaitForSingleObject(thread, 0) == WAIT_TIMEOUT;
+    CloseHandle(thread);
+    return running;
 }
 
 std::int32_t SuspendProcessHandle(HANDLE process) { return CallNtdll("ZwSuspendProcess", process); }
@@ -33,6 +53,16 @@ bool PauseProcess(std::int32_t pid, bool pause) {
     const std::int32_t status = pause ? SuspendProcessHandle(process) : ResumeProcessHandle(process);
     CloseHandle(process);
     return status == 0;
+}
+
+bool IsOwnProcess(std::int32_t pid) { return static_cast<DWORD>(pid) == GetCurrentProcessId(); }
+
+bool IsOwnThread(std::int32_t tid) {
+    HANDLE thread = OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(tid));
+    if (!thread) return false;
+    const bool own = GetProcessIdOfThread(thread) == GetCurrentProcessId();
+    CloseHandle(thread);
+    return own;
 }
 
 bool TerminateProcessById(std::int32_t pid) {

@@ -13,6 +13,15 @@ namespace util {
 // Suspends (pause) or resumes the thread that owns the window; false when
 // there is no such window, the thread cannot be opened, or the call fails.
 bool PauseWindowThread(WindowHandle hwnd, bool pause = true);
+// The same for a thread known by its id.
+bool PauseThreadById(std::int32_t tid, bool pause = true);
+// Whether a process of that id is still running.
+bool ProcessRunning(std::int32_t pid);
+// Whether a thread of that id still exists and has not ended.
+bool ThreadRunning(std::int32_t tid);
+// Whether the process, or the thread's process, is this program's.
+bool IsOwnProcess(std::int32_t pid);
+bool IsOwnThread(std::int32_t tid);
 // Suspends (pause) or resumes every thread of the process at once; true
 // when the system reports success.
 bool PauseProcess(std::int32_t pid, bool pause = true);

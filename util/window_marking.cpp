@@ -5,52 +5,35 @@
 namespace util {
 namespace {
 
-// Inverts a 5-pixel outline of the rectangle on dc, putting back the
-// device context's pen, brush and drawing mode afterwards.
-void InvertFrame(HDC dc, const RECT& r) {
-    HPEN pen = CreatePen(PS_SOLID, 5, RGB(255, 0, 0));  // the colour does not matter under R2_NOT
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    const int oldMode = SetROP2(dc, R2_NOT);
-    Rectangle(dc, r.left, r.top, r.right, r.bottom);
-    SetROP2(dc, oldMode);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-}
+constexpr int kOutlineWidth = 3;  // inside the window's rectangle
+constexpr int kMarkWidth = 5;     // across the window's outline
+constexpr int kFlashes = 5;
 
 }  // namespace
 
-void HighlightWindowFrame(WindowHandle hwnd) {
-    if (!WindowExists(hwnd)) return;
+void WindowOutline::Show(WindowHandle hwnd) {
     RECT r;
-    if (!GetWindowRect(ToHwnd(hwnd), &r)) return;
-    // Drawn on the screen, clipped to the window's rectangle as its own
-    // window device context would be: a window DC of another program's
-    // window does not reach the screen everywhere (under Wine it never
-    // does), the screen DC does.
-    HDC screen = GetWindowDC(nullptr);
-    if (!screen) return;
-    const int saved = SaveDC(screen);
-    IntersectClipRect(screen, r.left, r.top, r.right, r.bottom);
-    InvertFrame(screen, r);
-    RestoreDC(screen, saved);
-    ReleaseDC(nullptr, screen);
+    if (!WindowExists(hwnd) || !GetWindowRect(ToHwnd(hwnd), &r)) {
+        Hide();
+        return;
+    }
+    frame_.Show(r, kOutlineWidth);
 }
 
+void WindowOutline::Hide() { frame_.Hide(); }
+
 void MarkWindow(WindowHandle hwnd) {
-    if (!WindowExists(hwnd)) return;
     RECT r;
-    if (!GetWindowRect(ToHwnd(hwnd), &r)) return;
-    HDC screen = GetWindowDC(nullptr);
-    if (!screen) return;
-    for (int flash = 0; flash < 5; ++flash) {
-        InvertFrame(screen, r);
+    if (!WindowExists(hwnd) || !GetWindowRect(ToHwnd(hwnd), &r)) return;
+    const RECT outer = {r.left - kMarkWidth / 2, r.top - kMarkWidth / 2, r.right + kMarkWidth / 2,
+                        r.bottom + kMarkWidth / 2};
+    ScreenFrame frame;
+    for (int flash = 0; flash < kFlashes; ++flash) {
+        frame.Show(outer, kMarkWidth);
         Delay(200);
-        InvertFrame(screen, r);
+        frame.Hide();
         Delay(100);
     }
-    ReleaseDC(nullptr, screen);
 }
 
 }  // namespace util

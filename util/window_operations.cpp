@@ -11,6 +11,19 @@ bool SetWindowAlpha(WindowHandle hwnd, std::uint8_t alpha) {
     return SetLayeredWindowAttributes(h, 0, alpha, LWA_ALPHA) != FALSE;
 }
 
+bool ClearWindowAlpha(WindowHandle hwnd) {
+    const HWND h = ToHwnd(hwnd);
+    SetLayeredWindowAttributes(h, 0, 255, LWA_ALPHA);
+    const LONG_PTR ex = GetWindowLongPtrW(h, GWL_EXSTYLE);
+    SetWindowLongPtrW(h, GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+    // The window draws itself again as it did before it was layered.
+    return RedrawWindow(h, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN) != FALSE;
+}
+
+bool IsWindowLayered(WindowHandle hwnd) {
+    return (GetWindowLongPtrW(ToHwnd(hwnd), GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+}
+
 bool SetWindowDisabled(WindowHandle hwnd, bool disabled) {
     EnableWindow(ToHwnd(hwnd), disabled ? FALSE : TRUE);
     return WindowExists(hwnd);
@@ -25,13 +38,26 @@ bool SetWindowTopmost(WindowHandle hwnd, bool topmost) {
                         SWP_NOSIZE | SWP_NOMOVE) != FALSE;
 }
 
-void MoveResizeWindow(WindowHandle hwnd, std::optional<std::int32_t> x, std::optional<std::int32_t> y,
+namespace {
+
+// A screen point in the coordinates MoveWindow takes for the window: those
+// of the client area of the window it lies in (GA_PARENT), which for every
+// top-level window, owned or not, are screen coordinates.
+POINT ToMoveWindowCoordinates(HWND h, POINT screen) {
+    const HWND container = GetAncestor(h, GA_PARENT);
+    if (container && container != GetDesktopWindow()) MapWindowPoints(HWND_DESKTOP, container, &screen, 1);
+    return screen;
+}
+
+}  // namespace
+
+void MoveResizeWindow(WindowHandle hwnd, std::optional<std::int32_t> screenLeft, std::optional<std::int32_t> screenTop,
                       std::optional<std::int32_t> width, std::optional<std::int32_t> height) {
     const HWND h = ToHwnd(hwnd);
-    const RECT r = WindowRectOrZero(h);
-    const RECT parent = WindowRectOrZero(GetParent(h));
-    MoveWindow(h, x.value_or(r.left - parent.left), y.value_or(r.top - parent.top), width.value_or(r.right - r.left),
-               height.value_or(r.bottom - r.top), TRUE);
+    RECT r;
+    if (!GetWindowRect(h, &r)) return;
+    const POINT at = ToMoveWindowCoordinates(h, {screenLeft.value_or(r.left), screenTop.value_or(r.top)});
+    MoveWindow(h, at.x, at.y, width.value_or(r.right - r.left), height.value_or(r.bottom - r.top), TRUE);
     UpdateWindow(h);
 }
 
@@ -40,10 +66,10 @@ bool SetWindowClientSize(WindowHandle hwnd, std::int32_t clientWidth, std::int32
     if (IsIconic(h)) return false;
     RECT r;
     if (!GetWindowRect(h, &r)) return false;
-    const RECT parent = WindowRectOrZero(GetParent(h));
     RECT client;
     if (!GetClientRect(h, &client)) return false;
-    MoveWindow(h, r.left - parent.left, r.top - parent.top, (r.right - r.left) + clientWidth - client.right,
+    const POINT at = ToMoveWindowCoordinates(h, {r.left, r.top});
+    MoveWindow(h, at.x, at.y, (r.right - r.left) + clientWidth - client.right,
                (r.bottom - r.top) + clientHeight - client.bottom, TRUE);
     return true;
 }

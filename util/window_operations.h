@@ -14,14 +14,20 @@ namespace util {
 // Layered with the given opacity (0-255); the window's other extended
 // styles are kept. 255 makes it fully opaque again.
 bool SetWindowAlpha(WindowHandle hwnd, std::uint8_t alpha);
+// Fully opaque and no longer layered (for a window that was not layered
+// before it was made transparent); the other extended styles are kept.
+bool ClearWindowAlpha(WindowHandle hwnd);
+bool IsWindowLayered(WindowHandle hwnd);
 bool SetWindowDisabled(WindowHandle hwnd, bool disabled);
 bool SetWindowShowState(WindowHandle hwnd, int command, bool asynchronous = false);
 bool SetWindowTopmost(WindowHandle hwnd, bool topmost);
 
-// Moves and sizes the window; values not given are kept. Positions of child
-// windows are measured from the parent's window rectangle (as the panel
-// shows them), so a parent with a frame shifts them by the frame.
-void MoveResizeWindow(WindowHandle hwnd, std::optional<std::int32_t> x, std::optional<std::int32_t> y,
+// Moves and sizes the window: its top-left corner to a screen point, its
+// outer size; values not given are kept. The position is turned into what
+// MoveWindow takes (client coordinates of the window it lies in for a child,
+// the screen for a top-level window), so giving the window's own rectangle
+// back never moves or resizes it.
+void MoveResizeWindow(WindowHandle hwnd, std::optional<std::int32_t> screenLeft, std::optional<std::int32_t> screenTop,
                       std::optional<std::int32_t> width, std::optional<std::int32_t> height);
 // Resizes the window so that its client area gets the given size; the
 // position stays. False for a minimised window, or when it cannot be asked.

@@ -121,6 +121,18 @@ std::string GetProcessModuleName(std::int32_t pid) { return Utf8(FirstModule(pid
 
 std::string GetProcessExePath(std::int32_t pid) { return Utf8(FirstModule(pid).path); }
 
+bool IsWindowTopmost(WindowHandle hwnd) {
+    return (GetWindowLongPtrW(ToHwnd(hwnd), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+bool IsWindowSeeThrough(WindowHandle hwnd) {
+    const HWND h = ToHwnd(hwnd);
+    if (!(GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_LAYERED)) return false;
+    BYTE alpha = 255;
+    DWORD flags = 0;
+    return GetLayeredWindowAttributes(h, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) && alpha < 255;
+}
+
 RECT WindowRectOrZero(HWND hwnd) {
     RECT r = {0, 0, 0, 0};
     if (!hwnd || !GetWindowRect(hwnd, &r)) r = {0, 0, 0, 0};

@@ -48,6 +48,11 @@ SafeTitle QueryWindowTitleSafe(WindowHandle hwnd);
 std::string GetProcessModuleName(std::int32_t pid);
 std::string GetProcessExePath(std::int32_t pid);
 
+// Whether the window stays on top of the others (WS_EX_TOPMOST).
+bool IsWindowTopmost(WindowHandle hwnd);
+// Whether the window is layered with an opacity below 255 (transparent).
+bool IsWindowSeeThrough(WindowHandle hwnd);
+
 // The window's rectangle on the screen; all zero when there is no window or
 // it cannot be asked.
 RECT WindowRectOrZero(HWND hwnd);

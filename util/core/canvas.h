@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "util/core/geometry.h"
+
 namespace core {
 
 // A Windows colour value: red in the low byte, then green, then blue.
@@ -22,11 +24,6 @@ constexpr Colour Rgb(int r, int g, int b) {
 constexpr int RedOf(Colour c) { return static_cast<int>(c & 255); }
 constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 255); }
 constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 255); }
-
-struct Point {
-    int x = 0;
-    int y = 0;
-};
 
 class Canvas {
 public:

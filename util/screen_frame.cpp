@@ -75,7 +75,7 @@ void ScreenFrame::Show(const RECT& outer, int thickness) {
 
     SetWindowRgn(window_, region, FALSE);  // the window owns the region now
     // The picture goes to the system with the window's new place in one
-    // step, so the frame is on the screen when this returns.
+    // step: no empty window ever shows.
     HDC screenDc = GetDC(nullptr);
     HDC picture = CreateCompatibleDC(screenDc);
     HBITMAP canvas = CreateCompatibleBitmap(screenDc, width, height);

@@ -30,8 +30,10 @@
 // Waits: each polls until its condition holds and fails with a message when
 // it has not held within 15 seconds; what it prints is what it saw last.
 //   probe wait-cursor X Y    until the cursor is at the screen point (X, Y)
-//   probe wait-text-at X Y TEXT  until the control at the 96-DPI client point
-//                            (X, Y) shows TEXT (line breaks not compared)
+//   probe wait-text-at [--ending] X Y TEXT  until the control at the 96-DPI
+//                            client point (X, Y) shows TEXT (with --ending: a
+//                            text that ends with TEXT); line breaks are not
+//                            compared
 //   probe wait-text-of HANDLE TEXT  the same for any window
 //   probe wait-focus X Y     until the control at the 96-DPI client point
 //                            (X, Y) has the keyboard focus
@@ -261,23 +263,29 @@ std::wstring WithoutLineBreaks(std::wstring text) {
     return text;
 }
 
-// Waits until the window shows the text; prints the text it showed last.
-int WaitForText(HWND window, const std::wstring& expected) {
+bool EndsWith(const std::wstring& text, const std::wstring& ending) {
+    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+// Waits until the window shows the text (or one ending with it); prints the
+// text it showed last.
+int WaitForText(HWND window, const std::wstring& expected, bool ending = false) {
     std::wstring text;
+    const std::wstring wanted = WithoutLineBreaks(expected);
     const bool shown = WaitUntil([&] {
         text = WithoutLineBreaks(TextOf(window));
-        return text == WithoutLineBreaks(expected);
+        return ending ? EndsWith(text, wanted) : text == wanted;
     });
     PrintUtf8(text);
     return shown ? 0 : Fail("the window never showed the expected text");
 }
 
-int WaitForTextAt(int x, int y, const std::wstring& expected) {
+int WaitForTextAt(int x, int y, const std::wstring& expected, bool ending) {
     HWND w = WaitForMainWindow(0, kWaitMs);
     if (!w) return Fail("the main window did not appear");
     HWND control = ControlAt(w, x, y);
     if (!control) return Fail("no control there");
-    return WaitForText(control, expected);
+    return WaitForText(control, expected, ending);
 }
 
 int WaitForFocus(int x, int y) {
@@ -343,8 +351,7 @@ int WaitForTreeSelected(const std::wstring& ending) {
     std::wstring selected;
     const bool shown = WaitUntil([&] {
         selected = SelectedTreeItem(tree);
-        return selected.size() >= ending.size() &&
-               selected.compare(selected.size() - ending.size(), ending.size(), ending) == 0;
+        return EndsWith(selected, ending);
     });
     PrintUtf8(selected);
     return shown ? 0 : Fail("the selected tree item never ended with the expected text");
@@ -634,7 +641,10 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"wait-cursor" && argc > 3) return WaitForCursor(_wtoi(argv[2]), _wtoi(argv[3]));
-    if (command == L"wait-text-at" && argc > 4) return WaitForTextAt(_wtoi(argv[2]), _wtoi(argv[3]), argv[4]);
+    if (command == L"wait-text-at" && argc > 5 && std::wstring(argv[2]) == L"--ending") {
+        return WaitForTextAt(_wtoi(argv[3]), _wtoi(argv[4]), argv[5], true);
+    }
+    if (command == L"wait-text-at" && argc > 4) return WaitForTextAt(_wtoi(argv[2]), _wtoi(argv[3]), argv[4], false);
     if (command == L"wait-text-of" && argc > 3) return WaitForText(HandleArgument(argv[2]), argv[3]);
     if (command == L"wait-focus" && argc > 3) return WaitForFocus(_wtoi(argv[2]), _wtoi(argv[3]));
     if (command == L"wait-tree-selected" && argc > 2) return WaitForTreeSelected(argv[2]);

@@ -2,6 +2,9 @@
 // the window tree, the capture ticks and the window marks.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <memory>
+
 #include <memory>
 #include <string>
 
@@ -19,7 +22,6 @@ namespace {
 using testing_support::FixtureProcess;
 using testing_support::MainWindowTest;
 using testing_support::NowMs;
-using testing_support::PumpFor;
 using testing_support::PumpUntil;
 
 using testing_support::Text;
@@ -209,8 +211,7 @@ TEST_F(InspectorTest, HungProgramCostsOneTimeOutPerQuestion) {
     FixtureProcess hung(L"many 200");
     HWND many = hung.Window(L"TavrinFixtureMany");
     ASSERT_NE(many, nullptr);
-    testing_support::HangFixture(many, 8000);
-    PumpFor(50);
+    ASSERT_TRUE(testing_support::HangFixture(many, 8000));
 
     double start = NowMs();
     const util::SafeTitle title = util::QueryWindowTitleSafe(H(many));
@@ -241,15 +242,21 @@ TEST_F(InspectorTest, MarkWindowFlashesAnInvertedFrameAndLeavesNoTrace) {
     RECT r;
     GetWindowRect(root_, &r);
     SetWindowPos(root_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    PumpFor(100);
     const POINT edge = {r.left + 1, (r.top + r.bottom) / 2};
+    // In front and drawn before its frame is read.
+    ASSERT_TRUE(PumpUntil([&] { return WindowFromPoint(edge) == root_; }, 2000));
+    RedrawWindow(root_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const COLORREF before = testing_support::ScreenPixel(edge.x, edge.y);
     const util::WindowHandle target = H(root_);
-    util::StartThread([target] { util::MarkWindow(target); });
+    const auto marked = std::make_shared<std::atomic<bool>>(false);
+    util::StartThread([target, marked] {
+        util::MarkWindow(target);
+        *marked = true;
+    });
     const bool inverted = PumpUntil(
         [&] { return testing_support::ScreenPixel(edge.x, edge.y) == (~before & 0xFFFFFF); }, 1000);
     EXPECT_TRUE(inverted);
-    PumpFor(1700);  // five flashes of 300 ms
+    ASSERT_TRUE(PumpUntil([&] { return marked->load(); }, 5000));  // five flashes of 300 ms
     EXPECT_EQ(testing_support::ScreenPixel(edge.x, edge.y), before);
     SetWindowPos(root_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

@@ -14,7 +14,6 @@ namespace {
 
 using testing_support::FixtureProcess;
 using testing_support::MainWindowTest;
-using testing_support::PumpFor;
 using testing_support::PumpUntil;
 
 using testing_support::Text;
@@ -41,7 +40,7 @@ protected:
     inspector::TargetCapture& capture() { return Window().Analysis().Capture(); }
     std::string Box(const char* name) { return Get<ui::EditBox>(name).Content(); }
     void TickAt(POINT p) {
-        SetCursorPos(p.x, p.y);
+        ASSERT_TRUE(testing_support::MoveCursorTo(p));
         capture().CaptureTick();
     }
 
@@ -50,7 +49,7 @@ protected:
 
 TEST_F(CaptureTest, TicksMakeTheWindowUnderTheCursorTheTarget) {
     const POINT overB = CentreOf(b_);
-    SetCursorPos(overB.x, overB.y);
+    ASSERT_TRUE(testing_support::MoveCursorTo(overB));
     capture().Start();
     ASSERT_TRUE(capture().Running());
     EXPECT_EQ(capture().HoveredWindow(), H(b_));
@@ -221,22 +220,28 @@ TEST_F(InputHookTest, RegistrationsAndTheDoubleClickRuleWithRealInput) {
     EXPECT_EQ(hook.SetMouseKeyCallback(routine("double"), core::kHookLeftDoubleClick), 1);
     EXPECT_EQ(hook.SetMouseKeyCallback(routine("right"), core::kHookRightUp), 1);
 
+    // A middle click last: once its call is in, every call the left clicks
+    // made has come before it.
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine("middle"), core::kHookMiddleUp), 1);
     const POINT at = CentreOf(b_);
     ASSERT_TRUE(testing_support::RunXdotool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y) +
-                                            L" click --repeat 2 --delay 300 1"));
-    PumpUntil([&] { return calls.size() >= 3; }, 3000);
-    PumpFor(100);
+                                            L" click --repeat 2 --delay 300 1 click 2"));
+    const auto lastCallIs = [&](const char* name) {
+        return [&calls, name] { return !calls.empty() && calls.back().rfind(std::string(name) + " ", 0) == 0; };
+    };
+    EXPECT_TRUE(PumpUntil(lastCallIs("middle"), 3000));
     const std::string where = " " + std::to_string(H(b_)) + " " + std::to_string(at.x) + "," + std::to_string(at.y);
-    EXPECT_EQ(calls, (std::vector<std::string>{"up" + where, "double" + where, "up" + where}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"up" + where, "double" + where, "up" + where, "middle" + where}));
 
     // Clearing one of the routines keeps the hook for the others.
     EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookLeftUp), 1);
     EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookLeftDoubleClick), 1);
+    EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookMiddleUp), 1);
     EXPECT_TRUE(hook.Hooked());
     calls.clear();
+    // The right click last again, for the same reason.
     ASSERT_TRUE(testing_support::RunXdotool(L"click 1 click 3"));
-    PumpUntil([&] { return !calls.empty(); }, 3000);
-    PumpFor(100);
+    EXPECT_TRUE(PumpUntil(lastCallIs("right"), 3000));
     EXPECT_EQ(calls, (std::vector<std::string>{"right" + where}));
     EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookRightUp), 1);
     EXPECT_FALSE(hook.Hooked());

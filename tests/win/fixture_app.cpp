@@ -18,7 +18,12 @@
 //                             (the program a test associates with documents)
 //
 // Posting kHangMessage (WM_APP + 1) with wParam = milliseconds to any of its
-// windows makes its GUI thread stop answering for that long. The hierarchy's
+// windows makes its GUI thread stop answering for that long. Sending
+// kQuietMessage (WM_APP + 2) to a counting window stops its counting and
+// finishes its painting before the send returns 1: its thread then only
+// waits for messages, so it can be ended without leaving a lock of the
+// window system held (a thread ended inside a window call can hang the
+// other threads of the process for good). The hierarchy's
 // root carries the extended style WS_EX_ACCEPTFILES, which changes to the
 // window must keep.
 #include <windows.h>
@@ -29,6 +34,7 @@
 namespace {
 
 constexpr UINT kHangMessage = WM_APP + 1;
+constexpr UINT kQuietMessage = WM_APP + 2;
 
 LRESULT CALLBACK FixtureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kHangMessage) {
@@ -78,6 +84,11 @@ LRESULT CALLBACK CounterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, count);
         SetWindowTextW(hwnd, std::to_wstring(count).c_str());
         return 0;
+    }
+    if (message == kQuietMessage) {
+        KillTimer(hwnd, 1);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+        return 1;
     }
     return FixtureProc(hwnd, message, wParam, lParam);
 }

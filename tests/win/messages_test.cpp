@@ -19,7 +19,6 @@
 namespace {
 
 using testing_support::NowMs;
-using testing_support::PumpFor;
 
 using testing_support::H;
 
@@ -162,8 +161,7 @@ TEST_F(MessagesTest, SendMessageTimeoutGivesUpOnAHungProgram) {
     testing_support::FixtureProcess hung(L"hierarchy");
     HWND root = hung.Window(L"TavrinFixtureRoot");
     HWND b = GetDlgItem(root, 102);
-    testing_support::HangFixture(root, 4000);
-    PumpFor(50);
+    ASSERT_TRUE(testing_support::HangFixture(root, 4000));
     for (int type : {0, 1}) {  // a number and a text parameter
         Pick(0, 0);
         Combo("组合框_参数二").SetSelectedIndex(type);

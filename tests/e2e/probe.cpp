@@ -575,7 +575,7 @@ int Startup(const wchar_t* exe, int runs) {
         QueryPerformanceCounter(&window);
         const bool paintedOk = w && WaitForPaint(w, kWaitMs);
         QueryPerformanceCounter(&painted);
-        Sleep(500);  // let start-up settle before measuring memory
+        WaitForInputIdle(pi.hProcess, kWaitMs);  // start-up settled: waiting for input
         PROCESS_MEMORY_COUNTERS memory = {};
         memory.cb = sizeof memory;
         GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory);

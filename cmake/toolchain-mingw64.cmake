@@ -1,5 +1,6 @@
 # Cross-compiles the Windows program with MinGW-w64 (x86_64, posix threads)
-# and lets CTest run the Windows test programs under Wine.
+# and lets CTest run the Windows test programs under Wine. The project's
+# own CMakeLists.txt puts the Wine session of its tests in front of wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

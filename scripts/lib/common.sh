@@ -69,17 +69,16 @@ wine_prefix_headless() {
     touch "$WINEPREFIX/.headless"
 }
 
-# Starts a private Xvfb display and a persistent wineserver for this run;
-# both stop when the calling script exits.
-wine_session_start() {  # [prefix dir]
-    wine_prefix_env "${1:-}"
-    local n
+# Starts Xvfb on the first free display from :91 on, with no output
+# attached (so that it can outlive a calling test without holding the
+# test's output open); sets DISPLAY and XVFB_PID.
+wine_display_start() {
+    local n i
     XVFB_PID=""
     for n in $(seq 91 190); do
         { [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; } && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
         XVFB_PID=$!
-        local i
         for i in $(seq 1 100); do
             DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1 && break
             kill -0 "$XVFB_PID" 2>/dev/null || break
@@ -87,20 +86,34 @@ wine_session_start() {  # [prefix dir]
         done
         if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
             export DISPLAY=":$n"
-            break
+            return 0
         fi
+        # Another server took the display first: try the next one.
         kill "$XVFB_PID" 2>/dev/null
         XVFB_PID=""
     done
-    [ -n "$XVFB_PID" ] || die "could not start Xvfb"
-    trap wine_session_stop EXIT
+    die "could not start Xvfb"
+}
+
+# The persistent wineserver and Wine's own services for the prefix of
+# wine_prefix_env, on the display of wine_display_start.
+wine_server_start() {
     wine_prefix_init
-    wineserver -p
+    wineserver -p </dev/null >/dev/null 2>&1
     wine_prefix_headless
     # The first program starts Wine's own services, which stay for the whole
     # session; start them here with no output attached, so that they do not
     # hold a test's output pipe open.
     wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
+}
+
+# Starts a private Xvfb display and a persistent wineserver for this run;
+# both stop when the calling script exits.
+wine_session_start() {  # [prefix dir]
+    wine_prefix_env "${1:-}"
+    wine_display_start
+    trap wine_session_stop EXIT
+    wine_server_start
 }
 
 wine_session_stop() {
@@ -109,4 +122,3 @@ wine_session_stop() {
     XVFB_PID=""
     return 0
 }
-

@@ -1,6 +1,7 @@
 # Helpers of the end-to-end scripts: checks that count failures, and real
-# input through xdotool. Source it; it needs the Wine session of
-# scripts/test and sets `failures`.
+# input through xdotool, each step followed by a wait for what it causes.
+# Source it; it needs the tests' Wine session (CTest runs the scripts
+# through in-wine-session) and sets `failures`.
 failures=0
 set -o pipefail  # a probe's failure counts through its output filter
 
@@ -19,27 +20,52 @@ same() {  # description, expected, actual
     fi
 }
 
-# Presses the left button at (x1, y1) and moves in steps to (x2, y2),
-# keeping the button down; `release` lets it go.
+# Runs the probe with the arguments; its output without CR.
+probe() { wine "$PROBE" "$@" | tr -d '\r'; }
+
+# A probe wait that input has to be followed by: when its condition never
+# holds, it counts as a failure, named by the description.
+await() {  # description, then the probe's arguments
+    local what=$1
+    shift
+    probe "$@" >/dev/null && return 0
+    echo "FAILED: $what"
+    failures=$((failures + 1))
+    return 1
+}
+
+# Moves the cursor to the screen point and waits until it is there.
+move_to() {  # x y
+    xdotool mousemove "$1" "$2"
+    await "cursor arrived at $1,$2" wait-cursor "$1" "$2"
+}
+
+# A left click at the screen point, the cursor first moved there; the caller
+# waits for what the click does.
+click_at() {  # x y
+    move_to "$1" "$2"
+    xdotool click 1
+}
+
+# Presses the left button on the finder board at (x1, y1), which picks up the
+# finder window, and moves in steps to (x2, y2), keeping the button down;
+# `release` lets it go.
 press_and_move() {
     local x1=$1 y1=$2 x2=$3 y2=$4 i
-    xdotool mousemove "$x1" "$y1" mousedown 1
-    sleep 0.2
+    move_to "$x1" "$y1"
+    xdotool mousedown 1
+    await "finder window shown after the press" wait-finder-window
     for i in 1 2 3 4 5 6 7 8 9 10; do
-        xdotool mousemove $((x1 + (x2 - x1) * i / 10)) $((y1 + (y2 - y1) * i / 10))
-        sleep 0.03
+        move_to $((x1 + (x2 - x1) * i / 10)) $((y1 + (y2 - y1) * i / 10))
     done
-    sleep 0.5
 }
+# Releases the button; the capture ends with the finder window.
 release() {
     xdotool mouseup 1
-    sleep 0.5
+    await "capture ended after the release (finder window gone)" finder-window-gone
 }
-# A whole drag: press, move, release.
+# A whole drag of the finder: press, move, release.
 drag() {
     press_and_move "$@"
     release
 }
-
-# Runs the probe with the arguments; its output without CR.
-probe() { wine "$PROBE" "$@" | tr -d '\r'; }

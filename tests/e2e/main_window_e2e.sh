@@ -5,7 +5,7 @@
 # window is closed.
 #
 # Usage: main_window_e2e.sh TAVRIN_EXE PROBE_EXE OUTPUT_DIR
-# Needs the Wine session of scripts/test (DISPLAY, WINEPREFIX, wineserver).
+# Needs the tests' Wine session: CTest runs it through scripts/lib/in-wine-session.
 set -u
 exe=$1 PROBE=$2 out=$3
 mkdir -p "$out"

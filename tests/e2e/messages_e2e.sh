@@ -15,26 +15,35 @@ wine "$exe" >/dev/null 2>&1 &
 probe painted || { echo "FAILED: the main window did not appear"; exit 1; }
 wine notepad >/dev/null 2>&1 &
 probe window-of Notepad >/dev/null || { echo "FAILED: notepad did not start"; exit 1; }
-probe place Notepad 940 60 330 300
+probe place Notepad 940 60 330 300 || { echo "FAILED: notepad could not be moved"; exit 1; }
 editor=$(probe child-class Notepad Edit) || { echo "FAILED: no editor in notepad"; exit 1; }
 
-# The second tab: the middle of the tab strip.
+# The second tab: the middle of the tab strip. A release over the tab strip
+# pops up the "官网" menu; it is closed before anything else is clicked: a
+# click while it goes away is only half delivered (the release is lost and
+# the pressed control keeps the mouse).
 read -r tx ty tw th < <(probe tabstrip)
-xdotool mousemove $((tx + tw / 2)) $((ty + th / 2)) click 1
-sleep 0.3
-same "category" "常用消息" "$(probe text-at 408 266)"
-same "message" "更改控件内容" "$(probe text-at 500 266)"
-same "text parameter" "Tavrin编程助手" "$(probe text-at 172 362)"
+click_at $((tx + tw / 2)) $((ty + th / 2))
+await "官网 menu popped up by the release over the tab" wait-menu
+xdotool key Escape
+await "官网 menu closed by Esc" menu-gone
+same "category" "常用消息" "$(probe wait-text-at 408 266 常用消息)"
+same "message" "更改控件内容" "$(probe wait-text-at 500 266 更改控件内容)"
+same "text parameter" "Tavrin编程助手" "$(probe wait-text-at 172 362 Tavrin编程助手)"
 
 # The editor's handle typed into the handle box, then "发出消息".
 read -r hx hy < <(probe point 208 290)
-xdotool mousemove "$hx" "$hy" click 1 key End shift+Home BackSpace type --delay 20 "$editor"
+click_at "$hx" "$hy"
+await "handle box focused by the click" wait-focus 208 290
+xdotool key End shift+Home BackSpace
+await "handle box emptied" wait-text-at 208 290 ""
+xdotool type --delay 20 "$editor"
+same "handle typed" "$editor" "$(probe wait-text-at 208 290 "$editor")"
 read -r bx by < <(probe point 372 355)
-xdotool mousemove "$bx" "$by" click 1
-sleep 0.5
+click_at "$bx" "$by"
+same "notepad's text changed" "Tavrin编程助手" "$(probe wait-text-of "$editor" Tavrin编程助手)"
+same "status" "消息发送成功！" "$(probe wait-text-at 432 308 消息发送成功！)"
+same "return value" "1" "$(probe wait-text-at 524 354 1)"
 import -window root "$out/messages.png"
-same "notepad's text changed" "Tavrin编程助手" "$(probe text-of "$editor")"
-same "status" "消息发送成功！" "$(probe text-at 432 308 | tr -d '\n')"
-same "return value" "1" "$(probe text-at 524 354)"
 
 exit $((failures > 0))

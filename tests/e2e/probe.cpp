@@ -17,7 +17,7 @@
 //   probe child-of CLASS ID1 [ID2...]  print handle and screen centre of the
 //                            window reached from that top-level window by
 //                            control ids
-//   probe place CLASS X Y W H  move a top-level window
+//   probe place CLASS X Y W H  move a top-level window; wait until it is there
 //   probe child-class CLASS CHILDCLASS  print the handle of the first child
 //                            of that class of a top-level window
 //   probe text-of HANDLE     print the text of any window (WM_GETTEXT)
@@ -26,6 +26,29 @@
 //   probe desktop            print the desktop window's handle
 //   probe finder-window      print the screen position of the finder window
 //                            (the main window's 31 x 31 owned window) if shown
+//
+// Waits: each polls until its condition holds and fails with a message when
+// it has not held within 15 seconds; what it prints is what it saw last.
+//   probe window-rect HANDLE print the window's screen rectangle: left top
+//                            width height
+//   probe wait-enabled HANDLE  until the window is enabled
+//   probe wait-cursor X Y    until the cursor is at the screen point (X, Y)
+//   probe wait-text-at [--ending] X Y TEXT  until the control at the 96-DPI
+//                            client point (X, Y) shows TEXT (with --ending: a
+//                            text that ends with TEXT); line breaks are not
+//                            compared
+//   probe wait-text-of HANDLE TEXT  the same for any window
+//   probe wait-focus X Y     until the control at the 96-DPI client point
+//                            (X, Y) has the keyboard focus
+//   probe wait-tree-selected TEXT  until the selected tree item, printed as
+//                            by tree-selected, ends with TEXT
+//   probe wait-menu          until a pop-up menu (class #32768) of the
+//                            program is shown; print its screen rectangle
+//                            (left top width height)
+//   probe menu-gone          until no pop-up menu of the program is shown
+//   probe wait-finder-window [X Y]  until the finder window is shown (at the
+//                            screen position (X, Y)); print its position
+//   probe finder-window-gone until the finder window is gone
 //
 // "probe --desktop NAME COMMAND ..." looks into the Wine virtual desktop of
 // that name (started with "wine explorer /desktop=NAME,WxH ...").
@@ -179,14 +202,31 @@ RECT TabItemRect(HWND tab, int index) {
     return r;
 }
 
-HWND WaitForClass(const wchar_t* className) {
+// Polls the condition until it holds or kWaitMs have passed; its last value.
+template <typename Condition>
+bool WaitUntil(Condition condition) {
     const ULONGLONG deadline = GetTickCount64() + kWaitMs;
     for (;;) {
-        HWND found = FindWindowW(className, nullptr);
-        if (found && IsWindowVisible(found)) return found;
-        if (GetTickCount64() >= deadline) return nullptr;
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
         Sleep(10);
     }
+}
+
+// The first visible top-level window of the class. Windows of that class
+// that are hidden (one still starting, one on its way out) are passed over.
+HWND VisibleWindowOfClass(const wchar_t* className) {
+    HWND found = nullptr;
+    while ((found = FindWindowExW(nullptr, found, className, nullptr)) != nullptr) {
+        if (IsWindowVisible(found)) return found;
+    }
+    return nullptr;
+}
+
+HWND WaitForClass(const wchar_t* className) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = VisibleWindowOfClass(className)) != nullptr; });
+    return found;
 }
 
 std::wstring TextOf(HWND hwnd) {
@@ -204,26 +244,94 @@ int Finder() {
     return 0;
 }
 
-int TextAt(int x, int y) {
-    HWND w = WaitForMainWindow(0, kWaitMs);
-    if (!w) return Fail("the main window did not appear");
+// The control at a 96-DPI point of the main window's client area.
+HWND ControlAt(HWND w, int x, int y) {
     const int dpi = WindowDpi(w);
     const POINT client = {MulDiv(x, dpi, 96), MulDiv(y, dpi, 96)};
     HWND control = ChildWindowFromPointEx(w, client, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-    if (!control || control == w) return Fail("no control there");
+    return control == w ? nullptr : control;
+}
+
+int TextAt(int x, int y) {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    if (!w) return Fail("the main window did not appear");
+    HWND control = ControlAt(w, x, y);
+    if (!control) return Fail("no control there");
     PrintUtf8(TextOf(control));
     return 0;
 }
 
-int TreeSelected() {
+std::wstring WithoutLineBreaks(std::wstring text) {
+    text.erase(std::remove_if(text.begin(), text.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }),
+               text.end());
+    return text;
+}
+
+bool EndsWith(const std::wstring& text, const std::wstring& ending) {
+    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+// Waits until the window shows the text (or one ending with it); prints the
+// text it showed last.
+int WaitForText(HWND window, const std::wstring& expected, bool ending = false) {
+    std::wstring text;
+    const std::wstring wanted = WithoutLineBreaks(expected);
+    const bool shown = WaitUntil([&] {
+        text = WithoutLineBreaks(TextOf(window));
+        return ending ? EndsWith(text, wanted) : text == wanted;
+    });
+    PrintUtf8(text);
+    return shown ? 0 : Fail("the window never showed the expected text");
+}
+
+int WaitForTextAt(int x, int y, const std::wstring& expected, bool ending) {
     HWND w = WaitForMainWindow(0, kWaitMs);
-    HWND tree = w ? FindWindowExW(w, nullptr, WC_TREEVIEWW, nullptr) : nullptr;
-    if (!tree) return Fail("no tree in the main window");
+    if (!w) return Fail("the main window did not appear");
+    HWND control = ControlAt(w, x, y);
+    if (!control) return Fail("no control there");
+    return WaitForText(control, expected, ending);
+}
+
+int WaitForFocus(int x, int y) {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    if (!w) return Fail("the main window did not appear");
+    HWND control = ControlAt(w, x, y);
+    if (!control) return Fail("no control there");
+    const DWORD thread = GetWindowThreadProcessId(w, nullptr);
+    const bool focused = WaitUntil([&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(thread, &info) && info.hwndFocus == control;
+    });
+    return focused ? 0 : Fail("the control never got the keyboard focus");
+}
+
+int WindowRectOf(HWND window) {
+    RECT r;
+    if (!GetWindowRect(window, &r)) return Fail("no such window");
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return 0;
+}
+
+int WaitForEnabled(HWND window) {
+    return WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }) ? 0 : Fail("the window stayed disabled");
+}
+
+int WaitForCursor(int x, int y) {
+    POINT cursor = {};
+    const bool arrived = WaitUntil([&] { return GetCursorPos(&cursor) && cursor.x == x && cursor.y == y; });
+    std::printf("%ld %ld\n", cursor.x, cursor.y);
+    return arrived ? 0 : Fail("the cursor never arrived there");
+}
+
+// "bold " or "normal " and the text of the tree's selected item; empty when
+// nothing is selected.
+std::wstring SelectedTreeItem(HWND tree) {
     const auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    if (!item) return Fail("no selected item");
+    if (!item) return L"";
     constexpr int kChars = 1024;
     RemoteBuffer remote(tree, sizeof(TVITEMW) + kChars * sizeof(wchar_t));
-    if (!remote.Valid()) return Fail("cannot reach the program's memory");
+    if (!remote.Valid()) return L"";
     TVITEMW query = {};
     query.mask = TVIF_TEXT | TVIF_STATE;
     query.hItem = item;
@@ -235,8 +343,33 @@ int TreeSelected() {
     remote.Read(0, &query, sizeof query);
     wchar_t text[kChars] = {};
     remote.Read(sizeof(TVITEMW), text, sizeof text - sizeof(wchar_t));
-    PrintUtf8(std::wstring((query.state & TVIS_BOLD) ? L"bold " : L"normal ") + text);
+    return std::wstring((query.state & TVIS_BOLD) ? L"bold " : L"normal ") + text;
+}
+
+HWND MainTree() {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    return w ? FindWindowExW(w, nullptr, WC_TREEVIEWW, nullptr) : nullptr;
+}
+
+int TreeSelected() {
+    HWND tree = MainTree();
+    if (!tree) return Fail("no tree in the main window");
+    const std::wstring selected = SelectedTreeItem(tree);
+    if (selected.empty()) return Fail("no selected item");
+    PrintUtf8(selected);
     return 0;
+}
+
+int WaitForTreeSelected(const std::wstring& ending) {
+    HWND tree = MainTree();
+    if (!tree) return Fail("no tree in the main window");
+    std::wstring selected;
+    const bool shown = WaitUntil([&] {
+        selected = SelectedTreeItem(tree);
+        return EndsWith(selected, ending);
+    });
+    PrintUtf8(selected);
+    return shown ? 0 : Fail("the selected tree item never ended with the expected text");
 }
 
 POINT CentreOf(HWND hwnd) {
@@ -279,24 +412,106 @@ int ChildOf(const wchar_t* className, int argc, wchar_t** argv) {
 int Place(const wchar_t* className, int x, int y, int width, int height) {
     HWND w = WaitForClass(className);
     if (!w) return Fail("no such window");
-    return SetWindowPos(w, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : Fail("cannot move it");
+    if (!SetWindowPos(w, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE)) return Fail("cannot move it");
+    const bool placed = WaitUntil([&] {
+        RECT r;
+        return GetWindowRect(w, &r) && r.left == x && r.top == y && r.right - r.left == width &&
+               r.bottom - r.top == height;
+    });
+    return placed ? 0 : Fail("the window never got there");
 }
 
-int FinderWindow() {
+int ChildClass(const wchar_t* className, const wchar_t* childClass) {
+    HWND child = nullptr;
+    // The child may be made a moment after its top-level window shows.
+    WaitUntil([&] {
+        HWND top = VisibleWindowOfClass(className);
+        return top && (child = FindWindowExW(top, nullptr, childClass, nullptr)) != nullptr;
+    });
+    if (!child) return Fail("no such child window");
+    std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(child)));
+    return 0;
+}
+
+// The program's pop-up menu window, if one is shown.
+HWND ProgramMenu(DWORD pid) {
+    HWND menu = nullptr;
+    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(menu, &owner);
+        if (owner == pid && IsWindowVisible(menu)) return menu;
+    }
+    return nullptr;
+}
+
+DWORD ProgramId() {
     HWND w = WaitForMainWindow(0, kWaitMs);
-    if (!w) return Fail("the main window did not appear");
     DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
+    if (w) GetWindowThreadProcessId(w, &pid);
+    return pid;
+}
+
+int WaitForMenu() {
+    const DWORD pid = ProgramId();
+    if (!pid) return Fail("the main window did not appear");
+    HWND menu = nullptr;
+    if (!WaitUntil([&] { return (menu = ProgramMenu(pid)) != nullptr; })) return Fail("no pop-up menu appeared");
+    RECT r;
+    GetWindowRect(menu, &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return 0;
+}
+
+int MenuGone() {
+    const DWORD pid = ProgramId();
+    if (!pid) return Fail("the main window did not appear");
+    return WaitUntil([&] { return ProgramMenu(pid) == nullptr; }) ? 0 : Fail("the pop-up menu is still shown");
+}
+
+// The screen rectangle of the finder window (the main window's owned 31 x 31
+// window) if it is shown.
+bool FinderWindowRect(HWND w, RECT& found) {
     const int size = MulDiv(31, WindowDpi(w), 96);
     for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) {
         RECT r;
         if (GetWindow(h, GW_OWNER) != w || !IsWindowVisible(h) || !GetWindowRect(h, &r)) continue;
         if (r.right - r.left == size && r.bottom - r.top == size) {
-            std::printf("%ld %ld\n", r.left, r.top);
-            return 0;
+            found = r;
+            return true;
         }
     }
-    return Fail("no finder window");
+    return false;
+}
+
+int FinderWindow() {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    if (!w) return Fail("the main window did not appear");
+    RECT r;
+    if (!FinderWindowRect(w, r)) return Fail("no finder window");
+    std::printf("%ld %ld\n", r.left, r.top);
+    return 0;
+}
+
+// Until the finder window is shown, and at (x, y) when `at` is set.
+int WaitForFinderWindow(bool at, int x, int y) {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    if (!w) return Fail("the main window did not appear");
+    RECT r = {};
+    bool shown = false;
+    const bool there = WaitUntil([&] {
+        shown = FinderWindowRect(w, r);
+        return shown && (!at || (r.left == x && r.top == y));
+    });
+    if (shown) std::printf("%ld %ld\n", r.left, r.top);
+    if (!shown) return Fail("no finder window appeared");
+    return there ? 0 : Fail("the finder window never got there");
+}
+
+int FinderWindowGone() {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    if (!w) return Fail("the main window did not appear");
+    RECT r;
+    return WaitUntil([&] { return !FinderWindowRect(w, r); }) ? 0 : Fail("the finder window is still shown");
 }
 
 int Window() {
@@ -323,6 +538,10 @@ int Tabs() {
     if (!tab) return Fail("no tab control in the main window");
     for (const std::wstring& caption : TabCaptions(tab)) PrintUtf8(caption);
     return 0;
+}
+
+HWND HandleArgument(const wchar_t* text) {
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(text, nullptr, 10)));
 }
 
 int TabStrip() {
@@ -373,7 +592,7 @@ bool StartOnce(const wchar_t* exe, StartupFigures& figures) {
     QueryPerformanceCounter(&window);
     const bool paintedOk = w && WaitForPaint(w, kWaitMs);
     QueryPerformanceCounter(&painted);
-    Sleep(500);  // let start-up settle before measuring memory
+    WaitForInputIdle(pi.hProcess, kWaitMs);  // start-up settled: waiting for input
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory);
@@ -453,17 +672,27 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"place" && argc > 6) {
         return Place(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]));
     }
-    if (command == L"child-class" && argc > 3) {
-        HWND top = WaitForClass(argv[2]);
-        HWND child = top ? FindWindowExW(top, nullptr, argv[3], nullptr) : nullptr;
-        if (!child) return Fail("no such child window");
-        std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(child)));
-        return 0;
-    }
+    if (command == L"child-class" && argc > 3) return ChildClass(argv[2], argv[3]);
     if (command == L"text-of" && argc > 2) {
-        PrintUtf8(TextOf(reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(argv[2], nullptr, 10)))));
+        PrintUtf8(TextOf(HandleArgument(argv[2])));
         return 0;
     }
+    if (command == L"window-rect" && argc > 2) return WindowRectOf(HandleArgument(argv[2]));
+    if (command == L"wait-enabled" && argc > 2) return WaitForEnabled(HandleArgument(argv[2]));
+    if (command == L"wait-cursor" && argc > 3) return WaitForCursor(_wtoi(argv[2]), _wtoi(argv[3]));
+    if (command == L"wait-text-at" && argc > 5 && std::wstring(argv[2]) == L"--ending") {
+        return WaitForTextAt(_wtoi(argv[3]), _wtoi(argv[4]), argv[5], true);
+    }
+    if (command == L"wait-text-at" && argc > 4) return WaitForTextAt(_wtoi(argv[2]), _wtoi(argv[3]), argv[4], false);
+    if (command == L"wait-text-of" && argc > 3) return WaitForText(HandleArgument(argv[2]), argv[3]);
+    if (command == L"wait-focus" && argc > 3) return WaitForFocus(_wtoi(argv[2]), _wtoi(argv[3]));
+    if (command == L"wait-tree-selected" && argc > 2) return WaitForTreeSelected(argv[2]);
+    if (command == L"wait-menu") return WaitForMenu();
+    if (command == L"menu-gone") return MenuGone();
+    if (command == L"wait-finder-window") {
+        return argc > 3 ? WaitForFinderWindow(true, _wtoi(argv[2]), _wtoi(argv[3])) : WaitForFinderWindow(false, 0, 0);
+    }
+    if (command == L"finder-window-gone") return FinderWindowGone();
     if (command == L"end" && argc > 2) {
         HWND w = nullptr;
         while ((w = FindWindowExW(nullptr, w, argv[2], nullptr)) != nullptr) {
@@ -481,6 +710,8 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(GetDesktopWindow())));
         return 0;
     }
-    return Fail("usage: probe window|painted|tabs|tabstrip|close|startup|finder|text-at|tree-selected|window-of|"
-                "child-of|place|desktop ...");
+    return Fail("usage: probe window|painted|tabs|tabstrip|close|startup|finder|point|finder-window|text-at|"
+                "tree-selected|window-of|child-of|place|child-class|text-of|end|desktop|wait-cursor|wait-text-at|"
+                "wait-text-of|wait-focus|wait-tree-selected|wait-menu|menu-gone|wait-finder-window|"
+                "finder-window-gone ...");
 }

@@ -22,12 +22,11 @@ read -r fx fy < <(probe finder)
 bare_x=1150 bare_y=900  # nothing but the desktop there
 
 press_and_move "$fx" "$fy" "$bare_x" "$bare_y"
-read -r left top < <(probe finder-window)
-same "finder window moved aside in super mode" "$((bare_x + 1)) $((bare_y + 1))" "$left $top"
+same "finder window moved aside in super mode" "$((bare_x + 1)) $((bare_y + 1))" \
+    "$(probe wait-finder-window $((bare_x + 1)) $((bare_y + 1)))"
 import -window root "$out/super_mode.png"
 release
-same "released-on window (the desktop) is the target" "$desktop_window" "$(probe text-at 140 42)"
-same "its class" "#32769" "$(probe text-at 200 138)"
-check "finder window gone" bash -c "! wine '$PROBE' --desktop $desktop finder-window >/dev/null 2>&1"
+same "released-on window (the desktop) is the target" "$desktop_window" "$(probe wait-text-at 140 42 "$desktop_window")"
+same "its class" "#32769" "$(probe wait-text-at 200 138 '#32769')"
 
 exit $((failures > 0))

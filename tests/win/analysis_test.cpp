@@ -2,10 +2,14 @@
 // the window tree, the capture ticks and the window marks.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <memory>
+
 #include <memory>
 #include <set>
 #include <string>
 
+#include "inspector/core/field_menus.h"
 #include "inspector/core/tree_item_text.h"
 #include "tests/win/test_support.h"
 #include "ui/buttons.h"
@@ -13,6 +17,7 @@
 #include "util/core/number_text.h"
 #include "util/threads.h"
 #include "util/window_marking.h"
+#include "util/window_pick.h"
 #include "util/wide_text.h"
 
 namespace {
@@ -20,7 +25,6 @@ namespace {
 using testing_support::FixtureProcess;
 using testing_support::MainWindowTest;
 using testing_support::NowMs;
-using testing_support::PumpFor;
 using testing_support::PumpUntil;
 
 using testing_support::Text;
@@ -220,6 +224,67 @@ TEST_F(InspectorTest, WalkOverChangingWindowsEndsAndListsEachWindowOnce) {
     }
 }
 
+POINT CentreOf(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// The finder takes disabled controls, and radio buttons inside a group box
+// that lies above them; where nothing smaller holds the point, the group
+// box itself.
+TEST_F(InspectorTest, PickingTakesDisabledControlsAndButtonsInsideGroupBoxes) {
+    FixtureProcess dialogs(L"dialog");
+    HWND dialog = dialogs.Window(L"TavrinFixtureDialog");
+    ASSERT_NE(dialog, nullptr);
+    HWND disabled = GetDlgItem(dialog, 301), group = GetDlgItem(dialog, 310), one = GetDlgItem(dialog, 311);
+    ASSERT_TRUE(disabled && group && one);
+    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_EQ(util::DeepestWindowAt(CentreOf(disabled)), H(disabled));
+    EXPECT_EQ(util::DeepestWindowAt(CentreOf(one)), H(one));
+    RECT g;
+    GetWindowRect(group, &g);
+    EXPECT_EQ(util::DeepestWindowAt({g.right - 5, g.bottom - 5}), H(group));
+    RECT d;
+    GetClientRect(dialog, &d);
+    POINT inDialog = {d.right - 3, d.bottom - 3};
+    ClientToScreen(dialog, &inDialog);
+    EXPECT_EQ(util::DeepestWindowAt(inDialog), H(dialog));
+    SetWindowPos(dialog, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// A control of a dialog: the top-level box shows the dialog's owner, and
+// the tree holds the dialog below the owner's own windows, with the target
+// bold and selected; the bulk items reach the dialog's windows.
+TEST_F(InspectorTest, OwnedDialogsAreInTheTreeBelowTheirOwner) {
+    FixtureProcess dialogs(L"dialog");
+    HWND owner = dialogs.Window(L"TavrinFixtureOwner");
+    HWND dialog = dialogs.Window(L"TavrinFixtureDialog");
+    ASSERT_TRUE(owner && dialog);
+    HWND edit = GetDlgItem(dialog, 302), disabled = GetDlgItem(dialog, 301);
+    Panel().ShowWindow(H(edit));
+    EXPECT_EQ(Box("编辑框_顶级句柄"), Text(H(owner)));
+    Tree().Refresh();
+    ui::TreeBox& tree = Tree().Tree();
+    ASSERT_EQ(tree.ItemData(0), H(owner));
+    int dialogItem = -1;
+    for (int i = 0; i < tree.ItemCount(); ++i) {
+        if (tree.ItemData(i) == H(dialog)) dialogItem = i;
+    }
+    ASSERT_GE(dialogItem, 0) << "the dialog is not in the tree";
+    EXPECT_EQ(tree.ParentIndex(dialogItem), 0);
+    EXPECT_GT(dialogItem, 2);  // after the owner's panel and its edit
+    const int target = tree.SelectedIndex();
+    EXPECT_EQ(tree.ItemData(target), H(edit));
+    EXPECT_TRUE(tree.ItemBold(target));
+    EXPECT_EQ(tree.ParentIndex(target), dialogItem);
+
+    ASSERT_FALSE(IsWindowEnabled(disabled));
+    SendMessageW(Window().Handle(), WM_COMMAND,
+                 MAKEWPARAM(GetMenuItemID(Window().Analysis().Actions().MenuOf(core::Field::Other).Handle(), 0), 0), 0);
+    EXPECT_TRUE(IsWindowEnabled(disabled));
+}
+
 TEST_F(InspectorTest, SwitchButtonAlternatesBetweenTheLastTwoViewedItems) {
     Panel().ShowWindow(H(a1_));
     Tree().Refresh();
@@ -240,8 +305,7 @@ TEST_F(InspectorTest, HungProgramCostsOneTimeOutPerQuestion) {
     FixtureProcess hung(L"many 200");
     HWND many = hung.Window(L"TavrinFixtureMany");
     ASSERT_NE(many, nullptr);
-    testing_support::HangFixture(many, 8000);
-    PumpFor(50);
+    ASSERT_TRUE(testing_support::HangFixture(many, 8000));
 
     double start = NowMs();
     const util::SafeTitle title = util::QueryWindowTitleSafe(H(many));
@@ -272,15 +336,21 @@ TEST_F(InspectorTest, MarkWindowFlashesAnInvertedFrameAndLeavesNoTrace) {
     RECT r;
     GetWindowRect(root_, &r);
     SetWindowPos(root_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    PumpFor(100);
     const POINT edge = {r.left + 1, (r.top + r.bottom) / 2};
+    // In front and drawn before its frame is read.
+    ASSERT_TRUE(PumpUntil([&] { return WindowFromPoint(edge) == root_; }, 2000));
+    RedrawWindow(root_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const COLORREF before = testing_support::ScreenPixel(edge.x, edge.y);
     const util::WindowHandle target = H(root_);
-    util::StartThread([target] { util::MarkWindow(target); });
+    const auto marked = std::make_shared<std::atomic<bool>>(false);
+    util::StartThread([target, marked] {
+        util::MarkWindow(target);
+        *marked = true;
+    });
     const bool inverted = PumpUntil(
         [&] { return testing_support::ScreenPixel(edge.x, edge.y) == (~before & 0xFFFFFF); }, 1000);
     EXPECT_TRUE(inverted);
-    PumpFor(1700);  // five flashes of 300 ms
+    ASSERT_TRUE(PumpUntil([&] { return marked->load(); }, 5000));  // five flashes of 300 ms
     EXPECT_EQ(testing_support::ScreenPixel(edge.x, edge.y), before);
     SetWindowPos(root_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

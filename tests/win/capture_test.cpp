@@ -17,7 +17,6 @@ namespace {
 
 using testing_support::FixtureProcess;
 using testing_support::MainWindowTest;
-using testing_support::PumpFor;
 using testing_support::PumpUntil;
 
 using testing_support::Text;
@@ -44,7 +43,7 @@ protected:
     inspector::TargetCapture& capture() { return Window().Analysis().Capture(); }
     std::string Box(const char* name) { return Get<ui::EditBox>(name).Content(); }
     void TickAt(POINT p) {
-        SetCursorPos(p.x, p.y);
+        ASSERT_TRUE(testing_support::MoveCursorTo(p));
         capture().CaptureTick();
     }
 
@@ -53,7 +52,7 @@ protected:
 
 TEST_F(CaptureTest, TicksMakeTheWindowUnderTheCursorTheTarget) {
     const POINT overB = CentreOf(b_);
-    SetCursorPos(overB.x, overB.y);
+    ASSERT_TRUE(testing_support::MoveCursorTo(overB));
     capture().Start(Get<ui::DrawingBoard>("画板_捕获器"));
     ASSERT_TRUE(capture().Running());
     EXPECT_EQ(capture().HoveredWindow(), H(b_));
@@ -111,23 +110,55 @@ TEST_F(CaptureTest, OwnWindowsAreNeverCaptured) {
     EXPECT_NE(Box("编辑框_鼠标位置_X"), "");          // the cursor is still shown
 }
 
+// The screen's pixels of a rectangle, row by row.
+std::vector<COLORREF> PixelsOf(const RECT& r) {
+    std::vector<COLORREF> pixels;
+    HDC screen = GetDC(nullptr);
+    for (int y = r.top; y < r.bottom; ++y) {
+        for (int x = r.left; x < r.right; ++x) pixels.push_back(GetPixel(screen, x, y));
+    }
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 TEST_F(CaptureTest, OutlineShowsWhileHoveredAndGoesWithTheCursor) {
     RECT r;
     GetWindowRect(b_, &r);
     const POINT edge = {r.left + 1, (r.top + r.bottom) / 2};
     const COLORREF before = testing_support::ScreenPixel(edge.x, edge.y);
+    auto edgeIs = [&](COLORREF c) { return PumpUntil([&] { return testing_support::ScreenPixel(edge.x, edge.y) == c; }, 2000); };
     TickAt(CentreOf(b_));
     capture().Start(Get<ui::DrawingBoard>("画板_捕获器"));
-    EXPECT_EQ(testing_support::ScreenPixel(edge.x, edge.y), ~before & 0xFFFFFF);
+    EXPECT_TRUE(edgeIs(~before & 0xFFFFFF));
     TickAt({CentreOf(b_).x + 3, CentreOf(b_).y});  // within the same window: outlined once
-    EXPECT_EQ(testing_support::ScreenPixel(edge.x, edge.y), ~before & 0xFFFFFF);
+    EXPECT_TRUE(edgeIs(~before & 0xFFFFFF));
     TickAt(CentreOf(a1_));
-    EXPECT_EQ(testing_support::ScreenPixel(edge.x, edge.y), before);
+    EXPECT_TRUE(edgeIs(before));
     held_ = false;
     capture().CaptureTick();
     GetWindowRect(a1_, &r);
     const POINT a1Edge = {r.left + 1, (r.top + r.bottom) / 2};
-    EXPECT_NE(testing_support::ScreenPixel(a1Edge.x, a1Edge.y), 0u);  // not left inverted (a grey button edge)
+    EXPECT_TRUE(PumpUntil([&] { return testing_support::ScreenPixel(a1Edge.x, a1Edge.y) != 0u; }, 2000))
+        << "left inverted";
+}
+
+// The outline is a window of its own: a capture that hovers a still window,
+// even one that repaints and moves meanwhile, leaves none of its pixels
+// changed.
+TEST_F(CaptureTest, ACaptureLeavesNoTraceOnTheWindowsItOutlined) {
+    RECT r;
+    GetWindowRect(a_, &r);
+    const std::vector<COLORREF> before = PixelsOf(r);
+    TickAt(CentreOf(a1_));
+    capture().Start(Get<ui::DrawingBoard>("画板_捕获器"));
+    for (int step = 0; step < 6; ++step) {
+        TickAt({r.left + 3 + step, CentreOf(a_).y});  // over A's frame, then A1, then A again
+        TickAt(CentreOf(a1_));
+        RedrawWindow(a_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+    held_ = false;
+    capture().CaptureTick();
+    EXPECT_TRUE(PumpUntil([&] { return PixelsOf(r) == before; }, 3000)) << "pixels of the outlined window changed";
 }
 
 TEST_F(CaptureTest, ReleaseEndsTheCaptureAndRebuildsTheTree) {
@@ -224,22 +255,28 @@ TEST_F(InputHookTest, RegistrationsAndTheDoubleClickRuleWithRealInput) {
     EXPECT_EQ(hook.SetMouseKeyCallback(routine("double"), core::kHookLeftDoubleClick), 1);
     EXPECT_EQ(hook.SetMouseKeyCallback(routine("right"), core::kHookRightUp), 1);
 
+    // A middle click last: once its call is in, every call the left clicks
+    // made has come before it.
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine("middle"), core::kHookMiddleUp), 1);
     const POINT at = CentreOf(b_);
     ASSERT_TRUE(testing_support::RunXdotool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y) +
-                                            L" click --repeat 2 --delay 300 1"));
-    PumpUntil([&] { return calls.size() >= 3; }, 3000);
-    PumpFor(100);
+                                            L" click --repeat 2 --delay 300 1 click 2"));
+    const auto lastCallIs = [&](const char* name) {
+        return [&calls, name] { return !calls.empty() && calls.back().rfind(std::string(name) + " ", 0) == 0; };
+    };
+    EXPECT_TRUE(PumpUntil(lastCallIs("middle"), 3000));
     const std::string where = " " + std::to_string(H(b_)) + " " + std::to_string(at.x) + "," + std::to_string(at.y);
-    EXPECT_EQ(calls, (std::vector<std::string>{"up" + where, "double" + where, "up" + where}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"up" + where, "double" + where, "up" + where, "middle" + where}));
 
     // Clearing one of the routines keeps the hook for the others.
     EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookLeftUp), 1);
     EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookLeftDoubleClick), 1);
+    EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookMiddleUp), 1);
     EXPECT_TRUE(hook.Hooked());
     calls.clear();
+    // The right click last again, for the same reason.
     ASSERT_TRUE(testing_support::RunXdotool(L"click 1 click 3"));
-    PumpUntil([&] { return !calls.empty(); }, 3000);
-    PumpFor(100);
+    EXPECT_TRUE(PumpUntil(lastCallIs("right"), 3000));
     EXPECT_EQ(calls, (std::vector<std::string>{"right" + where}));
     EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookRightUp), 1);
     EXPECT_FALSE(hook.Hooked());

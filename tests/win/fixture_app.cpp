@@ -19,11 +19,25 @@
 //                             to the bottom of the Z order all the time, and
 //                             every tenth turn one is destroyed and another
 //                             made, while the program keeps answering
+//   fixture_app dialog        "Fixture Owner" (TavrinFixtureOwner, at 60,60,
+//                             300 x 240) with a frameless panel (id 201)
+//                             holding an edit (211), and the dialog it owns,
+//                             "Fixture Dialog" (TavrinFixtureDialog, a
+//                             captioned pop-up at 400,60, 300 x 240) with a
+//                             disabled button "Disabled" (301), two radio
+//                             buttons (311, 312) inside a group box (310)
+//                             made after them, so lying above them, and an
+//                             edit (302)
 //   fixture_app FILE.tavrintest  "TavrinFixtureDocument" titled with FILE
 //                             (the program a test associates with documents)
 //
 // Posting kHangMessage (WM_APP + 1) with wParam = milliseconds to any of its
-// windows makes its GUI thread stop answering for that long. The hierarchy's
+// windows makes its GUI thread stop answering for that long. Sending
+// kQuietMessage (WM_APP + 2) to a counting window stops its counting and
+// finishes its painting before the send returns 1: its thread then only
+// waits for messages, so it can be ended without leaving a lock of the
+// window system held (a thread ended inside a window call can hang the
+// other threads of the process for good). The hierarchy's
 // root carries the extended style WS_EX_ACCEPTFILES, which changes to the
 // window must keep.
 #include <windows.h>
@@ -34,6 +48,7 @@
 namespace {
 
 constexpr UINT kHangMessage = WM_APP + 1;
+constexpr UINT kQuietMessage = WM_APP + 2;
 
 LRESULT CALLBACK FixtureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kHangMessage) {
@@ -83,6 +98,11 @@ LRESULT CALLBACK CounterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, count);
         SetWindowTextW(hwnd, std::to_wstring(count).c_str());
         return 0;
+    }
+    if (message == kQuietMessage) {
+        KillTimer(hwnd, 1);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+        return 1;
     }
     return FixtureProc(hwnd, message, wParam, lParam);
 }
@@ -168,6 +188,32 @@ void Many(int count) {
     ShowWindow(root, SW_SHOWNOACTIVATE);
 }
 
+void OwnerAndDialog() {
+    Register(L"TavrinFixtureOwner");
+    Register(L"TavrinFixtureDialog");
+    Register(L"TavrinFixturePanel");
+    HWND owner = CreateWindowExW(0, L"TavrinFixtureOwner", L"Fixture Owner", WS_OVERLAPPEDWINDOW, 60, 60, 300, 240,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND panel = Child(owner, L"TavrinFixturePanel", L"Panel", 201, 20, 20, 200, 120);
+    Child(panel, L"Edit", L"panel edit", 211, 10, 10, 150, 24);
+    HWND dialog = CreateWindowExW(0, L"TavrinFixtureDialog", L"Fixture Dialog", WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                                  400, 60, 300, 240, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND disabled = Child(dialog, L"Button", L"Disabled", 301, 20, 20, 100, 28);
+    EnableWindow(disabled, FALSE);
+    Child(dialog, L"Edit", L"dialog edit", 302, 140, 20, 130, 24);
+    auto button = [dialog](const wchar_t* title, int id, DWORD style, int x, int y, int w, int h) {
+        return CreateWindowExW(0, L"Button", title, WS_CHILD | WS_VISIBLE | style, x, y, w, h, dialog,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    };
+    button(L"One", 311, BS_AUTORADIOBUTTON, 30, 90, 100, 24);
+    button(L"Two", 312, BS_AUTORADIOBUTTON, 30, 120, 100, 24);
+    HWND group = button(L"Group", 310, BS_GROUPBOX, 20, 70, 180, 90);
+    // Made last, but above the radio buttons in the Z order.
+    SetWindowPos(group, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ShowWindow(owner, SW_SHOWNOACTIVATE);
+    ShowWindow(dialog, SW_SHOWNOACTIVATE);
+}
+
 // Runs its own message loop until the window goes.
 void Churn() {
     Register(L"TavrinFixtureChurn");
@@ -207,6 +253,8 @@ int wmain(int argc, wchar_t** argv) {
         Many(argc > 2 ? _wtoi(argv[2]) : 100);
     } else if (mode == L"counters") {
         Counters();
+    } else if (mode == L"dialog") {
+        OwnerAndDialog();
     } else if (mode == L"churn") {
         Churn();
         return 0;

@@ -5,7 +5,11 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <io.h>
+
+#include <cstdio>
 
 #include <string>
 
@@ -58,6 +62,9 @@ int RunAtDpi(DWORD dpi, const std::wstring& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Plain "\n" line ends: CTest reads the list of tests from this output
+    // (under Wine, text mode would end every name with a carriage return).
+    _setmode(_fileno(stdout), _O_BINARY);
     std::wstring passOn;
     DWORD dpi = 0;
     for (int i = 1; i < argc; ++i) {

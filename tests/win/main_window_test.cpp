@@ -22,7 +22,6 @@
 namespace {
 
 using testing_support::MainWindowTest;
-using testing_support::PumpFor;
 using testing_support::PumpUntil;
 
 int Scaled(int v, HWND hwnd) { return util::ScaleToDpi(v, util::WindowDpi(hwnd)); }
@@ -177,7 +176,7 @@ TEST_F(MainWindowTest, ReactivationDrawsTheFinderIconAgain) {
     HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 600, 50, 50, nullptr, nullptr,
                                  nullptr, nullptr);
     SetForegroundWindow(other);
-    PumpFor(30);
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == other; }, 2000));
     SetForegroundWindow(Window().Handle());
     EXPECT_TRUE(PumpUntil([&] { return finder.GetPixel(20, 20) == core::kFinderIcon; }, 2000));
     DestroyWindow(other);
@@ -299,8 +298,7 @@ TEST_F(MainWindowTest, WebMenuPopsUpBelowRightOfTheCursorOnRelease) {
     const POINT cursor = {tab.left + 300, tab.top + 200};
 
     // Right button released over the window itself.
-    SetCursorPos(cursor.x, cursor.y);
-    PumpFor(30);
+    ASSERT_TRUE(testing_support::MoveCursorTo(cursor));
     RECT menu = testing_support::MenuRectDuring([&] { SendMessageW(Window().Handle(), WM_RBUTTONUP, 0, MAKELPARAM(300, 200)); });
     EXPECT_EQ(menu.left, cursor.x + 3);
     EXPECT_EQ(menu.top, cursor.y + 3);
@@ -310,15 +308,13 @@ TEST_F(MainWindowTest, WebMenuPopsUpBelowRightOfTheCursorOnRelease) {
     const POINT places[] = {{tab.left + 20, tab.top + 8}, {tab.left + 400, tab.top + 8}, {tab.left + 20, tab.top + 300}};
     for (const POINT at : places) {
         for (DWORD down : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN}) {
-            SetCursorPos(at.x, at.y);
-            PumpFor(30);
+            ASSERT_TRUE(testing_support::MoveCursorTo(at));
             menu = testing_support::MenuRectDuring([&] {
                 INPUT input[2] = {};
                 input[0].type = input[1].type = INPUT_MOUSE;
                 input[0].mi.dwFlags = down;
                 input[1].mi.dwFlags = down << 1;  // the matching release
-                SendInput(2, input, sizeof(INPUT));
-                PumpFor(300);
+                SendInput(2, input, sizeof(INPUT));  // handled while the menu is waited for
             });
             EXPECT_EQ(menu.left, at.x + 3) << "button " << down << " at " << at.x - tab.left << "," << at.y - tab.top;
             EXPECT_EQ(menu.top, at.y + 3) << "button " << down << " at " << at.x - tab.left << "," << at.y - tab.top;

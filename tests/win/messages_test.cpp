@@ -22,7 +22,6 @@
 namespace {
 
 using testing_support::NowMs;
-using testing_support::PumpFor;
 
 using testing_support::H;
 
@@ -77,15 +76,6 @@ protected:
         EXPECT_TRUE(testing_support::PumpUntil([&] { return !Sender().Waiting(); }, 5000));
     }
     void ClickSend() { SendMessageW(Get<ui::Button>("按钮_发出消息").Handle(), BM_CLICK, 0, 0); }
-    // Waits until the fixture's GUI thread no longer answers.
-    static bool WaitUntilHung(HWND hwnd) {
-        return testing_support::PumpUntil(
-            [&] {
-                DWORD_PTR ignored = 0;
-                return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 100, &ignored) == 0;
-            },
-            3000);
-    }
     std::string path_;
 };
 
@@ -231,8 +221,7 @@ TEST_F(MessagesTest, SendMessageTimeoutGivesUpOnAHungProgram) {
     testing_support::FixtureProcess hung(L"hierarchy");
     HWND root = hung.Window(L"TavrinFixtureRoot");
     HWND b = GetDlgItem(root, 102);
-    testing_support::HangFixture(root, 4000);
-    ASSERT_TRUE(WaitUntilHung(root));
+    ASSERT_TRUE(testing_support::HangFixture(root, 4000));
     for (int type : {0, 1}) {  // a number and a text parameter
         Pick(0, 0);
         Combo("组合框_参数二").SetSelectedIndex(type);
@@ -267,8 +256,7 @@ TEST_F(MessagesTest, SendMessageToAHungProgramKeepsTheWindowResponsive) {
     Box("编辑框_参数二").SetContent("x");
     Box("编辑框_窗口句柄2").SetContent(std::to_string(H(b)));
     Combo("组合框_消息方式").SetSelectedIndex(0);
-    testing_support::HangFixture(root, 3000);
-    ASSERT_TRUE(WaitUntilHung(root));
+    ASSERT_TRUE(testing_support::HangFixture(root, 3000));
 
     int ticks = 0;
     ui::Timer timer(Window(), [&] { ++ticks; });

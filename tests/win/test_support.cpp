@@ -16,8 +16,19 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
-void PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
+::testing::AssertionResult CursorArrivesAt(POINT expected, DWORD timeoutMs) {
+    POINT cursor = {};
+    if (PumpUntil([&] { return GetCursorPos(&cursor) && cursor.x == expected.x && cursor.y == expected.y; },
+                  timeoutMs)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "the cursor is at " << cursor.x << "," << cursor.y << ", not at "
+                                         << expected.x << "," << expected.y;
+}
+
+::testing::AssertionResult MoveCursorTo(POINT point, DWORD timeoutMs) {
+    SetCursorPos(point.x, point.y);
+    return CursorArrivesAt(point, timeoutMs);
 }
 
 COLORREF ScreenPixel(int x, int y) {
@@ -75,7 +86,21 @@ HWND FixtureProcess::Window(const wchar_t* className) const {
     return found;
 }
 
-void HangFixture(HWND anyWindowOfIt, DWORD ms) { PostMessageW(anyWindowOfIt, WM_APP + 1, ms, 0); }
+bool HangFixture(HWND anyWindowOfIt, DWORD ms) {
+    if (!PostMessageW(anyWindowOfIt, WM_APP + 1, ms, 0)) return false;
+    // Hung once a question it would answer at once goes unanswered.
+    return PumpUntil(
+        [&] {
+            DWORD_PTR answer = 0;
+            return SendMessageTimeoutW(anyWindowOfIt, WM_NULL, 0, 0, SMTO_NORMAL, 50, &answer) == 0;
+        },
+        5000);
+}
+
+bool QuietFixtureCounter(HWND counter) {
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(counter, WM_APP + 2, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0 && answer == 1;
+}
 
 HANDLE StartXdotool(const std::wstring& arguments) {
     std::wstring commandLine = L"start.exe /wait /unix /usr/bin/xdotool " + arguments;
@@ -152,8 +177,10 @@ void MainWindowTest::SetUp() {
     ASSERT_TRUE(window_->Create());
     window_->Show(SW_SHOWNORMAL);
     SetForegroundWindow(window_->Handle());
-    UpdateWindow(window_->Handle());
-    PumpFor(50);
+    // Painted, controls included, and in front before the test begins.
+    RedrawWindow(window_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == window_->Handle(); }, 2000));
+    util::ProcessPendingMessages();
     window_->BuildLaterPages();  // made after the first paint; the tests reach all pages at once
 }
 
@@ -188,7 +215,8 @@ void HierarchyTest::SetUp() {
 
 void MainWindowTest::SelectPage(int page) {
     window_->Tabs().SelectPage(page);
-    PumpFor(30);
+    RedrawWindow(window_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    util::ProcessPendingMessages();
 }
 
 }  // namespace testing_support

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,7 +18,13 @@ namespace testing_support {
 // Handles this thread's messages until the condition holds or the time is
 // up; returns the condition's last value.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);
-void PumpFor(DWORD ms);
+
+// Whether the cursor is at the screen point within the time (under Wine a
+// move is seen a moment after it was made, and an earlier move's position
+// can be reported after a later one); the failure says where it is.
+::testing::AssertionResult CursorArrivesAt(POINT expected, DWORD timeoutMs = 2000);
+// Moves the cursor there and waits until it is.
+::testing::AssertionResult MoveCursorTo(POINT point, DWORD timeoutMs = 2000);
 
 // Colour of a screen pixel, red in the low byte.
 COLORREF ScreenPixel(int x, int y);
@@ -44,8 +52,12 @@ private:
     PROCESS_INFORMATION info_ = {};
 };
 
-// Makes the fixture's GUI thread stop answering for `ms` milliseconds.
-void HangFixture(HWND anyWindowOfIt, DWORD ms);
+// Makes the fixture's GUI thread stop answering for `ms` milliseconds;
+// returns once it has stopped answering (false if it never did).
+bool HangFixture(HWND anyWindowOfIt, DWORD ms);
+// Stops a counting window of the fixture and lets its thread go idle, waiting
+// for messages (see fixture_app.cpp); false when it did not answer.
+bool QuietFixtureCounter(HWND counter);
 
 // Runs xdotool with the arguments (Wine starts the Unix program) and waits.
 bool RunXdotool(const std::wstring& arguments);

@@ -29,6 +29,15 @@
 //
 // Waits: each polls until its condition holds and fails with a message when
 // it has not held within 15 seconds; what it prints is what it saw last.
+//   probe end-title TEXT     end the programs of the top-level windows whose
+//                            titles contain TEXT
+//   probe top-levels         print the visible top-level windows
+//   probe descendants CLASS  print every descendant of that top-level window
+//   probe descendant-class CLASS CHILDCLASS  print the handle of the first
+//                            visible descendant of that class, at any depth
+//   probe facts HANDLE       print, field by field, what the panel should
+//                            show for the window: "X Y<TAB>value" lines, X Y
+//                            the 96-DPI client point of the field's box
 //   probe window-rect HANDLE print the window's screen rectangle: left top
 //                            width height
 //   probe wait-enabled HANDLE  until the window is enabled
@@ -306,6 +315,31 @@ int WaitForFocus(int x, int y) {
     return focused ? 0 : Fail("the control never got the keyboard focus");
 }
 
+// Every descendant of the window, one "handle class title" line each, in
+// depth-first order; a descendant of the class given comes first.
+void ListDescendants(HWND parent, int depth) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child && depth < 64; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t cls[256] = {}, title[256] = {};
+        GetClassNameW(child, cls, 256);
+        GetWindowTextW(child, title, 256);
+        std::printf("%lld ", static_cast<long long>(reinterpret_cast<INT_PTR>(child)));
+        std::fflush(stdout);
+        PrintUtf8(std::wstring(cls) + L" " + title);
+        ListDescendants(child, depth + 1);
+    }
+}
+
+// The first visible descendant of that class, at any depth.
+HWND DescendantOfClass(HWND parent, const wchar_t* className) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t cls[256] = {};
+        GetClassNameW(child, cls, 256);
+        if (IsWindowVisible(child) && _wcsicmp(cls, className) == 0) return child;
+        if (HWND deeper = DescendantOfClass(child, className)) return deeper;
+    }
+    return nullptr;
+}
+
 int WindowRectOf(HWND window) {
     RECT r;
     if (!GetWindowRect(window, &r)) return Fail("no such window");
@@ -409,8 +443,14 @@ int ChildOf(const wchar_t* className, int argc, wchar_t** argv) {
     return 0;
 }
 
+HWND HandleArgument(const wchar_t* text) {
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(text, nullptr, 10)));
+}
+
 int Place(const wchar_t* className, int x, int y, int width, int height) {
-    HWND w = WaitForClass(className);
+    // A number is a window handle; anything else a class name.
+    const bool handle = *className && std::wcsspn(className, L"0123456789") == std::wcslen(className);
+    HWND w = handle ? HandleArgument(className) : WaitForClass(className);
     if (!w) return Fail("no such window");
     if (!SetWindowPos(w, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE)) return Fail("cannot move it");
     const bool placed = WaitUntil([&] {
@@ -540,9 +580,6 @@ int Tabs() {
     return 0;
 }
 
-HWND HandleArgument(const wchar_t* text) {
-    return reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(text, nullptr, 10)));
-}
 
 int TabStrip() {
     HWND w = WaitForMainWindow(0, kWaitMs);
@@ -637,6 +674,62 @@ int Startup(int runs, const wchar_t* exe, const wchar_t* baseline) {
     return 0;
 }
 
+// What the inspector's panel should show for a window, read here on our
+// own, one "box-point<TAB>value" line per field: the 96-DPI client point
+// of the panel box and the value, so that a script can compare the two.
+int Facts(HWND w) {
+    if (!IsWindow(w)) return Fail("no such window");
+    auto line = [](const char* at, const std::wstring& value) {
+        std::fputs(at, stdout);
+        std::fputc('\t', stdout);
+        std::fflush(stdout);
+        PrintUtf8(value);
+    };
+    auto number = [](long long v) { return std::to_wstring(v); };
+    auto handle = [&](HWND h) { return number(static_cast<long long>(reinterpret_cast<INT_PTR>(h))); };
+    DWORD pid = 0;
+    const DWORD tid = GetWindowThreadProcessId(w, &pid);
+    wchar_t buffer[4096] = {};
+    line("140 42", handle(w));
+    line("140 66", handle(GetParent(w)));
+    line("140 90", handle(GetAncestor(w, GA_ROOTOWNER)));
+    line("264 42", number(pid));
+    line("264 66", number(tid));
+    line("264 90", number(GetDlgCtrlID(w)));
+    GetWindowTextW(w, buffer, 4096);
+    line("200 114", buffer);
+    GetClassNameW(w, buffer, 4096);
+    line("200 138", buffer);
+    line("200 162", TextOf(w));
+    std::wstring path;
+    if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)) {
+        DWORD size = 4096;
+        if (QueryFullProcessImageNameW(process, 0, buffer, &size)) path.assign(buffer, size);
+        CloseHandle(process);
+    }
+    line("200 186", path);
+    RECT r, parent = {0, 0, 0, 0}, client = {};
+    GetWindowRect(w, &r);
+    if (HWND p = GetParent(w)) GetWindowRect(p, &parent);
+    GetClientRect(w, &client);
+    POINT cursor, origin = {0, 0};
+    GetCursorPos(&cursor);
+    ClientToScreen(w, &origin);
+    line("172 218", number(cursor.x));
+    line("264 218", number(cursor.y));
+    line("172 242", number(cursor.x - origin.x));
+    line("264 242", number(cursor.y - origin.y));
+    line("172 266", number(r.left));
+    line("264 266", number(r.top));
+    line("172 290", number(r.left - parent.left));
+    line("264 290", number(r.top - parent.top));
+    line("172 314", number(r.right - r.left));
+    line("264 314", number(r.bottom - r.top));
+    line("172 338", number(client.right));
+    line("264 338", number(client.bottom));
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -677,6 +770,51 @@ int wmain(int argc, wchar_t** argv) {
         PrintUtf8(TextOf(HandleArgument(argv[2])));
         return 0;
     }
+    if (command == L"end-title" && argc > 2) {
+        // Programs whose window class is no ASCII word: by a part of the title.
+        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+            wchar_t title[256] = {};
+            GetWindowTextW(w, title, 256);
+            if (!std::wcsstr(title, argv[2])) continue;
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+                TerminateProcess(process, 0);
+                WaitForSingleObject(process, 5000);
+                CloseHandle(process);
+            }
+        }
+        return 0;
+    }
+    if (command == L"top-levels") {
+        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+            if (!IsWindowVisible(w)) continue;
+            wchar_t cls[256] = {}, title[256] = {};
+            GetClassNameW(w, cls, 256);
+            GetWindowTextW(w, title, 256);
+            std::printf("%lld ", static_cast<long long>(reinterpret_cast<INT_PTR>(w)));
+            std::fflush(stdout);
+            PrintUtf8(std::wstring(cls) + L" " + title);
+        }
+        return 0;
+    }
+    if (command == L"descendants" && argc > 2) {
+        HWND top = VisibleWindowOfClass(argv[2]);
+        if (!WaitUntil([&] { return (top = VisibleWindowOfClass(argv[2])) != nullptr; })) return Fail("no such window");
+        ListDescendants(top, 0);
+        return 0;
+    }
+    if (command == L"descendant-class" && argc > 3) {
+        HWND found = nullptr;
+        const bool ok = WaitUntil([&] {
+            HWND top = VisibleWindowOfClass(argv[2]);
+            return top && (found = DescendantOfClass(top, argv[3])) != nullptr;
+        });
+        if (!ok) return Fail("no such descendant");
+        std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(found)));
+        return 0;
+    }
+    if (command == L"facts" && argc > 2) return Facts(HandleArgument(argv[2]));
     if (command == L"window-rect" && argc > 2) return WindowRectOf(HandleArgument(argv[2]));
     if (command == L"wait-enabled" && argc > 2) return WaitForEnabled(HandleArgument(argv[2]));
     if (command == L"wait-cursor" && argc > 3) return WaitForCursor(_wtoi(argv[2]), _wtoi(argv[3]));

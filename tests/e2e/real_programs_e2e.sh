@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# End to end against programs nobody here wrote: Wine's notepad with its
+# Find dialog (an owned dialog with a disabled button and radio buttons in a
+# group box), regedit, wordpad and winemine. The finder is dragged with real
+# input onto their windows and controls, and every field of the panel is
+# compared with what the probe reads of the window on its own. Prints the
+# matches per field and target.
+#
+# Usage: real_programs_e2e.sh TAVRIN_EXE PROBE_EXE OUTPUT_DIR
+set -u
+exe=$1 PROBE=$2 out=$3
+mkdir -p "$out"
+source "$(dirname "$0")/lib.sh"
+
+trap 'probe end Notepad; probe end RegEdit_RegEdit; probe end WORDPADTOP; probe end-title 地雷; probe close >/dev/null 2>&1' EXIT
+wine "$exe" >/dev/null 2>&1 &
+probe painted || { echo "FAILED: the main window did not appear"; exit 1; }
+wine notepad >/dev/null 2>&1 &
+wine regedit >/dev/null 2>&1 &
+wine "$(dirname "$(command -v wine)")/../lib/x86_64-linux-gnu/wine/x86_64-windows/wordpad.exe" >/dev/null 2>&1 &
+wine winemine >/dev/null 2>&1 &
+for class in Notepad RegEdit_RegEdit WORDPADTOP; do
+    probe window-of "$class" >/dev/null || { echo "FAILED: $class did not start"; exit 1; }
+done
+probe place Notepad 940 40 330 300
+probe place RegEdit_RegEdit 10 20 340 260
+probe place WORDPADTOP 10 740 340 260
+
+# Notepad's Find dialog, opened from the keyboard in its editor.
+read -r editor < <(probe descendant-class Notepad Edit)
+read -r l t w h < <(probe window-rect "$editor")
+click_at $((l + w / 2)) $((t + h / 2))
+xdotool key ctrl+f
+read -r dialog _ < <(probe window-of '#32770') || { echo "FAILED: notepad's Find dialog did not open"; exit 1; }
+read -r _ _ w h < <(probe window-rect "$dialog")
+probe place "$dialog" $((1270 - w)) 400 "$w" "$h"
+
+# A window by a line of the probe's listing of a top-level window's
+# descendants (its class and title).
+descendant() {  # top-level class, "class title"
+    probe descendants "$1" | while read -r handle rest; do
+        [ "$rest" = "$2" ] && { echo "$handle"; break; }
+    done
+}
+targets=(
+    "notepad|$(probe window-of Notepad | cut -d' ' -f1)"
+    "find dialog|$(probe window-of '#32770' | cut -d' ' -f1)"
+    "find text box|$(probe descendant-class '#32770' Edit)"
+    "disabled find button|$(descendant '#32770' 'Button 查找下一个(&F)')"
+    "radio in group box|$(descendant '#32770' 'Button 下(&D)')"
+    "regedit tree|$(probe descendant-class RegEdit_RegEdit SysTreeView32)"
+    "regedit list|$(probe descendant-class RegEdit_RegEdit SysListView32)"
+    "wordpad text|$(probe descendant-class WORDPADTOP RichEdit20W)"
+    "wordpad font box|$(probe descendant-class WORDPADTOP Edit)"
+)
+while read -r handle rest; do
+    if [[ "$rest" == *地雷* ]]; then
+        read -r _ _ w h < <(probe window-rect "$handle")
+        probe place "$handle" $((1270 - w)) $((1010 - h)) "$w" "$h"
+        targets+=("winemine|$handle")
+        break
+    fi
+done < <(probe top-levels)
+
+fields=(handle parent top-level process thread id title class content path
+        mouse-x mouse-y in-window-x in-window-y left top control-left control-top width height
+        client-width client-height)
+total=0 matched=0
+for target in "${targets[@]}"; do
+    name=${target%%|*} handle=${target#*|}
+    [ -n "$handle" ] || { echo "FAILED: $name not found"; failures=$((failures + 1)); continue; }
+    read -r l t w h < <(probe window-rect "$handle")
+    # A top-level window by its caption, a control by its middle.
+    y=$((t + h / 2))
+    probe top-levels | grep -q "^$handle " && y=$((t + 8))
+    read -r fx fy < <(probe finder)
+    drag "$fx" "$fy" $((l + w / 2)) "$y"
+    await "$name: the panel shows it" wait-text-at 140 42 "$handle" || continue
+    row=() i=0 good=0
+    while IFS=$'\t' read -r point value; do
+        shown=$(probe text-at $point)
+        if [ "${fields[$i]}" = path ]; then  # the file system ignores case
+            shown=${shown,,} value=${value,,}
+        fi
+        if [ "$shown" = "$value" ]; then
+            good=$((good + 1))
+        else
+            row+=("${fields[$i]}: shown [$shown], read [$value]")
+        fi
+        i=$((i + 1))
+    done < <(probe facts "$handle")
+    total=$((total + i)) matched=$((matched + good))
+    echo "$name: $good of $i fields match"
+    for miss in "${row[@]}"; do echo "FAILED: $name: $miss"; failures=$((failures + 1)); done
+done
+echo "all targets: $matched of $total fields match"
+import -window root "$out/real_programs.png"
+
+exit $((failures > 0))

@@ -238,10 +238,21 @@ HWND WaitForClass(const wchar_t* className) {
     return found;
 }
 
-std::wstring TextOf(HWND hwnd) {
-    wchar_t text[4096] = {};
+// The window's text; false when the window did not answer in time (a busy
+// program on a loaded machine can take seconds: the wait is generous, so
+// that an unanswered question is never taken for an empty box).
+bool AskText(HWND hwnd, std::wstring& text) {
+    wchar_t buffer[4096] = {};
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
+    const bool answered = SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer),
+                                              SMTO_ABORTIFHUNG, kWaitMs, &copied) != 0;
+    text = buffer;
+    return answered;
+}
+
+std::wstring TextOf(HWND hwnd) {
+    std::wstring text;
+    AskText(hwnd, text);
     return text;
 }
 
@@ -266,7 +277,9 @@ int TextAt(int x, int y) {
     if (!w) return Fail("the main window did not appear");
     HWND control = ControlAt(w, x, y);
     if (!control) return Fail("no control there");
-    PrintUtf8(TextOf(control));
+    std::wstring text;
+    if (!AskText(control, text)) return Fail("the control did not answer");
+    PrintUtf8(text);
     return 0;
 }
 

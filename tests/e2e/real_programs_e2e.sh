@@ -76,6 +76,9 @@ for target in "${targets[@]}"; do
     read -r fx fy < <(probe finder)
     drag "$fx" "$fy" $((l + w / 2)) "$y"
     await "$name: the panel shows it" wait-text-at 140 42 "$handle" || continue
+    facts=$(probe facts "$handle")
+    # The panel is filled in one go; its last box tells that it is done.
+    await "$name: the panel is filled" wait-text-at 264 338 "$(tail -n 1 <<<"$facts" | cut -f2)"
     row=() i=0 good=0
     while IFS=$'\t' read -r point value; do
         shown=$(probe text-at $point)
@@ -88,7 +91,7 @@ for target in "${targets[@]}"; do
             row+=("${fields[$i]}: shown [$shown], read [$value]")
         fi
         i=$((i + 1))
-    done < <(probe facts "$handle")
+    done <<<"$facts"
     total=$((total + i)) matched=$((matched + good))
     echo "$name: $good of $i fields match"
     for miss in "${row[@]}"; do echo "FAILED: $name: $miss"; failures=$((failures + 1)); done

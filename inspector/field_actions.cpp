@@ -1,5 +1,6 @@
 #include "inspector/field_actions.h"
 
+#include "inspector/core/window_styles.h"
 #include "util/clipboard.h"
 #include "util/launch.h"
 #include "util/mouse_input.h"
@@ -58,6 +59,12 @@ void FieldActions::BindFieldItems() {
             switch (field.items[i]) {
                 case FieldItem::Copy:
                     menu.SetAction(index, [&box] { util::CopyTextToClipboard(box.Content()); });
+                    break;
+                case FieldItem::CopyHex:
+                    // Debuggers and other inspectors print handles in hexadecimal.
+                    menu.SetAction(index, [&box] {
+                        util::CopyTextToClipboard(core::HexText(static_cast<std::uint32_t>(box.Number())));
+                    });
                     break;
                 case FieldItem::Paste:
                     menu.SetAction(index, [&box] { box.SetContent(util::ClipboardText()); });
@@ -156,6 +163,11 @@ void FieldActions::BindBulkItems() {
     Bind<Field::Other, FieldItem::EnableAllButtons>([this] {
         ui::TreeBox& tree = tree_.Tree();
         for (int i = 0; i < tree.ItemCount(); ++i) EnableWindow(util::ToHwnd(tree.ItemData(i)), TRUE);
+    });
+    Bind<Field::Other, FieldItem::WindowStyles>([this] {
+        // One style window at a time: a new one for each target.
+        auto styles = std::make_unique<StyleWindow>();
+        if (styles->Open(c_.form.Handle(), c_.编辑框_窗口句柄.Number())) styles_ = std::move(styles);
     });
     Bind<Field::Other, FieldItem::ShowAllControls>([this] {
         ui::TreeBox& tree = tree_.Tree();

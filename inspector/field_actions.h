@@ -20,6 +20,7 @@
 #include "inspector/analysis_controls.h"
 #include "inspector/core/field_menus.h"
 #include "inspector/info_panel.h"
+#include "inspector/style_window.h"
 #include "inspector/window_tree.h"
 #include "ui/menu.h"
 #include "util/process_control.h"
@@ -46,6 +47,8 @@ public:
     // Resumes whatever this program paused (a change of target, the end of
     // the program).
     void ResumePaused();
+    // The style window last opened by "窗口样式…" (null before).
+    StyleWindow* Styles() { return styles_.get(); }
 
 private:
     static constexpr int kProcessPauseItem = core::FieldItemIndex(core::Field::ProcessId, core::FieldItem::Pause);
@@ -77,6 +80,7 @@ private:
     std::array<std::unique_ptr<ui::Menu>, core::kFieldCount> menus_;
     Pause processPause_;
     Pause threadPause_;
+    std::unique_ptr<StyleWindow> styles_;
 };
 
 }  // namespace inspector

@@ -105,6 +105,8 @@ DWORD WINAPI FillTexts(void* parameter) {
         for (std::size_t i = job->first; i < nodes.size(); i += job->step) {
             const util::WindowHandle h = nodes[i].handle;
             nodes[i].text = core::TreeItemText(h, util::GetWindowClassName(h), job->titles->Title(h));
+            nodes[i].visible = IsWindowVisible(util::ToHwnd(h)) != FALSE;
+            nodes[i].enabled = IsWindowEnabled(util::ToHwnd(h)) != FALSE;
         }
     });
     return 0;
@@ -159,6 +161,8 @@ std::vector<TreeNode> WalkWindows(util::WindowHandle root, bool pump) {
     FillChildTexts(nodes, titles, pump);
     const std::string module = util::GetProcessModuleName(util::GetWindowProcessId(root));
     nodes[0].text = core::RootItemText(module, root, util::GetWindowClassName(root), titles.Title(root));
+    nodes[0].visible = IsWindowVisible(util::ToHwnd(root)) != FALSE;
+    nodes[0].enabled = IsWindowEnabled(util::ToHwnd(root)) != FALSE;
     return nodes;
 }
 
@@ -211,6 +215,11 @@ void WindowTree::Apply(const std::vector<TreeNode>& nodes) {
     for (const TreeNode& node : nodes) {
         const int index = tree.AddItem(node.parent, node.text, node.handle);
         itemCounter_ = index;
+        if (!node.visible) {
+            tree.SetItemTextColour(index, kHiddenItemColour);
+        } else if (!node.enabled) {
+            tree.SetItemTextColour(index, kDisabledItemColour);
+        }
         if (node.handle == target && index >= 0) targetIndex = index;
     }
     SendMessageW(tree.Handle(), WM_SETREDRAW, TRUE, 0);

@@ -31,7 +31,14 @@ struct TreeNode {
     int parent;  // index of the parent node, -1 for the root
     std::string text;
     util::WindowHandle handle;
+    bool visible = true;  // as IsWindowVisible says (its ancestors shown too)
+    bool enabled = true;
 };
+
+// Text colours of the items of windows not shown (grey) and of disabled
+// windows (muted): the state at a glance, the texts unchanged.
+inline constexpr core::Colour kHiddenItemColour = 0x808080;
+inline constexpr core::Colour kDisabledItemColour = core::Rgb(160, 110, 90);
 
 // Walks the window hierarchy below `root` (which must exist). Handles the
 // calling thread's messages between windows when `pump` is set. Windows

@@ -1,13 +1,24 @@
 #include "messages/code_generator.h"
 
+#include "messages/core/lookup_code.h"
+#include "messages/lookup_facts.h"
 #include "util/clipboard.h"
 
 namespace messages {
 
-CodeGenerator::CodeGenerator(MessagesControls& controls) : c_(controls) {
+CodeGenerator::CodeGenerator(MessagesControls& controls) : c_(controls), codeMenu_("易代码菜单") {
     for (std::size_t i = 0; i < radios_.size(); ++i) radios_[i] = &ui::Resolve(c_.form, core::ECodeTemplates()[i].radio);
     c_.按钮_生成易代码.Clicked = [this] { Generate(); };
     c_.按钮_复制代码.Clicked = [this] { Copy(); };
+
+    codeMenu_.AddItem("复制", [this] {
+        // The selection, as the box's own menu copies it.
+        SendMessageW(c_.编辑框_易代码.Handle(), WM_COPY, 0, 0);
+    });
+    codeMenu_.AddItem("全选", [this] { c_.编辑框_易代码.SelectAll(); });
+    codeMenu_.AddSeparator();
+    codeMenu_.AddItem("生成查找当前窗口的代码", [this] { GenerateLookup(); });
+    c_.编辑框_易代码.ContextMenuRequested = [this](POINT at) { codeMenu_.Popup(c_.form, at); };
 }
 
 void CodeGenerator::Generate() {
@@ -20,5 +31,12 @@ void CodeGenerator::Generate() {
 }
 
 void CodeGenerator::Copy() { util::CopyTextToClipboard(c_.编辑框_易代码.Content()); }
+
+void CodeGenerator::GenerateLookup() {
+    const std::string code = core::LookupCode(core::PlanLookup(LookupLevelsOf(c_.编辑框_窗口句柄2.Number())));
+    if (code.empty()) return;
+    c_.编辑框_易代码.SetContent(code);
+    util::CopyTextToClipboard(code);
+}
 
 }  // namespace messages

@@ -1,12 +1,18 @@
 // The E-code generator of the "消息|代码" page: "生成易代码" puts the template
 // of the first selected code-style radio button into the code box (replacing
 // what it held); "复制代码" copies the code box to the clipboard.
+//
+// The code box's context menu ("复制", "全选", "生成查找当前窗口的代码")
+// also writes code that finds the current target again (the window in the
+// page's handle box), level by level from its top-level window down, and
+// puts it on the clipboard as the other code goes.
 #pragma once
 
 #include <array>
 
 #include "messages/core/e_code_templates.h"
 #include "messages/messages_controls.h"
+#include "ui/menu.h"
 
 namespace messages {
 
@@ -15,11 +21,16 @@ public:
     explicit CodeGenerator(MessagesControls& controls);
     void Generate();
     void Copy();
+    // Writes the code that finds the window in the handle box; nothing for
+    // a handle that is no window.
+    void GenerateLookup();
+    ui::Menu& CodeMenu() { return codeMenu_; }
 
 private:
     MessagesControls& c_;
     // The radio button of each template, in the templates' order.
     std::array<ui::RadioButton*, core::kECodeTemplateCount> radios_{};
+    ui::Menu codeMenu_;
 };
 
 }  // namespace messages

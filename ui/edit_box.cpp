@@ -30,7 +30,23 @@ bool EditBox::OnCommand(WORD code) {
     return true;
 }
 
+void EditBox::SelectAll() {
+    if (Handle()) SendMessageW(Handle(), EM_SETSEL, 0, -1);
+}
+
 LRESULT EditBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+    if (message == WM_CONTEXTMENU && ContextMenuRequested) {
+        POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (lParam == -1) {  // from the keyboard
+            RECT r;
+            GetWindowRect(Handle(), &r);
+            at = {r.left + 4, r.top + 4};
+        }
+        auto handler = ContextMenuRequested;
+        handler(at);
+        handled = true;
+        return 0;
+    }
     if (message == WM_CHAR && CharInput && !CharInput(static_cast<wchar_t>(wParam))) {
         handled = true;
         return 0;

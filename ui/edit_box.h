@@ -35,6 +35,11 @@ public:
     std::function<void()> ContentChanged;
     // Called for every typed character; return false to discard it.
     std::function<bool(wchar_t)> CharInput;
+    // When set, replaces the box's own context menu: called with the screen
+    // point where the menu belongs (the cursor, or the box's corner when the
+    // keyboard asked for it).
+    std::function<void(POINT screen)> ContextMenuRequested;
+    void SelectAll();
 
 protected:
     core::Colour DefaultBackground() const override { return 0xFFFFFF; }

@@ -1,6 +1,7 @@
 #include "ui/tree_box.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "util/wide_text.h"
 
@@ -16,7 +17,45 @@ void TreeBox::Create() {
 LRESULT TreeBox::OnNotify(NMHDR* header) {
     if (header->code == TVN_SELCHANGEDW && SelectionChanged) SelectionChanged();
     if (header->code == NM_RCLICK) OnRightClick();
+    if (header->code == NM_CUSTOMDRAW) return OnCustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(header));
     return 0;
+}
+
+LRESULT TreeBox::OnCustomDraw(NMTVCUSTOMDRAW& draw) {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+    // A selected item keeps the selection's colours.
+    if (draw.nmcd.uItemState & CDIS_SELECTED) return CDRF_DODEFAULT;
+    std::lock_guard<std::mutex> lock(mutex_);
+    const auto it = colours_.find(reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec));
+    if (it == colours_.end()) return CDRF_DODEFAULT;
+    draw.clrText = ToColorref(it->second);
+    return CDRF_NEWFONT;
+}
+
+void TreeBox::SetItemTextColour(int index, std::optional<core::Colour> colour) {
+    HTREEITEM item = ItemAt(index);
+    if (!item) return;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (colour) {
+            colours_[item] = *colour;
+        } else {
+            colours_.erase(item);
+        }
+    }
+    // TVM_GETITEMRECT takes the item in the rectangle it fills.
+    RECT r = {};
+    std::memcpy(&r, &item, sizeof item);
+    if (SendMessageW(Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r))) InvalidateRect(Handle(), &r, TRUE);
+}
+
+std::optional<core::Colour> TreeBox::ItemTextColour(int index) const {
+    HTREEITEM item = ItemAt(index);
+    std::lock_guard<std::mutex> lock(mutex_);
+    const auto it = colours_.find(item);
+    if (it == colours_.end()) return std::nullopt;
+    return it->second;
 }
 
 void TreeBox::OnRightClick() {
@@ -46,6 +85,7 @@ void TreeBox::Clear() {
         std::lock_guard<std::mutex> lock(mutex_);
         items_.clear();
         texts_.clear();
+        colours_.clear();
     }
     SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
 }

@@ -1,6 +1,6 @@
 // A tree of text items, each with an integer of data, addressed by index in
 // the order the items were added (0 is the first). Items can be bold,
-// selected and scrolled into view.
+// selected and scrolled into view, and have a text colour of their own.
 //
 // Every operation goes to the tree through window messages, so a worker
 // thread may fill the tree while the GUI thread owns it; the index table is
@@ -13,6 +13,9 @@
 
 #include <cstdint>
 #include <mutex>
+#include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "ui/control.h"
@@ -34,6 +37,10 @@ public:
     // Index of the item's parent; -1 for a top-level item or no such item.
     int ParentIndex(int index) const;
     void SetItemBold(int index, bool bold);
+    // The colour an item's text is drawn in (unset: the tree's own); the
+    // text itself is unchanged.
+    void SetItemTextColour(int index, std::optional<core::Colour> colour);
+    std::optional<core::Colour> ItemTextColour(int index) const;
     bool ItemBold(int index) const;
     // Selects the item (-1: no selection); the tree scrolls to it.
     void SelectItem(int index);
@@ -54,10 +61,12 @@ private:
     HTREEITEM ItemAt(int index) const;
     int IndexOf(HTREEITEM item) const;
     void OnRightClick();
+    LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw);
 
     mutable std::mutex mutex_;
     std::vector<HTREEITEM> items_;
     std::vector<std::string> texts_;  // kept here: the texts never change once added
+    std::unordered_map<HTREEITEM, core::Colour> colours_;
 };
 
 }  // namespace ui

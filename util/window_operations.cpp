@@ -74,6 +74,36 @@ bool SetWindowClientSize(WindowHandle hwnd, std::int32_t clientWidth, std::int32
     return true;
 }
 
+bool GetWindowStyles(WindowHandle hwnd, std::uint32_t& style, std::uint32_t& extended) {
+    const HWND h = ToHwnd(hwnd);
+    if (!IsWindow(h)) return false;
+    style = static_cast<std::uint32_t>(GetWindowLongPtrW(h, GWL_STYLE));
+    extended = static_cast<std::uint32_t>(GetWindowLongPtrW(h, GWL_EXSTYLE));
+    return true;
+}
+
+bool ApplyWindowStyles(WindowHandle hwnd, std::uint32_t style, std::uint32_t extended) {
+    const HWND h = ToHwnd(hwnd);
+    std::uint32_t oldStyle = 0, oldExtended = 0;
+    if (!GetWindowStyles(hwnd, oldStyle, oldExtended)) return false;
+    constexpr std::uint32_t kByCall = WS_VISIBLE | WS_DISABLED;
+    SetWindowLongPtrW(h, GWL_STYLE, static_cast<LONG_PTR>(static_cast<LONG>((style & ~kByCall) | (oldStyle & kByCall))));
+    SetWindowLongPtrW(h, GWL_EXSTYLE,
+                      static_cast<LONG_PTR>(static_cast<LONG>((extended & ~WS_EX_TOPMOST) | (oldExtended & WS_EX_TOPMOST))));
+    // A button takes a change of its kind through its own message.
+    if ((style & 0xFFFF) != (oldStyle & 0xFFFF) && GetWindowClassName(hwnd) == "Button") {
+        SendMessageTimeoutW(h, BM_SETSTYLE, style & 0xFFFF, TRUE, SMTO_ABORTIFHUNG, 500, nullptr);
+    }
+    SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if ((style & WS_DISABLED) != (oldStyle & WS_DISABLED)) EnableWindow(h, (style & WS_DISABLED) ? FALSE : TRUE);
+    if ((style & WS_VISIBLE) != (oldStyle & WS_VISIBLE)) ShowWindow(h, (style & WS_VISIBLE) ? SW_SHOWNA : SW_HIDE);
+    if ((extended & WS_EX_TOPMOST) != (oldExtended & WS_EX_TOPMOST)) {
+        SetWindowPos(h, (extended & WS_EX_TOPMOST) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    return true;
+}
+
 bool SetWindowTitle(WindowHandle hwnd, const std::string& text) {
     const HWND h = hwnd == 0 ? GetForegroundWindow() : ToHwnd(hwnd);
     return SetWindowTextW(h, Wide(text).c_str()) != FALSE;

@@ -38,6 +38,15 @@ bool SetWindowTitle(WindowHandle hwnd, const std::string& text);
 // The window's text through WM_SETTEXT, waiting at most 100 ms for it.
 void SetControlText(WindowHandle hwnd, const std::string& text);
 
+// The window's style and extended style; false when there is no window.
+bool GetWindowStyles(WindowHandle hwnd, std::uint32_t& style, std::uint32_t& extended);
+// Gives the window these styles: written with SetWindowLongPtr and made to
+// take effect with SWP_FRAMECHANGED; the bits the system keeps for itself
+// are changed the way that works (WS_VISIBLE by showing or hiding,
+// WS_DISABLED by enabling, WS_EX_TOPMOST through the Z order). False when
+// there is no window.
+bool ApplyWindowStyles(WindowHandle hwnd, std::uint32_t style, std::uint32_t extended);
+
 enum class PostedButton { Left, Right };
 // Posts the messages of one click at client point (x, y) to the window
 // (0 = the desktop's icon list); returns at once.

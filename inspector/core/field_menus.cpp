@@ -5,6 +5,7 @@ namespace core {
 std::string_view FieldItemCaption(FieldItem item) {
     switch (item) {
         case FieldItem::Copy: return "复制";
+        case FieldItem::CopyHex: return "复制十六进制";
         case FieldItem::Paste: return "粘贴";
         case FieldItem::Change: return "更改";
         case FieldItem::Mark: return "标记";
@@ -17,6 +18,7 @@ std::string_view FieldItemCaption(FieldItem item) {
         case FieldItem::RightClick: return "右键单击";
         case FieldItem::EnableAllButtons: return "解禁所有按钮";
         case FieldItem::ShowAllControls: return "显示所有控件";
+        case FieldItem::WindowStyles: return "窗口样式…";
     }
     return {};
 }

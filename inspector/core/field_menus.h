@@ -17,6 +17,7 @@ namespace core {
 
 enum class FieldItem {
     Copy,             // 复制
+    CopyHex,          // 复制十六进制: a handle as 0x%08X
     Paste,            // 粘贴
     Change,           // 更改
     Mark,             // 标记
@@ -29,6 +30,7 @@ enum class FieldItem {
     RightClick,       // 右键单击
     EnableAllButtons, // 解禁所有按钮
     ShowAllControls,  // 显示所有控件
+    WindowStyles,     // 窗口样式…: the style window
 };
 
 // The caption an item is created with.
@@ -56,7 +58,7 @@ enum class Field {
 };
 inline constexpr std::size_t kFieldCount = 17;
 
-inline constexpr std::size_t kMaxFieldItems = 3;
+inline constexpr std::size_t kMaxFieldItems = 4;
 
 struct FieldMenu {
     Field field;
@@ -79,9 +81,9 @@ inline constexpr ControlName<ControlKind::EditBox> kNoBox{};
 inline constexpr std::array<FieldMenu, kFieldCount> kFieldMenus = [] {
     using namespace field_menu_rows;
     return std::array<FieldMenu, kFieldCount>{{
-        {F::WindowHandle, a::按钮_窗口句柄, a::编辑框_窗口句柄, "下拉窗口句柄", {I::Copy, I::Mark, I::Refresh}, 3},
-        {F::Parent, a::按钮_父句柄, a::编辑框_父句柄, "下拉父句柄", {I::Copy, I::Mark}, 2},
-        {F::TopLevel, a::按钮_顶级句柄, a::编辑框_顶级句柄, "下拉顶级句柄", {I::Copy, I::Mark}, 2},
+        {F::WindowHandle, a::按钮_窗口句柄, a::编辑框_窗口句柄, "下拉窗口句柄", {I::Copy, I::CopyHex, I::Mark, I::Refresh}, 4},
+        {F::Parent, a::按钮_父句柄, a::编辑框_父句柄, "下拉父句柄", {I::Copy, I::CopyHex, I::Mark}, 3},
+        {F::TopLevel, a::按钮_顶级句柄, a::编辑框_顶级句柄, "下拉顶级句柄", {I::Copy, I::CopyHex, I::Mark}, 3},
         {F::ProcessId, a::按钮_进程ID, a::编辑框_进程ID, "下拉进程ID", {I::Copy, I::Pause, I::End}, 3},
         {F::ThreadId, a::按钮_线程ID, a::编辑框_线程ID, "下拉线程ID", {I::Copy, I::Pause, I::End}, 3},
         {F::ControlId, a::按钮_控件ID, a::编辑框_控件ID, "下拉控件ID", {I::Copy}, 1},
@@ -95,7 +97,8 @@ inline constexpr std::array<FieldMenu, kFieldCount> kFieldMenus = [] {
         {F::ControlPosition, a::按钮_控件位置, kNoBox, "下拉控件位置", {I::Change}, 1},
         {F::WindowSize, a::按钮_窗口大小, kNoBox, "下拉窗口大小", {I::Change}, 1},
         {F::ClientSize, a::按钮_窗口内部大小, kNoBox, "下拉内部大小", {I::Change}, 1},
-        {F::Other, a::按钮_其它操作, kNoBox, "下拉其它操作", {I::EnableAllButtons, I::ShowAllControls}, 2},
+        {F::Other, a::按钮_其它操作, kNoBox, "下拉其它操作",
+         {I::EnableAllButtons, I::ShowAllControls, I::WindowStyles}, 3},
     }};
 }();
 
@@ -121,7 +124,8 @@ constexpr bool FieldMenusAreConsistent() {
         }
         for (std::size_t k = 0; k < menu.itemCount; ++k) {
             const FieldItem item = menu.items[k];
-            if ((item == FieldItem::Copy || item == FieldItem::Paste || item == FieldItem::Mark) &&
+            if ((item == FieldItem::Copy || item == FieldItem::CopyHex || item == FieldItem::Paste ||
+                 item == FieldItem::Mark) &&
                 menu.box.text.empty()) {
                 return false;
             }

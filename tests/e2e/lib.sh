@@ -69,3 +69,33 @@ drag() {
     press_and_move "$@"
     release
 }
+
+# Starts Wine's notepad beside the main window and opens its Find dialog
+# from the keyboard; prints the dialog's handle.
+notepad_with_find_dialog() {
+    local editor l t w h dialog
+    wine notepad >/dev/null 2>&1 &
+    probe window-of Notepad >/dev/null || return 1
+    probe place Notepad 940 40 330 300 >/dev/null || return 1
+    read -r editor < <(probe descendant-class Notepad Edit) || return 1
+    read -r l t w h < <(probe window-rect "$editor")
+    click_at $((l + w / 2)) $((t + h / 2)) >/dev/null
+    xdotool key ctrl+f
+    read -r dialog _ < <(probe window-of '#32770') || return 1
+    read -r _ _ w h < <(probe window-rect "$dialog")
+    probe place "$dialog" $((1270 - w)) 400 "$w" "$h" >/dev/null || return 1
+    echo "$dialog"
+}
+
+# Clicks the tab of a page (0, 1, 2). The release over the tab strip pops up
+# the "官网" menu; it is closed before anything else is clicked: a click
+# while it goes away is only half delivered (the release is lost and the
+# pressed control keeps the mouse).
+click_tab() {  # page
+    local tx ty tw th
+    read -r tx ty tw th < <(probe tabstrip)
+    click_at $((tx + tw * (2 * $1 + 1) / 6)) $((ty + th / 2))
+    await "the 官网 menu popped up on the release over the tab strip" wait-menu
+    xdotool key Escape
+    await "the 官网 menu closed" menu-gone
+}

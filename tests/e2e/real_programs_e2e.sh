@@ -15,25 +15,17 @@ source "$(dirname "$0")/lib.sh"
 trap 'probe end Notepad; probe end RegEdit_RegEdit; probe end WORDPADTOP; probe end-title 地雷; probe close >/dev/null 2>&1' EXIT
 wine "$exe" >/dev/null 2>&1 &
 probe painted || { echo "FAILED: the main window did not appear"; exit 1; }
-wine notepad >/dev/null 2>&1 &
 wine regedit >/dev/null 2>&1 &
 wine "$(dirname "$(command -v wine)")/../lib/x86_64-linux-gnu/wine/x86_64-windows/wordpad.exe" >/dev/null 2>&1 &
 wine winemine >/dev/null 2>&1 &
-for class in Notepad RegEdit_RegEdit WORDPADTOP; do
+for class in RegEdit_RegEdit WORDPADTOP; do
     probe window-of "$class" >/dev/null || { echo "FAILED: $class did not start"; exit 1; }
 done
-probe place Notepad 940 40 330 300
 probe place RegEdit_RegEdit 10 20 340 260
 probe place WORDPADTOP 10 740 340 260
 
 # Notepad's Find dialog, opened from the keyboard in its editor.
-read -r editor < <(probe descendant-class Notepad Edit)
-read -r l t w h < <(probe window-rect "$editor")
-click_at $((l + w / 2)) $((t + h / 2))
-xdotool key ctrl+f
-read -r dialog _ < <(probe window-of '#32770') || { echo "FAILED: notepad's Find dialog did not open"; exit 1; }
-read -r _ _ w h < <(probe window-rect "$dialog")
-probe place "$dialog" $((1270 - w)) 400 "$w" "$h"
+notepad_with_find_dialog >/dev/null || { echo "FAILED: notepad's Find dialog did not open"; exit 1; }
 
 # A window by a line of the probe's listing of a top-level window's
 # descendants (its class and title).

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstring>
 #include <memory>
 
+#include <cstring>
 #include <memory>
 #include <set>
 #include <string>
@@ -13,6 +15,7 @@
 #include "inspector/core/tree_item_text.h"
 #include "tests/win/test_support.h"
 #include "ui/buttons.h"
+#include "ui/tree_box.h"
 #include "ui/edit_box.h"
 #include "util/core/number_text.h"
 #include "util/threads.h"
@@ -283,6 +286,59 @@ TEST_F(InspectorTest, OwnedDialogsAreInTheTreeBelowTheirOwner) {
     SendMessageW(Window().Handle(), WM_COMMAND,
                  MAKEWPARAM(GetMenuItemID(Window().Analysis().Actions().MenuOf(core::Field::Other).Handle(), 0), 0), 0);
     EXPECT_TRUE(IsWindowEnabled(disabled));
+}
+
+// Items of hidden windows are drawn grey, of disabled ones muted; the texts
+// stay as they are.
+TEST_F(InspectorTest, HiddenAndDisabledWindowsAreToldApartInTheTree) {
+    EnableWindow(a1_, FALSE);
+    Panel().ShowWindow(H(b_));
+    Tree().Refresh();
+    EnableWindow(a1_, TRUE);
+    ui::TreeBox& tree = Tree().Tree();
+    int bItem = -1, cItem = -1, a1Item = -1;
+    for (int i = 0; i < tree.ItemCount(); ++i) {
+        if (tree.ItemData(i) == H(b_)) bItem = i;
+        if (tree.ItemData(i) == H(c_)) cItem = i;
+        if (tree.ItemData(i) == H(a1_)) a1Item = i;
+    }
+    ASSERT_TRUE(bItem >= 0 && cItem >= 0 && a1Item >= 0);
+    EXPECT_EQ(tree.ItemTextColour(cItem).value_or(0), inspector::kHiddenItemColour);
+    EXPECT_EQ(tree.ItemTextColour(a1Item).value_or(0), inspector::kDisabledItemColour);
+    EXPECT_FALSE(tree.ItemTextColour(bItem).has_value());
+    EXPECT_EQ(tree.ItemText(cItem), core::TreeItemText(H(c_), "Static", "Hidden C"));
+
+    // On the screen: the hidden window's item has no black pixel, the plain
+    // one (not selected, so drawn in the tree's own colours) has.
+    tree.SelectItem(0);
+    auto blackPixels = [&](int item) {
+        // The item, found by its data among the shown items, and its rectangle.
+        RECT r = {};
+        int count = 0;
+        HTREEITEM h = nullptr;
+        for (HTREEITEM walk = reinterpret_cast<HTREEITEM>(SendMessageW(tree.Handle(), TVM_GETNEXTITEM, TVGN_ROOT, 0));
+             walk; walk = reinterpret_cast<HTREEITEM>(
+                       SendMessageW(tree.Handle(), TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(walk)))) {
+            TVITEMW q = {};
+            q.mask = TVIF_PARAM;
+            q.hItem = walk;
+            SendMessageW(tree.Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&q));
+            if (static_cast<std::int32_t>(q.lParam) == tree.ItemData(item)) h = walk;
+        }
+        if (!h) return -1;
+        std::memcpy(&r, &h, sizeof h);
+        SendMessageW(tree.Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r));
+        MapWindowPoints(tree.Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+        HDC screen = GetDC(nullptr);
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x) count += GetPixel(screen, x, y) == 0;
+        }
+        ReleaseDC(nullptr, screen);
+        return count;
+    };
+    UpdateWindow(tree.Handle());
+    EXPECT_TRUE(PumpUntil([&] { return blackPixels(bItem) > 0; }, 2000)) << "the plain item shows no black text";
+    EXPECT_EQ(blackPixels(cItem), 0);
 }
 
 TEST_F(InspectorTest, SwitchButtonAlternatesBetweenTheLastTwoViewedItems) {

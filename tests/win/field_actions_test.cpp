@@ -5,6 +5,7 @@
 #include <string>
 
 #include "inspector/core/field_menus.h"
+#include "inspector/core/window_styles.h"
 #include "tests/win/test_support.h"
 #include "ui/buttons.h"
 #include "ui/edit_box.h"
@@ -608,6 +609,76 @@ TEST_F(TreeMenuTest, SearchBoxShowsItsPlaceholderWhileEmptyAndUnfocused) {
     box.Focus();
     EXPECT_EQ(box.Content(), "");
     EXPECT_EQ(box.TextColour().value_or(1), 0x000000u);
+}
+
+// The handle menus copy a handle in hexadecimal too.
+TEST_F(FieldActionsTest, HandlesAreCopiedInHexadecimal) {
+    Panel().ShowWindow(H(a1_));
+    Choose("下拉窗口句柄", "复制十六进制");
+    char expected[16];
+    std::snprintf(expected, sizeof expected, "0x%08X", static_cast<unsigned>(H(a1_)));
+    EXPECT_EQ(util::ClipboardText(), expected);
+    Choose("下拉父句柄", "复制十六进制");
+    std::snprintf(expected, sizeof expected, "0x%08X", static_cast<unsigned>(H(a_)));
+    EXPECT_EQ(util::ClipboardText(), expected);
+    Choose("下拉顶级句柄", "复制");  // the plain copy stays decimal
+    EXPECT_EQ(util::ClipboardText(), Text(H(root_)));
+}
+
+// The style window shows the target's styles as flags and gives the target
+// what the boxes say, reading it back afterwards.
+TEST_F(FieldActionsTest, TheStyleWindowShowsAndChangesTheTargetsStyles) {
+    FixtureProcess dialogs(L"dialog");
+    HWND dialog = dialogs.Window(L"TavrinFixtureDialog");
+    ASSERT_NE(dialog, nullptr);
+    HWND radio = GetDlgItem(dialog, 311);
+    Panel().ShowWindow(H(radio));
+    Choose("下拉其它操作", "窗口样式…");
+    inspector::StyleWindow* styles = Actions().Styles();
+    ASSERT_NE(styles, nullptr);
+    ASSERT_TRUE(IsWindowVisible(styles->Handle()));
+    auto box = [&](const char* name) -> ui::CheckBox& {
+        ui::CheckBox* b = styles->FlagBox(name);
+        if (!b) throw std::logic_error(std::string("no box ") + name);
+        return *b;
+    };
+    EXPECT_TRUE(box("BS_AUTORADIOBUTTON").Checked());
+    EXPECT_FALSE(box("BS_PUSHBUTTON").Checked());
+    EXPECT_TRUE(box("WS_CHILD").Checked());
+    EXPECT_TRUE(box("WS_VISIBLE").Checked());
+    EXPECT_EQ(styles->FlagBox("WS_MINIMIZEBOX"), nullptr);  // a child's bits are WS_GROUP and WS_TABSTOP
+    EXPECT_EQ(styles->Get<ui::EditBox>("编辑框_样式").Content(),
+              core::HexText(static_cast<std::uint32_t>(GetWindowLongW(radio, GWL_STYLE))));
+
+    // Unticking WS_VISIBLE and applying hides the window; an unknown bit of
+    // the extended style survives.
+    const LONG extended = GetWindowLongW(radio, GWL_EXSTYLE);
+    SetWindowLongW(radio, GWL_EXSTYLE, extended | 0x40000000);
+    SendMessageW(styles->Get<ui::Button>("按钮_刷新").Handle(), BM_CLICK, 0, 0);
+    ASSERT_TRUE(GetWindowLongW(radio, GWL_EXSTYLE) & 0x40000000) << "the system keeps no such bit here";
+    // Ticking one member of the button kinds clears the other.
+    SendMessageW(box("BS_AUTOCHECKBOX").Handle(), BM_CLICK, 0, 0);  // as the user's click
+    EXPECT_TRUE(box("BS_AUTOCHECKBOX").Checked());
+    EXPECT_FALSE(box("BS_AUTORADIOBUTTON").Checked());
+    SendMessageW(box("WS_VISIBLE").Handle(), BM_CLICK, 0, 0);
+    SendMessageW(styles->Get<ui::Button>("按钮_应用").Handle(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(radio));
+    EXPECT_EQ(GetWindowLongW(radio, GWL_STYLE) & 0xF, BS_AUTOCHECKBOX);
+    EXPECT_TRUE(GetWindowLongW(radio, GWL_EXSTYLE) & 0x40000000);
+    EXPECT_FALSE(box("WS_VISIBLE").Checked());  // read back
+
+    // WS_EX_TOPMOST on a top-level window makes it topmost.
+    Panel().ShowWindow(H(dialog));
+    Choose("下拉其它操作", "窗口样式…");
+    styles = Actions().Styles();
+    ASSERT_NE(styles, nullptr);
+    EXPECT_TRUE(box("WS_CAPTION").Checked());
+    EXPECT_EQ(styles->FlagBox("BS_PUSHBUTTON"), nullptr);  // a class without styles of its own
+    SendMessageW(box("WS_EX_TOPMOST").Handle(), BM_CLICK, 0, 0);
+    SendMessageW(styles->Get<ui::Button>("按钮_应用").Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    SendMessageW(styles->Get<ui::Button>("按钮_关闭").Handle(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindow(styles->Handle()));
 }
 
 }  // namespace

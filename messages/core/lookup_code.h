@@ -1,0 +1,65 @@
+// E source that finds one particular window again: the chain from its
+// top-level window down to it, each level found among its siblings by what
+// tells it apart there, and each line saying why it can be trusted.
+//
+// At every level the window is found, in this order of preference:
+//   1. by class name and title, where that pair is unique among its
+//      siblings and the title is one to rely on (not empty, not the content
+//      of an edit or list control, and not looking variable: digits, a file
+//      name or path, a time, "document - program");
+//   2. by class name alone, where it is unique;
+//   3. by control id, where it is unique among the siblings (not at the top
+//      level, and never 0 or -1, which many controls share);
+//   4. by its position among the siblings of its class, in Z order, which
+//      is the order the system lists them in.
+// Class names and titles compare without regard to the case of ASCII
+// letters, as the system compares them when it looks windows up.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core {
+
+struct WindowFacts {
+    std::string className;
+    std::string title;
+    std::int32_t id = 0;
+};
+
+// One level of the chain: the window's siblings in Z order (for the top
+// level: the desktop's top-level windows), the window itself among them.
+struct LookupLevel {
+    std::vector<WindowFacts> siblings;
+    std::size_t self = 0;
+};
+
+enum class LookupWay { ClassAndTitle, ClassOnly, ControlId, ClassPosition };
+
+struct LookupStep {
+    LookupWay way = LookupWay::ClassOnly;
+    std::string className;
+    std::string title;
+    std::int32_t id = 0;
+    int position = 0;     // 1-based, among the siblings of the class
+    std::string reason;   // the comment of its line
+};
+
+// Whether a title is likely to change while the program runs, or from run
+// to run: one with digits, a path or file name, a time, or the
+// "document - program" form of a main window's caption.
+bool TitleLooksVariable(std::string_view title);
+
+// The steps for the levels, the top-level window first; empty when there
+// are no levels.
+std::vector<LookupStep> PlanLookup(const std::vector<LookupLevel>& levels);
+
+// The E source of the steps: the declarations it uses, then a subroutine
+// 取目标窗口句柄 that returns the window's handle, or 0 when a level is not
+// found. Lines end with CR LF.
+std::string LookupCode(const std::vector<LookupStep>& steps);
+
+}  // namespace core

@@ -83,7 +83,7 @@ notepad_with_find_dialog() {
     xdotool key ctrl+f
     read -r dialog _ < <(probe window-of '#32770') || return 1
     read -r _ _ w h < <(probe window-rect "$dialog")
-    probe place "$dialog" $((1270 - w)) 400 "$w" "$h" >/dev/null || return 1
+    probe place "$dialog" $((1270 - w)) 760 "$w" "$h" >/dev/null || return 1  # below the main window
     echo "$dialog"
 }
 

@@ -48,7 +48,7 @@ targets=(
 while read -r handle rest; do
     if [[ "$rest" == *地雷* ]]; then
         read -r _ _ w h < <(probe window-rect "$handle")
-        probe place "$handle" $((1270 - w)) $((1010 - h)) "$w" "$h"
+        probe place "$handle" 360 20 "$w" "$h"
         targets+=("winemine|$handle")
         break
     fi

@@ -1,0 +1,102 @@
+// Image files from BMP byte sets: the content is what the name says, and a
+// PNG decodes back to the very pixels.
+#include <windows.h>
+
+#include <objbase.h>
+#include <wincodec.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "util/image_file.h"
+#include "util/wide_text.h"
+
+namespace {
+
+core::ByteSet Pattern(int width, int height) {
+    return core::MakeBmp24(width, height, [](int x, int y) { return core::Rgb(x * 2, y * 5, (x ^ y) & 255); });
+}
+
+// Width, height and the pixels (BGR, top-down) the system's decoder reads.
+struct Decoded {
+    UINT width = 0, height = 0;
+    std::vector<BYTE> pixels;
+};
+Decoded Decode(const core::ByteSet& file) {
+    Decoded d;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IWICImagingFactory* factory = nullptr;
+    IWICStream* stream = nullptr;
+    IWICBitmapDecoder* decoder = nullptr;
+    IWICBitmapFrameDecode* frame = nullptr;
+    IWICFormatConverter* converter = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                   reinterpret_cast<void**>(&factory))) &&
+        SUCCEEDED(factory->CreateStream(&stream)) &&
+        SUCCEEDED(stream->InitializeFromMemory(const_cast<BYTE*>(file.data()), static_cast<DWORD>(file.size()))) &&
+        SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&d.width, &d.height)) &&
+        SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+        SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                        WICBitmapPaletteTypeCustom))) {
+        d.pixels.resize(static_cast<std::size_t>(d.width) * 3 * d.height);
+        if (FAILED(converter->CopyPixels(nullptr, d.width * 3, static_cast<UINT>(d.pixels.size()), d.pixels.data()))) {
+            d.pixels.clear();
+        }
+    }
+    for (IUnknown* u : std::initializer_list<IUnknown*>{converter, frame, decoder, stream, factory}) {
+        if (u) u->Release();
+    }
+    CoUninitialize();
+    return d;
+}
+
+TEST(ImageFile, PngAndJpegAreWhatTheirNamesSayAndDecodeToTheImage) {
+    const core::ByteSet bmp = Pattern(120, 45);
+    const core::ByteSet png = util::EncodeImage(bmp, core::ImageFormat::Png);
+    ASSERT_GT(png.size(), 8u);
+    EXPECT_EQ(std::string(png.begin(), png.begin() + 8), "\x89PNG\r\n\x1a\n");
+    const Decoded p = Decode(png);
+    ASSERT_EQ(p.width, 120u);
+    ASSERT_EQ(p.height, 45u);
+    ASSERT_FALSE(p.pixels.empty());
+    for (int y = 0; y < 45; y += 11) {
+        for (int x = 0; x < 120; x += 13) {
+            const core::Colour c = core::Bmp24Pixel(bmp, x, y);
+            const BYTE* bgr = &p.pixels[(static_cast<std::size_t>(y) * 120 + x) * 3];
+            EXPECT_EQ(core::Rgb(bgr[2], bgr[1], bgr[0]), c) << x << "," << y;
+        }
+    }
+    const core::ByteSet jpeg = util::EncodeImage(bmp, core::ImageFormat::Jpeg);
+    ASSERT_GT(jpeg.size(), 3u);
+    EXPECT_EQ(jpeg[0], 0xFF);
+    EXPECT_EQ(jpeg[1], 0xD8);
+    const Decoded j = Decode(jpeg);
+    EXPECT_EQ(j.width, 120u);
+    EXPECT_EQ(j.height, 45u);
+    EXPECT_EQ(util::EncodeImage(bmp, core::ImageFormat::Bmp), bmp);
+    // Not an image: nothing.
+    EXPECT_TRUE(util::EncodeImage(core::ByteSet{'B', 'M', 1, 2}, core::ImageFormat::Png).empty());
+}
+
+TEST(ImageFile, SavingWritesTheEncodedBytesAndAFailedSaveLeavesTheOldFile) {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"tavrin_image_test.png";
+    DeleteFileW(path.c_str());
+    const core::ByteSet bmp = Pattern(30, 20);
+    ASSERT_TRUE(util::SaveImageFile(bmp, path, core::ImageFormat::Png));
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    const core::ByteSet written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    EXPECT_EQ(written, util::EncodeImage(bmp, core::ImageFormat::Png));
+    EXPECT_FALSE(util::SaveImageFile(core::ByteSet{1, 2, 3}, path, core::ImageFormat::Png));
+    std::ifstream again(std::filesystem::path(path), std::ios::binary);
+    EXPECT_EQ(core::ByteSet((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>()), written);
+    again.close();
+    DeleteFileW(path.c_str());
+}
+
+}  // namespace

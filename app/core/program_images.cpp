@@ -66,7 +66,79 @@ constexpr std::string_view kHand[] = {
     "  #########",
 };
 
+// A corner bracket with a small cross beside it.
+constexpr std::string_view kCorner[] = {
+    "ooooooooooooo",
+    "o###########o",
+    "o###########o",
+    "o##ooooooooo",
+    "o##o",
+    "o##o",
+    "o##o       o",
+    "o##o      o#o",
+    "o##o      o#o",
+    "o##o   oooo#oooo",
+    "o##o   o#######o",
+    "o##o   oooo#oooo",
+    "ooooo     o#o",
+    "          o#o",
+    "           o",
+};
+
+// A dashed frame, lower right of the arrow.
+void PaintDashedFrame(Image32& image, int left, int top, int right, int bottom) {
+    for (int x = left; x <= right; ++x) {
+        const std::uint32_t c = (x / 2) % 2 ? kWhite : kBlack;
+        image.Set(x, top, c);
+        image.Set(x, bottom, c);
+    }
+    for (int y = top; y <= bottom; ++y) {
+        const std::uint32_t c = (y / 2) % 2 ? kWhite : kBlack;
+        image.Set(left, y, c);
+        image.Set(right, y, c);
+    }
+}
+
 }  // namespace
+
+Image32 SelectionStartCursorImage() {
+    Image32 image(kCursorSize, kCursorSize);
+    PaintArt(image, kCorner, static_cast<int>(std::size(kCorner)), 0, 0);
+    return image;
+}
+
+Image32 SelectionInsideCursorImage() {
+    Image32 image(kCursorSize, kCursorSize);
+    PaintArt(image, kArrow, static_cast<int>(std::size(kArrow)), 0, 0);
+    // A blue badge with a white downward arrow (save), shaded from top to
+    // bottom, soft at its rim.
+    const double cx = 22.5, cy = 22.5;
+    for (int y = 13; y < kCursorSize; ++y) {
+        for (int x = 13; x < kCursorSize; ++x) {
+            const double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
+            if (d > 9.0) continue;
+            const double shade = (y - 13) / 18.0;
+            const auto r = static_cast<std::uint32_t>(40 + 20 * shade), g = static_cast<std::uint32_t>(120 - 40 * shade),
+                       b = static_cast<std::uint32_t>(230 - 50 * shade);
+            const auto alpha = static_cast<std::uint32_t>(d > 8.0 ? std::lround(255 * (9.0 - d)) : 255);
+            image.Set(x, y, alpha << 24 | r << 16 | g << 8 | b);
+        }
+    }
+    for (int y = 17; y <= 25; ++y) image.Set(22, y, kWhite);
+    for (int i = 0; i <= 3; ++i) {
+        image.Set(22 - i, 25 - i, kWhite);
+        image.Set(22 + i, 25 - i, kWhite);
+    }
+    for (int x = 18; x <= 26; ++x) image.Set(x, 28, kWhite);
+    return image;
+}
+
+Image32 SelectionOutsideCursorImage() {
+    Image32 image(kCursorSize, kCursorSize);
+    PaintArt(image, kArrow, static_cast<int>(std::size(kArrow)), 0, 0);
+    PaintDashedFrame(image, 14, 16, 30, 28);
+    return image;
+}
 
 Image32 FinderCursorImage() {
     Image32 image(kCursorSize, kCursorSize);

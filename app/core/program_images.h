@@ -16,6 +16,15 @@ Image32 FinderCursorImage();
 // Hot spot (0, 0), next to the tip of the pointing finger.
 Image32 HandCursorImage();
 
+// The region capture's cursors, all with the hot spot (0, 0): the
+// selection board's first one (a corner bracket: a drag starts here), the
+// one inside the finished selection (an arrow with a blue save badge, in
+// true colour) and the one outside it (an arrow with a dashed frame, in
+// black and white).
+Image32 SelectionStartCursorImage();
+Image32 SelectionInsideCursorImage();
+Image32 SelectionOutsideCursorImage();
+
 // The program icon at size x size pixels (16, 32, 48 ...): a finder target
 // on a blue tile.
 Image32 ProgramIconImage(int size);

@@ -2,6 +2,7 @@
 // palette squares, the cursors, the icon, and the BMP byte sets they travel in.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 #include "app/core/program_images.h"
@@ -100,7 +101,8 @@ TEST(PenColours, CycleStartsAtMagentaAndReturnsAfterSix) {
 }
 
 TEST(ProgramImages, CursorsAre32SquareWithTheirTipAtTheHotSpot) {
-    for (const Image32& cursor : {FinderCursorImage(), HandCursorImage()}) {
+    for (const Image32& cursor : {FinderCursorImage(), HandCursorImage(), SelectionStartCursorImage(),
+                                  SelectionInsideCursorImage(), SelectionOutsideCursorImage()}) {
         ASSERT_EQ(cursor.width, 32);
         ASSERT_EQ(cursor.height, 32);
         // The hot spot is (0, 0): the pointing tip must be drawn within a
@@ -110,6 +112,22 @@ TEST(ProgramImages, CursorsAre32SquareWithTheirTipAtTheHotSpot) {
         for (std::uint32_t p : cursor.argb) opaque += Image32::Opaque(p);
         EXPECT_GT(opaque, 60);
     }
+}
+
+// The capture's outside and start cursors are black and white (they can be
+// two-colour cursors); the inside one is in colour.
+TEST(ProgramImages, CaptureCursorsAreTwoColourOrTrueColourAsTheirUseWants) {
+    auto colours = [](const Image32& image) {
+        std::set<std::uint32_t> seen;
+        for (std::uint32_t p : image.argb) {
+            if (Image32::Opaque(p)) seen.insert(p);
+        }
+        return seen;
+    };
+    for (const Image32& cursor : {SelectionStartCursorImage(), SelectionOutsideCursorImage()}) {
+        for (std::uint32_t c : colours(cursor)) EXPECT_TRUE(c == 0xFF000000u || c == 0xFFFFFFFFu) << std::hex << c;
+    }
+    EXPECT_GT(colours(SelectionInsideCursorImage()).size(), 10u);
 }
 
 TEST(ProgramImages, IconIsOpaqueInTheMiddleAndClearInTheCorners) {

@@ -1,0 +1,141 @@
+// The instruction-length decoder on real function entries, its refusals,
+// and trampolines planned from them.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "util/core/x64_instructions.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct Case {
+    const char* what;
+    Bytes bytes;
+    std::size_t length;
+    bool rip;
+};
+
+TEST(X64Decoder, KnowsTheUsualEntryInstructions) {
+    const Case cases[] = {
+        {"push r15", {0x41, 0x57}, 2, false},
+        {"push rbp", {0x55}, 1, false},
+        {"push rbx with REX", {0x40, 0x53}, 2, false},
+        {"sub rsp, 0x68", {0x48, 0x83, 0xEC, 0x68}, 4, false},
+        {"sub rsp, 0x1000", {0x48, 0x81, 0xEC, 0x00, 0x10, 0x00, 0x00}, 7, false},
+        {"mov [rsp+8], rbx", {0x48, 0x89, 0x5C, 0x24, 0x08}, 5, false},
+        {"mov [rsp+0x10], rsi", {0x48, 0x89, 0x74, 0x24, 0x10}, 5, false},
+        {"mov r11, rsp", {0x4C, 0x8B, 0xDC}, 3, false},
+        {"mov rax, [rsp+0x1000]", {0x48, 0x8B, 0x84, 0x24, 0x00, 0x10, 0x00, 0x00}, 8, false},
+        {"mov eax, [rip+0x1234]", {0x8B, 0x05, 0x34, 0x12, 0x00, 0x00}, 6, true},
+        {"lea rcx, [rip-16]", {0x48, 0x8D, 0x0D, 0xF0, 0xFF, 0xFF, 0xFF}, 7, true},
+        {"cmp byte [rip+1], 0", {0x80, 0x3D, 0x01, 0x00, 0x00, 0x00, 0x00}, 7, true},
+        {"mov dword [rip+4], 1", {0xC7, 0x05, 0x04, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00}, 10, true},
+        {"jmp [rip+0] (import thunk)", {0xFF, 0x25, 0x00, 0x00, 0x00, 0x00}, 6, true},
+        {"mov rax, gs:[0x30]", {0x65, 0x48, 0x8B, 0x04, 0x25, 0x30, 0x00, 0x00, 0x00}, 9, false},
+        {"mov eax, 1", {0xB8, 0x01, 0x00, 0x00, 0x00}, 5, false},
+        {"mov rax, imm64", {0x48, 0xB8, 1, 2, 3, 4, 5, 6, 7, 8}, 10, false},
+        {"mov ax, 1", {0x66, 0xB8, 0x01, 0x00}, 4, false},
+        {"xor eax, eax", {0x33, 0xC0}, 2, false},
+        {"test rcx, rcx", {0x48, 0x85, 0xC9}, 3, false},
+        {"nop word [rax+rax]", {0x66, 0x0F, 0x1F, 0x44, 0x00, 0x00}, 6, false},
+        {"movaps [rsp+0x20], xmm6", {0x0F, 0x29, 0x74, 0x24, 0x20}, 5, false},
+        {"movsxd rax, ecx", {0x48, 0x63, 0xC1}, 3, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const core::X64Instruction ins = core::DecodeX64Instruction(c.bytes.data(), c.bytes.size());
+        EXPECT_EQ(ins.length, c.length);
+        EXPECT_EQ(ins.ripRelative, c.rip);
+        if (c.rip) {
+            // The displacement follows the ModRM byte, before any immediate.
+            EXPECT_EQ(c.bytes[ins.displacementAt - 1] & 0xC7, 0x05);
+            EXPECT_LE(ins.displacementAt + 4, ins.length);
+        }
+    }
+}
+
+TEST(X64Decoder, RefusesWhatItDoesNotKnowOrCannotMove) {
+    const Case cases[] = {
+        {"ret", {0xC3}, 0, false},
+        {"call rel32", {0xE8, 0, 0, 0, 0}, 0, false},
+        {"jmp rel32", {0xE9, 0, 0, 0, 0}, 0, false},
+        {"jmp rel8", {0xEB, 0xFE}, 0, false},
+        {"jz rel8", {0x74, 0x05}, 0, false},
+        {"jz rel32", {0x0F, 0x84, 0, 0, 0, 0}, 0, false},
+        {"address-size prefix", {0x67, 0x8B, 0x00}, 0, false},
+        {"int3", {0xCC}, 0, false},
+        {"inc through FF /0", {0xFF, 0xC0}, 0, false},
+        {"cut short: modrm missing", {0x48, 0x89}, 0, false},
+        {"cut short: disp32", {0x8B, 0x05, 0x34, 0x12}, 0, false},
+        {"cut short: imm64", {0x48, 0xB8, 1, 2, 3}, 0, false},
+        {"nothing", {}, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(core::DecodeX64Instruction(c.bytes.data(), c.bytes.size()).length, 0u);
+    }
+}
+
+// gdi32's GdiTransparentBlt under Wine 8 (wine-notes.md).
+const Bytes kGdiEntry = {0x41, 0x57, 0x41, 0x56, 0x41, 0x55, 0x41, 0x54, 0x55, 0x57, 0x56, 0x53,
+                         0x48, 0x83, 0xEC, 0x68, 0x48, 0x8B, 0x05, 0, 0, 0, 0};
+
+std::uint64_t JumpTarget(const Bytes& code, std::size_t at) {
+    std::uint64_t target = 0;
+    EXPECT_EQ(code[at], 0xFF);
+    EXPECT_EQ(code[at + 1], 0x25);
+    std::memcpy(&target, code.data() + at + 6, 8);
+    return target;
+}
+
+TEST(Trampoline, CopiesWholeInstructionsAndJumpsBack) {
+    const std::uint64_t entry = 0x7FFF12340000, trampoline = 0x7FFF00000000;
+    const auto plan = core::PlanTrampoline(kGdiEntry.data(), kGdiEntry.size(), entry, trampoline);
+    ASSERT_TRUE(plan);
+    // The 14-byte patch ends inside "sub rsp, 0x68": all 16 bytes move.
+    EXPECT_EQ(plan->copied, 16u);
+    ASSERT_EQ(plan->code.size(), 16u + core::kAbsoluteJumpSize);
+    EXPECT_TRUE(std::equal(kGdiEntry.begin(), kGdiEntry.begin() + 16, plan->code.begin()));
+    EXPECT_EQ(JumpTarget(plan->code, 16), entry + 16);
+    EXPECT_EQ(core::AbsoluteJump(0x1122334455667788).size(), core::kAbsoluteJumpSize);
+}
+
+TEST(Trampoline, RewritesRipRelativeOperandsForTheirNewPlace) {
+    // lea rax, [rip+0x100]; mov rcx, [rip-0x20]; sub rsp, 0x28
+    const Bytes entryBytes = {0x48, 0x8D, 0x05, 0x00, 0x01, 0x00, 0x00, 0x48, 0x8B,
+                              0x0D, 0xE0, 0xFF, 0xFF, 0xFF, 0x48, 0x83, 0xEC, 0x28};
+    const std::uint64_t entry = 0x140001000, trampoline = 0x140100000;
+    const auto plan = core::PlanTrampoline(entryBytes.data(), entryBytes.size(), entry, trampoline);
+    ASSERT_TRUE(plan);
+    EXPECT_EQ(plan->copied, 14u);
+    auto operand = [&](std::size_t end, std::size_t dispAt) {
+        std::int32_t d;
+        std::memcpy(&d, plan->code.data() + dispAt, 4);
+        return trampoline + end + static_cast<std::int64_t>(d);
+    };
+    EXPECT_EQ(operand(7, 3), entry + 7 + 0x100);
+    EXPECT_EQ(operand(14, 10), entry + 14 - 0x20);
+    EXPECT_EQ(JumpTarget(plan->code, 14), entry + 14);
+}
+
+TEST(Trampoline, RefusesUnknownCodeAndOperandsOutOfReach) {
+    const std::uint64_t entry = 0x7FFF12340000;
+    // A call inside the bytes to be replaced.
+    const Bytes withCall = {0x48, 0x83, 0xEC, 0x28, 0xE8, 0, 0, 0, 0, 0x48, 0x83, 0xC4, 0x28, 0xC3};
+    EXPECT_FALSE(core::PlanTrampoline(withCall.data(), withCall.size(), entry, entry + 0x1000));
+    // A function shorter than the patch: its ret comes first.
+    const Bytes tiny = {0x33, 0xC0, 0xC3, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC};
+    EXPECT_FALSE(core::PlanTrampoline(tiny.data(), tiny.size(), entry, entry + 0x1000));
+    // Fewer bytes readable than the patch covers.
+    EXPECT_FALSE(core::PlanTrampoline(kGdiEntry.data(), 10, entry, entry + 0x1000));
+    // RIP-relative data more than 2 GiB from the trampoline.
+    const Bytes rip = {0x48, 0x8B, 0x05, 0, 0, 0, 0, 0x48, 0x83, 0xEC, 0x28, 0x90, 0x90, 0x90};
+    EXPECT_FALSE(core::PlanTrampoline(rip.data(), rip.size(), entry, entry + 0x100000000ull));
+    EXPECT_FALSE(core::PlanTrampoline(rip.data(), rip.size(), entry, entry - 0x90000000ull));
+    EXPECT_TRUE(core::PlanTrampoline(rip.data(), rip.size(), entry, entry - 0x70000000ull));
+}
+
+}  // namespace

@@ -1,0 +1,52 @@
+// A small x86-64 instruction-length decoder for the first instructions of a
+// function, and the plan of a trampoline made of them: what the entry patch
+// (util/entry_patch.h) needs to move a function's first bytes elsewhere
+// without cutting an instruction in half.
+//
+// The decoder knows the instructions compilers put at function entries:
+// pushes and pops, moves, lea, the arithmetic and test instructions with a
+// ModRM operand and their immediate forms, mov with an immediate, the
+// multi-byte nop, movzx/movsx, the SSE moves, the indirect call/jmp/push
+// (FF /2 /4 /6), with the 66, F2, F3, segment and REX prefixes. It tells
+// where a RIP-relative displacement sits, so that it can be rewritten for
+// the new place. Anything else (relative branches included: their targets
+// would have to be rebuilt, and a return ends the function inside the
+// bytes to be moved) is unknown: the length is 0 and nothing is moved.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace core {
+
+struct X64Instruction {
+    std::size_t length = 0;       // 0: not known
+    bool ripRelative = false;     // has a [rip + disp32] operand
+    std::size_t displacementAt = 0;  // offset of that disp32 in the instruction
+};
+
+// The instruction at the start of `code` (at most `available` bytes).
+X64Instruction DecodeX64Instruction(const std::uint8_t* code, std::size_t available);
+
+// The bytes of an absolute jump to `target`: jmp [rip+0] followed by the
+// 8-byte address (14 bytes).
+inline constexpr std::size_t kAbsoluteJumpSize = 14;
+std::vector<std::uint8_t> AbsoluteJump(std::uint64_t target);
+
+// A trampoline for the function at `entryAddress` whose first bytes are
+// `entry`: the whole instructions that cover the first `patchSize` bytes,
+// relocated to `trampolineAddress` (RIP-relative displacements rewritten),
+// then an absolute jump back to the first byte not copied. `copied` tells
+// how many entry bytes it replaces. Nothing when an instruction is unknown
+// or a displacement cannot reach its target from the new place.
+struct TrampolinePlan {
+    std::vector<std::uint8_t> code;
+    std::size_t copied = 0;
+};
+std::optional<TrampolinePlan> PlanTrampoline(const std::uint8_t* entry, std::size_t available,
+                                             std::uint64_t entryAddress, std::uint64_t trampolineAddress,
+                                             std::size_t patchSize = kAbsoluteJumpSize);
+
+}  // namespace core

@@ -1,0 +1,86 @@
+// The ".TSK" skin file's writer and reader, and the skin number table.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/core/skin_file.h"
+
+namespace {
+
+core::SkinStyle Sample() {
+    core::SkinStyle skin;
+    skin.name = "薄荷 mint";
+    for (std::size_t i = 0; i < skin.colours.size(); ++i) skin.colours[i] = 0x010203u * static_cast<std::uint32_t>(i + 1) + 0xF0000000u * (i % 2);
+    skin.metrics = {22, 4, 3};
+    return skin;
+}
+
+TEST(SkinFile, WritesTheHeaderAndReadsBackWhatWasWritten) {
+    const std::string bytes = core::WriteSkinFile(Sample());
+    ASSERT_GE(bytes.size(), core::kSkinHeaderSize);
+    EXPECT_EQ(bytes.substr(0, 6), std::string(".TSK\0\x03", 6));
+    const auto read = core::ReadSkinFile(bytes);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->name, Sample().name);
+    EXPECT_EQ(read->colours, Sample().colours);
+    EXPECT_EQ(read->metrics, Sample().metrics);
+}
+
+TEST(SkinFile, SkipsRecordsItDoesNotKnow) {
+    std::string bytes = core::WriteSkinFile(Sample());
+    const std::string extra = std::string("\x09\x02\x00", 3) + "zz";
+    bytes += extra;
+    const std::uint32_t body = static_cast<std::uint32_t>(bytes.size() - core::kSkinHeaderSize);
+    for (int k = 0; k < 4; ++k) bytes[6 + k] = static_cast<char>((body >> (8 * k)) & 0xFF);
+    const auto read = core::ReadSkinFile(bytes);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->colours, Sample().colours);
+}
+
+TEST(SkinFile, RefusesShortWrongAndOversizedInput) {
+    const std::string good = core::WriteSkinFile(Sample());
+    EXPECT_FALSE(core::ReadSkinFile(""));
+    EXPECT_FALSE(core::ReadSkinFile(good.substr(0, 9)));                 // shorter than the header
+    EXPECT_FALSE(core::ReadSkinFile(good.substr(0, good.size() - 1)));   // body cut short
+    EXPECT_FALSE(core::ReadSkinFile(good + "x"));                        // more than the body says
+    std::string wrong = good;
+    wrong[1] = 't';
+    EXPECT_FALSE(core::ReadSkinFile(wrong));                             // ".tSK"
+    wrong = good;
+    wrong[5] = '\x02';
+    EXPECT_FALSE(core::ReadSkinFile(wrong));                             // another format
+    // A body larger than any skin, whether or not the bytes are all there.
+    std::string huge = good.substr(0, core::kSkinHeaderSize);
+    const std::uint32_t size = core::kMaxSkinBody + 1;
+    for (int k = 0; k < 4; ++k) huge[6 + k] = static_cast<char>((size >> (8 * k)) & 0xFF);
+    EXPECT_FALSE(core::ReadSkinFile(huge));
+    huge += std::string(size, '\x09');
+    EXPECT_FALSE(core::ReadSkinFile(huge));
+    // A record whose length runs past the end.
+    std::string cut = good.substr(0, core::kSkinHeaderSize) + std::string("\x01\xFF\x00", 3) + "ab";
+    const std::uint32_t body = 5;
+    for (int k = 0; k < 4; ++k) cut[6 + k] = static_cast<char>((body >> (8 * k)) & 0xFF);
+    EXPECT_FALSE(core::ReadSkinFile(cut));
+}
+
+TEST(SkinNumbers, TenNumbersReuseAnotherAndTheRestMapOneToOne) {
+    EXPECT_EQ(core::StoredSkinOfNumber(35), core::StoredSkinOfNumber(4));
+    const int reuses[][2] = {{16, 6}, {19, 7}, {23, 10}, {25, 1}, {30, 26}, {35, 4}, {38, 11}, {47, 36}, {51, 3}, {54, 9}};
+    for (const auto& r : reuses) EXPECT_EQ(core::StoredSkinOfNumber(r[0]), core::StoredSkinOfNumber(r[1])) << r[0];
+    for (int none : {-1, 0, 78, 1000}) EXPECT_EQ(core::StoredSkinOfNumber(none), 0) << none;
+
+    std::set<int> stored;
+    int ownNumbers = 0;
+    for (int n = 1; n <= core::kHighestSkinNumber; ++n) {
+        const int s = core::StoredSkinOfNumber(n);
+        ASSERT_GE(s, 1);
+        ASSERT_LE(s, core::kStoredSkinCount);
+        if (stored.insert(s).second) ++ownNumbers;
+    }
+    EXPECT_EQ(ownNumbers, core::kStoredSkinCount);  // every stored skin is used, none twice but the reuses
+    EXPECT_EQ(core::StoredSkinOfNumber(1), 1);
+    EXPECT_EQ(core::StoredSkinOfNumber(17), 16);  // after the first reuse
+    EXPECT_EQ(core::StoredSkinOfNumber(77), 67);
+}
+
+}  // namespace

@@ -78,7 +78,7 @@ void MainWindow::BuildLaterPages() {
     BuildPageControls(core::kMessagesPage);
     BuildPageControls(core::kColourPage);
     messages_ = std::make_unique<messages::MessagesPage>(*this);
-    colour_ = std::make_unique<colour::ColourPage>(*this);
+    colour_ = std::make_unique<colour::ColourPage>(*this, utilities_.hook);
     messages_->OnCreated();
     WirePages();
     colour_->OnCreated();
@@ -101,6 +101,9 @@ void MainWindow::WirePages() {
     ui::DrawingBoard& finder = inspector_->FinderBoard();
     messages_->RouteFinderTo(finder);
     inspector_->Capture().FinderBoardChanged = [this, &finder] { messages_->MirrorFinder(finder); };
+    // Over the bare desktop the colour picker, too, makes the released-on
+    // window the inspector's target.
+    colour_->Picker().superModeRelease = [this] { return inspector_->Capture().SuperModeRelease(); };
 }
 
 void MainWindow::DressControls(int page) {
@@ -131,6 +134,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::OnEnding() {
     if (inspector_) inspector_->Actions().ResumePaused();
+    if (colour_) colour_->OnEnding();
 }
 
 void MainWindow::PopUpWebMenu() {

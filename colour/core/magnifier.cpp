@@ -7,12 +7,6 @@ Rect GrabRect(Point point) {
             point.y - kGrabCentre + kGrabSize};
 }
 
-GrabPart ClipGrab(const Rect& grab, const Rect& screen) {
-    const Rect source = Intersection(grab, screen);
-    if (source.Empty()) return {};
-    return {source, {source.left - grab.left, source.top - grab.top}};
-}
-
 Point DraggedCentre(Point centre, Point press, Point now) {
     // C++ integer division truncates toward zero.
     const int dx = press.x / kMagnifierBlock - now.x / kMagnifierBlock;

@@ -21,15 +21,6 @@ inline constexpr Colour kMagnifierRuler = 0xFFA8FF;
 // The screen rectangle the view shows for a point.
 Rect GrabRect(Point point);
 
-// The part of a grab that lies on the screen and where it goes in the cut;
-// the rest of the cut stays black. An empty source when the grab misses the
-// screen entirely.
-struct GrabPart {
-    Rect source;  // screen pixels
-    Point at;     // its top-left corner in the cut
-};
-GrabPart ClipGrab(const Rect& grab, const Rect& screen);
-
 // The kept view's centre after a drag on the board from `press` to `now`
 // (board pixels): five board pixels move it one screen pixel, opposite to
 // the mouse, so the picture follows the mouse. Divisions truncate toward

@@ -58,6 +58,9 @@
 //   probe wait-finder-window [X Y]  until the finder window is shown (at the
 //                            screen position (X, Y)); print its position
 //   probe finder-window-gone until the finder window is gone
+//   probe wait-pixel SX SY COLOUR  until the screen pixel (SX, SY) has the
+//                            colour (decimal, red in the low byte); print it
+//   probe wait-pixel-other SX SY COLOUR  until it has any other colour
 //
 // "probe --desktop NAME COMMAND ..." looks into the Wine virtual desktop of
 // that name (started with "wine explorer /desktop=NAME,WxH ...").
@@ -560,6 +563,18 @@ int WaitForFinderWindow(bool at, int x, int y) {
     return there ? 0 : Fail("the finder window never got there");
 }
 
+int WaitForPixel(int x, int y, COLORREF wanted, bool same) {
+    COLORREF seen = CLR_INVALID;
+    const bool there = WaitUntil([&] {
+        HDC screen = GetDC(nullptr);
+        seen = GetPixel(screen, x, y);
+        ReleaseDC(nullptr, screen);
+        return (seen == wanted) == same;
+    });
+    std::printf("%lu\n", static_cast<unsigned long>(seen));
+    return there ? 0 : Fail(same ? "the screen pixel never got that colour" : "the screen pixel kept that colour");
+}
+
 int FinderWindowGone() {
     HWND w = WaitForMainWindow(0, kWaitMs);
     if (!w) return Fail("the main window did not appear");
@@ -844,6 +859,12 @@ int wmain(int argc, wchar_t** argv) {
         return argc > 3 ? WaitForFinderWindow(true, _wtoi(argv[2]), _wtoi(argv[3])) : WaitForFinderWindow(false, 0, 0);
     }
     if (command == L"finder-window-gone") return FinderWindowGone();
+    if (command == L"wait-pixel" && argc > 4) {
+        return WaitForPixel(_wtoi(argv[2]), _wtoi(argv[3]), static_cast<COLORREF>(wcstoul(argv[4], nullptr, 10)), true);
+    }
+    if (command == L"wait-pixel-other" && argc > 4) {
+        return WaitForPixel(_wtoi(argv[2]), _wtoi(argv[3]), static_cast<COLORREF>(wcstoul(argv[4], nullptr, 10)), false);
+    }
     if (command == L"end" && argc > 2) {
         HWND w = nullptr;
         while ((w = FindWindowExW(nullptr, w, argv[2], nullptr)) != nullptr) {
@@ -862,7 +883,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     return Fail("usage: probe window|painted|tabs|tabstrip|close|startup|finder|point|finder-window|text-at|"
-                "tree-selected|window-of|child-of|place|child-class|text-of|end|desktop|wait-cursor|wait-text-at|"
+                "tree-selected|window-of|child-of|place|child-class|text-of|end|desktop|wait-cursor|wait-text-at|wait-pixel|wait-pixel-other|"
                 "wait-text-of|wait-focus|wait-tree-selected|wait-menu|menu-gone|wait-finder-window|"
                 "finder-window-gone ...");
 }

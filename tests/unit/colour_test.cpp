@@ -240,12 +240,12 @@ TEST(MagnifierGeometry, GrabsAroundThePointAndClipsAtEveryEdgeOfTheVirtualScreen
         {{-1920, -300, 1280, 1024}, {1270, 1020}, {1245, 995, 1280, 1024}, {0, 0}},
     };
     for (const Case& c : cases) {
-        const GrabPart part = ClipGrab(GrabRect(c.point), c.screen);
+        const ClippedCopy part = ClipCopy(GrabRect(c.point), c.screen);
         EXPECT_EQ(part.source, c.source) << c.point.x << "," << c.point.y;
         EXPECT_EQ(part.at.x, c.at.x);
         EXPECT_EQ(part.at.y, c.at.y);
     }
-    EXPECT_TRUE(ClipGrab(GrabRect({-100, -100}), {0, 0, 800, 600}).source.Empty());
+    EXPECT_TRUE(ClipCopy(GrabRect({-100, -100}), {0, 0, 800, 600}).source.Empty());
 }
 
 TEST(MagnifierGeometry, ADragMovesTheCentreOnePixelPerFiveOppositeToTheMouse) {

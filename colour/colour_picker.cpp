@@ -8,6 +8,7 @@ namespace colour {
 namespace {
 
 constexpr UINT kTickMs = 50;
+constexpr UINT kKeepDelayMs = 100;
 constexpr core::Colour kSeeThrough = 0xFFFFFF;
 
 }  // namespace
@@ -21,7 +22,8 @@ ColourPicker::ColourPicker(ColourControls& controls, MagnifierView& magnifier, u
       magnifier_(magnifier),
       hook_(hook),
       penColour_(std::move(penColour)),
-      drawPickerBoard_(std::move(drawPickerBoard)) {
+      drawPickerBoard_(std::move(drawPickerBoard)),
+      keepTimer_(std::make_unique<ui::Timer>(c_.form, [this] { Keep(); })) {
     c_.画板_捕获器2.MouseDown = [this](const ui::MouseEvent& e) {
         if (e.button == ui::MouseButton::Left) Start();
     };
@@ -39,6 +41,7 @@ bool ColourPicker::Running() const { return window_ && window_->Handle(); }
 void ColourPicker::Start() {
     // The pen leaves the board: the cross stays.
     core::DrawFinderBoard(c_.画板_捕获器2, false);
+    keepTimer_->Stop();
     magnifier_.ReleaseKept();
     if (Running()) return;
 
@@ -53,8 +56,10 @@ void ColourPicker::Start() {
     }
     // The arrow keys reach the picker board while the button is held.
     c_.画板_捕获器2.Focus();
-    window_->Show(SW_SHOWNOACTIVATE);
+    // The first tick places and draws the window before it shows, so that
+    // it never stands anywhere else or unkeyed over what is sampled.
     Tick();
+    if (Running()) window_->Show(SW_SHOWNOACTIVATE);
 }
 
 void ColourPicker::Tick() {
@@ -97,14 +102,23 @@ void ColourPicker::End(core::Point cursor) {
     // A release recorded by the hook over the bare desktop is delivered first.
     hook_.DeliverRecordedEvents();
     hook_.ClearMouseKeyCallback();
-    // The kept image is the screen without the picker on it.
-    window_->Show(SW_HIDE);
-    if (const auto colour = magnifier_.MagnifyAt(cursor, true)) {
-        c_.编辑框_颜色值.SetNumber(static_cast<std::int32_t>(*colour));
-    }
     window_->Destroy();  // the object goes at the next pick, outside its own timer
     c_.form.SetTopmost(false);
     drawPickerBoard_();
+    // The kept image is the screen without the picker on it. Windows leaves
+    // layered windows out of screen grabs; compositors that do not (Wine's)
+    // need the windows beneath to repaint first, so the image is taken a
+    // moment after the picker went.
+    keepAt_ = cursor;
+    keepTimer_->Start(kKeepDelayMs);
+}
+
+void ColourPicker::Keep() {
+    keepTimer_->Stop();
+    if (Running()) return;  // a new pick began meanwhile
+    if (const auto colour = magnifier_.MagnifyAt(keepAt_, true)) {
+        c_.编辑框_颜色值.SetNumber(static_cast<std::int32_t>(*colour));
+    }
 }
 
 void ColourPicker::Nudge(UINT key) {

@@ -4,8 +4,8 @@
 // cursor, the colour and position of the cursor pixel (on the screen and in
 // that window's client area) and the magnified view around it. The arrow
 // keys move the cursor one physical pixel, for landing on an exact pixel.
-// Releasing the button keeps the screen image for the magnifier and puts the
-// pen back on the board.
+// Releasing the button puts the pen back on the board and, a moment later,
+// keeps the screen image for the magnifier.
 //
 // Over the bare desktop, where Windows reports no window, the super-mode
 // release routine is registered with the input hook, as the inspector's
@@ -41,6 +41,7 @@ public:
 
 private:
     void End(core::Point cursor);
+    void Keep();
     void Nudge(UINT key);
 
     ColourControls& c_;
@@ -49,6 +50,8 @@ private:
     std::function<core::Colour()> penColour_;
     std::function<void()> drawPickerBoard_;
     std::unique_ptr<ui::CursorWindow> window_;
+    std::unique_ptr<ui::Timer> keepTimer_;
+    core::Point keepAt_;
     bool tickBusy_ = false;
 };
 

@@ -35,7 +35,7 @@ public:
 
     // Lets go of the kept screen image (a new pick starts, the program ends).
     void ReleaseKept();
-    bool HasKept() const { return kept_ != nullptr; }
+    HBITMAP KeptBitmap() const { return kept_; }
     core::Point KeptCentre() const { return keptCentre_; }
 
 private:

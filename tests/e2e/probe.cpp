@@ -61,6 +61,9 @@
 //   probe wait-pixel SX SY COLOUR  until the screen pixel (SX, SY) has the
 //                            colour (decimal, red in the low byte); print it
 //   probe wait-pixel-other SX SY COLOUR  until it has any other colour
+//   probe wait-capture N     until the program shows N windows that cover
+//                            the whole virtual screen (the region capture)
+//   probe capture-gone       until it shows none
 //
 // "probe --desktop NAME COMMAND ..." looks into the Wine virtual desktop of
 // that name (started with "wine explorer /desktop=NAME,WxH ...").
@@ -507,6 +510,31 @@ DWORD ProgramId() {
     return pid;
 }
 
+// Visible top-level windows of the program that cover the virtual screen.
+int CaptureWindowCount(DWORD pid) {
+    const RECT screen = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                         GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                         GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    int count = 0;
+    for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(h, &owner);
+        RECT r;
+        if (owner != pid || !IsWindowVisible(h) || !GetWindowRect(h, &r)) continue;
+        if (EqualRect(&r, &screen)) ++count;
+    }
+    return count;
+}
+
+int WaitForCaptureWindows(int wanted) {
+    const DWORD pid = ProgramId();
+    if (!pid) return Fail("the main window did not appear");
+    int seen = 0;
+    const bool there = WaitUntil([&] { return (seen = CaptureWindowCount(pid)) == wanted; });
+    std::printf("%d\n", seen);
+    return there ? 0 : Fail("the capture windows never were that many");
+}
+
 int WaitForMenu() {
     const DWORD pid = ProgramId();
     if (!pid) return Fail("the main window did not appear");
@@ -859,6 +887,8 @@ int wmain(int argc, wchar_t** argv) {
         return argc > 3 ? WaitForFinderWindow(true, _wtoi(argv[2]), _wtoi(argv[3])) : WaitForFinderWindow(false, 0, 0);
     }
     if (command == L"finder-window-gone") return FinderWindowGone();
+    if (command == L"wait-capture" && argc > 2) return WaitForCaptureWindows(_wtoi(argv[2]));
+    if (command == L"capture-gone") return WaitForCaptureWindows(0);
     if (command == L"wait-pixel" && argc > 4) {
         return WaitForPixel(_wtoi(argv[2]), _wtoi(argv[3]), static_cast<COLORREF>(wcstoul(argv[4], nullptr, 10)), true);
     }
@@ -883,7 +913,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     return Fail("usage: probe window|painted|tabs|tabstrip|close|startup|finder|point|finder-window|text-at|"
-                "tree-selected|window-of|child-of|place|child-class|text-of|end|desktop|wait-cursor|wait-text-at|wait-pixel|wait-pixel-other|"
+                "tree-selected|window-of|child-of|place|child-class|text-of|end|desktop|wait-cursor|wait-text-at|wait-pixel|wait-pixel-other|wait-capture|capture-gone|"
                 "wait-text-of|wait-focus|wait-tree-selected|wait-menu|menu-gone|wait-finder-window|"
                 "finder-window-gone ...");
 }

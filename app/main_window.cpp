@@ -1,17 +1,36 @@
 #include "app/main_window.h"
 
+#include "app/core/help_pages.h"
 #include "app/core/main_layout.h"
 #include "ui/layout_builder.h"
+#include "util/launch.h"
 #include "util/program_files.h"
+#include "util/program_output.h"
 #include "util/wide_text.h"
+#include "util/window_operations.h"
 
 namespace app {
 
 MainWindow::MainWindow(UtilityObjects& utilities)
-    : utilities_(utilities), webMenu_(std::string(core::kWebMenuCaption)) {
-    // The forum page opens with the tray menu's web links; until then the
-    // item is shown and does nothing.
-    webMenu_.AddItem(core::kForumItemCaption, nullptr);
+    : OpenAddress(util::OpenInShell),
+      utilities_(utilities),
+      webMenu_(std::string(core::kWebMenuCaption)),
+      trayMenu_(std::string(core::kTrayMenuName)) {
+    webMenu_.AddItem(core::kForumItemCaption, [this] { OpenLink(core::WebLink::OfficialForum); });
+    BuildTrayMenu();
+}
+
+void MainWindow::BuildTrayMenu() {
+    for (const core::TrayMenuRow& row : core::TrayMenuRows()) {
+        switch (row.action) {
+            case core::ShellAction::None: trayMenu_.AddSeparator(); break;
+            case core::ShellAction::ShowMainWindow: trayMenu_.AddItem(row.caption, [this] { ShowMainWindow(); }); break;
+            case core::ShellAction::OpenLink:
+                trayMenu_.AddItem(row.caption, [this, link = row.link] { OpenLink(link); });
+                break;
+            case core::ShellAction::Exit: trayMenu_.AddItem(row.caption, [this] { Exit(); }); break;
+        }
+    }
 }
 
 // The window goes first, while the pages and menus its messages reach are
@@ -29,6 +48,7 @@ bool MainWindow::Create() {
     if (!Form::Create(options)) return false;
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources_.SmallProgramIcon()));
     SetMenuBar({&webMenu_});
+    tray_.Add(Handle(), resources_.SmallProgramIcon(), util::Wide(core::kMainWindowTitle));
     // Thicker frames (as on Windows 10 and later) would cut off the pages'
     // right and bottom edges at the classic outer size.
     EnsureClientSize(core::kMainClientWidth, core::kMainClientHeight);
@@ -139,10 +159,23 @@ void MainWindow::OnActivated() {
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Windows ends the session: the window may never be destroyed.
     if (message == WM_ENDSESSION && wParam) OnEnding();
+    if (message == TrayIcon::kTrayMessage) {
+        POINT point;
+        switch (tray_.EventOf(wParam, lParam, point)) {
+            case TrayEvent::DoubleClick: ShowMainWindow(); break;
+            case TrayEvent::ContextMenu: PopUpTrayMenu(point); break;
+            case TrayEvent::None: break;
+        }
+        return 0;
+    }
+    tray_.OnMessage(message);  // Explorer restarted: the icon goes up again
     return Form::HandleMessage(message, wParam, lParam);
 }
 
+// Runs once or more (the session's end, then the window's destruction):
+// every step is harmless the second time.
 void MainWindow::OnEnding() {
+    tray_.Remove();
     if (inspector_) inspector_->Actions().ResumePaused();
     if (colour_) colour_->OnEnding();
 }
@@ -171,6 +204,42 @@ void MainWindow::StartRegionCapture() {
         });
     }
     captureAfterHiding_->Start(capture::kSettleMs);
+}
+
+void MainWindow::Exit() {
+    // Destroying the window runs OnEnding() and ends the message loop with 0.
+    DestroyWindow(Handle());
+}
+
+void MainWindow::ShowMainWindow() {
+    const HWND hwnd = Handle();
+    ShowWindow(hwnd, SW_SHOW);
+    if (IsIconic(hwnd) || IsZoomed(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+    RECT r;
+    if (GetWindowRect(hwnd, &r)) {
+        const int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+        const int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+        if (r.left != x || r.top != y) SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+    util::BringWindowToFront(hwnd);
+}
+
+void MainWindow::PopUpTrayMenu(POINT cursor) {
+    trayMenu_.Popup(*this, {cursor.x - 5, cursor.y - 5}, TPM_RIGHTALIGN | TPM_TOPALIGN);
+}
+
+void MainWindow::OpenLink(core::WebLink link) {
+    const core::LinkTarget target = core::TargetOf(link);
+    if (!target.helpPage) {
+        OpenAddress(util::Wide(target.address));
+        return;
+    }
+    const std::vector<core::HelpPage> pages = core::HelpPages();
+    std::vector<util::OutputFile> files;
+    for (const core::HelpPage& page : pages) files.push_back({util::Wide(page.fileName), page.html});
+    const std::wstring folder = util::PlaceFiles(util::ProgramOutputFolders(), util::Wide(core::kHelpFolderName), files);
+    if (folder.empty()) return;  // nowhere to write the help: nothing to open
+    OpenAddress(folder + L"\\" + util::Wide(target.address));
 }
 
 void MainWindow::PopUpWebMenu() {

@@ -10,11 +10,21 @@
 // marker and the palette. Releasing the right button over the window, or
 // either button over the tab control, pops up the "官网" menu just below and
 // right of the cursor. Destroying the window ends the program's message loop.
+//
+// From creation to destruction the window keeps its icon in the tray: a
+// double click brings the window back, centred and in front; a right click
+// opens "托盘菜单" (主界面, the web items, 退出). "退出" ends the program
+// the way closing the window does: both run OnEnding() once, which takes
+// the icon down, and the message loop ends with exit code 0.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 
+#include "app/core/shell_menus.h"
 #include "app/program_resources.h"
+#include "app/tray_icon.h"
 #include "app/utility_objects.h"
 #include "capture/region_capture.h"
 #include "capture/window_image.h"
@@ -38,6 +48,8 @@ public:
 
     ui::TabControl& Tabs() { return *tabs_; }
     ui::Menu& WebMenu() { return webMenu_; }
+    ui::Menu& TrayMenu() { return trayMenu_; }
+    const TrayIcon& Tray() const { return tray_; }
     const ProgramResources& Resources() const { return resources_; }
     inspector::AnalysisPage& Analysis() { return *inspector_; }
     colour::ColourPage& Colour() {
@@ -61,6 +73,21 @@ public:
 
     // Pops up the "官网" menu 3 pixels right of and below the cursor.
     void PopUpWebMenu();
+    // Pops up "托盘菜单" with its right edge 5 pixels left of and its top 5
+    // pixels above the cursor's screen point, the window made the foreground
+    // window first.
+    void PopUpTrayMenu(POINT cursor);
+    // Shows the window, restored and centred on the screen, in front.
+    void ShowMainWindow();
+    // Opens where a web item leads: a page of the offline help (written
+    // first, beside the program or per user) or a web address.
+    void OpenLink(core::WebLink link);
+    // "退出": the same end as closing the window.
+    void Exit();
+
+    // Hands an address or a help page's path to the shell; tests put their
+    // own here to see what would be opened.
+    std::function<bool(const std::wstring&)> OpenAddress;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -73,10 +100,13 @@ private:
     void WirePages();
     void OnActivated();
     void DressControls(int page);
+    void BuildTrayMenu();
 
     UtilityObjects& utilities_;
     ProgramResources resources_;
     ui::Menu webMenu_;
+    ui::Menu trayMenu_;
+    TrayIcon tray_;
     ui::TabControl* tabs_ = nullptr;
     std::unique_ptr<inspector::AnalysisPage> inspector_;
     std::unique_ptr<messages::MessagesPage> messages_;

@@ -122,6 +122,14 @@ std::string GetAssociatedProgram(const std::string& extension) {
     return core::GetAssociatedProgram(extension, facts);
 }
 
+bool OpenInShell(const std::wstring& target) {
+    using ShellExecute = HINSTANCE(WINAPI*)(HWND, const wchar_t*, const wchar_t*, const wchar_t*, const wchar_t*, int);
+    static const auto shellExecute = SystemFunctionOf<ShellExecute>(L"shell32.dll", "ShellExecuteW");
+    if (!shellExecute) return false;
+    // Values above 32 mean success.
+    return reinterpret_cast<INT_PTR>(shellExecute(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+}
+
 std::string ReadUrlShortcut(std::string file, std::string* iconFile) {
     if (!core::EndsWithIgnoringCase(file, ".url")) file += ".url";
     const std::wstring path = Wide(file);

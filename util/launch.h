@@ -26,6 +26,11 @@ struct RunOptions {
 // shell opened it without telling which process).
 std::int32_t RunProgram(const std::string& target, const RunOptions& options = {});
 
+// Hands a web address or a document to the shell to open with the user's
+// default program (a browser for addresses and HTML files); returns at once,
+// true when the shell took it.
+bool OpenInShell(const std::wstring& target);
+
 // The URL of a .url shortcut (".url" is added to the name when missing).
 std::string ReadUrlShortcut(std::string file, std::string* iconFile = nullptr);
 // The target path of a .lnk shortcut (".lnk" is added when missing), with

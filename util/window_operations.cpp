@@ -116,6 +116,15 @@ void SetControlText(WindowHandle hwnd, const std::string& text) {
                         &result);
 }
 
+bool BringWindowToFront(HWND hwnd) {
+    const DWORD thread = GetWindowThreadProcessId(hwnd, nullptr);
+    const DWORD self = GetCurrentThreadId();
+    const bool attached = thread != 0 && thread != self && AttachThreadInput(self, thread, TRUE);
+    SetActiveWindow(hwnd);
+    if (attached) AttachThreadInput(self, thread, FALSE);
+    return SetForegroundWindow(hwnd) != FALSE;
+}
+
 void PostMouseClick(WindowHandle hwnd, std::int32_t x, std::int32_t y, PostedButton button) {
     HWND target = ToHwnd(hwnd);
     if (hwnd == 0) {

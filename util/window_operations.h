@@ -47,6 +47,10 @@ bool GetWindowStyles(WindowHandle hwnd, std::uint32_t& style, std::uint32_t& ext
 // there is no window.
 bool ApplyWindowStyles(WindowHandle hwnd, std::uint32_t style, std::uint32_t extended);
 
+// Activates the window with its thread's input attached to ours, then makes
+// it the foreground window; true when Windows took it to the front.
+bool BringWindowToFront(HWND hwnd);
+
 enum class PostedButton { Left, Right };
 // Posts the messages of one click at client point (x, y) to the window
 // (0 = the desktop's icon list); returns at once.

@@ -64,6 +64,12 @@
 //   probe wait-capture N     until the program shows N windows that cover
 //                            the whole virtual screen (the region capture)
 //   probe capture-gone       until it shows none
+//   probe wait-tray-icons N  until Wine's tray shows N icons; print the
+//                            screen centre of the first (if any) and N
+//   probe minimise           minimise the main window; wait until it is
+//   probe wait-centred       until the main window is restored and centred
+//                            on the screen (integer halves); print its
+//                            rectangle and whether it is in front
 //
 // "probe --desktop NAME COMMAND ..." looks into the Wine virtual desktop of
 // that name (started with "wine explorer /desktop=NAME,WxH ...").
@@ -610,6 +616,57 @@ int FinderWindowGone() {
     return WaitUntil([&] { return !FinderWindowRect(w, r); }) ? 0 : Fail("the finder window is still shown");
 }
 
+// The icons Wine's own tray window shows (wine-notes.md): visible children
+// of a visible "__winex11_standalone_tray" window.
+std::vector<HWND> TrayIcons() {
+    std::vector<HWND> icons;
+    HWND tray = nullptr;
+    while ((tray = FindWindowExW(nullptr, tray, L"__winex11_standalone_tray", nullptr)) != nullptr) {
+        if (!IsWindowVisible(tray)) continue;
+        HWND icon = nullptr;
+        while ((icon = FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr)) != nullptr) {
+            if (IsWindowVisible(icon)) icons.push_back(icon);
+        }
+    }
+    return icons;
+}
+
+int WaitForTrayIcons(std::size_t count) {
+    std::vector<HWND> icons;
+    const bool held = WaitUntil([&] { return (icons = TrayIcons()).size() == count; });
+    if (!icons.empty()) {
+        const POINT centre = CentreOf(icons.front());
+        std::printf("%ld %ld ", centre.x, centre.y);
+    }
+    std::printf("%zu\n", icons.size());
+    return held ? 0 : Fail("the tray never showed that many icons");
+}
+
+int Minimise() {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    if (!w) return Fail("the main window did not appear");
+    ShowWindow(w, SW_MINIMIZE);
+    return WaitUntil([&] { return IsIconic(w) != FALSE; }) ? 0 : Fail("the main window was not minimised");
+}
+
+int WaitForCentred() {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    if (!w) return Fail("the main window did not appear");
+    RECT r = {};
+    const bool held = WaitUntil([&] {
+        if (IsIconic(w) || !GetWindowRect(w, &r)) return false;
+        const int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+        const int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+        return r.left == x && r.top == y;
+    });
+    // In front is told, not required: a click on Wine's tray gives the X
+    // focus to the tray's window, which may take the foreground back after
+    // the program took it.
+    std::printf("%ld %ld %ld %ld iconic %d foreground %d\n", r.left, r.top, r.right - r.left, r.bottom - r.top,
+                IsIconic(w) ? 1 : 0, GetForegroundWindow() == w ? 1 : 0);
+    return held ? 0 : Fail("the main window is not restored and centred");
+}
+
 int Window() {
     HWND w = WaitForMainWindow(0, kWaitMs);
     if (!w) return Fail("the main window did not appear");
@@ -895,6 +952,9 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"wait-pixel-other" && argc > 4) {
         return WaitForPixel(_wtoi(argv[2]), _wtoi(argv[3]), static_cast<COLORREF>(wcstoul(argv[4], nullptr, 10)), false);
     }
+    if (command == L"wait-tray-icons" && argc > 2) return WaitForTrayIcons(static_cast<std::size_t>(_wtoi(argv[2])));
+    if (command == L"minimise") return Minimise();
+    if (command == L"wait-centred") return WaitForCentred();
     if (command == L"end" && argc > 2) {
         HWND w = nullptr;
         while ((w = FindWindowExW(nullptr, w, argv[2], nullptr)) != nullptr) {
@@ -913,7 +973,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     return Fail("usage: probe window|painted|tabs|tabstrip|close|startup|finder|point|finder-window|text-at|"
-                "tree-selected|window-of|child-of|place|child-class|text-of|end|desktop|wait-cursor|wait-text-at|wait-pixel|wait-pixel-other|wait-capture|capture-gone|"
+                "tree-selected|window-of|child-of|place|child-class|text-of|end|desktop|wait-cursor|wait-text-at|wait-pixel|"
+                "wait-pixel-other|wait-capture|capture-gone|wait-tray-icons|minimise|wait-centred|"
                 "wait-text-of|wait-focus|wait-tree-selected|wait-menu|menu-gone|wait-finder-window|"
                 "finder-window-gone ...");
 }

@@ -1,0 +1,85 @@
+// The tray menu's rows and where the web items lead; the offline help pages
+// they open.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "app/core/help_pages.h"
+#include "app/core/shell_menus.h"
+
+namespace {
+
+using core::ShellAction;
+using core::WebLink;
+
+TEST(TrayMenu, ItemsInOrderWithTheirActions) {
+    const char* captions[] = {"主界面", "", "Korvel模块论坛", "Korvel模块知识库", "易语言编程论坛",
+                              "易语言知识库", "易语言视频教学", "", "退出"};
+    const auto& rows = core::TrayMenuRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(rows[i].caption, captions[i]);
+        EXPECT_EQ(rows[i].action == ShellAction::None, rows[i].caption.empty());
+    }
+    EXPECT_EQ(rows.front().action, ShellAction::ShowMainWindow);
+    EXPECT_EQ(rows.back().action, ShellAction::Exit);
+}
+
+TEST(TrayMenu, KorvelItemsAndTheForumOpenHelpPagesAndTheLanguageItemsItsSite) {
+    std::set<std::string> helpPages;
+    for (const core::HelpPage& page : core::HelpPages()) helpPages.insert(std::string(page.fileName));
+    for (WebLink link : {WebLink::KorvelForum, WebLink::KorvelKnowledge, WebLink::OfficialForum}) {
+        const core::LinkTarget target = core::TargetOf(link);
+        EXPECT_TRUE(target.helpPage);
+        EXPECT_EQ(helpPages.count(std::string(target.address)), 1u) << target.address;
+    }
+    for (WebLink link : {WebLink::ELanguageForum, WebLink::ELanguageKnowledge, WebLink::ELanguageVideos}) {
+        const core::LinkTarget target = core::TargetOf(link);
+        EXPECT_FALSE(target.helpPage);
+        EXPECT_EQ(target.address, "http://www.dywt.com.cn/");
+    }
+    // The two Korvel items lead to different pages.
+    EXPECT_NE(core::TargetOf(WebLink::KorvelForum).address, core::TargetOf(WebLink::KorvelKnowledge).address);
+}
+
+TEST(HelpPages, ModulePageListsEveryGeneratedCommandOnce) {
+    const std::vector<std::string> names = core::ModuleCommandNames();
+    // First and last command of the generator's lists, and one from the middle.
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(names.front(), "通过类名取句柄");
+    EXPECT_EQ(names.back(), "爆力枚举窗口");
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+    std::string module;
+    for (const core::HelpPage& page : core::HelpPages()) {
+        if (page.fileName == core::kHelpModulePage) module = page.html;
+    }
+    for (const std::string& name : names) EXPECT_NE(module.find("<code>" + name + " ()</code>"), std::string::npos) << name;
+    EXPECT_EQ(module.find(".DLL命令"), std::string::npos);  // declarations are no module commands
+}
+
+TEST(HelpPages, EveryPageIsUtf8HtmlLinkingToTheOthers) {
+    const auto pages = core::HelpPages();
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(pages.front().fileName, core::kHelpIndexPage);
+    for (const core::HelpPage& page : pages) {
+        SCOPED_TRACE(std::string(page.fileName));
+        EXPECT_EQ(page.html.rfind("<!DOCTYPE html>", 0), 0u);
+        EXPECT_NE(page.html.find("<meta charset=\"utf-8\">"), std::string::npos);
+        for (const core::HelpPage& other : pages) {
+            EXPECT_NE(page.html.find("href=\"" + std::string(other.fileName) + "\""), std::string::npos);
+        }
+    }
+    EXPECT_NE(pages[0].html.find("窗口分析"), std::string::npos);
+    EXPECT_NE(pages[0].html.find("取点取色"), std::string::npos);
+    EXPECT_NE(pages[2].html.find("Korvel:"), std::string::npos);  // the marker line
+}
+
+TEST(HelpPages, TextIsEscaped) {
+    EXPECT_EQ(core::HtmlEscaped("a<b>&\"c\""), "a&lt;b&gt;&amp;&quot;c&quot;");
+    // The example's quoted text parameter arrives escaped, not as markup.
+    const auto pages = core::HelpPages();
+    EXPECT_NE(pages[2].html.find("&quot;"), std::string::npos);
+}
+
+}  // namespace

@@ -368,11 +368,13 @@ TEST_F(ColourPageTest, TheKeptImageIsFreedOnANewPickAndWhenTheWindowCloses) {
 
     // Magnify steps keep no objects: after the first-time allocations, 500
     // steps would add 500 objects (1,000 handle steps) if one were kept.
+    // Where the system does not count objects, the many made and freed each
+    // step move the next free handle index by up to about 300 either way.
     for (int i = 0; i < 50; ++i) magnifier().MagnifyAt({at.x + i % 7, at.y}, false);
     const testing_support::GuiObjectLevel before = testing_support::GuiObjects();
     for (int i = 0; i < 500; ++i) magnifier().MagnifyAt({at.x + i % 7, at.y}, false);
     const testing_support::GuiObjectLevel after = testing_support::GuiObjects();
-    EXPECT_LT(after.gdi - before.gdi, after.counted ? 10 : 200);
+    EXPECT_LT(after.gdi - before.gdi, after.counted ? 10 : 600);
 
     Window().Destroy();
     EXPECT_EQ(GetObjectType(kept), 0u);

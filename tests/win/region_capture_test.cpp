@@ -164,6 +164,74 @@ TEST_F(RegionCaptureTest, ASelectionDraggedBackwardsAndNudgedIsSavedAsItsFormat)
     DeleteFileW(path.c_str());
 }
 
+TEST_F(RegionCaptureTest, BmpAndJpegSavesHoldTheirFormatAndACancelWritesNothing) {
+    TwoColourWindow painted(900, 600);
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    struct Case {
+        const wchar_t* name;
+        core::ImageFormat format;
+    };
+    for (const Case& c : {Case{L"tavrin_region_test.bmp", core::ImageFormat::Bmp},
+                          Case{L"tavrin_region_test.jpg", core::ImageFormat::Jpeg}}) {
+        const std::wstring path = std::wstring(folder) + c.name;
+        DeleteFileW(path.c_str());
+        ASSERT_TRUE(capture_.Show());
+        Drag(900, 600, 1020, 645);  // 120 x 45, red left of x 1000, blue right
+        choice_ = capture::SaveChoice{path, c.format};
+        finished_ = -1;
+        SendMessageW(Selection(), WM_LBUTTONDBLCLK, 0, 0);
+        EXPECT_EQ(finished_, 1);
+        std::string bytes;
+        ASSERT_TRUE(util::ReadWholeFile(path, bytes));
+        if (c.format == core::ImageFormat::Bmp) {
+            const core::ByteSet bmp(bytes.begin(), bytes.end());
+            core::BmpInfo info;
+            ASSERT_TRUE(core::ReadBmpInfo(bmp, info));
+            EXPECT_EQ(info.width, 120);
+            EXPECT_EQ(info.height, 45);
+            EXPECT_EQ(core::Bmp24Pixel(bmp, 0, 0), RGB(255, 0, 0));
+            EXPECT_EQ(core::Bmp24Pixel(bmp, 99, 44), RGB(255, 0, 0));
+            EXPECT_EQ(core::Bmp24Pixel(bmp, 100, 0), RGB(0, 0, 255));
+            EXPECT_EQ(core::Bmp24Pixel(bmp, 119, 44), RGB(0, 0, 255));
+        } else {
+            ASSERT_GT(bytes.size(), 3u);
+            EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xFF);
+            EXPECT_EQ(static_cast<unsigned char>(bytes[1]), 0xD8);
+        }
+        DeleteFileW(path.c_str());
+    }
+
+    // Cancelling the dialog closes everything and writes nothing.
+    ASSERT_TRUE(capture_.Show());
+    Drag(900, 600, 1020, 645);
+    choice_.reset();
+    finished_ = -1;
+    SendMessageW(Selection(), WM_LBUTTONDBLCLK, 0, 0);
+    EXPECT_FALSE(capture_.Open());
+    EXPECT_EQ(finished_, -1);
+}
+
+TEST_F(RegionCaptureTest, EscClosesEveryWindowFromEveryState) {
+    auto escape = [&](HWND from) {
+        Key(from, VK_ESCAPE);
+        EXPECT_FALSE(capture_.Open());
+        EXPECT_EQ(capture_.Selection()->Handle(), nullptr);
+        EXPECT_EQ(capture_.Lens()->Handle(), nullptr);
+    };
+    ASSERT_TRUE(capture_.Show());
+    escape(Selection());  // selecting
+    ASSERT_TRUE(capture_.Show());
+    Mouse(WM_LBUTTONDOWN, 100, 100);
+    Mouse(WM_MOUSEMOVE, 150, 150);
+    escape(Selection());  // dragging
+    ASSERT_TRUE(capture_.Show());
+    Drag(100, 100, 150, 150);
+    escape(capture_.Save()->Handle());  // selected, from the save window
+    ASSERT_TRUE(capture_.Show());
+    escape(capture_.Lens()->Handle());
+}
+
 TEST_F(RegionCaptureTest, CtrlCCopiesTheSelectedPixelsAndTheRightButtonLeavesTheFrozenScreen) {
     TwoColourWindow painted(900, 600);
     ASSERT_TRUE(capture_.Show());

@@ -11,7 +11,7 @@ exe=$1 PROBE=$2 fixture=$3 out=$4
 mkdir -p "$out"
 source "$(dirname "$0")/lib.sh"
 
-trap 'probe end TavrinFixtureColours; probe close >/dev/null 2>&1' EXIT
+trap 'probe end TavrinFixtureColours; probe end Notepad; probe close >/dev/null 2>&1' EXIT
 wine "$fixture" colours >/dev/null 2>&1 &
 wine "$exe" >/dev/null 2>&1 &
 probe painted || { echo "FAILED: the main window did not appear"; exit 1; }
@@ -53,6 +53,38 @@ same "left of the edge: the fixture's red" "srgb(200,30,60)" \
     "$(convert "$saved" -format '%[pixel:p{10,30}]' info: 2>&1)"
 same "right of the edge: its green" "srgb(20,180,90)" \
     "$(convert "$saved" -format '%[pixel:p{150,30}]' info: 2>&1)"
+
+# Over Wine's notepad, which nobody here wrote: the saved region's pixels
+# are those of a screenshot taken just before the capture.
+wine notepad >/dev/null 2>&1 &
+probe window-of Notepad >/dev/null || { echo "FAILED: notepad did not start"; exit 1; }
+probe place Notepad 900 100 360 300 >/dev/null || { echo "FAILED: notepad could not be moved"; exit 1; }
+read -r editor < <(probe descendant-class Notepad Edit)
+read -r el et ew eh < <(probe window-rect "$editor")
+click_at $((el + 40)) $((et + 40))
+xdotool type --delay 10 "Tavrin region test 0123456789"
+await "notepad shows the text" wait-text-of "$editor" "Tavrin region test 0123456789"
+click_tab 2
+move_to 600 900  # the cursor out of the way of the region
+import -window root "$out/before_notepad.png"
+open_capture
+move_to 910 110
+xdotool mousedown 1
+for i in 1 2 3 4 5; do move_to $((910 + 60 * i)) $((110 + 30 * i)); done
+xdotool mouseup 1
+saved="$out/notepad_region.png"
+rm -f "$saved"
+move_to 1000 200
+xdotool click --repeat 2 --delay 80 1
+read -r dialog _ < <(probe window-of '#32770') || { echo "FAILED: no save dialog"; exit 1; }
+xdotool type --delay 20 "Z:${saved//\//\\}"
+xdotool key Return
+await "the capture closed after the save" capture-gone
+for _ in $(seq 1 50); do [ -s "$saved" ] && break; sleep 0.1; done
+same "notepad's region is PNG data of the dragged size" "PNG 300x150" "$(identify -format '%m %wx%h' "$saved" 2>&1)"
+convert "$out/before_notepad.png" -crop 300x150+910+110 +repage "$out/notepad_expected.png"
+same "its pixels are the screenshot's" "0" \
+    "$(compare -metric AE "$saved" "$out/notepad_expected.png" null: 2>&1)"
 
 # The right button closes the selection window only; Esc the rest.
 open_capture

@@ -83,6 +83,15 @@ bool MainWindow::Create() {
         ShowPage(tabs_->SelectedPage());
     };
 
+    windowImages_ = std::make_unique<capture::WindowImageActions>(*this);
+    inspector::AnalysisControls& analysis = inspector_->Controls();
+    analysis.超级按钮_截图.Clicked = [this, &analysis] {
+        windowImages_->CopyToClipboard(util::ToHwnd(analysis.编辑框_窗口句柄.Number()));
+    };
+    analysis.超级按钮_截图2.Clicked = [this, &analysis] {
+        windowImages_->SaveToFile(util::ToHwnd(analysis.编辑框_窗口句柄.Number()), analysis.通用对话框1);
+    };
+
     Destroying = [this] { OnEnding(); };
     laterPages_ = std::make_unique<ui::Timer>(*this, [this] { BuildLaterPages(); });
     laterPages_->Start(USER_TIMER_MINIMUM);
@@ -102,7 +111,7 @@ void MainWindow::BuildLaterPages() {
     BuildPageControls(core::kMessagesPage);
     BuildPageControls(core::kColourPage);
     messages_ = std::make_unique<messages::MessagesPage>(*this);
-    colour_ = std::make_unique<colour::ColourPage>(*this);
+    colour_ = std::make_unique<colour::ColourPage>(*this, utilities_.hook);
     messages_->OnCreated();
     WirePages();
     colour_->OnCreated();
@@ -125,6 +134,10 @@ void MainWindow::WirePages() {
     ui::DrawingBoard& finder = inspector_->FinderBoard();
     messages_->RouteFinderTo(finder);
     inspector_->Capture().FinderBoardChanged = [this, &finder] { messages_->MirrorFinder(finder); };
+    // Over the bare desktop the colour picker, too, makes the released-on
+    // window the inspector's target.
+    colour_->Picker().superModeRelease = [this] { return inspector_->Capture().SuperModeRelease(); };
+    colour_->Controls().按钮_截图.Clicked = [this] { StartRegionCapture(); };
 }
 
 void MainWindow::DressControls(int page) {
@@ -168,6 +181,33 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::OnEnding() {
     tray_.Remove();
     if (inspector_) inspector_->Actions().ResumePaused();
+    if (colour_) colour_->OnEnding();
+}
+
+capture::RegionCapture& MainWindow::RegionCapture() {
+    if (!regionCapture_) {
+        const ProgramResources::CaptureCursors& c = resources_.SelectionCursors();
+        regionCapture_ = std::make_unique<capture::RegionCapture>(capture::SelectionCursors{c.start, c.inside, c.outside});
+    }
+    return *regionCapture_;
+}
+
+void MainWindow::StartRegionCapture() {
+    if (!colour_->Controls().选择框_隐藏该窗口.Checked()) {
+        RegionCapture().Show();
+        return;
+    }
+    // Hidden first; the screen is frozen once the windows beneath have
+    // repainted, and the main window comes back behind the capture.
+    Show(SW_HIDE);
+    if (!captureAfterHiding_) {
+        captureAfterHiding_ = std::make_unique<ui::Timer>(*this, [this] {
+            captureAfterHiding_->Stop();
+            RegionCapture().Show();
+            Show(SW_SHOWNOACTIVATE);
+        });
+    }
+    captureAfterHiding_->Start(capture::kSettleMs);
 }
 
 void MainWindow::Exit() {

@@ -26,6 +26,8 @@
 #include "app/program_resources.h"
 #include "app/tray_icon.h"
 #include "app/utility_objects.h"
+#include "capture/region_capture.h"
+#include "capture/window_image.h"
 #include "colour/colour_page.h"
 #include "inspector/analysis_page.h"
 #include "messages/messages_page.h"
@@ -61,6 +63,13 @@ public:
     // Makes the pages after the first now, if they are not made yet.
     void BuildLaterPages();
     bool LaterPagesBuilt() const { return messages_ && colour_; }
+
+    // The region capture, made when first used; the window-image buttons.
+    capture::RegionCapture& RegionCapture();
+    capture::WindowImageActions& WindowImages() { return *windowImages_; }
+    // `按钮_截图`: the region capture, with the main window kept out of the
+    // frozen image when `选择框_隐藏该窗口` is ticked.
+    void StartRegionCapture();
 
     // Pops up the "官网" menu 3 pixels right of and below the cursor.
     void PopUpWebMenu();
@@ -102,6 +111,11 @@ private:
     std::unique_ptr<inspector::AnalysisPage> inspector_;
     std::unique_ptr<messages::MessagesPage> messages_;
     std::unique_ptr<colour::ColourPage> colour_;
+    std::unique_ptr<capture::RegionCapture> regionCapture_;
+    std::unique_ptr<capture::WindowImageActions> windowImages_;
+    // The region capture starts once the hidden main window is off the
+    // screen.
+    std::unique_ptr<ui::Timer> captureAfterHiding_;
     // Fires once the window has painted: timers come after paints.
     std::unique_ptr<ui::Timer> laterPages_;
     bool buildingLaterPages_ = false;

@@ -16,6 +16,18 @@ ProgramResources::~ProgramResources() {
     DestroyCursor(handCursor_);
     DestroyIcon(icon_);
     DestroyIcon(smallIcon_);
+    for (HCURSOR c : {captureCursors_.start, captureCursors_.inside, captureCursors_.outside}) {
+        if (c) DestroyCursor(c);
+    }
+}
+
+const ProgramResources::CaptureCursors& ProgramResources::SelectionCursors() const {
+    if (!captureCursors_.start) {
+        captureCursors_.start = util::CreateCursorFromImage(core::SelectionStartCursorImage(), 0, 0);
+        captureCursors_.inside = util::CreateCursorFromImage(core::SelectionInsideCursorImage(), 0, 0);
+        captureCursors_.outside = util::CreateCursorFromImage(core::SelectionOutsideCursorImage(), 0, 0);
+    }
+    return captureCursors_;
 }
 
 }  // namespace app

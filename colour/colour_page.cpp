@@ -1,20 +1,25 @@
 #include "colour/colour_page.h"
 
 #include "colour/core/palette.h"
-#include "colour/core/palette_picture.h"
 #include "colour/core/pen_colours.h"
 #include "util/core/glyphs.h"
 
 namespace colour {
 
-ColourPage::ColourPage(ui::Form& form) : controls_(form) {
+ColourPage::ColourPage(ui::Form& form, util::InputHook& hook)
+    : controls_(form),
+      editors_(controls_),
+      magnifier_(controls_, editors_, [this] { return penColour_; }),
+      picker_(controls_, magnifier_, hook, [this] { return penColour_; }, [this] { DrawPickerBoard(); }) {
     controls_.画板_画笔.MouseDown = [this](const ui::MouseEvent& e) {
         if (e.button == ui::MouseButton::Left) PenStep();
     };
 }
 
 void ColourPage::OnCreated() {
-    controls_.画板_放大镜.SetBackgroundPicture(core::PalettePictureBmp());
+    magnifier_.ShowPalette();
+    // A click on a colour the outline has picks nothing.
+    controls_.画板_调色板.SetPenColour(core::kPaletteOutline);
     PenStep();
 }
 

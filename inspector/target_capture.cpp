@@ -44,8 +44,9 @@ void TargetCapture::Start(ui::Control& pressedBoard) {
     // topmost before it owns the finder window: Wine does not make an owner
     // topmost that already has owned windows.
     c_.form.SetTopmost(true);
-    finder_ = std::make_unique<FinderWindow>();
-    if (!finder_->Create(c_.form.Handle(), [this] { PositionStep(); }, [this] { CaptureTick(); })) {
+    // One timer keeps the finder on the cursor, one runs the capture tick.
+    finder_ = std::make_unique<ui::CursorWindow>();
+    if (!finder_->Create(c_.form.Handle(), {{2, [this] { PositionStep(); }}, {100, [this] { CaptureTick(); }}})) {
         finder_.reset();
         c_.form.SetTopmost(false);
         return;

@@ -21,9 +21,9 @@
 #include <memory>
 
 #include "inspector/analysis_controls.h"
-#include "inspector/finder_window.h"
 #include "inspector/info_panel.h"
 #include "inspector/window_tree.h"
+#include "ui/cursor_window.h"
 #include "util/input_hook.h"
 #include "util/window_marking.h"
 
@@ -49,7 +49,7 @@ public:
 
     util::WindowHandle HoveredWindow() const { return hovered_; }
     int FinderOffset() const { return finderOffset_; }
-    FinderWindow* Finder() { return finder_.get(); }
+    ui::CursorWindow* Finder() { return finder_.get(); }
     util::InputHook& Hook() { return hook_; }
 
     // Whether the left button is still held; replaceable for tests.
@@ -69,7 +69,7 @@ private:
     util::InputHook& hook_;
     HWND pressedBoard_ = nullptr;
     util::WindowOutline outline_;
-    std::unique_ptr<FinderWindow> finder_;
+    std::unique_ptr<ui::CursorWindow> finder_;
     util::WindowHandle hovered_ = 0;
     bool tickBusy_ = false;
     int finderOffset_ = 0;

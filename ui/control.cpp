@@ -166,6 +166,12 @@ LRESULT Control::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& /*h
         case WM_RBUTTONUP: RaiseMouse(&Control::MouseUp, MouseButton::Right, wParam, lParam); break;
         case WM_MBUTTONUP: RaiseMouse(&Control::MouseUp, MouseButton::Middle, wParam, lParam); break;
         case WM_MOUSEMOVE: RaiseMouse(&Control::MouseMove, MouseButton::Left, wParam, lParam); break;
+        case WM_KEYDOWN:
+            if (EventTarget().KeyDown) {
+                auto call = EventTarget().KeyDown;
+                call(static_cast<UINT>(wParam));
+            }
+            break;
         case WM_SETFOCUS:
             if (EventTarget().FocusGained) EventTarget().FocusGained();
             break;

@@ -90,6 +90,8 @@ public:
     std::function<void(const MouseEvent&)> MouseDown;
     std::function<void(const MouseEvent&)> MouseUp;
     std::function<void(const MouseEvent&)> MouseMove;
+    // A key pressed while the control has the keyboard focus (virtual-key code).
+    std::function<void(UINT key)> KeyDown;
     std::function<void()> FocusGained;
     std::function<void()> FocusLost;
 

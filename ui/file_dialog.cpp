@@ -29,6 +29,7 @@ bool FileDialog::Show(bool save) {
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = form_.Handle();
     ofn.lpstrFilter = filter.empty() ? nullptr : filterText.c_str();
+    ofn.nFilterIndex = static_cast<DWORD>(filterIndex);
     ofn.lpstrFile = buffer.data();
     ofn.nMaxFile = static_cast<DWORD>(buffer.size());
     ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
@@ -42,6 +43,7 @@ bool FileDialog::Show(bool save) {
     const BOOL ok = show ? show(&ofn) : FALSE;
     if (!ok) return false;
     fileName = util::Utf8(buffer.data());
+    filterIndex = static_cast<int>(ofn.nFilterIndex);
     return true;
 }
 

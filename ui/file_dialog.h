@@ -17,6 +17,7 @@ public:
     std::string defaultExtension;  // without the dot, e.g. "bmp"
     std::string initialDirectory;
     std::string fileName;  // the chosen file after a confirmed Show
+    int filterIndex = 1;   // the filter entry shown first, then the one chosen (from 1)
 
     // Shows the open (or save) dialog owned by the form; true when the user
     // confirmed a file name.

@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include "util/system_library.h"
+
 namespace util {
 
 std::wstring ProgramPath() {
@@ -21,6 +26,19 @@ std::wstring ProgramDirectory() {
     std::wstring path = ProgramPath();
     const std::size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? L"" : path.substr(0, slash);
+}
+
+std::wstring DesktopFolder() {
+    using KnownFolder = HRESULT(WINAPI*)(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR*);
+    using FreeMemory = void(WINAPI*)(void*);
+    static const auto knownFolder = SystemFunctionOf<KnownFolder>(L"shell32.dll", "SHGetKnownFolderPath");
+    static const auto freeMemory = SystemFunctionOf<FreeMemory>(L"ole32.dll", "CoTaskMemFree");
+    if (!knownFolder || !freeMemory) return L"";
+    PWSTR path = nullptr;
+    std::wstring folder;
+    if (SUCCEEDED(knownFolder(FOLDERID_Desktop, 0, nullptr, &path)) && path) folder = path;
+    if (path) freeMemory(path);
+    return folder;
 }
 
 }  // namespace util

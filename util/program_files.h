@@ -9,5 +9,8 @@ namespace util {
 std::wstring ProgramPath();
 // Folder of the running exe, without a trailing backslash.
 std::wstring ProgramDirectory();
+// The user's Desktop folder as the shell knows it (wherever it was moved,
+// whatever the system's language); empty when the shell cannot say.
+std::wstring DesktopFolder();
 
 }  // namespace util

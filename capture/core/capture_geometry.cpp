@@ -8,7 +8,6 @@
 namespace core {
 namespace {
 
-constexpr int kLensSourceSize = 90;
 
 long long DistanceSquared(const Rect& r, Point p) {
     const long long dx = p.x < r.left ? r.left - p.x : (p.x >= r.right ? p.x - r.right + 1 : 0);
@@ -67,7 +66,7 @@ std::string SizeLabel(Point anchor, Point moving) {
 }
 
 Rect LensSource(Point cursor) {
-    const int left = cursor.x - kLensSourceSize / 2, top = cursor.y - kLensSourceSize / 2;
+    const int left = cursor.x - kLensCursorAt, top = cursor.y - kLensCursorAt;
     return {left, top, left + kLensSourceSize, top + kLensSourceSize};
 }
 

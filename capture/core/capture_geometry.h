@@ -49,7 +49,12 @@ Rect Nudged(const Rect& selection, int dx, int dy, const Rect& virtualScreen);
 // "x:120 y:45": the size between the corners, without sign.
 std::string SizeLabel(Point anchor, Point moving);
 
-// The square of the screen the lens magnifies, centred on the cursor pixel.
+// The square of the screen the lens board (88 x 88) shows, 2.2 times
+// enlarged: 40 x 40 pixels with the cursor pixel at (19, 19), so that it
+// lies under the lens's cross-hair.
+inline constexpr int kLensBoardSize = 88;
+inline constexpr int kLensSourceSize = 40;
+inline constexpr int kLensCursorAt = 19;
 Rect LensSource(Point cursor);
 
 // The save dialog's filter ("description|pattern" pairs) and the format of

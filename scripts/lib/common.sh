@@ -71,13 +71,14 @@ wine_prefix_headless() {
 
 # Starts Xvfb on the first free display from :91 on, with no output
 # attached (so that it can outlive a calling test without holding the
-# test's output open); sets DISPLAY and XVFB_PID.
+# test's output open); sets DISPLAY and XVFB_PID. The screen is
+# 1280 x 1024 unless TAVRIN_SCREEN gives another size (WxH).
 wine_display_start() {
     local n i
     XVFB_PID=""
     for n in $(seq 91 190); do
         { [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; } && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "${TAVRIN_SCREEN:-1280x1024}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
         XVFB_PID=$!
         for i in $(seq 1 100); do
             DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1 && break

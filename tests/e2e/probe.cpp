@@ -58,6 +58,12 @@
 //   probe wait-finder-window [X Y]  until the finder window is shown (at the
 //                            screen position (X, Y)); print its position
 //   probe finder-window-gone until the finder window is gone
+//   probe wait-pixel SX SY COLOUR  until the screen pixel (SX, SY) has the
+//                            colour (decimal, red in the low byte); print it
+//   probe wait-pixel-other SX SY COLOUR  until it has any other colour
+//   probe wait-capture N     until the program shows N windows that cover
+//                            the whole virtual screen (the region capture)
+//   probe capture-gone       until it shows none
 //   probe wait-tray-icons N  until Wine's tray shows N icons; print the
 //                            screen centre of the first (if any) and N
 //   probe minimise           minimise the main window; wait until it is
@@ -510,6 +516,31 @@ DWORD ProgramId() {
     return pid;
 }
 
+// Visible top-level windows of the program that cover the virtual screen.
+int CaptureWindowCount(DWORD pid) {
+    const RECT screen = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                         GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                         GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    int count = 0;
+    for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(h, &owner);
+        RECT r;
+        if (owner != pid || !IsWindowVisible(h) || !GetWindowRect(h, &r)) continue;
+        if (EqualRect(&r, &screen)) ++count;
+    }
+    return count;
+}
+
+int WaitForCaptureWindows(int wanted) {
+    const DWORD pid = ProgramId();
+    if (!pid) return Fail("the main window did not appear");
+    int seen = 0;
+    const bool there = WaitUntil([&] { return (seen = CaptureWindowCount(pid)) == wanted; });
+    std::printf("%d\n", seen);
+    return there ? 0 : Fail("the capture windows never were that many");
+}
+
 int WaitForMenu() {
     const DWORD pid = ProgramId();
     if (!pid) return Fail("the main window did not appear");
@@ -564,6 +595,18 @@ int WaitForFinderWindow(bool at, int x, int y) {
     if (shown) std::printf("%ld %ld\n", r.left, r.top);
     if (!shown) return Fail("no finder window appeared");
     return there ? 0 : Fail("the finder window never got there");
+}
+
+int WaitForPixel(int x, int y, COLORREF wanted, bool same) {
+    COLORREF seen = CLR_INVALID;
+    const bool there = WaitUntil([&] {
+        HDC screen = GetDC(nullptr);
+        seen = GetPixel(screen, x, y);
+        ReleaseDC(nullptr, screen);
+        return (seen == wanted) == same;
+    });
+    std::printf("%lu\n", static_cast<unsigned long>(seen));
+    return there ? 0 : Fail(same ? "the screen pixel never got that colour" : "the screen pixel kept that colour");
 }
 
 int FinderWindowGone() {
@@ -901,6 +944,14 @@ int wmain(int argc, wchar_t** argv) {
         return argc > 3 ? WaitForFinderWindow(true, _wtoi(argv[2]), _wtoi(argv[3])) : WaitForFinderWindow(false, 0, 0);
     }
     if (command == L"finder-window-gone") return FinderWindowGone();
+    if (command == L"wait-capture" && argc > 2) return WaitForCaptureWindows(_wtoi(argv[2]));
+    if (command == L"capture-gone") return WaitForCaptureWindows(0);
+    if (command == L"wait-pixel" && argc > 4) {
+        return WaitForPixel(_wtoi(argv[2]), _wtoi(argv[3]), static_cast<COLORREF>(wcstoul(argv[4], nullptr, 10)), true);
+    }
+    if (command == L"wait-pixel-other" && argc > 4) {
+        return WaitForPixel(_wtoi(argv[2]), _wtoi(argv[3]), static_cast<COLORREF>(wcstoul(argv[4], nullptr, 10)), false);
+    }
     if (command == L"wait-tray-icons" && argc > 2) return WaitForTrayIcons(static_cast<std::size_t>(_wtoi(argv[2])));
     if (command == L"minimise") return Minimise();
     if (command == L"wait-centred") return WaitForCentred();
@@ -922,7 +973,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     return Fail("usage: probe window|painted|tabs|tabstrip|close|startup|finder|point|finder-window|text-at|"
-                "tree-selected|window-of|child-of|place|child-class|text-of|end|desktop|wait-cursor|wait-text-at|"
+                "tree-selected|window-of|child-of|place|child-class|text-of|end|desktop|wait-cursor|wait-text-at|wait-pixel|"
+                "wait-pixel-other|wait-capture|capture-gone|wait-tray-icons|minimise|wait-centred|"
                 "wait-text-of|wait-focus|wait-tree-selected|wait-menu|menu-gone|wait-finder-window|"
                 "finder-window-gone ...");
 }

@@ -1,4 +1,5 @@
 #include "capture/core/capture_geometry.h"
+#include "capture/core/selection_state.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +74,40 @@ TEST(CaptureGeometry, SelectionsWhicheverWayTheyWereDraggedAndTheirNudges) {
     EXPECT_EQ(Nudged({-1280, -200, -1200, -150}, -1, -1, screen), (Rect{-1280, -200, -1200, -150}));  // at the edge
     EXPECT_EQ(Nudged({1900, 1000, 1920, 1080}, 1, 1, screen), (Rect{1900, 1000, 1920, 1080}));
 
-    EXPECT_EQ(LensSource({500, 400}), (Rect{455, 355, 545, 445}));
+    EXPECT_EQ(LensSource({500, 400}), (Rect{481, 381, 521, 421}));
+}
+
+TEST(SelectionState, DragReleaseNudgeAndTheInsideTest) {
+    SelectionState s;
+    EXPECT_FALSE(s.CanSave());  // a double click before any drag saves nothing
+    s.Press({220, 145});
+    EXPECT_TRUE(s.Move({100, 100}));  // dragged up and to the left
+    EXPECT_FALSE(s.Move({100, 100}));
+    EXPECT_EQ(s.Label(), "x:120 y:45");
+    s.Release();
+    EXPECT_EQ(s.Selected(), (Rect{100, 100, 220, 145}));
+    EXPECT_TRUE(s.CanSave());
+    // Fixed: a new press and moves change nothing.
+    s.Press({10, 10});
+    EXPECT_FALSE(s.Move({500, 500}));
+    EXPECT_EQ(s.Selected(), (Rect{100, 100, 220, 145}));
+    const Rect screen{0, 0, 1280, 1024};
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(s.Nudge(1, 0, screen));
+    EXPECT_EQ(s.Selected(), (Rect{103, 100, 223, 145}));
+    EXPECT_EQ(s.Label(), "x:120 y:45");
+    EXPECT_TRUE(s.Inside({104, 101}));
+    EXPECT_FALSE(s.Inside({103, 120}));  // on the edge is outside
+    EXPECT_FALSE(s.Inside({300, 120}));
+
+    SelectionState click;  // a press and release without a move
+    click.Press({50, 50});
+    click.Release();
+    EXPECT_FALSE(click.CanSave());
+    SelectionState corner;
+    corner.Press({1270, 1014});
+    corner.Move({1280, 1024});
+    corner.Release();
+    EXPECT_FALSE(corner.Nudge(1, 1, screen));  // kept on the screen
 }
 
 TEST(CaptureGeometry, SaveDialogFormats) {

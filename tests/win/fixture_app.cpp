@@ -28,6 +28,10 @@
 //                             buttons (311, 312) inside a group box (310)
 //                             made after them, so lying above them, and an
 //                             edit (302)
+//   fixture_app colours       "Fixture Colours" (TavrinFixtureColours), a
+//                             frameless window at 900,560, 200 x 100: its
+//                             left half RGB(200, 30, 60), its right half
+//                             RGB(20, 180, 90)
 //   fixture_app FILE.tavrintest  "TavrinFixtureDocument" titled with FILE
 //                             (the program a test associates with documents)
 //
@@ -214,6 +218,29 @@ void OwnerAndDialog() {
     ShowWindow(dialog, SW_SHOWNOACTIVATE);
 }
 
+LRESULT CALLBACK ColoursProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        RECT left = {0, 0, 100, 100}, right = {100, 0, 200, 100};
+        HBRUSH red = CreateSolidBrush(RGB(200, 30, 60)), green = CreateSolidBrush(RGB(20, 180, 90));
+        FillRect(dc, &left, red);
+        FillRect(dc, &right, green);
+        DeleteObject(red);
+        DeleteObject(green);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    return FixtureProc(hwnd, message, wParam, lParam);
+}
+
+void Colours() {
+    Register(L"TavrinFixtureColours", ColoursProc);
+    HWND w = CreateWindowExW(WS_EX_TOOLWINDOW, L"TavrinFixtureColours", L"Fixture Colours", WS_POPUP, 900, 560, 200,
+                             100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(w, SW_SHOWNOACTIVATE);
+}
+
 // Runs its own message loop until the window goes.
 void Churn() {
     Register(L"TavrinFixtureChurn");
@@ -260,6 +287,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     } else if (mode == L"clicks") {
         Clicks();
+    } else if (mode == L"colours") {
+        Colours();
     } else if (mode.size() > documentType.size() &&
                mode.compare(mode.size() - documentType.size(), documentType.size(), documentType) == 0) {
         Document(mode);

@@ -55,7 +55,10 @@ bool ReadBmpInfo(const ByteSet& bytes, BmpInfo& info) {
     info.width = static_cast<std::int32_t>(Get32(bytes, 18));
     info.height = static_cast<std::int32_t>(Get32(bytes, 22));
     info.bitsPerPixel = bytes[28] | bytes[29] << 8;
-    if (info.width <= 0 || info.height <= 0 || info.bitsPerPixel <= 0 || info.bitsPerPixel > 32) return false;
+    const std::uint32_t infoSize = Get32(bytes, 14);
+    if (infoSize < kInfoHeaderSize || info.pixelOffset < kFileHeaderSize + infoSize) return false;
+    if (info.width <= 0 || info.height <= 0 || info.width > kMaxBmpSide || info.height > kMaxBmpSide) return false;
+    if (info.bitsPerPixel <= 0 || info.bitsPerPixel > 32) return false;
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(info.width) * info.bitsPerPixel + 31) / 32 * 4;
     return info.pixelOffset <= bytes.size() &&
            rowBytes * static_cast<std::uint64_t>(info.height) <= bytes.size() - info.pixelOffset;
@@ -68,6 +71,57 @@ Colour Bmp24Pixel(const ByteSet& bytes, int x, int y) {
     const std::size_t at = info.pixelOffset + static_cast<std::size_t>(info.height - 1 - y) * Bmp24RowStride(info.width) +
                            static_cast<std::size_t>(x) * 3;
     return Rgb(bytes[at + 2], bytes[at + 1], bytes[at]);
+}
+
+ByteSet MakeBmp(int width, int height, int bitsPerPixel, const std::uint8_t* rows, std::size_t rowBytes) {
+    if (width <= 0 || height <= 0 || width > kMaxBmpSide || height > kMaxBmpSide) return {};
+    if (bitsPerPixel != 16 && bitsPerPixel != 24 && bitsPerPixel != 32) return {};
+    const std::size_t stride = (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4;
+    if (rows == nullptr || rowBytes != stride * static_cast<std::size_t>(height)) return {};
+    const std::size_t offset = kFileHeaderSize + kInfoHeaderSize;
+    ByteSet b(offset, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    Put32(b, 2, static_cast<std::uint32_t>(offset + rowBytes));
+    Put32(b, 10, static_cast<std::uint32_t>(offset));
+    Put32(b, 14, kInfoHeaderSize);
+    Put32(b, 18, static_cast<std::uint32_t>(width));
+    Put32(b, 22, static_cast<std::uint32_t>(height));
+    Put16(b, 26, 1);
+    Put16(b, 28, static_cast<std::uint32_t>(bitsPerPixel));
+    Put32(b, 34, static_cast<std::uint32_t>(rowBytes));
+    b.insert(b.end(), rows, rows + rowBytes);
+    return b;
+}
+
+ByteSet ZoomBmp24(const ByteSet& bytes, int sxPercent, int syPercent) {
+    BmpInfo info;
+    if (!ReadBmpInfo(bytes, info) || info.bitsPerPixel != 24) return {};
+    if (sxPercent == 0) sxPercent = 100;
+    if (syPercent == 0) syPercent = 100;
+    if (sxPercent < 0 || syPercent < 0) return {};
+    const std::int64_t newWidth = static_cast<std::int64_t>(info.width) * sxPercent / 100;
+    const std::int64_t newHeight = static_cast<std::int64_t>(info.height) * syPercent / 100;
+    if (newWidth < 1 || newHeight < 1 || newWidth > kMaxBmpSide || newHeight > kMaxBmpSide) return {};
+
+    const int width = static_cast<int>(newWidth), height = static_cast<int>(newHeight);
+    const std::size_t sourceStride = static_cast<std::size_t>(Bmp24RowStride(info.width));
+    const std::size_t stride = static_cast<std::size_t>(Bmp24RowStride(width));
+    std::vector<std::uint8_t> rows(stride * static_cast<std::size_t>(height), 0);
+    // Rows are stored bottom-up in both images; the top rows correspond.
+    for (int y = 0; y < height; ++y) {
+        const int sourceY = static_cast<int>(static_cast<std::int64_t>(y) * 100 / syPercent);
+        const std::uint8_t* from =
+            bytes.data() + info.pixelOffset + static_cast<std::size_t>(info.height - 1 - sourceY) * sourceStride;
+        std::uint8_t* to = rows.data() + static_cast<std::size_t>(height - 1 - y) * stride;
+        for (int x = 0; x < width; ++x) {
+            const std::size_t sourceX = static_cast<std::size_t>(static_cast<std::int64_t>(x) * 100 / sxPercent);
+            to[x * 3] = from[sourceX * 3];
+            to[x * 3 + 1] = from[sourceX * 3 + 1];
+            to[x * 3 + 2] = from[sourceX * 3 + 2];
+        }
+    }
+    return MakeBmp(width, height, 24, rows.data(), rows.size());
 }
 
 }  // namespace core

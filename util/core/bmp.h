@@ -34,4 +34,21 @@ bool ReadBmpInfo(const ByteSet& bytes, BmpInfo& info);
 // Colour of pixel (x, y), y from the top, of a 24-bit BMP; 0 when outside.
 Colour Bmp24Pixel(const ByteSet& bytes, int x, int y);
 
+// The largest width or height this program reads or makes: far beyond any
+// virtual screen, small enough that no size computed from it overflows.
+inline constexpr int kMaxBmpSide = 1 << 15;
+
+// A complete BMP file image around pixel rows already in BMP order
+// (bottom-up, each row padded to 4 bytes) of the given bit depth (16, 24 or
+// 32, no colour table); empty when the sizes are absurd or the rows are not
+// exactly width x height of that depth.
+ByteSet MakeBmp(int width, int height, int bitsPerPixel, const std::uint8_t* rows, std::size_t rowBytes);
+
+// The 24-bit image enlarged (or shrunk) to sx percent across and sy percent
+// down (0 means 100), nearest neighbour: target pixel (x, y) is source pixel
+// (x * 100 / sx, y * 100 / sy), so 500 % turns each pixel into a 5 x 5
+// block. Empty for anything that is not a readable 24-bit BMP, for negative
+// scales, and for results wider or higher than kMaxBmpSide.
+ByteSet ZoomBmp24(const ByteSet& bytes, int sxPercent, int syPercent);
+
 }  // namespace core

@@ -42,4 +42,17 @@ inline Rect Intersection(const Rect& a, const Rect& b) {
     return r.Empty() ? Rect{} : r;
 }
 
+// A copy of the rectangle `wanted` out of what is `available`: the part that
+// can be read and where it lands in the copy (relative to wanted's top-left
+// corner); an empty source when nothing can be read.
+struct ClippedCopy {
+    Rect source;
+    Point at;
+};
+inline ClippedCopy ClipCopy(const Rect& wanted, const Rect& available) {
+    const Rect source = Intersection(wanted, available);
+    if (source.Empty()) return {};
+    return {source, {source.left - wanted.left, source.top - wanted.top}};
+}
+
 }  // namespace core

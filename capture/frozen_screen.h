@@ -1,0 +1,49 @@
+// The frozen screen of the region capture: one grab of the whole virtual
+// screen (every monitor), taken when the capture opens and shown by its
+// windows until it closes.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "util/core/bmp.h"
+#include "util/core/geometry.h"
+
+namespace capture {
+
+class FrozenScreen {
+public:
+    FrozenScreen() = default;
+    ~FrozenScreen();
+    FrozenScreen(const FrozenScreen&) = delete;
+    FrozenScreen& operator=(const FrozenScreen&) = delete;
+
+    // Grabs the screen as it is now; false when it could not be grabbed.
+    bool Take();
+    void Release();
+    bool Taken() const { return bitmap_ != nullptr; }
+
+    // The virtual screen's rectangle (screen coordinates) and its monitors.
+    const core::Rect& Area() const { return area_; }
+    const std::vector<core::Rect>& Monitors() const { return monitors_; }
+
+    // Copies the part `screen` of the frozen image to `to` at `at` (device
+    // coordinates), or stretched over `target`.
+    void Draw(HDC to, POINT at, const core::Rect& screen) const;
+    void DrawStretched(HDC to, const RECT& target, const core::Rect& screen) const;
+    // The rectangle of the frozen image as a 24-bit BMP byte set.
+    core::ByteSet Cut(const core::Rect& screen) const;
+
+private:
+    HBITMAP bitmap_ = nullptr;
+    HDC dc_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    core::Rect area_;
+    std::vector<core::Rect> monitors_;
+};
+
+// The monitors' rectangles, primary first.
+std::vector<core::Rect> MonitorRects();
+
+}  // namespace capture

@@ -1,0 +1,109 @@
+#include "capture/region_capture.h"
+
+#include "capture/core/capture_geometry.h"
+#include "ui/file_dialog.h"
+#include "util/bitmap.h"
+#include "util/image_file.h"
+#include "util/program_files.h"
+#include "util/wide_text.h"
+
+namespace capture {
+namespace {
+
+// The save dialog, opening in the Desktop folder; the format is the one the
+// file name asks for, else the chosen filter's (its extension added).
+std::optional<SaveChoice> AskWhereToSave(ui::Form& owner) {
+    ui::FileDialog& dialog = owner.Find("通用对话框") ? owner.Get<ui::FileDialog>("通用对话框")
+                                                      : owner.Add<ui::FileDialog>("通用对话框", ui::kNoPage);
+    dialog.filter = core::CaptureSaveFilter();
+    dialog.initialDirectory = util::Utf8(util::DesktopFolder());
+    dialog.filterIndex = 1;
+    dialog.fileName.clear();
+    if (!dialog.Show(true)) return std::nullopt;
+    SaveChoice choice;
+    std::string name = dialog.fileName;
+    if (const auto asked = core::FormatOfFileName(name)) {
+        choice.format = *asked;
+    } else {
+        choice.format = core::FormatOfFilterIndex(dialog.filterIndex);
+        name += "." + core::ExtensionOf(choice.format);
+    }
+    choice.path = util::Wide(name);
+    return choice;
+}
+
+}  // namespace
+
+RegionCapture::RegionCapture(SelectionCursors cursors) : cursors_(cursors) {}
+
+RegionCapture::~RegionCapture() { CloseAll(); }
+
+bool RegionCapture::Show() {
+    if (Open()) return true;
+    CloseAll();
+    lens_.reset();
+    selection_.reset();
+    save_.reset();
+    state_ = {};
+    if (!frozen_.Take()) return false;
+
+    save_ = std::make_unique<SaveWindow>(frozen_);
+    selection_ = std::make_unique<SelectionWindow>(frozen_, state_, cursors_);
+    lens_ = std::make_unique<ZoomLens>(frozen_);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    if (!save_->Create() || !selection_->Create(save_->Handle()) ||
+        !lens_->Create(selection_->Handle(), {cursor.x, cursor.y})) {
+        CloseAll();
+        return false;
+    }
+    for (CaptureWindow* w : {static_cast<CaptureWindow*>(save_.get()), static_cast<CaptureWindow*>(selection_.get()),
+                             static_cast<CaptureWindow*>(lens_.get())}) {
+        w->EscapePressed = [this] { CloseAll(); };
+    }
+    selection_->CursorMoved = [this](core::Point p) {
+        if (lens_->Handle() && IsWindowVisible(lens_->Handle())) lens_->Follow(p, state_.Label());
+    };
+    selection_->Released = [this] { lens_->Show(SW_HIDE); };
+    selection_->SaveAsked = [this] { SaveSelection(); };
+    selection_->CopyAsked = [this] { CopySelection(); };
+    selection_->RightReleased = [this] { selection_->Destroy(); };
+
+    // Each window paints the frozen image before it is seen: no flash of
+    // the live screen.
+    save_->Show(SW_SHOWNOACTIVATE);
+    UpdateWindow(save_->Handle());
+    selection_->Show(SW_SHOW);
+    UpdateWindow(selection_->Handle());
+    lens_->Follow({cursor.x, cursor.y}, state_.Label());
+    lens_->Show(SW_SHOWNOACTIVATE);
+    SetForegroundWindow(selection_->Handle());
+    SetFocus(selection_->Handle());
+    return true;
+}
+
+void RegionCapture::CloseAll() {
+    if (save_) save_->Destroy();
+    if (selection_) selection_->Destroy();
+    if (lens_) lens_->Destroy();
+    frozen_.Release();
+}
+
+void RegionCapture::SaveSelection() {
+    const core::ByteSet cut = frozen_.Cut(state_.Selected());
+    selection_->MakeClear();
+    std::optional<SaveChoice> choice = chooseFile ? chooseFile(selection_->Handle()) : AskWhereToSave(*selection_);
+    CloseAll();
+    if (!choice) return;
+    const bool ok = util::SaveImageFile(cut, choice->path, choice->format);
+    if (Finished) Finished(ok);
+}
+
+void RegionCapture::CopySelection() {
+    const core::ByteSet cut = frozen_.Cut(state_.Selected());
+    CloseAll();
+    const bool ok = util::CopyBitmapToClipboard(cut);
+    if (Finished) Finished(ok);
+}
+
+}  // namespace capture

@@ -1,0 +1,149 @@
+#include "capture/selection_window.h"
+
+#include <windowsx.h>
+
+namespace capture {
+namespace {
+
+constexpr BYTE kOpacity = 150;
+constexpr COLORREF kFrame = RGB(255, 0, 0);
+
+RECT Outline(const core::Rect& r, const core::Rect& window) {
+    // One pixel around the selection, in window coordinates.
+    return {r.left - window.left - 1, r.top - window.top - 1, r.right - window.left + 1, r.bottom - window.top + 1};
+}
+
+}  // namespace
+
+bool SelectionWindow::Create(HWND owner) {
+    if (!CreateAt(frozen_.Area(), owner, WS_EX_LAYERED)) return false;
+    SetLayeredWindowAttributes(Handle(), 0, kOpacity, LWA_ALPHA);
+    return true;
+}
+
+void SelectionWindow::MakeClear() {
+    SetLayeredWindowAttributes(Handle(), 0, 0, LWA_ALPHA);
+    // Compositors that do not blend (Wine's) are told by hiding it.
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+core::Point SelectionWindow::ScreenPoint(LPARAM lParam) const {
+    return {screen_.left + GET_X_LPARAM(lParam), screen_.top + GET_Y_LPARAM(lParam)};
+}
+
+HCURSOR SelectionWindow::CurrentCursor() const {
+    if (!state_.Done()) return cursors_.start;
+    return pointerInside_ ? cursors_.inside : cursors_.outside;
+}
+
+void SelectionWindow::SelectionChanged(const core::Rect& before) {
+    // Only the frame's four edges change: a large selection costs no more
+    // than a small one.
+    for (const core::Rect& r : {before, state_.Selected()}) {
+        const RECT o = Outline(r, screen_);
+        const RECT edges[4] = {{o.left, o.top, o.right, o.top + 1},
+                               {o.left, o.bottom - 1, o.right, o.bottom},
+                               {o.left, o.top, o.left + 1, o.bottom},
+                               {o.right - 1, o.top, o.right, o.bottom}};
+        for (const RECT& e : edges) InvalidateRect(Handle(), &e, FALSE);
+    }
+    UpdateWindow(Handle());
+}
+
+void SelectionWindow::Paint(HDC dc, const RECT& dirty) {
+    const core::Rect part{screen_.left + dirty.left, screen_.top + dirty.top, screen_.left + dirty.right,
+                          screen_.top + dirty.bottom};
+    frozen_.Draw(dc, {dirty.left, dirty.top}, part);
+    const core::Rect selected = state_.Selected();
+    if (selected.Empty() && !state_.Dragging()) return;
+    const RECT outline = Outline(selected, screen_);
+    HBRUSH frame = CreateSolidBrush(kFrame);
+    FrameRect(dc, &outline, frame);
+    DeleteObject(frame);
+}
+
+LRESULT SelectionWindow::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+    switch (message) {
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                SetCursor(CurrentCursor());
+                handled = true;
+                return TRUE;
+            }
+            return 0;
+        case WM_LBUTTONDOWN: {
+            handled = true;
+            SetFocus(Handle());
+            if (state_.Done()) return 0;
+            const core::Rect before = state_.Selected();
+            state_.Press(ScreenPoint(lParam));
+            SetCapture(Handle());
+            SelectionChanged(before);
+            return 0;
+        }
+        case WM_MOUSEMOVE: {
+            handled = true;
+            const core::Point p = ScreenPoint(lParam);
+            const core::Rect before = state_.Selected();
+            if (state_.Move(p)) SelectionChanged(before);
+            // The lens's size label says the size with this move.
+            if (CursorMoved) CursorMoved(p);
+            if (state_.Done()) {
+                const bool inside = state_.Inside(p);
+                if (inside != pointerInside_) {
+                    pointerInside_ = inside;
+                    SetCursor(CurrentCursor());
+                }
+            }
+            return 0;
+        }
+        case WM_LBUTTONUP: {
+            handled = true;
+            if (GetCapture() == Handle()) ReleaseCapture();
+            if (state_.Done()) return 0;
+            state_.Release();
+            pointerInside_ = true;
+            SetCursor(cursors_.inside);
+            if (Released) Released();
+            return 0;
+        }
+        case WM_LBUTTONDBLCLK:
+            handled = true;
+            if (state_.CanSave() && SaveAsked) {
+                auto call = SaveAsked;  // it closes the capture
+                call();
+            }
+            return 0;
+        case WM_RBUTTONUP:
+            handled = true;
+            if (RightReleased) {
+                auto call = RightReleased;
+                call();
+            }
+            return 0;
+        case WM_KEYDOWN: {
+            int dx = 0, dy = 0;
+            switch (wParam) {
+                case VK_LEFT: dx = -1; break;
+                case VK_RIGHT: dx = 1; break;
+                case VK_UP: dy = -1; break;
+                case VK_DOWN: dy = 1; break;
+                case 'C':
+                    if ((GetKeyState(VK_CONTROL) & 0x8000) && state_.CanSave() && CopyAsked) {
+                        handled = true;
+                        auto call = CopyAsked;
+                        call();
+                    }
+                    return 0;
+                default: return 0;
+            }
+            handled = true;
+            const core::Rect before = state_.Selected();
+            if (state_.Nudge(dx, dy, frozen_.Area())) SelectionChanged(before);
+            return 0;
+        }
+        default: return 0;
+    }
+}
+
+}  // namespace capture

@@ -1,0 +1,113 @@
+#include "colour/colour_editors.h"
+
+#include "colour/core/colour_notations.h"
+#include "colour/core/colour_scale.h"
+#include "util/clipboard.h"
+
+namespace colour {
+namespace {
+
+// The marker's tip is its fifth column: at this left it stands over the
+// scale's middle.
+constexpr int kScaleMarkerLeft = 475;
+constexpr int kScaleMarkerTip = 4;
+
+void BindLeftPress(ui::Control& board, std::function<void(int x, int y)> pressed) {
+    board.MouseDown = [pressed = std::move(pressed)](const ui::MouseEvent& e) {
+        if (e.button == ui::MouseButton::Left) pressed(e.x, e.y);
+    };
+}
+
+}  // namespace
+
+ColourEditors::ColourEditors(ColourControls& controls) : c_(controls) {
+    c_.编辑框_颜色值.ContentChanged = [this] { FormatSampled(); };
+    c_.编辑框_颜色值1.ContentChanged = [this] { FormatChosen(); };
+    for (ui::EditBox* channel : {&c_.编辑框_颜色值_R1, &c_.编辑框_颜色值_G1, &c_.编辑框_颜色值_B1}) {
+        channel->ContentChanged = [this] { Compose(); };
+    }
+    BindLeftPress(c_.画板_颜色值, [this](int, int) {
+        ShowScale(c_.画板_颜色值.BackgroundColour());
+        FormatSampled();
+    });
+    BindLeftPress(c_.画板_颜色值1, [this](int, int) {
+        ShowScale(c_.画板_颜色值1.BackgroundColour());
+        FormatChosen();
+    });
+    BindLeftPress(c_.画板_色阶, [this](int x, int y) { PickFromScale(x, y); });
+    BindLeftPress(c_.画板_调色板, [this](int x, int y) { PickFromPalette(x, y); });
+
+    const std::pair<ui::Button*, ui::EditBox*> copies[] = {
+        {&c_.按钮_颜色值_16进制, &c_.编辑框_颜色值_16进制}, {&c_.按钮_颜色值_HTML, &c_.编辑框_颜色值_HTML},
+        {&c_.按钮_颜色值_VB, &c_.编辑框_颜色值_VB},         {&c_.按钮_颜色值_C, &c_.编辑框_颜色值_C},
+        {&c_.按钮_颜色值_Delphi, &c_.编辑框_颜色值_Delphi},
+    };
+    for (const auto& [button, box] : copies) {
+        button->Clicked = [box = box] { util::CopyTextToClipboard(box->Content()); };
+    }
+}
+
+void ColourEditors::ShowScale(core::Colour colour) {
+    core::DrawColourScale(c_.画板_色阶, colour, c_.画板_色阶.Width(), c_.画板_色阶.Height());
+    c_.画板_色阶刻度.SetLeft(kScaleMarkerLeft);
+}
+
+void ColourEditors::WriteNotations(core::Colour colour) {
+    const core::ColourNotations n = core::NotationsOf(colour);
+    c_.编辑框_颜色值_16进制.SetContent(n.hex);
+    c_.编辑框_颜色值_HTML.SetContent(n.html);
+    c_.编辑框_颜色值_VB.SetContent(n.vb);
+    c_.编辑框_颜色值_C.SetContent(n.c);
+    c_.编辑框_颜色值_Delphi.SetContent(n.delphi);
+}
+
+void ColourEditors::FormatSampled() {
+    const core::Colour colour = core::ColourOfText(c_.编辑框_颜色值.Content());
+    c_.画板_颜色值.SetBackgroundColour(colour);
+    c_.编辑框_颜色值_R.SetNumber(core::RedOf(colour));
+    c_.编辑框_颜色值_G.SetNumber(core::GreenOf(colour));
+    c_.编辑框_颜色值_B.SetNumber(core::BlueOf(colour));
+    WriteNotations(colour);
+}
+
+void ColourEditors::FormatChosen() {
+    const std::string text = c_.编辑框_颜色值1.Content();
+    // Any non-empty text marks the formatting as running; an empty box has
+    // no channel box to rewrite into a different number anyway.
+    c_.编辑框_颜色值1.SetTag(text);
+    const core::Colour colour = core::ColourOfText(text);
+    c_.画板_颜色值1.SetBackgroundColour(colour);
+    const std::pair<ui::EditBox*, int> channels[] = {{&c_.编辑框_颜色值_R1, core::RedOf(colour)},
+                                                     {&c_.编辑框_颜色值_G1, core::GreenOf(colour)},
+                                                     {&c_.编辑框_颜色值_B1, core::BlueOf(colour)}};
+    for (const auto& [box, value] : channels) {
+        // A box already holding exactly this text keeps its caret.
+        const std::string wanted = core::IntegerToText(value);
+        if (box->Content() != wanted) box->SetContent(wanted);
+    }
+    WriteNotations(colour);
+    c_.编辑框_颜色值1.SetTag("");
+}
+
+void ColourEditors::Compose() {
+    if (!c_.编辑框_颜色值1.Tag().empty()) return;
+    const std::int32_t colour =
+        core::ComposeColour(c_.编辑框_颜色值_R1.Number(), c_.编辑框_颜色值_G1.Number(), c_.编辑框_颜色值_B1.Number());
+    c_.编辑框_颜色值1.SetNumber(colour);
+}
+
+void ColourEditors::PickFromScale(int x, int y) {
+    c_.画板_色阶刻度.SetLeft(c_.画板_色阶.Left() + x - kScaleMarkerTip);
+    c_.编辑框_颜色值1.SetNumber(static_cast<std::int32_t>(c_.画板_色阶.GetPixel(x, y)));
+}
+
+void ColourEditors::PickFromPalette(int x, int y) {
+    ui::DrawingBoard& palette = c_.画板_调色板;
+    const core::Colour colour = palette.GetPixel(x, y);
+    // The squares' outline and the gaps between them pick nothing.
+    if (colour == palette.PenColour() || colour == palette.BackgroundColour()) return;
+    c_.编辑框_颜色值1.SetNumber(static_cast<std::int32_t>(colour));
+    ShowScale(colour);
+}
+
+}  // namespace colour

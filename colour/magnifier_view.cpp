@@ -1,0 +1,125 @@
+#include "colour/magnifier_view.h"
+
+#include "colour/core/colour_notations.h"
+#include "colour/core/magnifier.h"
+#include "colour/core/palette_picture.h"
+
+namespace colour {
+namespace {
+
+// Clears a busy flag however the step ends.
+struct BusyFlag {
+    explicit BusyFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~BusyFlag() { flag_ = false; }
+    bool& flag_;
+};
+
+}  // namespace
+
+MagnifierView::MagnifierView(ColourControls& controls, ColourEditors& editors, std::function<core::Colour()> penColour)
+    : c_(controls), editors_(editors), penColour_(std::move(penColour)) {
+    ui::DrawingBoard& board = c_.画板_放大镜;
+    board.MouseDown = [this](const ui::MouseEvent& e) { Pressed(e); };
+    board.MouseMove = [this](const ui::MouseEvent& e) { Moved(e); };
+    board.MouseUp = [this](const ui::MouseEvent& e) { Released(e); };
+}
+
+MagnifierView::~MagnifierView() { ReleaseKept(); }
+
+void MagnifierView::ReleaseKept() {
+    util::DeleteBitmap(kept_);
+    kept_ = nullptr;
+}
+
+void MagnifierView::ShowPalette() { c_.画板_放大镜.SetBackgroundPicture(core::PalettePictureBmp()); }
+
+bool MagnifierView::ShowsPalette() const { return c_.画板_放大镜.BackgroundPicture() == core::PalettePictureBmp(); }
+
+core::Colour MagnifierView::ShowCut(HBITMAP cut) {
+    const core::Colour colour = util::GetBitmapPixel(cut, core::kGrabCentre, core::kGrabCentre) & 0xFFFFFF;
+    ui::DrawingBoard& board = c_.画板_放大镜;
+    board.SetBackgroundPicture(core::ZoomBmp24(util::BitmapToBytes(cut), core::kMagnifierZoom, core::kMagnifierZoom));
+    core::DrawMagnifierFrame(board, colour, penColour_());
+    return colour;
+}
+
+std::optional<core::Colour> MagnifierView::MagnifyAt(core::Point screen, bool keep) {
+    if (magnifyBusy_) return std::nullopt;
+    BusyFlag busy(magnifyBusy_);
+    HBITMAP cut = util::GrabScreenArea(core::GrabRect(screen));
+    if (!cut) return std::nullopt;
+    const core::Colour colour = ShowCut(cut);
+    util::DeleteBitmap(cut);
+    if (keep) {
+        ReleaseKept();
+        const core::Rect virtualScreen = util::VirtualScreenRect();
+        kept_ = util::CaptureClientToBitmap(nullptr);
+        keptOrigin_ = {virtualScreen.left, virtualScreen.top};
+        keptCentre_ = screen;
+        editors_.ShowScale(colour);
+    }
+    return colour;
+}
+
+void MagnifierView::ShowKeptView() {
+    const core::Rect grab = core::GrabRect(keptCentre_);
+    HBITMAP cut = nullptr;
+    if (!util::CropBitmap(kept_, cut, grab.left - keptOrigin_.x, grab.top - keptOrigin_.y, core::kGrabSize,
+                          core::kGrabSize)) {
+        util::DeleteBitmap(cut);
+        return;
+    }
+    c_.编辑框_颜色值.SetNumber(static_cast<std::int32_t>(ShowCut(cut)));
+    util::DeleteBitmap(cut);
+}
+
+void MagnifierView::Pressed(const ui::MouseEvent& e) {
+    ui::DrawingBoard& board = c_.画板_放大镜;
+    if (e.button == ui::MouseButton::Right) {
+        if (!ShowsPalette()) {
+            ShowPalette();
+        } else if (kept_) {
+            ShowKeptView();
+        }
+        return;
+    }
+    if (e.button != ui::MouseButton::Left) return;
+    press_ = {e.x, e.y};
+    if (ShowsPalette()) {
+        c_.编辑框_颜色值1.SetNumber(static_cast<std::int32_t>(board.GetPixel(e.x, e.y)));
+        board.Clear();
+    }
+}
+
+void MagnifierView::Moved(const ui::MouseEvent& e) {
+    if (press_.x == 0 && press_.y == 0) return;
+    if (ShowsPalette()) {
+        c_.编辑框_颜色值1.SetNumber(static_cast<std::int32_t>(c_.画板_放大镜.GetPixel(e.x, e.y)));
+        return;
+    }
+    if (!kept_ || dragBusy_) return;
+    BusyFlag busy(dragBusy_);
+    const core::Point moved = core::DraggedCentre(keptCentre_, press_, {e.x, e.y});
+    const int dx = moved.x - keptCentre_.x, dy = moved.y - keptCentre_.y;
+    keptCentre_ = moved;
+    for (ui::EditBox* box : {&c_.编辑框_鼠标位置_X1, &c_.编辑框_窗口鼠标位置_X1}) box->SetNumber(box->Number() + dx);
+    for (ui::EditBox* box : {&c_.编辑框_鼠标位置_Y1, &c_.编辑框_窗口鼠标位置_Y1}) box->SetNumber(box->Number() + dy);
+    press_ = {e.x, e.y};
+    ShowKeptView();
+}
+
+void MagnifierView::Released(const ui::MouseEvent& e) {
+    if (e.button != ui::MouseButton::Left) return;
+    press_ = {0, 0};
+    ui::DrawingBoard& board = c_.画板_放大镜;
+    if (ShowsPalette()) {
+        board.SetPenColour(0x000000);
+        board.Clear();
+        core::DrawCrossMarker(board, e.x, e.y);
+        editors_.ShowScale(c_.画板_颜色值1.BackgroundColour());
+    } else {
+        editors_.ShowScale(core::ColourOfText(c_.编辑框_颜色值.Content()));
+    }
+}
+
+}  // namespace colour

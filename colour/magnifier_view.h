@@ -1,0 +1,61 @@
+// The magnifier board `画板_放大镜`: the five-times view of the 52 x 52
+// screen pixels around a point, or the palette picture.
+//
+// MagnifyAt shows the view around a screen point; with `keep` it also keeps
+// the whole screen as it was, so that afterwards the user can drag the view
+// around with the left button (five board pixels move it one screen pixel,
+// the four position boxes follow) and get it back after the palette. The
+// right button switches between the kept view and the palette picture; on
+// the palette picture the left button picks a colour into `编辑框_颜色值1`
+// and marks it with a cross.
+//
+// The live view grabs only the pixels it shows; the whole screen is grabbed
+// once, when the view is kept.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "colour/colour_controls.h"
+#include "colour/colour_editors.h"
+#include "util/bitmap.h"
+
+namespace colour {
+
+class MagnifierView {
+public:
+    MagnifierView(ColourControls& controls, ColourEditors& editors, std::function<core::Colour()> penColour);
+    ~MagnifierView();
+
+    // Shows the view around the screen point and returns the colour of the
+    // point's pixel; none when a magnify step is still running.
+    std::optional<core::Colour> MagnifyAt(core::Point screen, bool keep);
+    void ShowPalette();
+    bool ShowsPalette() const;
+
+    // Lets go of the kept screen image (a new pick starts, the program ends).
+    void ReleaseKept();
+    HBITMAP KeptBitmap() const { return kept_; }
+    core::Point KeptCentre() const { return keptCentre_; }
+
+private:
+    void Pressed(const ui::MouseEvent& e);
+    void Moved(const ui::MouseEvent& e);
+    void Released(const ui::MouseEvent& e);
+    // Shows a 52 x 52 cut enlarged, with the frame around its centre pixel,
+    // and returns that pixel's colour.
+    core::Colour ShowCut(HBITMAP cut);
+    void ShowKeptView();
+
+    ColourControls& c_;
+    ColourEditors& editors_;
+    std::function<core::Colour()> penColour_;
+    HBITMAP kept_ = nullptr;
+    core::Point keptOrigin_;  // the kept image's top-left pixel on the screen
+    core::Point keptCentre_;
+    core::Point press_;       // (0, 0): no press
+    bool magnifyBusy_ = false;
+    bool dragBusy_ = false;
+};
+
+}  // namespace colour

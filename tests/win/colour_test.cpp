@@ -1,0 +1,383 @@
+// The screen and bitmap routines against windows painted by this process,
+// and the colour page in it: the picker's ticks and release, the
+// magnifier's view against a whole-screen grab, the palette picks, the
+// chosen colour's editors, and the kept image freed on close.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "colour/core/magnifier.h"
+#include "colour/core/palette.h"
+#include "ui/buttons.h"
+#include "tests/win/test_support.h"
+#include "ui/edit_box.h"
+#include "util/bitmap.h"
+#include "util/clipboard.h"
+#include "util/core/bmp.h"
+#include "util/dpi.h"
+#include "util/image_objects.h"
+
+namespace {
+
+using testing_support::MainWindowTest;
+using testing_support::PumpUntil;
+
+// Colours whose channels are 0 or 255 survive a 16-bit grab unchanged.
+constexpr COLORREF kQuadrants[4] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)};
+
+COLORREF PatternAt(int x, int y) { return kQuadrants[(x >= 100 ? 1 : 0) + (y >= 50 ? 2 : 0)]; }
+
+// A topmost window of this process, 200 x 100 at (left, top), painted in
+// four quadrants; it draws the same for PrintWindow.
+class PaintedWindow {
+public:
+    PaintedWindow(int left, int top) {
+        static const ATOM atom = [] {
+            WNDCLASSW wc{};
+            wc.lpfnWndProc = Proc;
+            wc.hInstance = GetModuleHandleW(nullptr);
+            wc.lpszClassName = L"TavrinTestPainted";
+            return RegisterClassW(&wc);
+        }();
+        (void)atom;
+        hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TavrinTestPainted", L"", WS_POPUP | WS_VISIBLE,
+                                left, top, 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        UpdateWindow(hwnd_);
+        PumpUntil([&] { return testing_support::ScreenPixel(left + 150, top + 75) == PatternAt(150, 75); }, 3000);
+    }
+    ~PaintedWindow() { DestroyWindow(hwnd_); }
+    HWND Handle() const { return hwnd_; }
+
+private:
+    static void Paint(HDC dc) {
+        for (int q = 0; q < 4; ++q) {
+            const RECT r = {(q % 2) * 100, (q / 2) * 50, (q % 2) * 100 + 100, (q / 2) * 50 + 50};
+            HBRUSH brush = CreateSolidBrush(kQuadrants[q]);
+            FillRect(dc, &r, brush);
+            DeleteObject(brush);
+        }
+    }
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_PAINT) {
+            PAINTSTRUCT ps;
+            Paint(BeginPaint(hwnd, &ps));
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        if (message == WM_PRINTCLIENT) {
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    HWND hwnd_ = nullptr;
+};
+
+// Pixel (x, y) from the top of a BMP byte set of any depth.
+COLORREF BmpPixel(const core::ByteSet& bmp, int x, int y) {
+    HBITMAP bitmap = util::CreateBitmapFromBmp(bmp);
+    const COLORREF c = util::GetBitmapPixel(bitmap, x, y);
+    DeleteObject(bitmap);
+    return c;
+}
+
+TEST(BitmapRoutines, AScreenAreaComesBackAsABmpOfItsSizeWithItsPixels) {
+    PaintedWindow painted(0, 0);
+    const core::ByteSet image = util::CaptureWindowImage(nullptr, 10, 20, 109, 69, false);
+    core::BmpInfo info;
+    ASSERT_TRUE(core::ReadBmpInfo(image, info));
+    EXPECT_EQ(info.width, 100);
+    EXPECT_EQ(info.height, 50);
+    EXPECT_EQ(info.bitsPerPixel, 16);
+    for (const POINT p : {POINT{0, 0}, POINT{89, 29}, POINT{90, 30}, POINT{99, 49}, POINT{0, 49}}) {
+        EXPECT_EQ(BmpPixel(image, p.x, p.y), PatternAt(10 + p.x, 20 + p.y)) << p.x << "," << p.y;
+    }
+    // The same area as part of the window's client area.
+    const core::ByteSet ofWindow = util::CaptureWindowImage(painted.Handle(), 10, 20, 109, 69, false, 24);
+    ASSERT_TRUE(core::ReadBmpInfo(ofWindow, info));
+    EXPECT_EQ(info.width, 100);
+    EXPECT_EQ(core::Bmp24Pixel(ofWindow, 95, 35), PatternAt(105, 55));
+    // The window's own drawing of its whole client area.
+    const core::ByteSet drawn = util::CaptureWindowImage(painted.Handle(), 0, 0, -1, -1, true, 24);
+    ASSERT_TRUE(core::ReadBmpInfo(drawn, info));
+    EXPECT_EQ(info.width, 200);
+    EXPECT_EQ(info.height, 100);
+    EXPECT_EQ(core::Bmp24Pixel(drawn, 199, 99), PatternAt(199, 99));
+    EXPECT_EQ(core::Bmp24Pixel(drawn, 0, 0), PatternAt(0, 0));
+}
+
+TEST(BitmapRoutines, AMinimisedWindowGivesNothingInEitherMode) {
+    HWND w = CreateWindowExW(0, L"Static", L"minimised", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 200, 150, nullptr,
+                             nullptr, nullptr, nullptr);
+    ShowWindow(w, SW_MINIMIZE);
+    ASSERT_TRUE(PumpUntil([&] { return IsIconic(w) != 0; }, 3000));
+    EXPECT_TRUE(util::CaptureWindowImage(w, 0, 0, -1, -1, false).empty());
+    EXPECT_TRUE(util::CaptureWindowImage(w, 0, 0, -1, -1, true).empty());
+    EXPECT_EQ(util::CaptureToBitmap(w, 24), nullptr);
+    DestroyWindow(w);
+}
+
+TEST(BitmapRoutines, CroppingWithoutASizeReachesTheBottomRightCorner) {
+    const core::ByteSet source = core::MakeBmp24(40, 30, [](int x, int y) { return core::Rgb(x * 6, y * 8, 77); });
+    HBITMAP bitmap = util::CreateBitmapFromBmp(source);
+    HBITMAP cut = nullptr;
+    ASSERT_TRUE(util::CropBitmap(bitmap, cut, 10, 5, 0, 0));
+    BITMAP info;
+    ASSERT_TRUE(GetObjectW(cut, sizeof info, &info));
+    EXPECT_EQ(info.bmWidth, 30);
+    EXPECT_EQ(info.bmHeight, 25);
+    EXPECT_EQ(util::GetBitmapPixel(cut, 0, 0), core::Rgb(60, 40, 77));
+    EXPECT_EQ(util::GetBitmapPixel(cut, 29, 24), core::Rgb(234, 232, 77));
+    // Parts of the wanted rectangle outside the source stay black.
+    HBITMAP over = nullptr;
+    ASSERT_TRUE(util::CropBitmap(bitmap, over, 35, -5, 10, 10));
+    EXPECT_EQ(util::GetBitmapPixel(over, 2, 2), 0u);
+    EXPECT_EQ(util::GetBitmapPixel(over, 4, 5), core::Rgb(234, 0, 77));
+    EXPECT_EQ(util::GetBitmapPixel(over, 6, 5), 0u);
+    EXPECT_FALSE(util::CropBitmap(nullptr, over, 0, 0, 5, 5));
+    util::DeleteBitmap(over);
+    util::DeleteBitmap(cut);
+    util::DeleteBitmap(bitmap);
+    EXPECT_TRUE(util::BitmapToBytes(nullptr).empty());
+    EXPECT_FALSE(util::DeleteBitmap(nullptr));
+}
+
+TEST(BitmapRoutines, ThePictureGoesToTheClipboardOnlyWhenThereIsOne) {
+    ASSERT_TRUE(util::CopyTextToClipboard("kept text"));
+    EXPECT_FALSE(util::CopyBitmapToClipboard({}));
+    EXPECT_FALSE(util::CopyBitmapToClipboard(core::ByteSet{'B', 'M', 0, 0}));
+    EXPECT_EQ(util::ClipboardText(), "kept text");
+
+    const core::ByteSet picture =
+        core::MakeBmp24(16, 8, [](int x, int y) { return x < 8 ? core::Rgb(255, 0, 0) : core::Rgb(0, 0, y * 30); });
+    ASSERT_TRUE(util::CopyBitmapToClipboard(picture));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HBITMAP onClipboard = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    ASSERT_NE(onClipboard, nullptr);
+    const core::ByteSet back = util::BitmapToBytes(onClipboard);
+    CloseClipboard();
+    core::BmpInfo info;
+    ASSERT_TRUE(core::ReadBmpInfo(back, info));
+    EXPECT_EQ(info.width, 16);
+    EXPECT_EQ(info.height, 8);
+    EXPECT_EQ(BmpPixel(back, 3, 3), RGB(255, 0, 0));
+    EXPECT_EQ(BmpPixel(back, 12, 7), RGB(0, 0, 210));
+}
+
+// The magnifier grabs only the 52 x 52 pixels it shows; what it shows must
+// be what cutting them out of a whole-screen grab gives, at the screen's
+// edges too.
+TEST(BitmapRoutines, TheMagnifiersSmallGrabEqualsACutOfTheWholeScreen) {
+    const core::Rect screen = util::VirtualScreenRect();
+    PaintedWindow topLeft(screen.left, screen.top);
+    PaintedWindow bottomRight(screen.right - 200, screen.bottom - 100);
+    HBITMAP whole = util::CaptureClientToBitmap(nullptr);
+    ASSERT_NE(whole, nullptr);
+    for (const core::Point p : {core::Point{screen.left, screen.top}, core::Point{screen.left + 60, screen.top + 50},
+                                core::Point{screen.right - 1, screen.bottom - 1},
+                                core::Point{screen.right - 110, screen.bottom - 30}}) {
+        const core::Rect grab = core::GrabRect(p);
+        HBITMAP small = util::GrabScreenArea(grab);
+        HBITMAP cut = nullptr;
+        ASSERT_TRUE(util::CropBitmap(whole, cut, grab.left - screen.left, grab.top - screen.top, 52, 52));
+        const core::ByteSet ours = core::ZoomBmp24(util::BitmapToBytes(small), 500, 500);
+        const core::ByteSet literal = core::ZoomBmp24(util::BitmapToBytes(cut), 500, 500);
+        ASSERT_FALSE(ours.empty());
+        EXPECT_TRUE(ours == literal) << "at " << p.x << "," << p.y;
+        EXPECT_EQ(core::Bmp24Pixel(ours, 127, 127), testing_support::ScreenPixel(p.x, p.y));
+        util::DeleteBitmap(small);
+        util::DeleteBitmap(cut);
+    }
+    util::DeleteBitmap(whole);
+}
+
+class ColourPageTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        SelectPage(2);
+        picker().leftButtonDown = [this] { return held_; };
+    }
+    void TearDown() override {
+        held_ = false;
+        if (picker().Running()) picker().Tick();
+        MainWindowTest::TearDown();
+    }
+    colour::ColourPage& page() { return Window().Colour(); }
+    colour::ColourPicker& picker() { return page().Picker(); }
+    colour::MagnifierView& magnifier() { return page().Magnifier(); }
+    std::string Box(const char* name) { return Get<ui::EditBox>(name).Content(); }
+    void SetBox(const char* name, const char* text) { Get<ui::EditBox>(name).SetContent(text); }
+    // A mouse message at a board point (96-DPI pixels).
+    void Mouse(const char* board, UINT message, int x, int y, WPARAM keys = 0) {
+        HWND h = Get<ui::DrawingBoard>(board).Handle();
+        const UINT dpi = util::WindowDpi(Window().Handle());
+        SendMessageW(h, message, keys, MAKELPARAM(util::ScaleToDpi(x, dpi), util::ScaleToDpi(y, dpi)));
+    }
+
+    bool held_ = true;
+};
+
+TEST_F(ColourPageTest, ThePenCycleIsBackAtMagentaAfterSixClicks) {
+    EXPECT_EQ(page().PenColour(), 0xFF00FFu);  // the start-up step
+    for (int i = 0; i < 6; ++i) {
+        Mouse("画板_画笔", WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+        Mouse("画板_画笔", WM_LBUTTONUP, 5, 5);
+        if (i == 0) {
+            EXPECT_EQ(page().PenColour(), 0x0000FFu);
+        }
+    }
+    EXPECT_EQ(page().PenColourIndex(), 1);
+    EXPECT_EQ(page().PenColour(), 0xFF00FFu);
+}
+
+TEST_F(ColourPageTest, PicksFromThePalettePictureGoToTheChosenColourOnly) {
+    ASSERT_TRUE(magnifier().ShowsPalette());
+    const core::Colour atPoint = Get<ui::DrawingBoard>("画板_放大镜").GetPixel(40, 3);
+    Mouse("画板_放大镜", WM_LBUTTONDOWN, 40, 3, MK_LBUTTON);
+    EXPECT_EQ(Box("编辑框_颜色值1"), testing_support::Text(atPoint));
+    EXPECT_EQ(Box("编辑框_颜色值"), "");
+    Mouse("画板_放大镜", WM_LBUTTONUP, 40, 3);
+    // The cross marker is drawn around the point, the picture stays.
+    ui::DrawingBoard& board = Get<ui::DrawingBoard>("画板_放大镜");
+    EXPECT_EQ(board.GetPixel(31, 3), 0u);
+    EXPECT_EQ(board.GetPixel(40, 3), atPoint);
+    EXPECT_TRUE(magnifier().ShowsPalette());
+}
+
+TEST_F(ColourPageTest, ThePalettesWhiteSquarePicksWhiteAndItsOutlineNothing) {
+    const core::SquareRect white = core::PaletteSquare(7, 1);  // 0xFFFFFF
+    Mouse("画板_调色板", WM_LBUTTONDOWN, white.left + 5, white.top + 5, MK_LBUTTON);
+    EXPECT_EQ(Box("编辑框_颜色值1"), "16777215");
+    EXPECT_EQ(Box("编辑框_颜色值_HTML"), "#FFFFFF");
+    const core::SquareRect red = core::PaletteSquare(1, 1);
+    Mouse("画板_调色板", WM_LBUTTONDOWN, red.left, red.top + 5, MK_LBUTTON);  // on the outline
+    Mouse("画板_调色板", WM_LBUTTONDOWN, red.left - 2, red.top + 5, MK_LBUTTON);  // between squares
+    EXPECT_EQ(Box("编辑框_颜色值1"), "16777215");
+}
+
+TEST_F(ColourPageTest, TheChosenColoursBoxesComposeAndRewriteEachOther) {
+    SetBox("编辑框_颜色值1", "16711680");
+    EXPECT_EQ(Box("编辑框_颜色值_R1"), "0");
+    EXPECT_EQ(Box("编辑框_颜色值_B1"), "255");
+    EXPECT_EQ(Box("编辑框_颜色值_C"), "0xFF0000");
+    EXPECT_EQ(Get<ui::DrawingBoard>("画板_颜色值1").BackgroundColour(), 0xFF0000u);
+    SetBox("编辑框_颜色值_B1", "0");
+    SetBox("编辑框_颜色值_R1", "300");
+    EXPECT_EQ(Box("编辑框_颜色值1"), "300");
+    EXPECT_EQ(Box("编辑框_颜色值_R1"), "44");
+    EXPECT_EQ(Box("编辑框_颜色值_G1"), "1");
+    SetBox("编辑框_颜色值_G1", "0");
+    SetBox("编辑框_颜色值_R1", "012");
+    EXPECT_EQ(Box("编辑框_颜色值1"), "12");
+    EXPECT_EQ(Box("编辑框_颜色值_R1"), "12");
+    SetBox("编辑框_颜色值1", "");
+    EXPECT_EQ(Box("编辑框_颜色值_16进制"), "000000");
+    // The sampled colour's row is not touched by the chosen one.
+    EXPECT_EQ(Box("编辑框_颜色值_R"), "");
+    SetBox("编辑框_颜色值", "255");
+    EXPECT_EQ(Box("编辑框_颜色值_R"), "255");
+    EXPECT_EQ(Box("编辑框_颜色值_VB"), "&h0000FF");
+    // A copy button puts its row's text on the clipboard.
+    SendMessageW(Get<ui::Button>("按钮_颜色值_Delphi").Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(util::ClipboardText(), "$0000FF");
+}
+
+TEST_F(ColourPageTest, ADragOnTheMagnifierBeforeAnyPickDoesNothing) {
+    ui::DrawingBoard& board = Get<ui::DrawingBoard>("画板_放大镜");
+    board.SetBackgroundPicture(core::MakeBmp24(10, 10, [](int, int) { return 0x00FF00u; }));
+    const core::ByteSet shown = board.BackgroundPicture();
+    SetBox("编辑框_鼠标位置_X1", "500");
+    Mouse("画板_放大镜", WM_LBUTTONDOWN, 100, 100, MK_LBUTTON);
+    Mouse("画板_放大镜", WM_MOUSEMOVE, 150, 120, MK_LBUTTON);
+    Mouse("画板_放大镜", WM_LBUTTONUP, 150, 120);
+    EXPECT_EQ(Box("编辑框_鼠标位置_X1"), "500");
+    EXPECT_TRUE(board.BackgroundPicture() == shown);
+    EXPECT_EQ(Box("编辑框_颜色值"), "");
+    // The right button finds no kept view to go back to from the palette.
+    magnifier().ShowPalette();
+    Mouse("画板_放大镜", WM_RBUTTONDOWN, 10, 10, MK_RBUTTON);
+    EXPECT_TRUE(magnifier().ShowsPalette());
+}
+
+TEST_F(ColourPageTest, ThePickerSamplesWhileHeldAndKeepsTheScreenOnRelease) {
+    PaintedWindow painted(1020, 850);  // clear of the main window
+    const POINT over = {1080, 870};    // the red quadrant, 60 px in
+    ASSERT_TRUE(testing_support::MoveCursorTo(over));
+    picker().Start();
+    ASSERT_TRUE(picker().Running());
+    EXPECT_EQ(Box("编辑框_窗口句柄1"), testing_support::Text(testing_support::H(painted.Handle())));
+    EXPECT_EQ(Box("编辑框_颜色值"), testing_support::Text(RGB(255, 0, 0)));
+    EXPECT_EQ(Box("编辑框_鼠标位置_X1"), "1080");
+    EXPECT_EQ(Box("编辑框_鼠标位置_Y1"), "870");
+    EXPECT_EQ(Box("编辑框_窗口鼠标位置_X1"), "60");
+    EXPECT_EQ(Box("编辑框_窗口鼠标位置_Y1"), "20");
+    EXPECT_EQ(Box("编辑框_颜色值_HTML"), "#FF0000");
+    // The picker window's see-through pixel lies on the cursor.
+    RECT r;
+    GetWindowRect(picker().Window()->Handle(), &r);
+    EXPECT_EQ(r.left, over.x - picker().Window()->ToPhysical(14));
+    EXPECT_TRUE(GetWindowLongW(picker().Window()->Handle(), GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+
+    // Into the green quadrant, 40 px right of the red one's edge.
+    ASSERT_TRUE(testing_support::MoveCursorTo({1160, 870}));
+    picker().Tick();
+    EXPECT_EQ(Box("编辑框_颜色值"), testing_support::Text(RGB(0, 255, 0)));
+    EXPECT_EQ(magnifier().KeptBitmap(), nullptr);
+
+    held_ = false;
+    picker().Tick();
+    EXPECT_FALSE(picker().Running());
+    ASSERT_TRUE(PumpUntil([&] { return magnifier().KeptBitmap() != nullptr; }, 3000));
+    EXPECT_EQ(magnifier().KeptCentre().x, 1160);
+    EXPECT_EQ(GetWindowLongW(Window().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+
+    // Dragging the kept view ten board pixels left moves it two screen
+    // pixels right, and the boxes follow.
+    Mouse("画板_放大镜", WM_LBUTTONDOWN, 100, 100, MK_LBUTTON);
+    Mouse("画板_放大镜", WM_MOUSEMOVE, 90, 100, MK_LBUTTON);
+    EXPECT_EQ(magnifier().KeptCentre().x, 1162);
+    EXPECT_EQ(Box("编辑框_鼠标位置_X1"), "1162");
+    EXPECT_EQ(Box("编辑框_窗口鼠标位置_X1"), "142");
+    Mouse("画板_放大镜", WM_MOUSEMOVE, 90 + 5 * 45, 100, MK_LBUTTON);  // back 45 pixels: red
+    EXPECT_EQ(Box("编辑框_颜色值"), testing_support::Text(RGB(255, 0, 0)));
+    Mouse("画板_放大镜", WM_LBUTTONUP, 315, 100);
+
+    // The right button: the palette, then the kept view again.
+    Mouse("画板_放大镜", WM_RBUTTONDOWN, 10, 10, MK_RBUTTON);
+    EXPECT_TRUE(magnifier().ShowsPalette());
+    Mouse("画板_放大镜", WM_RBUTTONDOWN, 10, 10, MK_RBUTTON);
+    EXPECT_FALSE(magnifier().ShowsPalette());
+    EXPECT_EQ(Get<ui::DrawingBoard>("画板_放大镜").GetPixel(127, 127), RGB(255, 0, 0));
+}
+
+TEST_F(ColourPageTest, TheKeptImageIsFreedOnANewPickAndWhenTheWindowCloses) {
+    const POINT at = {400, 300};
+    ASSERT_TRUE(testing_support::MoveCursorTo(at));
+    ASSERT_TRUE(magnifier().MagnifyAt({at.x, at.y}, true));
+    HBITMAP first = magnifier().KeptBitmap();
+    ASSERT_EQ(GetObjectType(first), static_cast<DWORD>(OBJ_BITMAP));
+    picker().Start();  // a new pick lets the kept image go
+    EXPECT_EQ(magnifier().KeptBitmap(), nullptr);
+    EXPECT_EQ(GetObjectType(first), 0u);
+    held_ = false;
+    picker().Tick();
+    ASSERT_TRUE(PumpUntil([&] { return magnifier().KeptBitmap() != nullptr; }, 3000));
+    HBITMAP kept = magnifier().KeptBitmap();
+    ASSERT_EQ(GetObjectType(kept), static_cast<DWORD>(OBJ_BITMAP));
+
+    // Magnify steps keep no objects: after the first-time allocations, 500
+    // steps would add 500 objects (1,000 handle steps) if one were kept.
+    // Where the system does not count objects, the many made and freed each
+    // step move the next free handle index by up to about 300 either way.
+    for (int i = 0; i < 50; ++i) magnifier().MagnifyAt({at.x + i % 7, at.y}, false);
+    const testing_support::GuiObjectLevel before = testing_support::GuiObjects();
+    for (int i = 0; i < 500; ++i) magnifier().MagnifyAt({at.x + i % 7, at.y}, false);
+    const testing_support::GuiObjectLevel after = testing_support::GuiObjects();
+    EXPECT_LT(after.gdi - before.gdi, after.counted ? 10 : 600);
+
+    Window().Destroy();
+    EXPECT_EQ(GetObjectType(kept), 0u);
+}
+
+}  // namespace

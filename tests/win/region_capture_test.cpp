@@ -1,0 +1,323 @@
+// The region capture's windows in this process, driven by the messages the
+// mouse and keyboard send: the frozen screen, the selection and its nudging,
+// the lens and its corner jump, saving and copying the selection, Esc and
+// the right button, and a hundred captures that keep no objects. Then the
+// window-image buttons' copy to the clipboard.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "capture/region_capture.h"
+#include "capture/window_image.h"
+#include "tests/win/test_support.h"
+#include "util/bitmap.h"
+#include "util/core/bmp.h"
+#include "util/file_replace.h"
+#include "util/image_objects.h"
+#include "util/threads.h"
+
+namespace {
+
+using testing_support::PumpUntil;
+
+// A topmost window of this process painted left red, right blue.
+class TwoColourWindow {
+public:
+    TwoColourWindow(int left, int top) {
+        static const ATOM atom = [] {
+            WNDCLASSW wc{};
+            wc.lpfnWndProc = Proc;
+            wc.hInstance = GetModuleHandleW(nullptr);
+            wc.lpszClassName = L"TavrinTestTwoColour";
+            return RegisterClassW(&wc);
+        }();
+        (void)atom;
+        hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TavrinTestTwoColour", L"", WS_POPUP | WS_VISIBLE,
+                                left, top, 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        UpdateWindow(hwnd_);
+        PumpUntil([&] { return testing_support::ScreenPixel(left + 150, top + 50) == RGB(0, 0, 255); }, 3000);
+    }
+    ~TwoColourWindow() { DestroyWindow(hwnd_); }
+    HWND Handle() const { return hwnd_; }
+
+private:
+    static void Paint(HDC dc) {
+        const RECT left = {0, 0, 100, 100}, right = {100, 0, 200, 100};
+        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0)), blue = CreateSolidBrush(RGB(0, 0, 255));
+        FillRect(dc, &left, red);
+        FillRect(dc, &right, blue);
+        DeleteObject(red);
+        DeleteObject(blue);
+    }
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_PAINT) {
+            PAINTSTRUCT ps;
+            Paint(BeginPaint(hwnd, &ps));
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        if (message == WM_PRINTCLIENT) {
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    HWND hwnd_ = nullptr;
+};
+
+class RegionCaptureTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        capture_.chooseFile = [this](HWND) { return choice_; };
+        capture_.Finished = [this](bool ok) { finished_ = ok ? 1 : 0; };
+    }
+    void TearDown() override { capture_.CloseAll(); }
+    HWND Selection() { return capture_.Selection()->Handle(); }
+    // A message at a screen point (the windows cover the virtual screen).
+    void Mouse(UINT message, int x, int y) {
+        const core::Rect s = util::VirtualScreenRect();
+        SendMessageW(Selection(), message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x - s.left, y - s.top));
+    }
+    void Key(HWND w, WPARAM key) { SendMessageW(w, WM_KEYDOWN, key, 0); }
+    void Drag(int x1, int y1, int x2, int y2) {
+        Mouse(WM_LBUTTONDOWN, x1, y1);
+        Mouse(WM_MOUSEMOVE, (x1 + x2) / 2, (y1 + y2) / 2);
+        Mouse(WM_MOUSEMOVE, x2, y2);
+        Mouse(WM_LBUTTONUP, x2, y2);
+    }
+
+    capture::RegionCapture capture_{capture::SelectionCursors{LoadCursorW(nullptr, IDC_CROSS),
+                                                              LoadCursorW(nullptr, IDC_HAND),
+                                                              LoadCursorW(nullptr, IDC_ARROW)}};
+    std::optional<capture::SaveChoice> choice_;
+    int finished_ = -1;
+};
+
+TEST_F(RegionCaptureTest, OpensOverTheWholeScreenWithTheLensAtTheBottomLeft) {
+    ASSERT_TRUE(testing_support::MoveCursorTo({600, 500}));
+    ASSERT_TRUE(capture_.Show());
+    const core::Rect screen = util::VirtualScreenRect();
+    for (HWND w : {capture_.Save()->Handle(), Selection()}) {
+        RECT r;
+        GetWindowRect(w, &r);
+        EXPECT_EQ(r.left, screen.left);
+        EXPECT_EQ(r.right, screen.right);
+        EXPECT_EQ(r.bottom, screen.bottom);
+        EXPECT_TRUE(IsWindowVisible(w));
+    }
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(Selection(), nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 150);
+    RECT lens;
+    GetWindowRect(capture_.Lens()->Handle(), &lens);
+    EXPECT_EQ(lens.right - lens.left, 88);
+    EXPECT_EQ(lens.bottom - lens.top, 111);
+    EXPECT_EQ(lens.left, 0);
+    EXPECT_EQ(lens.top, 1024 - 111 - 30);
+
+    // Into the leftmost 88 pixels: the lens jumps to the bottom-right.
+    Mouse(WM_MOUSEMOVE, 40, 500);
+    GetWindowRect(capture_.Lens()->Handle(), &lens);
+    EXPECT_EQ(lens.left, screen.right - 88);
+    Mouse(WM_MOUSEMOVE, screen.right - 100, 500);
+    GetWindowRect(capture_.Lens()->Handle(), &lens);
+    EXPECT_EQ(lens.left, 0);
+
+    // Esc from the lens closes every window.
+    Key(capture_.Lens()->Handle(), VK_ESCAPE);
+    EXPECT_FALSE(capture_.Open());
+    EXPECT_EQ(capture_.Selection()->Handle(), nullptr);
+    EXPECT_EQ(capture_.Lens()->Handle(), nullptr);
+}
+
+TEST_F(RegionCaptureTest, ASelectionDraggedBackwardsAndNudgedIsSavedAsItsFormat) {
+    TwoColourWindow painted(900, 600);
+    ASSERT_TRUE(capture_.Show());
+    // A double click before any drag saves nothing.
+    SendMessageW(Selection(), WM_LBUTTONDBLCLK, 0, 0);
+    EXPECT_EQ(finished_, -1);
+    EXPECT_TRUE(capture_.Open());
+
+    Drag(1020, 645, 900, 600);  // up and to the left: 120 x 45
+    EXPECT_EQ(capture_.Lens()->Label(), "x:120 y:45");
+    EXPECT_FALSE(IsWindowVisible(capture_.Lens()->Handle()));
+    for (int i = 0; i < 3; ++i) Key(Selection(), VK_RIGHT);
+    EXPECT_EQ(capture_.State().Selected(), (core::Rect{903, 600, 1023, 645}));
+    // A second drag on a fixed selection is ignored.
+    Drag(10, 10, 50, 50);
+    EXPECT_EQ(capture_.State().Selected(), (core::Rect{903, 600, 1023, 645}));
+
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"tavrin_region_test.png";
+    DeleteFileW(path.c_str());
+    choice_ = capture::SaveChoice{path, core::ImageFormat::Png};
+    SendMessageW(Selection(), WM_LBUTTONDBLCLK, 0, 0);
+    EXPECT_FALSE(capture_.Open());
+    EXPECT_EQ(finished_, 1);
+    std::string bytes;
+    ASSERT_TRUE(util::ReadWholeFile(path, bytes));
+    ASSERT_GT(bytes.size(), 8u);
+    EXPECT_EQ(bytes.substr(1, 3), "PNG");
+    DeleteFileW(path.c_str());
+}
+
+TEST_F(RegionCaptureTest, BmpAndJpegSavesHoldTheirFormatAndACancelWritesNothing) {
+    TwoColourWindow painted(900, 600);
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    struct Case {
+        const wchar_t* name;
+        core::ImageFormat format;
+    };
+    for (const Case& c : {Case{L"tavrin_region_test.bmp", core::ImageFormat::Bmp},
+                          Case{L"tavrin_region_test.jpg", core::ImageFormat::Jpeg}}) {
+        const std::wstring path = std::wstring(folder) + c.name;
+        DeleteFileW(path.c_str());
+        ASSERT_TRUE(capture_.Show());
+        Drag(900, 600, 1020, 645);  // 120 x 45, red left of x 1000, blue right
+        choice_ = capture::SaveChoice{path, c.format};
+        finished_ = -1;
+        SendMessageW(Selection(), WM_LBUTTONDBLCLK, 0, 0);
+        EXPECT_EQ(finished_, 1);
+        std::string bytes;
+        ASSERT_TRUE(util::ReadWholeFile(path, bytes));
+        if (c.format == core::ImageFormat::Bmp) {
+            const core::ByteSet bmp(bytes.begin(), bytes.end());
+            core::BmpInfo info;
+            ASSERT_TRUE(core::ReadBmpInfo(bmp, info));
+            EXPECT_EQ(info.width, 120);
+            EXPECT_EQ(info.height, 45);
+            EXPECT_EQ(core::Bmp24Pixel(bmp, 0, 0), RGB(255, 0, 0));
+            EXPECT_EQ(core::Bmp24Pixel(bmp, 99, 44), RGB(255, 0, 0));
+            EXPECT_EQ(core::Bmp24Pixel(bmp, 100, 0), RGB(0, 0, 255));
+            EXPECT_EQ(core::Bmp24Pixel(bmp, 119, 44), RGB(0, 0, 255));
+        } else {
+            ASSERT_GT(bytes.size(), 3u);
+            EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xFF);
+            EXPECT_EQ(static_cast<unsigned char>(bytes[1]), 0xD8);
+        }
+        DeleteFileW(path.c_str());
+    }
+
+    // Cancelling the dialog closes everything and writes nothing.
+    ASSERT_TRUE(capture_.Show());
+    Drag(900, 600, 1020, 645);
+    choice_.reset();
+    finished_ = -1;
+    SendMessageW(Selection(), WM_LBUTTONDBLCLK, 0, 0);
+    EXPECT_FALSE(capture_.Open());
+    EXPECT_EQ(finished_, -1);
+}
+
+TEST_F(RegionCaptureTest, EscClosesEveryWindowFromEveryState) {
+    auto escape = [&](HWND from) {
+        Key(from, VK_ESCAPE);
+        EXPECT_FALSE(capture_.Open());
+        EXPECT_EQ(capture_.Selection()->Handle(), nullptr);
+        EXPECT_EQ(capture_.Lens()->Handle(), nullptr);
+    };
+    ASSERT_TRUE(capture_.Show());
+    escape(Selection());  // selecting
+    ASSERT_TRUE(capture_.Show());
+    Mouse(WM_LBUTTONDOWN, 100, 100);
+    Mouse(WM_MOUSEMOVE, 150, 150);
+    escape(Selection());  // dragging
+    ASSERT_TRUE(capture_.Show());
+    Drag(100, 100, 150, 150);
+    escape(capture_.Save()->Handle());  // selected, from the save window
+    ASSERT_TRUE(capture_.Show());
+    escape(capture_.Lens()->Handle());
+}
+
+TEST_F(RegionCaptureTest, CtrlCCopiesTheSelectedPixelsAndTheRightButtonLeavesTheFrozenScreen) {
+    TwoColourWindow painted(900, 600);
+    ASSERT_TRUE(capture_.Show());
+    Drag(950, 610, 1050, 650);  // 100 x 40 across the colour edge at 1000
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    Key(Selection(), 'C');
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_FALSE(capture_.Open());
+    EXPECT_EQ(finished_, 1);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const core::ByteSet copied = util::BitmapToBytes(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
+    CloseClipboard();
+    core::BmpInfo info;
+    ASSERT_TRUE(core::ReadBmpInfo(copied, info));
+    EXPECT_EQ(info.width, 100);
+    EXPECT_EQ(info.height, 40);
+    HBITMAP back = util::CreateBitmapFromBmp(copied);
+    EXPECT_EQ(util::GetBitmapPixel(back, 10, 20), RGB(255, 0, 0));
+    EXPECT_EQ(util::GetBitmapPixel(back, 90, 20), RGB(0, 0, 255));
+    DeleteObject(back);
+
+    // The frozen image stays when the selection window goes; Esc ends it.
+    ASSERT_TRUE(capture_.Show());
+    SendMessageW(Selection(), WM_RBUTTONUP, 0, 0);
+    EXPECT_EQ(capture_.Selection()->Handle(), nullptr);
+    EXPECT_TRUE(capture_.Open());
+    Key(capture_.Save()->Handle(), VK_ESCAPE);
+    EXPECT_FALSE(capture_.Open());
+}
+
+TEST_F(RegionCaptureTest, AHundredCapturesKeepNoObjects) {
+    for (int i = 0; i < 5; ++i) {  // first-time allocations
+        ASSERT_TRUE(capture_.Show());
+        capture_.CloseAll();
+    }
+    const testing_support::GuiObjectLevel before = testing_support::GuiObjects();
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_TRUE(capture_.Show());
+        Drag(100, 100, 200 + i, 150);
+        Key(Selection(), VK_ESCAPE);
+    }
+    util::ProcessPendingMessages();
+    const testing_support::GuiObjectLevel after = testing_support::GuiObjects();
+    // Each capture makes some 20 objects (three windows, the frozen image,
+    // DCs, brushes): one kept per capture would add 100 or more.
+    EXPECT_LT(after.gdi - before.gdi, after.counted ? 10 : 100) << "GDI";
+    EXPECT_LT(after.user - before.user, after.counted ? 10 : 100) << "USER";
+    std::printf("100 captures: GDI %ld -> %ld, USER %ld -> %ld (%s)\n", before.gdi, after.gdi, before.user, after.user,
+                after.counted ? "object counts" : "next handle indexes");
+}
+
+TEST(WindowImageActions, CopyPutsTheTargetsImageOnTheClipboardAndIgnoresMissingWindows) {
+    ui::Form main;
+    ui::FormOptions options;
+    options.width = 200;
+    options.height = 100;
+    ASSERT_TRUE(main.Create(options));
+    main.Show(SW_SHOWNOACTIVATE);
+    TwoColourWindow painted(300, 300);
+    capture::WindowImageActions actions(main);
+    int finished = -1;
+    actions.Finished = [&](bool ok) { finished = ok ? 1 : 0; };
+
+    actions.CopyToClipboard(reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7FFFFFF0)));  // no such window
+    EXPECT_FALSE(PumpUntil([&] { return finished != -1; }, 2 * capture::kSettleMs));
+    EXPECT_FALSE(IsIconic(main.Handle()));
+
+    actions.CopyToClipboard(painted.Handle());
+    EXPECT_TRUE(IsIconic(main.Handle()));
+    ASSERT_TRUE(PumpUntil([&] { return finished != -1; }, 3000));
+    EXPECT_EQ(finished, 1);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const core::ByteSet copied = util::BitmapToBytes(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
+    CloseClipboard();
+    core::BmpInfo info;
+    ASSERT_TRUE(core::ReadBmpInfo(copied, info));
+    EXPECT_EQ(info.width, 200);
+    EXPECT_EQ(info.height, 100);
+    HBITMAP back = util::CreateBitmapFromBmp(copied);
+    EXPECT_EQ(util::GetBitmapPixel(back, 50, 50), RGB(255, 0, 0));
+    EXPECT_EQ(util::GetBitmapPixel(back, 150, 50), RGB(0, 0, 255));
+    DeleteObject(back);
+}
+
+}  // namespace

@@ -74,6 +74,12 @@ for target in "${targets[@]}"; do
     row=() i=0 good=0
     while IFS=$'\t' read -r point value; do
         shown=$(probe text-at $point)
+        # The panel can be filled once more while it is read (the tree,
+        # rebuilt on its worker, selects the target again): a box that does
+        # not show the value yet gets until the deadline to show it.
+        if [ "$shown" != "$value" ] && [ "${fields[$i]}" != path ]; then
+            shown=$(probe wait-text-at $point "$value" 2>/dev/null)
+        fi
         if [ "${fields[$i]}" = path ]; then  # the file system ignores case
             shown=${shown,,} value=${value,,}
         fi

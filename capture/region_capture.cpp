@@ -93,10 +93,11 @@ void RegionCapture::SaveSelection() {
     const core::ByteSet cut = frozen_.Cut(state_.Selected());
     selection_->MakeClear();
     std::optional<SaveChoice> choice = chooseFile ? chooseFile(selection_->Handle()) : AskWhereToSave(*selection_);
+    // The file is in place before the capture closes: once its windows are
+    // gone, the save is done.
+    const bool ok = choice && util::SaveImageFile(cut, choice->path, choice->format);
     CloseAll();
-    if (!choice) return;
-    const bool ok = util::SaveImageFile(cut, choice->path, choice->format);
-    if (Finished) Finished(ok);
+    if (choice && Finished) Finished(ok);
 }
 
 void RegionCapture::CopySelection() {

@@ -114,13 +114,15 @@ void TargetCapture::End() {
     hook_.DeliverRecordedEvents();
     hook_.ClearMouseKeyCallback();
     outline_.Hide();
-    tree_.RefreshOnWorkerThread();
     hovered_ = 0;
     if (pressedBoard_ && GetCapture() == pressedBoard_) ReleaseCapture();
     pressedBoard_ = nullptr;
     finder_->Destroy();  // the object goes at the next capture, outside its own timer
     c_.form.SetTopmost(false);  // once it owns no finder window (see Start)
     DrawFinderBoard(true);  // the finder is back in its place
+    // Last, once the finder window is gone and our window has left the
+    // topmost band, so that the walk meets a settled list of windows.
+    tree_.RefreshOnWorkerThread();
 }
 
 }  // namespace inspector

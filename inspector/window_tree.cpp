@@ -1,9 +1,7 @@
 #include "inspector/window_tree.h"
 
-#include <algorithm>
 #include <mutex>
 #include <set>
-#include <unordered_map>
 #include <unordered_set>
 
 #include "inspector/core/tree_item_text.h"
@@ -57,37 +55,43 @@ void CollectChildren(util::WindowHandle hwnd, int parentIndex, bool pump, std::u
     }
 }
 
-// The top-level windows of the desktop by their owner.
-std::unordered_multimap<HWND, HWND> OwnedWindows() {
-    std::unordered_multimap<HWND, HWND> owned;
-    std::unordered_set<HWND> seen;
-    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        if (!seen.insert(w).second) break;
-        if (HWND owner = GetWindow(w, GW_OWNER)) owned.emplace(owner, w);
-    }
-    return owned;
+struct TopLevelWindow {
+    HWND window;
+    HWND owner;
+};
+
+// The top-level windows of the desktop in Z order with their owners, taken
+// in one go. Walking the desktop's sibling chain instead would end early
+// where a window is destroyed during the walk (our own finder goes when a
+// capture ends) and would stop where one moves in the Z order (our window
+// leaves the topmost band then), losing every owned window after that point.
+std::vector<TopLevelWindow> TopLevelWindows() {
+    std::vector<TopLevelWindow> windows;
+    EnumWindows(
+        [](HWND w, LPARAM list) -> BOOL {
+            return util::GuardCallback(
+                [&] {
+                    reinterpret_cast<std::vector<TopLevelWindow>*>(list)->push_back({w, GetWindow(w, GW_OWNER)});
+                    return TRUE;
+                },
+                FALSE);
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }
 
 // The windows `owner` owns, each an item of its own below the owner's item
 // with its descendants, after the owner's own descendants; and so on for
-// the windows they own.
-void CollectOwned(HWND owner, int ownerIndex, bool pump, const std::unordered_multimap<HWND, HWND>& owned,
+// the windows they own. `topLevel` is the desktop's list in Z order, the
+// order in which owned windows are listed.
+void CollectOwned(HWND owner, int ownerIndex, bool pump, const std::vector<TopLevelWindow>& topLevel,
                   std::unordered_set<HWND>& seen, std::vector<TreeNode>& nodes) {
-    const auto range = owned.equal_range(owner);
-    std::vector<HWND> windows;
-    for (auto it = range.first; it != range.second; ++it) windows.push_back(it->second);
-    // The multimap keeps no order: list them in the desktop's Z order.
-    std::vector<HWND> ordered;
-    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w && ordered.size() < windows.size();
-         w = GetWindow(w, GW_HWNDNEXT)) {
-        if (std::find(windows.begin(), windows.end(), w) != windows.end()) ordered.push_back(w);
-    }
-    for (HWND w : ordered) {
-        if (!seen.insert(w).second) continue;
+    for (const auto& [w, itsOwner] : topLevel) {
+        if (itsOwner != owner || !seen.insert(w).second) continue;
         nodes.push_back({ownerIndex, {}, util::FromHwnd(w)});
         const int index = static_cast<int>(nodes.size()) - 1;
         CollectChildren(util::FromHwnd(w), index, pump, seen, nodes);
-        CollectOwned(w, index, pump, owned, seen, nodes);
+        CollectOwned(w, index, pump, topLevel, seen, nodes);
     }
 }
 
@@ -156,7 +160,7 @@ std::vector<TreeNode> WalkWindows(util::WindowHandle root, bool pump) {
     std::vector<TreeNode> nodes = {{-1, {}, root}};
     std::unordered_set<HWND> seen = {util::ToHwnd(root)};
     CollectChildren(root, 0, pump, seen, nodes);
-    CollectOwned(util::ToHwnd(root), 0, pump, OwnedWindows(), seen, nodes);
+    CollectOwned(util::ToHwnd(root), 0, pump, TopLevelWindows(), seen, nodes);
     TitleReader titles;
     FillChildTexts(nodes, titles, pump);
     const std::string module = util::GetProcessModuleName(util::GetWindowProcessId(root));

@@ -5,11 +5,9 @@
 #include <atomic>
 #include <cstring>
 #include <memory>
-
-#include <cstring>
-#include <memory>
 #include <set>
 #include <string>
+#include <thread>
 
 #include "inspector/core/field_menus.h"
 #include "inspector/core/tree_item_text.h"
@@ -286,6 +284,41 @@ TEST_F(InspectorTest, OwnedDialogsAreInTheTreeBelowTheirOwner) {
     SendMessageW(Window().Handle(), WM_COMMAND,
                  MAKEWPARAM(GetMenuItemID(Window().Analysis().Actions().MenuOf(core::Field::Other).Handle(), 0), 0), 0);
     EXPECT_TRUE(IsWindowEnabled(disabled));
+}
+
+// Top-level windows made and destroyed, and moved in and out of the topmost
+// band, while the tree is walked (as our own finder window is when a
+// capture ends): every walk still holds the owned dialog and its controls.
+TEST_F(InspectorTest, OwnedDialogsStayInTheTreeWhileTopLevelWindowsComeAndGo) {
+    FixtureProcess dialogs(L"dialog");
+    HWND owner = dialogs.Window(L"TavrinFixtureOwner");
+    HWND dialog = dialogs.Window(L"TavrinFixtureDialog");
+    ASSERT_TRUE(owner && dialog);
+    HWND disabled = GetDlgItem(dialog, 301);
+    std::atomic<bool> stop{false};
+    std::thread churn([&] {
+        while (!stop) {
+            HWND made[4];
+            for (HWND& w : made) {
+                w = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                    nullptr, nullptr, nullptr);
+            }
+            SetWindowPos(made[0], HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            for (HWND w : made) DestroyWindow(w);
+        }
+    });
+    int missing = 0;
+    for (int walk = 0; walk < 200; ++walk) {
+        bool dialogMet = false, buttonMet = false;
+        for (const inspector::TreeNode& node : inspector::WalkWindows(H(owner), false)) {
+            dialogMet = dialogMet || node.handle == H(dialog);
+            buttonMet = buttonMet || node.handle == H(disabled);
+        }
+        if (!dialogMet || !buttonMet) ++missing;
+    }
+    stop = true;
+    churn.join();
+    EXPECT_EQ(missing, 0) << "of 200 walks";
 }
 
 // Items of hidden windows are drawn grey, of disabled ones muted; the texts

@@ -2,7 +2,8 @@
 
 #include "app/core/help_pages.h"
 #include "app/core/main_layout.h"
-#include "app/transparent_blt_filter.h"
+#include "app/core/skin_file.h"
+#include "app/skin.h"
 #include "ui/layout_builder.h"
 #include "util/launch.h"
 #include "util/program_files.h"
@@ -49,9 +50,9 @@ bool MainWindow::Create() {
     if (!Form::Create(options)) return false;
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources_.SmallProgramIcon()));
     SetMenuBar({&webMenu_});
-    // The skin's first step: 16 x 16 transparent blits are filtered out.
-    // Without a safe patch the program runs unfiltered.
-    InstallTransparentBltFilter(utilities_.entryPatch);
+    // The skin (first the filter of 16 x 16 transparent blits); without it
+    // the program runs in the system's look.
+    ApplySkin(core::kProgramSkinNumber, utilities_.entryPatch);
     tray_.Add(Handle(), resources_.SmallProgramIcon(), util::Wide(core::kMainWindowTitle));
     // Thicker frames (as on Windows 10 and later) would cut off the pages'
     // right and bottom edges at the classic outer size.

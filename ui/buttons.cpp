@@ -72,7 +72,8 @@ bool SuperButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     RECT r = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool enabled = (item.itemState & ODS_DISABLED) == 0;
-    FillRect(dc, &r, BackgroundBrush(BackgroundColour().value_or(DefaultBackground())));
+    FillRect(dc, &r, ColoursFromParent(dc, WM_CTLCOLORBTN));
+    const COLORREF ink = GetTextColor(dc);
     // Flat until the mouse comes over it: then a raised edge, sunken while pressed.
     if (pressed) {
         DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
@@ -85,8 +86,7 @@ bool SuperButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (pressed) OffsetRect(&r, 1, 1);
     HGDIOBJ oldFont = SelectObject(dc, form_.Font());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, enabled ? (TextColour() ? ToColorref(*TextColour()) : GetSysColor(COLOR_BTNTEXT))
-                             : GetSysColor(COLOR_GRAYTEXT));
+    SetTextColor(dc, enabled ? ink : GetSysColor(COLOR_GRAYTEXT));
     DrawTextW(dc, text.c_str(), length, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
     if (item.itemState & ODS_FOCUS) {

@@ -129,6 +129,13 @@ HBRUSH Control::BackgroundBrush(core::Colour colour) {
     return brush_;
 }
 
+HBRUSH Control::ColoursFromParent(HDC dc, UINT message) {
+    HWND parent = hwnd_ ? GetParent(hwnd_) : nullptr;
+    const LRESULT answer =
+        parent ? SendMessageW(parent, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd_)) : 0;
+    return answer ? reinterpret_cast<HBRUSH>(answer) : OnControlColour(dc);
+}
+
 HBRUSH Control::OnControlColour(HDC dc) {
     const core::Colour background = background_.value_or(DefaultBackground());
     SetBkColor(dc, ToColorref(background));

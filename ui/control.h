@@ -124,6 +124,12 @@ protected:
     // take text.
     virtual core::Colour DefaultBackground() const;
     HBRUSH BackgroundBrush(core::Colour colour);
+    // For controls that draw themselves: asks the parent for their colours
+    // with the colour message a standard control of their kind sends
+    // (WM_CTLCOLORSTATIC, WM_CTLCOLORBTN), so that whatever answers it for
+    // the standard controls (the form, a skin over it) colours these too.
+    // Returns the background brush; `dc` then holds the text colour.
+    HBRUSH ColoursFromParent(HDC dc, UINT message);
     void Redraw() const;
     int ToPhysical(int v) const;
     int ToLogical(int v) const;

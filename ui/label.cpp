@@ -12,8 +12,8 @@ void Label::Create() { CreateWindowOf(L"STATIC", SS_OWNERDRAW | SS_NOTIFY, 0, in
 bool Label::OnDrawItem(const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     RECT r = item.rcItem;
-    const core::Colour background = BackgroundColour().value_or(DefaultBackground());
-    FillRect(dc, &r, BackgroundBrush(background));
+    FillRect(dc, &r, ColoursFromParent(dc, WM_CTLCOLORSTATIC));
+    const COLORREF ink = GetTextColor(dc);
     if (frame_) {
         DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
         return true;
@@ -24,7 +24,7 @@ bool Label::OnDrawItem(const DRAWITEMSTRUCT& item) {
     text.resize(static_cast<std::size_t>(length));
     HGDIOBJ oldFont = SelectObject(dc, form_.Font());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, TextColour() ? ToColorref(*TextColour()) : GetSysColor(COLOR_WINDOWTEXT));
+    SetTextColor(dc, ink);
     if (!IsWindowEnabled(item.hwndItem)) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     DrawTextW(dc, text.c_str(), length, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
     SelectObject(dc, oldFont);

@@ -41,10 +41,11 @@ enum SkinColour : std::size_t {
     kSkinColourCount
 };
 
+// Lengths in pixels at 96 DPI; the engine scales them with the window's DPI.
 enum SkinMetric : std::size_t {
-    kSkinCaptionHeight,  // at 96 DPI
-    kSkinFrameWidth,
-    kSkinCornerRadius,
+    kSkinBorderWidth,   // control borders and the caption's underline
+    kSkinCornerRadius,  // buttons and tabs
+    kSkinCheckSize,     // the square of a check box, the circle of a radio button
     kSkinMetricCount
 };
 
@@ -70,5 +71,7 @@ std::optional<SkinStyle> ReadSkinFile(std::string_view bytes);
 inline constexpr int kStoredSkinCount = 67;
 inline constexpr int kHighestSkinNumber = 77;
 int StoredSkinOfNumber(int number);
+// The skin number the program always applies (stored skin 4).
+inline constexpr int kProgramSkinNumber = 35;
 
 }  // namespace core

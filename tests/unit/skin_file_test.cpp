@@ -1,9 +1,12 @@
-// The ".TSK" skin file's writer and reader, and the skin number table.
+// The ".TSK" skin file's writer and reader, the skin number table, and the
+// stored skins.
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "app/core/main_layout.h"
 #include "app/core/skin_file.h"
+#include "app/core/skin_table.h"
 
 namespace {
 
@@ -81,6 +84,73 @@ TEST(SkinNumbers, TenNumbersReuseAnotherAndTheRestMapOneToOne) {
     EXPECT_EQ(core::StoredSkinOfNumber(1), 1);
     EXPECT_EQ(core::StoredSkinOfNumber(17), 16);  // after the first reuse
     EXPECT_EQ(core::StoredSkinOfNumber(77), 67);
+}
+
+}  // namespace
+
+// --- The stored skins -------------------------------------------------------
+
+namespace {
+
+using core::ContrastRatio;
+
+TEST(StoredSkins, EveryOneIsAFileThatReadsBackWithItsNameAndColours) {
+    std::set<std::string> names;
+    for (int stored = 1; stored <= core::kStoredSkinCount; ++stored) {
+        const std::string bytes = core::StoredSkinFile(stored);
+        const auto read = core::ReadSkinFile(bytes);
+        ASSERT_TRUE(read) << stored;
+        const core::SkinStyle expected = core::SkinFromSeed(core::StoredSkinSeed(stored));
+        EXPECT_EQ(read->name, expected.name) << stored;
+        EXPECT_EQ(read->colours, expected.colours) << stored;
+        EXPECT_EQ(read->metrics, expected.metrics) << stored;
+        EXPECT_TRUE(names.insert(read->name).second) << "a second skin named " << read->name;
+    }
+    EXPECT_TRUE(core::StoredSkinFile(0).empty());
+    EXPECT_TRUE(core::StoredSkinFile(core::kStoredSkinCount + 1).empty());
+}
+
+// Every text of every skin reads on what it is written on (WCAG's 4.5 for
+// body text), and the skins are a real range of light and dark ones.
+TEST(StoredSkins, TextsReadOnTheirBackgroundsInEverySkin) {
+    int light = 0, dark = 0;
+    for (int stored = 1; stored <= core::kStoredSkinCount; ++stored) {
+        const core::SkinStyle s = core::SkinFromSeed(core::StoredSkinSeed(stored));
+        const auto& c = s.colours;
+        EXPECT_GE(ContrastRatio(c[core::kSkinText], c[core::kSkinWindow]), 4.5) << s.name;
+        EXPECT_GE(ContrastRatio(c[core::kSkinButtonText], c[core::kSkinButton]), 4.5) << s.name;
+        EXPECT_GE(ContrastRatio(c[core::kSkinButtonText], c[core::kSkinButtonHot]), 4.5) << s.name;
+        EXPECT_GE(ContrastRatio(c[core::kSkinEditText], c[core::kSkinEdit]), 4.5) << s.name;
+        EXPECT_GE(ContrastRatio(c[core::kSkinCaptionText], c[core::kSkinCaption]), 4.5) << s.name;
+        EXPECT_GE(ContrastRatio(c[core::kSkinMenuText], c[core::kSkinMenu]), 4.5) << s.name;
+        // Frames and the accent stand out from the page.
+        EXPECT_GE(ContrastRatio(c[core::kSkinFrame], c[core::kSkinWindow]), 1.8) << s.name;
+        EXPECT_GE(ContrastRatio(c[core::kSkinAccent], c[core::kSkinEdit]), 1.8) << s.name;
+        (core::Lightness(c[core::kSkinWindow]) < 128 ? dark : light) += 1;
+    }
+    EXPECT_GE(dark, 10);
+    EXPECT_GE(light, 40);
+}
+
+// The skin the program wears keeps the page colour of its layout.
+TEST(StoredSkins, TheProgramsSkinKeepsItsPageColour) {
+    const int stored = core::StoredSkinOfNumber(core::kProgramSkinNumber);
+    ASSERT_EQ(stored, 4);
+    EXPECT_EQ(core::SkinFromSeed(core::StoredSkinSeed(stored)).colours[core::kSkinWindow], core::kPageColour);
+}
+
+TEST(StoredSkins, ContrastRunsFromOneToTwentyOne) {
+    EXPECT_NEAR(ContrastRatio(core::Rgb(0, 0, 0), core::Rgb(255, 255, 255)), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(core::Rgb(90, 90, 90), core::Rgb(90, 90, 90)), 1.0, 1e-9);
+    // A known pair: #777777 on white is just below body-text contrast.
+    EXPECT_NEAR(ContrastRatio(core::Rgb(0x77, 0x77, 0x77), core::Rgb(255, 255, 255)), 4.48, 0.01);
+}
+
+TEST(StoredSkins, MixingGoesFromOneColourToTheOther) {
+    const core::Colour a = core::Rgb(10, 200, 30), b = core::Rgb(250, 0, 130);
+    EXPECT_EQ(core::MixColour(a, b, 0), a);
+    EXPECT_EQ(core::MixColour(a, b, 255), b);
+    EXPECT_EQ(core::MixColour(a, b, 128), core::Rgb(130, 100, 80));
 }
 
 }  // namespace

@@ -52,8 +52,8 @@ std::wstring TestProgramDirectory() {
     return p.substr(0, p.find_last_of(L'\\') + 1);
 }
 
-FixtureProcess::FixtureProcess(const std::wstring& arguments) {
-    const std::wstring exe = TestProgramDirectory() + L"fixture_app.exe";
+FixtureProcess::FixtureProcess(const std::wstring& arguments, const wchar_t* program) {
+    const std::wstring exe = TestProgramDirectory() + program;
     std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW si = {};
     si.cb = sizeof si;

@@ -39,7 +39,8 @@ std::wstring TestProgramDirectory();
 // lifetime of this object; ended when it goes.
 class FixtureProcess {
 public:
-    explicit FixtureProcess(const std::wstring& arguments);
+    // Starts `exe` (from the tests' folder) with `arguments`.
+    explicit FixtureProcess(const std::wstring& arguments, const wchar_t* exe = L"fixture_app.exe");
     ~FixtureProcess();
     FixtureProcess(const FixtureProcess&) = delete;
     FixtureProcess& operator=(const FixtureProcess&) = delete;

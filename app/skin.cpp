@@ -1,0 +1,63 @@
+#include "app/skin.h"
+
+#include <windows.h>
+
+#include "app/core/skin_file.h"
+#include "app/core/skin_table.h"
+#include "app/transparent_blt_filter.h"
+#include "util/program_output.h"
+
+namespace app {
+namespace {
+
+std::string_view Resource(const wchar_t* name) {
+    HMODULE exe = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(exe, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!found) return {};
+    HGLOBAL loaded = LoadResource(exe, found);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    return bytes ? std::string_view(static_cast<const char*>(bytes), SizeofResource(exe, found)) : std::string_view();
+}
+
+SkinEngine Load() {
+    SkinEngine engine;
+    const std::string_view library = Resource(L"TAVRINSKIN");
+    if (library.empty()) return engine;
+    const std::wstring folder = util::PlaceFiles(util::ProgramOutputFolders(), L"", {{L"TavrinSkin.dll", library}});
+    if (folder.empty()) return engine;
+    const std::wstring path = folder + L"\\TavrinSkin.dll";
+    // The full path, and the library's own folder for anything it needs:
+    // never a search through the system's path.
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (!module) return engine;
+    engine.path = path;
+    engine.attach = reinterpret_cast<TavrinSkinAttachRes>(
+        reinterpret_cast<void*>(GetProcAddress(module, kAttachResExport)));
+    engine.copyAttached = reinterpret_cast<TavrinSkinCopyAttached>(
+        reinterpret_cast<void*>(GetProcAddress(module, kCopyAttachedExport)));
+    return engine;
+}
+
+}  // namespace
+
+const SkinEngine* LoadSkinEngine() {
+    static const SkinEngine engine = Load();
+    return engine.attach ? &engine : nullptr;
+}
+
+std::string_view StoredSkinBytes(int stored) {
+    if (stored < 1 || stored > core::kStoredSkinCount) return {};
+    return Resource(MAKEINTRESOURCEW(core::kSkinResourceBase + stored));
+}
+
+int ApplySkin(int number, util::EntryPatch& patch) {
+    // Without a safe patch the program runs unfiltered.
+    InstallTransparentBltFilter(patch);
+    const int stored = core::StoredSkinOfNumber(number);
+    const std::string_view bytes = StoredSkinBytes(stored);
+    const SkinEngine* engine = bytes.empty() ? nullptr : LoadSkinEngine();
+    if (!engine) return 0;
+    return engine->attach(bytes.data(), static_cast<int>(bytes.size()), "", 1, 1, 1) ? stored : 0;
+}
+
+}  // namespace app

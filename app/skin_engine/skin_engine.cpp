@@ -1,0 +1,647 @@
+// The skin engine (TavrinSkin.dll): attaching a ".TSK" skin to a thread
+// makes every window of that thread, present and future, draw in the skin.
+//
+// How it works. Attaching reads the skin, makes its brushes and sets a CBT
+// hook for the calling thread only; the hook subclasses each window as it
+// is created (and attaching subclasses those already there), by replacing
+// its window procedure and keeping the one it had in a window property (not
+// through the common controls' subclass list: the library is loaded without
+// the program's activation context, so it would bind to another copy of the
+// common controls than the program's, whose subclass lists clash). The subclass
+// changes what the system would draw in its own colours, and nothing else:
+//   - colour messages (WM_CTLCOLOR*): a brush in the parent's own page
+//     colour or the system's face colour becomes the skin's page brush, a
+//     white box the skin's box colour, and the system's black text the
+//     skin's text colour; a colour a program chose on purpose is kept;
+//   - backgrounds: a window that erases itself in one colour (learnt by
+//     letting it erase a one-pixel bitmap) is erased in the skin's page
+//     colour when it is a captioned window or erases like its top-level
+//     window; windows that do not erase (drawing boards) are left alone;
+//   - push buttons, check boxes, radio buttons, group boxes and tab strips
+//     are painted by skin_painter on WM_PAINT, and again right after the
+//     messages on which the button control paints without WM_PAINT (state,
+//     focus, check, text changes);
+//   - caption bars and frames are painted over the system's after each
+//     non-client paint, activation and title change; box borders (client
+//     edges) likewise; tree views get the box colours unless the program
+//     set its own; pop-up menus get the skin's menu background in light
+//     skins (the system writes menu texts in black).
+// Layered windows (colour-keyed finder and picker windows) and their
+// children are never touched, nor are owner-drawn and image buttons.
+// No control is moved or resized: the skin only paints.
+#include "app/skin_engine/skin_engine.h"
+
+#include <windows.h>
+
+#include <commctrl.h>  // only the message macros: nothing of it is imported
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "app/core/skin_file.h"
+#include "app/core/skin_table.h"
+#include "app/skin_engine/skin_painter.h"
+
+namespace skin {
+namespace {
+
+constexpr wchar_t kSubclassProperty[] = L"TavrinSkin.Subclass";
+
+struct ThreadSkin {
+    std::string bytes;
+    core::SkinStyle style;
+    bool menus = false;
+    bool frames = false;
+    HHOOK hook = nullptr;
+    HBRUSH page = nullptr, box = nullptr, menu = nullptr;
+    std::unordered_map<HWND, COLORREF> erased;  // the colour each window erases itself in
+    std::unordered_map<HWND, bool> active;      // captioned windows: drawn as active
+    std::set<HWND> trees;                       // trees given the box colours
+};
+
+std::mutex g_mutex;
+// One per thread that attached; never removed, since subclassed windows
+// hold a pointer to it.
+std::map<DWORD, std::unique_ptr<ThreadSkin>> g_threads;
+
+// What a subclassed window had before, and the skin it wears.
+struct Subclass {
+    WNDPROC original;
+    ThreadSkin* skin;
+};
+
+Subclass* SubclassOf(HWND hwnd) { return static_cast<Subclass*>(GetPropW(hwnd, kSubclassProperty)); }
+
+// The window's own procedure, as it was before the skin.
+LRESULT Original(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Subclass* sub = SubclassOf(hwnd);
+    return sub ? CallWindowProcW(sub->original, hwnd, message, wParam, lParam)
+               : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+ThreadSkin* SkinOfThread(DWORD thread) {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    const auto it = g_threads.find(thread);
+    return it == g_threads.end() ? nullptr : it->second.get();
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+bool SameClass(const std::wstring& a, const wchar_t* b) { return lstrcmpiW(a.c_str(), b) == 0; }
+
+enum class Kind { Page, Button, Tab, Tree, Control };
+
+Kind KindOf(HWND hwnd) {
+    const std::wstring c = ClassOf(hwnd);
+    if (SameClass(c, L"Button")) return Kind::Button;
+    if (SameClass(c, WC_TABCONTROLW)) return Kind::Tab;
+    if (SameClass(c, WC_TREEVIEWW)) return Kind::Tree;
+    for (const wchar_t* control : {L"Static", L"Edit", L"ListBox", L"ComboBox", L"ComboLBox", L"ScrollBar",
+                                   L"SysListView32", L"SysHeader32", L"tooltips_class32", L"msctls_statusbar32",
+                                   L"msctls_trackbar32", L"msctls_updown32", L"msctls_progress32", L"ToolbarWindow32",
+                                   L"ReBarWindow32", L"SysLink", L"ComboBoxEx32", L"SysDateTimePick32",
+                                   L"SysMonthCal32", L"SysIPAddress32", L"msctls_hotkey32", L"SysAnimate32",
+                                   L"SysPager", L"NativeFontCtl"}) {
+        if (SameClass(c, control)) return Kind::Control;
+    }
+    if (c.compare(0, 8, L"RichEdit") == 0 || c.compare(0, 8, L"RICHEDIT") == 0) return Kind::Control;
+    return Kind::Page;
+}
+
+bool IsLayeredOrInLayered(HWND hwnd) {
+    for (HWND w = hwnd; w; w = (GetWindowLongW(w, GWL_STYLE) & WS_CHILD) ? GetParent(w) : nullptr) {
+        if (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYERED) return true;
+    }
+    return false;
+}
+
+bool IsCaptioned(HWND hwnd) {
+    const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+    return (style & WS_CAPTION) == WS_CAPTION && !(style & WS_CHILD);
+}
+
+COLORREF BrushColour(HBRUSH brush, COLORREF fallback) {
+    LOGBRUSH lb;
+    return brush && GetObjectW(brush, sizeof lb, &lb) == sizeof lb && lb.lbStyle == BS_SOLID ? lb.lbColor : fallback;
+}
+
+// The colour `hwnd` erases itself in: it erases a one-pixel bitmap, first
+// filled with one colour and, should that come back, with another.
+std::optional<COLORREF> ErasedColour(HWND hwnd) {
+    HDC screen = GetDC(hwnd);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP pixel = CreateCompatibleBitmap(screen, 1, 1);
+    ReleaseDC(hwnd, screen);
+    HGDIOBJ old = SelectObject(dc, pixel);
+    std::optional<COLORREF> result;
+    for (COLORREF probe : {RGB(1, 2, 3), RGB(254, 253, 252)}) {
+        SetPixelV(dc, 0, 0, probe);
+        Original(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        const COLORREF got = GetPixel(dc, 0, 0);
+        if (got != probe) {
+            result = got;
+            break;
+        }
+    }
+    SelectObject(dc, old);
+    DeleteObject(pixel);
+    DeleteDC(dc);
+    return result;
+}
+
+COLORREF PageColourOf(ThreadSkin& s, HWND hwnd) {
+    const auto it = s.erased.find(hwnd);
+    if (it != s.erased.end()) return it->second;
+    const std::optional<COLORREF> colour = ErasedColour(hwnd);
+    const COLORREF value = colour.value_or(GetSysColor(COLOR_BTNFACE));
+    s.erased[hwnd] = value;
+    return value;
+}
+
+bool IsDefaultText(COLORREF c) {
+    return c == GetSysColor(COLOR_WINDOWTEXT) || c == GetSysColor(COLOR_BTNTEXT) || c == RGB(0, 0, 0);
+}
+
+bool IsBoxClass(HWND control) {
+    const std::wstring c = ClassOf(control);
+    return SameClass(c, L"Edit") || SameClass(c, L"ListBox") || SameClass(c, L"ComboBox") ||
+           SameClass(c, L"ComboLBox") || c.compare(0, 8, L"RichEdit") == 0 || c.compare(0, 8, L"RICHEDIT") == 0;
+}
+
+// The colour messages: what the program answered, in the skin's colours
+// where the program answered with a default.
+LRESULT Recolour(ThreadSkin& s, HWND parent, UINT message, HDC dc, HWND control, LRESULT answer) {
+    const auto& c = s.style.colours;
+    const COLORREF given = BrushColour(reinterpret_cast<HBRUSH>(answer), CLR_INVALID);
+    if (given == CLR_INVALID) return answer;
+    const bool boxMessage = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
+    const bool white = given == RGB(255, 255, 255) || given == GetSysColor(COLOR_WINDOW);
+    if (white && (boxMessage || (control && IsBoxClass(control)))) {
+        SetBkColor(dc, Ref(c[core::kSkinEdit]));
+        if (IsDefaultText(GetTextColor(dc))) SetTextColor(dc, Ref(c[core::kSkinEditText]));
+        return reinterpret_cast<LRESULT>(s.box);
+    }
+    if (given == PageColourOf(s, parent) || given == GetSysColor(COLOR_BTNFACE)) {
+        SetBkColor(dc, Ref(c[core::kSkinWindow]));
+        if (IsDefaultText(GetTextColor(dc))) SetTextColor(dc, Ref(c[core::kSkinText]));
+        return reinterpret_cast<LRESULT>(s.page);
+    }
+    return answer;
+}
+
+// Erases a page-like window: in the skin's page colour where it erases like
+// a page, as it would otherwise.
+LRESULT Erase(ThreadSkin& s, HWND hwnd, HDC dc) {
+    const std::optional<COLORREF> colour = ErasedColour(hwnd);
+    if (!colour) return Original(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    s.erased[hwnd] = *colour;
+    const HWND top = GetAncestor(hwnd, GA_ROOT);
+    const bool page = IsCaptioned(hwnd) || *colour == GetSysColor(COLOR_BTNFACE) ||
+                      (top != hwnd && s.erased.count(top) && s.erased[top] == *colour);
+    if (!page) return Original(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT r;
+    GetClientRect(hwnd, &r);
+    FillRect(dc, &r, s.page);
+    return 1;
+}
+
+// --- Buttons ---------------------------------------------------------------
+
+bool SkinnedButton(HWND hwnd) {
+    const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+    const LONG type = style & BS_TYPEMASK;
+    if (style & (BS_BITMAP | BS_ICON)) return false;
+    return type != BS_OWNERDRAW && type != BS_USERBUTTON && type <= BS_AUTORADIOBUTTON + 0;
+}
+
+std::wstring TextOf(HWND hwnd) {
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
+    return text;
+}
+
+// Asks the parent for the button's background as the button control does
+// (the parent's answer goes through its own subclass, so it is skinned).
+HBRUSH BackgroundFromParent(ThreadSkin& s, HWND hwnd, HDC dc, UINT message) {
+    HWND parent = GetParent(hwnd);
+    const LRESULT answer =
+        parent ? SendMessageW(parent, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd)) : 0;
+    return answer ? reinterpret_cast<HBRUSH>(answer) : s.page;
+}
+
+void PaintButton(ThreadSkin& s, HWND hwnd, HDC target) {
+    RECT r;
+    GetClientRect(hwnd, &r);
+    if (r.right <= 0 || r.bottom <= 0) return;
+    const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+    const LONG type = style & BS_TYPEMASK;
+    const auto state = static_cast<LRESULT>(SendMessageW(hwnd, BM_GETSTATE, 0, 0));
+    const UINT dpi = WindowDpi(hwnd);
+    const LRESULT ui = SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0);
+    ButtonLook look;
+    look.text = TextOf(hwnd);
+    look.font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    look.pressed = (state & BST_PUSHED) != 0;
+    look.focused = (state & BST_FOCUS) != 0 && !(ui & UISF_HIDEFOCUS);
+    look.disabled = !IsWindowEnabled(hwnd);
+    look.emphasised = type == BS_DEFPUSHBUTTON;
+    look.multiline = (style & BS_MULTILINE) != 0;
+
+    if (type == BS_GROUPBOX) {
+        // Straight onto the window: the inside is not ours to paint.
+        HBRUSH behind = BackgroundFromParent(s, hwnd, target, WM_CTLCOLORSTATIC);
+        PaintGroupBox(target, r, s.style, look, behind, GetTextColor(target), dpi);
+        return;
+    }
+    // The rest through a bitmap, so that it never shows half drawn.
+    HDC dc = CreateCompatibleDC(target);
+    HBITMAP bitmap = CreateCompatibleBitmap(target, r.right, r.bottom);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
+        HBRUSH behind = BackgroundFromParent(s, hwnd, dc, WM_CTLCOLORBTN);
+        PaintPushButton(dc, r, s.style, look, BrushColour(behind, Ref(s.style.colours[core::kSkinWindow])), dpi);
+    } else {
+        HBRUSH behind = BackgroundFromParent(s, hwnd, dc, WM_CTLCOLORSTATIC);
+        MarkLook mark;
+        static_cast<ButtonLook&>(mark) = look;
+        mark.mark = (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) ? Mark::Radio : Mark::Check;
+        mark.state = (state & BST_CHECKED) ? MarkState::Set
+                                           : (state & BST_INDETERMINATE) ? MarkState::Mixed : MarkState::Clear;
+        mark.markOnRight = (style & BS_LEFTTEXT) != 0;
+        mark.textColour = GetTextColor(dc);
+        PaintMarkButton(dc, r, s.style, mark, behind, dpi);
+    }
+    BitBlt(target, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+void PaintButtonNow(ThreadSkin& s, HWND hwnd) {
+    if (!IsWindowVisible(hwnd)) return;
+    HDC dc = GetDC(hwnd);
+    PaintButton(s, hwnd, dc);
+    ReleaseDC(hwnd, dc);
+}
+
+// Messages after which the button control paints itself directly.
+bool RepaintsButton(HWND hwnd, UINT message) {
+    switch (message) {
+        case BM_SETSTATE:
+        case BM_SETCHECK:
+        case BM_SETSTYLE:
+        case BM_CLICK:
+        case WM_SETTEXT:
+        case WM_ENABLE:
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_LBUTTONUP:
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_CAPTURECHANGED:
+        case WM_UPDATEUISTATE:
+        case WM_MOUSELEAVE:
+        case WM_THEMECHANGED:
+            return true;
+        case WM_MOUSEMOVE:
+            return GetCapture() == hwnd;
+        default:
+            return false;
+    }
+}
+
+// --- Tab strips ------------------------------------------------------------
+
+void PaintTabs(ThreadSkin& s, HWND hwnd, HDC target) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    if (client.right <= 0 || client.bottom <= 0) return;
+    const int count = TabCtrl_GetItemCount(hwnd);
+    const int selected = TabCtrl_GetCurSel(hwnd);
+    std::vector<TabLook> tabs;
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[256] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = 256;
+        TabCtrl_GetItem(hwnd, i, &item);
+        TabLook tab{text, {}, i == selected};
+        TabCtrl_GetItemRect(hwnd, i, &tab.r);
+        tabs.push_back(tab);
+    }
+    RECT page = client;
+    TabCtrl_AdjustRect(hwnd, FALSE, &page);
+    HDC dc = CreateCompatibleDC(target);
+    HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    PaintTabStrip(dc, client, page, tabs.data(), static_cast<int>(tabs.size()), font, s.style, s.page,
+                  WindowDpi(hwnd));
+    BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+bool SkinnedTabs(HWND hwnd) { return !(GetWindowLongW(hwnd, GWL_STYLE) & (TCS_BOTTOM | TCS_VERTICAL | TCS_BUTTONS)); }
+
+// --- Frames ----------------------------------------------------------------
+
+void PaintFrame(ThreadSkin& s, HWND hwnd) {
+    if (!s.frames || !IsCaptioned(hwnd) || IsIconic(hwnd) || !IsWindowVisible(hwnd)) return;
+    RECT w, client;
+    GetWindowRect(hwnd, &w);
+    GetClientRect(hwnd, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(hwnd, &origin);
+    const int left = origin.x - w.left;
+    const int right = w.right - (origin.x + client.right);
+    const int bottom = w.bottom - (origin.y + client.bottom);
+    int insideTop = origin.y - w.top;
+    if (HMENU bar = GetMenu(hwnd)) {
+        MENUBARINFO info{};
+        info.cbSize = sizeof info;
+        if (GetMenuBarInfo(hwnd, OBJID_MENU, 0, &info) && info.rcBar.bottom > info.rcBar.top) {
+            insideTop = info.rcBar.top - w.top;
+        } else {
+            insideTop -= GetSystemMetrics(SM_CYMENU);
+        }
+        (void)bar;
+    }
+    const int captionHeight = insideTop - left;
+    if (captionHeight <= 0 || left < 0 || right < 0 || bottom < 0) return;
+    const RECT window = {0, 0, w.right - w.left, w.bottom - w.top};
+    const RECT inside = {left, insideTop, window.right - right, window.bottom - bottom};
+    CaptionLook look;
+    look.title = TextOf(hwnd);
+    look.icon = reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, ICON_SMALL, 0));
+    if (!look.icon) look.icon = reinterpret_cast<HICON>(GetClassLongPtrW(hwnd, GCLP_HICONSM));
+    const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+    if (!(style & WS_SYSMENU)) look.icon = nullptr;
+    const auto it = s.active.find(hwnd);
+    look.active = it != s.active.end() ? it->second : GetActiveWindow() == hwnd;
+    look.closeBox = (style & WS_SYSMENU) != 0;
+    look.minimiseBox = (style & WS_SYSMENU) && (style & WS_MINIMIZEBOX);
+    look.maximiseBox = (style & WS_SYSMENU) && (style & WS_MAXIMIZEBOX);
+    HDC dc = GetWindowDC(hwnd);
+    PaintCaptionAndFrame(dc, window, inside, captionHeight, s.style, look, WindowDpi(hwnd));
+    ReleaseDC(hwnd, dc);
+}
+
+// Messages after which the system has painted the caption its own way.
+bool RepaintsFrame(UINT message) {
+    switch (message) {
+        case WM_NCPAINT:
+        case WM_NCACTIVATE:
+        case WM_SETTEXT:
+        case WM_SETICON:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCLBUTTONUP:
+        case WM_NCRBUTTONUP:
+        case WM_SYSCOMMAND:
+        case WM_DPICHANGED:
+        case WM_THEMECHANGED:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void PaintBoxEdge(ThreadSkin& s, HWND hwnd) {
+    RECT w;
+    GetWindowRect(hwnd, &w);
+    const RECT r = {0, 0, w.right - w.left, w.bottom - w.top};
+    HDC dc = GetWindowDC(hwnd);
+    PaintBoxBorder(dc, r, GetSystemMetrics(SM_CXEDGE), s.style);
+    ReleaseDC(hwnd, dc);
+}
+
+void ColourTree(ThreadSkin& s, HWND hwnd) {
+    const bool ours = s.trees.count(hwnd) != 0;
+    if (!ours && TreeView_GetBkColor(hwnd) != static_cast<COLORREF>(-1)) return;  // the program's own colours
+    TreeView_SetBkColor(hwnd, Ref(s.style.colours[core::kSkinEdit]));
+    TreeView_SetTextColor(hwnd, Ref(s.style.colours[core::kSkinEditText]));
+    TreeView_SetLineColor(hwnd, Ref(s.style.colours[core::kSkinFrame]));
+    s.trees.insert(hwnd);
+}
+
+void SkinMenu(ThreadSkin& s, HMENU menu) {
+    if (!s.menus || !menu || core::Lightness(s.style.colours[core::kSkinMenu]) < 128) return;
+    MENUINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIM_BACKGROUND;
+    info.hbrBack = s.menu;
+    SetMenuInfo(menu, &info);
+}
+
+LRESULT Handle(ThreadSkin& s, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORDLG:
+            return Recolour(s, hwnd, message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
+                            Original(hwnd, message, wParam, lParam));
+        case WM_INITMENUPOPUP:
+            SkinMenu(s, reinterpret_cast<HMENU>(wParam));
+            break;
+        default:
+            break;
+    }
+    const Kind kind = KindOf(hwnd);
+    if (kind == Kind::Button && SkinnedButton(hwnd)) {
+        const bool group = (GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+        if (message == WM_PAINT) {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(hwnd, &paint);
+            PaintButton(s, hwnd, dc);
+            EndPaint(hwnd, &paint);
+            return 0;
+        }
+        if (message == WM_PRINTCLIENT) {
+            PaintButton(s, hwnd, reinterpret_cast<HDC>(wParam));
+            return 0;
+        }
+        if (message == WM_ERASEBKGND && !group) return 1;
+        if (RepaintsButton(hwnd, message)) {
+            const LRESULT result = Original(hwnd, message, wParam, lParam);
+            if (IsWindow(hwnd)) PaintButtonNow(s, hwnd);
+            return result;
+        }
+    } else if (kind == Kind::Tab && SkinnedTabs(hwnd)) {
+        if (message == WM_PAINT) {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(hwnd, &paint);
+            PaintTabs(s, hwnd, dc);
+            EndPaint(hwnd, &paint);
+            return 0;
+        }
+        if (message == WM_PRINTCLIENT) {
+            PaintTabs(s, hwnd, reinterpret_cast<HDC>(wParam));
+            return 0;
+        }
+        if (message == WM_ERASEBKGND) return 1;
+    } else if (kind == Kind::Tree && message == WM_PAINT) {
+        ColourTree(s, hwnd);
+    } else if (kind == Kind::Page && message == WM_ERASEBKGND) {
+        return Erase(s, hwnd, reinterpret_cast<HDC>(wParam));
+    }
+    if (message == WM_NCPAINT && (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) &&
+        (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) {
+        const LRESULT result = Original(hwnd, message, wParam, lParam);
+        PaintBoxEdge(s, hwnd);
+        return result;
+    }
+    if (IsCaptioned(hwnd) && RepaintsFrame(message)) {
+        if (message == WM_NCACTIVATE) s.active[hwnd] = wParam != FALSE;
+        if (message == WM_NCPAINT) SkinMenu(s, GetMenu(hwnd));
+        const LRESULT result = Original(hwnd, message, wParam, lParam);
+        if (IsWindow(hwnd)) PaintFrame(s, hwnd);
+        return result;
+    }
+    return Original(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Subclass* sub = SubclassOf(hwnd);
+    if (!sub) return DefWindowProcW(hwnd, message, wParam, lParam);
+    ThreadSkin& s = *sub->skin;
+    if (message == WM_NCDESTROY) {
+        s.erased.erase(hwnd);
+        s.active.erase(hwnd);
+        s.trees.erase(hwnd);
+        const WNDPROC original = sub->original;
+        RemovePropW(hwnd, kSubclassProperty);
+        delete sub;
+        return CallWindowProcW(original, hwnd, message, wParam, lParam);
+    }
+    if (IsLayeredOrInLayered(hwnd)) return Original(hwnd, message, wParam, lParam);
+    try {
+        return Handle(s, hwnd, message, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind into the system's frames: the window is drawn
+        // as the system would.
+        return Original(hwnd, message, wParam, lParam);
+    }
+}
+
+void Adopt(ThreadSkin& s, HWND hwnd) {
+    const std::wstring c = ClassOf(hwnd);
+    if (SameClass(c, L"#32768")) return;  // pop-up menus: skinned through WM_INITMENUPOPUP
+    if (Subclass* sub = SubclassOf(hwnd)) {
+        sub->skin = &s;
+        return;
+    }
+    auto sub = std::make_unique<Subclass>(Subclass{nullptr, &s});
+    if (!SetPropW(hwnd, kSubclassProperty, sub.get())) return;
+    sub->original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
+    if (!sub->original || !SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinProc))) {
+        RemovePropW(hwnd, kSubclassProperty);
+        return;
+    }
+    sub.release();
+}
+
+LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        try {
+            const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+            if (ThreadSkin* s = SkinOfThread(GetCurrentThreadId())) {
+                if (!(create->lpcs->dwExStyle & WS_EX_LAYERED)) Adopt(*s, reinterpret_cast<HWND>(wParam));
+            }
+        } catch (...) {
+            // The window is made all the same, unskinned.
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+BOOL CALLBACK AdoptChild(HWND hwnd, LPARAM data) {
+    if (GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) {
+        Adopt(*reinterpret_cast<ThreadSkin*>(data), hwnd);
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK AdoptTopLevel(HWND hwnd, LPARAM data) {
+    AdoptChild(hwnd, data);
+    EnumChildWindows(hwnd, AdoptChild, data);
+    return TRUE;
+}
+
+BOOL CALLBACK Repaint(HWND hwnd, LPARAM) {
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return TRUE;
+}
+
+void MakeBrushes(ThreadSkin& s) {
+    for (HBRUSH* brush : {&s.page, &s.box, &s.menu}) {
+        if (*brush) DeleteObject(*brush);
+    }
+    s.page = CreateSolidBrush(Ref(s.style.colours[core::kSkinWindow]));
+    s.box = CreateSolidBrush(Ref(s.style.colours[core::kSkinEdit]));
+    s.menu = CreateSolidBrush(Ref(s.style.colours[core::kSkinMenu]));
+}
+
+int Attach(const void* bytes, int count, const char* password, int existing, int menus, int frames) {
+    if (!bytes || count <= 0 || (password && *password)) return 0;
+    const std::string_view view(static_cast<const char*>(bytes), static_cast<std::size_t>(count));
+    const std::optional<core::SkinStyle> style = core::ReadSkinFile(view);
+    if (!style) return 0;
+    const DWORD thread = GetCurrentThreadId();
+    ThreadSkin* s = SkinOfThread(thread);
+    if (!s) {
+        auto made = std::make_unique<ThreadSkin>();
+        made->hook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, thread);
+        if (!made->hook) return 0;
+        std::lock_guard<std::mutex> lock(g_mutex);
+        s = (g_threads[thread] = std::move(made)).get();
+    }
+    s->bytes.assign(view);
+    s->style = *style;
+    s->menus = menus != 0;
+    s->frames = frames != 0;
+    s->erased.clear();
+    MakeBrushes(*s);
+    if (existing) EnumThreadWindows(thread, AdoptTopLevel, reinterpret_cast<LPARAM>(s));
+    EnumThreadWindows(thread, Repaint, 0);
+    return 1;
+}
+
+}  // namespace
+}  // namespace skin
+
+extern "C" __declspec(dllexport) int __cdecl TavrinSkin_AttachRes(const void* bytes, int count, const char* password,
+                                                                  int existing, int menus, int frames) {
+    try {
+        return skin::Attach(bytes, count, password, existing, menus, frames);
+    } catch (...) {
+        return 0;
+    }
+}
+
+extern "C" __declspec(dllexport) int __cdecl TavrinSkin_CopyAttached(void* buffer, int size) {
+    const skin::ThreadSkin* s = skin::SkinOfThread(GetCurrentThreadId());
+    if (!s) return 0;
+    if (buffer && size > 0) {
+        const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(size), s->bytes.size());
+        std::copy(s->bytes.begin(), s->bytes.begin() + static_cast<std::ptrdiff_t>(n), static_cast<char*>(buffer));
+    }
+    return static_cast<int>(s->bytes.size());
+}

@@ -56,7 +56,7 @@ void TabControl::PaintBody() {
     SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
     InflateRect(&body, 2, 2);  // up to the inside of the border
     HDC dc = GetDC(Handle());
-    FillRect(dc, &body, BackgroundBrush(BackgroundColour().value_or(DefaultBackground())));
+    FillRect(dc, &body, ColoursFromParent(dc, WM_CTLCOLORSTATIC));
     ReleaseDC(Handle(), dc);
 }
 

@@ -449,6 +449,24 @@ void SkinMenu(ThreadSkin& s, HMENU menu) {
     SetMenuInfo(menu, &info);
 }
 
+// WM_PAINT and WM_PRINTCLIENT of a control the skin draws wholly; true when
+// `message` was one of them.
+template <typename Paint>
+bool PaintedWhole(HWND hwnd, UINT message, WPARAM wParam, Paint paint) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        paint(dc);
+        EndPaint(hwnd, &ps);
+        return true;
+    }
+    if (message == WM_PRINTCLIENT) {
+        paint(reinterpret_cast<HDC>(wParam));
+        return true;
+    }
+    return false;
+}
+
 LRESULT Handle(ThreadSkin& s, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CTLCOLORSTATIC:
@@ -467,17 +485,7 @@ LRESULT Handle(ThreadSkin& s, HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     const Kind kind = KindOf(hwnd);
     if (kind == Kind::Button && SkinnedButton(hwnd)) {
         const bool group = (GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-        if (message == WM_PAINT) {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd, &paint);
-            PaintButton(s, hwnd, dc);
-            EndPaint(hwnd, &paint);
-            return 0;
-        }
-        if (message == WM_PRINTCLIENT) {
-            PaintButton(s, hwnd, reinterpret_cast<HDC>(wParam));
-            return 0;
-        }
+        if (PaintedWhole(hwnd, message, wParam, [&](HDC dc) { PaintButton(s, hwnd, dc); })) return 0;
         if (message == WM_ERASEBKGND && !group) return 1;
         if (RepaintsButton(hwnd, message)) {
             const LRESULT result = Original(hwnd, message, wParam, lParam);
@@ -485,17 +493,7 @@ LRESULT Handle(ThreadSkin& s, HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
             return result;
         }
     } else if (kind == Kind::Tab && SkinnedTabs(hwnd)) {
-        if (message == WM_PAINT) {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd, &paint);
-            PaintTabs(s, hwnd, dc);
-            EndPaint(hwnd, &paint);
-            return 0;
-        }
-        if (message == WM_PRINTCLIENT) {
-            PaintTabs(s, hwnd, reinterpret_cast<HDC>(wParam));
-            return 0;
-        }
+        if (PaintedWhole(hwnd, message, wParam, [&](HDC dc) { PaintTabs(s, hwnd, dc); })) return 0;
         if (message == WM_ERASEBKGND) return 1;
     } else if (kind == Kind::Tree && message == WM_PAINT) {
         ColourTree(s, hwnd);

@@ -42,6 +42,21 @@ void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour, int width) {
     DeleteObject(pen);
 }
 
+// A hollow rectangle, or with `radius` a hollow rounded one.
+void Outline(HDC dc, const RECT& r, COLORREF colour, int width, int radius = 0) {
+    HPEN pen = CreatePen(PS_INSIDEFRAME, width, colour);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    if (radius > 0) {
+        RoundRect(dc, r.left, r.top, r.right, r.bottom, 2 * radius, 2 * radius);
+    } else {
+        Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    }
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+}
+
 void Text(HDC dc, const std::wstring& text, RECT r, HFONT font, COLORREF colour, UINT format) {
     HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     const int oldMode = SetBkMode(dc, TRANSPARENT);
@@ -168,14 +183,8 @@ void PaintGroupBox(HDC dc, const RECT& r, const core::SkinStyle& skin, const But
     const COLORREF frame = Ref(skin.colours[core::kSkinFrame]);
     const int radius = Scaled(skin.metrics[core::kSkinCornerRadius], dpi);
     const int border = std::max(1, Scaled(skin.metrics[core::kSkinBorderWidth], dpi));
-    // Four sides as lines, so the inside is not painted over.
-    HPEN pen = CreatePen(PS_SOLID, border, frame);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    RoundRect(dc, r.left, lineY, r.right, r.bottom, 2 * radius, 2 * radius);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
+    // Hollow, so the inside is not painted over.
+    Outline(dc, {r.left, lineY, r.right, r.bottom}, frame, border, radius);
     if (look.text.empty()) return;
     const int indent = Scaled(8, dpi);
     RECT label = {r.left + indent, r.top, std::min<LONG>(r.right - indent, r.left + indent + extent.cx + 4),
@@ -194,14 +203,8 @@ void PaintTabStrip(HDC dc, const RECT& client, const RECT& page, const TabLook* 
     RECT body = page;
     InflateRect(&body, Scaled(2, dpi), Scaled(2, dpi));
     IntersectRect(&body, &body, &client);
-    HPEN pen = CreatePen(PS_INSIDEFRAME, border, frame);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, body.left, body.top, body.right, body.bottom);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-    const COLORREF page_ = BrushColour(behind, Ref(c[core::kSkinWindow]));
+    Outline(dc, body, frame, border);
+    const COLORREF pageColour = BrushColour(behind, Ref(c[core::kSkinWindow]));
     for (int i = 0; i < count; ++i) {
         RECT tab = tabs[i].r;
         const bool selected = tabs[i].selected;
@@ -211,7 +214,7 @@ void PaintTabStrip(HDC dc, const RECT& client, const RECT& page, const TabLook* 
         }
         tab.bottom = body.top + (selected ? border : 0);
         RoundBox(dc, {tab.left, tab.top, tab.right, tab.bottom + Scaled(3, dpi)}, frame,
-                 selected ? page_ : Ref(c[core::kSkinButton]), Scaled(skin.metrics[core::kSkinCornerRadius], dpi),
+                 selected ? pageColour : Ref(c[core::kSkinButton]), Scaled(skin.metrics[core::kSkinCornerRadius], dpi),
                  border);
         // The bottom of the rounded box is cut off by the page, and the
         // selected tab opens onto it.
@@ -259,7 +262,7 @@ void PaintCaptionAndFrame(HDC dc, const RECT& window, const RECT& inside, int ca
     // The caption buttons, right to left: close, maximise, minimise.
     const int button = captionHeight - 2 * Scaled(3, dpi);
     int right = caption.right - Scaled(3, dpi);
-    const int glyph = std::max(4, button * 2 / 5);
+    const int glyph = std::max(5, button / 2);
     const int w = std::max(1, Scaled(1, dpi));
     const auto box = [&] {
         const RECT r = {right - button, top + (captionHeight - button) / 2, right, top + (captionHeight + button) / 2};
@@ -275,14 +278,7 @@ void PaintCaptionAndFrame(HDC dc, const RECT& window, const RECT& inside, int ca
     if (look.minimiseBox || look.maximiseBox) {
         const COLORREF maxInk = look.maximiseBox ? ink : MixColour(ink, bar, 150);
         const POINT m = centre(box());
-        const RECT square = {m.x - glyph / 2, m.y - glyph / 2, m.x + glyph / 2 + 1, m.y + glyph / 2 + 1};
-        HPEN pen = CreatePen(PS_INSIDEFRAME, w, maxInk);
-        HGDIOBJ oldPen = SelectObject(dc, pen);
-        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-        Rectangle(dc, square.left, square.top, square.right, square.bottom);
-        SelectObject(dc, oldBrush);
-        SelectObject(dc, oldPen);
-        DeleteObject(pen);
+        Outline(dc, {m.x - glyph / 2, m.y - glyph / 2, m.x + glyph / 2 + 1, m.y + glyph / 2 + 1}, maxInk, w);
         const COLORREF minInk = look.minimiseBox ? ink : MixColour(ink, bar, 150);
         const POINT n = centre(box());
         Line(dc, n.x - glyph / 2, n.y + glyph / 2, n.x + glyph / 2 + 1, n.y + glyph / 2, minInk, w);

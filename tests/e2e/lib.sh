@@ -34,6 +34,23 @@ await() {  # description, then the probe's arguments
     return 1
 }
 
+# Waits up to 15 s for a background process of this script to end and
+# gives its exit code; one that has not ended by then is killed (code 124),
+# so that a missed input fails the test instead of hanging it.
+wait_exit() {  # pid
+    local i
+    for i in $(seq 1 150); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$1" 2>/dev/null; then
+        kill "$1" 2>/dev/null
+        wait "$1" 2>/dev/null
+        return 124
+    fi
+    wait "$1"
+}
+
 # Moves the cursor to the screen point and waits until it is there.
 move_to() {  # x y
     xdotool mousemove "$1" "$2"

@@ -205,8 +205,15 @@ protected:
     void SetUp() override {
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
-        root_ = std::wstring(temp) + L"tavrin_output_" + std::to_wstring(GetCurrentProcessId());
-        ASSERT_TRUE(CreateDirectoryW(root_.c_str(), nullptr));
+        // Wine hands out process ids again soon: a folder of that id may be
+        // left from an earlier run, so the name takes the first free number.
+        const std::wstring base = std::wstring(temp) + L"tavrin_output_" + std::to_wstring(GetCurrentProcessId());
+        bool made = false;
+        for (int n = 0; n < 1000 && !made; ++n) {
+            root_ = base + L"_" + std::to_wstring(n);
+            made = CreateDirectoryW(root_.c_str(), nullptr) != FALSE;
+        }
+        ASSERT_TRUE(made) << "no free folder name beside " << std::string(base.begin(), base.end());
         first_ = root_ + L"\\first";
         second_ = root_ + L"\\second";
         CreateDirectoryW(first_.c_str(), nullptr);

@@ -116,9 +116,13 @@ void ColourPicker::End(core::Point cursor) {
 void ColourPicker::Keep() {
     keepTimer_->Stop();
     if (Running()) return;  // a new pick began meanwhile
+    // The right button may have asked for the palette picture since the
+    // release: it stays, and the kept view waits for the next right click.
+    const bool palette = magnifier_.ShowsPalette();
     if (const auto colour = magnifier_.MagnifyAt(keepAt_, true)) {
         c_.编辑框_颜色值.SetNumber(static_cast<std::int32_t>(*colour));
     }
+    if (palette) magnifier_.ShowPalette();
 }
 
 void ColourPicker::Nudge(UINT key) {

@@ -64,6 +64,8 @@ struct ThreadSkin {
     std::unordered_map<HWND, COLORREF> erased;  // the colour each window erases itself in
     std::unordered_map<HWND, bool> active;      // captioned windows: drawn as active
     std::set<HWND> trees;                       // trees given the box colours
+    std::set<HWND> unerased;                    // windows that erase nothing (drawing boards)
+    std::map<UINT, HFONT> captionFonts;         // by DPI
 };
 
 std::mutex g_mutex;
@@ -71,10 +73,14 @@ std::mutex g_mutex;
 // hold a pointer to it.
 std::map<DWORD, std::unique_ptr<ThreadSkin>> g_threads;
 
-// What a subclassed window had before, and the skin it wears.
+enum class Kind { Page, Button, Tab, Tree, Control };
+
+// What a subclassed window had before, the skin it wears, and what kind of
+// window it is (its class does not change).
 struct Subclass {
     WNDPROC original;
     ThreadSkin* skin;
+    Kind kind;
 };
 
 Subclass* SubclassOf(HWND hwnd) { return static_cast<Subclass*>(GetPropW(hwnd, kSubclassProperty)); }
@@ -99,8 +105,6 @@ std::wstring ClassOf(HWND hwnd) {
 }
 
 bool SameClass(const std::wstring& a, const wchar_t* b) { return lstrcmpiW(a.c_str(), b) == 0; }
-
-enum class Kind { Page, Button, Tab, Tree, Control };
 
 Kind KindOf(HWND hwnd) {
     const std::wstring c = ClassOf(hwnd);
@@ -203,8 +207,12 @@ LRESULT Recolour(ThreadSkin& s, HWND parent, UINT message, HDC dc, HWND control,
 // Erases a page-like window: in the skin's page colour where it erases like
 // a page, as it would otherwise.
 LRESULT Erase(ThreadSkin& s, HWND hwnd, HDC dc) {
+    if (s.unerased.count(hwnd)) return Original(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     const std::optional<COLORREF> colour = ErasedColour(hwnd);
-    if (!colour) return Original(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    if (!colour) {
+        s.unerased.insert(hwnd);
+        return Original(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    }
     s.erased[hwnd] = *colour;
     const HWND top = GetAncestor(hwnd, GA_ROOT);
     const bool page = IsCaptioned(hwnd) || *colour == GetSysColor(COLOR_BTNFACE) ||
@@ -398,8 +406,12 @@ void PaintFrame(ThreadSkin& s, HWND hwnd) {
     look.closeBox = (style & WS_SYSMENU) != 0;
     look.minimiseBox = (style & WS_SYSMENU) && (style & WS_MINIMIZEBOX);
     look.maximiseBox = (style & WS_SYSMENU) && (style & WS_MAXIMIZEBOX);
+    const UINT dpi = WindowDpi(hwnd);
+    HFONT& font = s.captionFonts[dpi];
+    if (!font) font = CreateCaptionFont(dpi);
+    look.font = font;
     HDC dc = GetWindowDC(hwnd);
-    PaintCaptionAndFrame(dc, window, inside, captionHeight, s.style, look, WindowDpi(hwnd));
+    PaintCaptionAndFrame(dc, window, inside, captionHeight, s.style, look, dpi);
     ReleaseDC(hwnd, dc);
 }
 
@@ -482,7 +494,7 @@ LRESULT Handle(ThreadSkin& s, HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         default:
             break;
     }
-    const Kind kind = KindOf(hwnd);
+    const Kind kind = SubclassOf(hwnd)->kind;
     if (kind == Kind::Button && SkinnedButton(hwnd)) {
         const bool group = (GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
         if (PaintedWhole(hwnd, message, wParam, [&](HDC dc) { PaintButton(s, hwnd, dc); })) return 0;
@@ -524,6 +536,7 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         s.erased.erase(hwnd);
         s.active.erase(hwnd);
         s.trees.erase(hwnd);
+        s.unerased.erase(hwnd);
         const WNDPROC original = sub->original;
         RemovePropW(hwnd, kSubclassProperty);
         delete sub;
@@ -546,7 +559,7 @@ void Adopt(ThreadSkin& s, HWND hwnd) {
         sub->skin = &s;
         return;
     }
-    auto sub = std::make_unique<Subclass>(Subclass{nullptr, &s});
+    auto sub = std::make_unique<Subclass>(Subclass{nullptr, &s, KindOf(hwnd)});
     if (!SetPropW(hwnd, kSubclassProperty, sub.get())) return;
     sub->original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
     if (!sub->original || !SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinProc))) {
@@ -616,6 +629,7 @@ int Attach(const void* bytes, int count, const char* password, int existing, int
     s->menus = menus != 0;
     s->frames = frames != 0;
     s->erased.clear();
+    s->unerased.clear();
     MakeBrushes(*s);
     if (existing) EnumThreadWindows(thread, AdoptTopLevel, reinterpret_cast<LPARAM>(s));
     EnumThreadWindows(thread, Repaint, 0);

@@ -283,15 +283,17 @@ void PaintCaptionAndFrame(HDC dc, const RECT& window, const RECT& inside, int ca
         const POINT n = centre(box());
         Line(dc, n.x - glyph / 2, n.y + glyph / 2, n.x + glyph / 2 + 1, n.y + glyph / 2, minInk, w);
     }
+    const RECT text = {textLeft, top, right, inside.top};
+    Text(dc, look.title, text, look.font, ink, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+}
+
+HFONT CreateCaptionFont(UINT dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     metrics.lfCaptionFont.lfHeight = MulDiv(metrics.lfCaptionFont.lfHeight, static_cast<int>(dpi), 96);
     metrics.lfCaptionFont.lfWeight = FW_NORMAL;
-    HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
-    const RECT text = {textLeft, top, right, inside.top};
-    Text(dc, look.title, text, font, ink, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
-    DeleteObject(font);
+    return CreateFontIndirectW(&metrics.lfCaptionFont);
 }
 
 void PaintBoxBorder(HDC dc, const RECT& r, int edge, const core::SkinStyle& skin) {

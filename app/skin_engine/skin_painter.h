@@ -66,6 +66,7 @@ void PaintTabStrip(HDC dc, const RECT& client, const RECT& page, const TabLook* 
 
 struct CaptionLook {
     std::wstring title;
+    HFONT font = nullptr;  // CreateCaptionFont's
     HICON icon = nullptr;
     bool active = true;
     bool minimiseBox = false;
@@ -78,6 +79,9 @@ struct CaptionLook {
 // within the frame (menu bar and client), which is left alone.
 void PaintCaptionAndFrame(HDC dc, const RECT& window, const RECT& inside, int captionHeight, const core::SkinStyle& skin,
                           const CaptionLook& look, UINT dpi);
+
+// The font of caption titles at `dpi` (fonts are slow to make: keep it).
+HFONT CreateCaptionFont(UINT dpi);
 
 // The border of a box with a client edge, `r` its whole window rectangle
 // in window coordinates and `edge` the border's width.

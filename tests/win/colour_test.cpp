@@ -300,6 +300,26 @@ TEST_F(ColourPageTest, ADragOnTheMagnifierBeforeAnyPickDoesNothing) {
     EXPECT_TRUE(magnifier().ShowsPalette());
 }
 
+// The right button pressed between the release and the moment the screen
+// is kept: the palette picture it asked for stays, and the next right click
+// shows the kept view.
+TEST_F(ColourPageTest, APaletteAskedForBeforeTheScreenIsKeptStays) {
+    PaintedWindow painted(1020, 850);
+    ASSERT_TRUE(testing_support::MoveCursorTo({1080, 870}));
+    picker().Start();
+    held_ = false;
+    picker().Tick();
+    ASSERT_FALSE(picker().Running());
+    ASSERT_EQ(magnifier().KeptBitmap(), nullptr);  // not kept yet
+    Mouse("画板_放大镜", WM_RBUTTONDOWN, 10, 10, MK_RBUTTON);
+    EXPECT_TRUE(magnifier().ShowsPalette());
+    ASSERT_TRUE(PumpUntil([&] { return magnifier().KeptBitmap() != nullptr; }, 3000));
+    EXPECT_TRUE(magnifier().ShowsPalette());
+    Mouse("画板_放大镜", WM_RBUTTONDOWN, 10, 10, MK_RBUTTON);
+    EXPECT_FALSE(magnifier().ShowsPalette());
+    EXPECT_EQ(Box("编辑框_颜色值"), testing_support::Text(RGB(255, 0, 0)));
+}
+
 TEST_F(ColourPageTest, ThePickerSamplesWhileHeldAndKeepsTheScreenOnRelease) {
     PaintedWindow painted(1020, 850);  // clear of the main window
     const POINT over = {1080, 870};    // the red quadrant, 60 px in

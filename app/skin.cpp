@@ -12,7 +12,7 @@ namespace {
 
 std::string_view Resource(const wchar_t* name) {
     HMODULE exe = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(exe, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
+    HRSRC found = FindResourceW(exe, name, RT_RCDATA);
     if (!found) return {};
     HGLOBAL loaded = LoadResource(exe, found);
     const void* bytes = loaded ? LockResource(loaded) : nullptr;

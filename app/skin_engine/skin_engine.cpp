@@ -230,7 +230,7 @@ bool SkinnedButton(HWND hwnd) {
     const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
     const LONG type = style & BS_TYPEMASK;
     if (style & (BS_BITMAP | BS_ICON)) return false;
-    return type != BS_OWNERDRAW && type != BS_USERBUTTON && type <= BS_AUTORADIOBUTTON + 0;
+    return type != BS_OWNERDRAW && type != BS_USERBUTTON && type <= BS_AUTORADIOBUTTON;
 }
 
 std::wstring TextOf(HWND hwnd) {
@@ -381,7 +381,7 @@ void PaintFrame(ThreadSkin& s, HWND hwnd) {
     const int right = w.right - (origin.x + client.right);
     const int bottom = w.bottom - (origin.y + client.bottom);
     int insideTop = origin.y - w.top;
-    if (HMENU bar = GetMenu(hwnd)) {
+    if (GetMenu(hwnd)) {
         MENUBARINFO info{};
         info.cbSize = sizeof info;
         if (GetMenuBarInfo(hwnd, OBJID_MENU, 0, &info) && info.rcBar.bottom > info.rcBar.top) {
@@ -389,7 +389,6 @@ void PaintFrame(ThreadSkin& s, HWND hwnd) {
         } else {
             insideTop -= GetSystemMetrics(SM_CYMENU);
         }
-        (void)bar;
     }
     const int captionHeight = insideTop - left;
     if (captionHeight <= 0 || left < 0 || right < 0 || bottom < 0) return;
@@ -479,7 +478,7 @@ bool PaintedWhole(HWND hwnd, UINT message, WPARAM wParam, Paint paint) {
     return false;
 }
 
-LRESULT Handle(ThreadSkin& s, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Handle(ThreadSkin& s, Kind kind, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
@@ -494,7 +493,6 @@ LRESULT Handle(ThreadSkin& s, HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         default:
             break;
     }
-    const Kind kind = SubclassOf(hwnd)->kind;
     if (kind == Kind::Button && SkinnedButton(hwnd)) {
         const bool group = (GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
         if (PaintedWhole(hwnd, message, wParam, [&](HDC dc) { PaintButton(s, hwnd, dc); })) return 0;
@@ -544,7 +542,7 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (IsLayeredOrInLayered(hwnd)) return Original(hwnd, message, wParam, lParam);
     try {
-        return Handle(s, hwnd, message, wParam, lParam);
+        return Handle(s, sub->kind, hwnd, message, wParam, lParam);
     } catch (...) {
         // Nothing may unwind into the system's frames: the window is drawn
         // as the system would.

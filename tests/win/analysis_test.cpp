@@ -258,9 +258,8 @@ TEST_F(InspectorTest, PickingTakesDisabledControlsAndButtonsInsideGroupBoxes) {
 // the tree holds the dialog below the owner's own windows, with the target
 // bold and selected; the bulk items reach the dialog's windows.
 TEST_F(InspectorTest, OwnedDialogsAreInTheTreeBelowTheirOwner) {
-    FixtureProcess dialogs(L"dialog");
-    HWND owner = dialogs.Window(L"TavrinFixtureOwner");
-    HWND dialog = dialogs.Window(L"TavrinFixtureDialog");
+    const testing_support::OwnedDialogFixture dialogs;
+    HWND owner = dialogs.owner, dialog = dialogs.dialog;
     ASSERT_TRUE(owner && dialog);
     HWND edit = GetDlgItem(dialog, 302), disabled = GetDlgItem(dialog, 301);
     Panel().ShowWindow(H(edit));
@@ -290,9 +289,8 @@ TEST_F(InspectorTest, OwnedDialogsAreInTheTreeBelowTheirOwner) {
 // band, while the tree is walked (as our own finder window is when a
 // capture ends): every walk still holds the owned dialog and its controls.
 TEST_F(InspectorTest, OwnedDialogsStayInTheTreeWhileTopLevelWindowsComeAndGo) {
-    FixtureProcess dialogs(L"dialog");
-    HWND owner = dialogs.Window(L"TavrinFixtureOwner");
-    HWND dialog = dialogs.Window(L"TavrinFixtureDialog");
+    const testing_support::OwnedDialogFixture dialogs;
+    HWND owner = dialogs.owner, dialog = dialogs.dialog;
     ASSERT_TRUE(owner && dialog);
     HWND disabled = GetDlgItem(dialog, 301);
     std::atomic<bool> stop{false};

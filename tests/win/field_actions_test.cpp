@@ -251,9 +251,8 @@ TEST_F(FieldActionsTest, ChangeItemsMoveAndResizeATopLevelWindow) {
 // top-level, an owned pop-up (whose GetParent is its owner), children of a
 // framed and of a frameless parent. Typed values move it as shown.
 TEST_F(FieldActionsTest, ShownGeometryAppliedUnchangedLeavesEveryWindowAsItWas) {
-    FixtureProcess dialogs(L"dialog");
-    HWND owner = dialogs.Window(L"TavrinFixtureOwner");
-    HWND dialog = dialogs.Window(L"TavrinFixtureDialog");
+    const testing_support::OwnedDialogFixture dialogs;
+    HWND owner = dialogs.owner, dialog = dialogs.dialog;
     ASSERT_TRUE(owner && dialog);
     HWND panel = GetDlgItem(owner, 201);
     HWND panelEdit = GetDlgItem(panel, 211);

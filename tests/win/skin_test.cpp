@@ -19,6 +19,32 @@ namespace {
 using testing_support::PumpUntil;
 using testing_support::ScreenPixel;
 
+COLORREF Ref(std::uint32_t colour) { return static_cast<COLORREF>(colour & 0xFFFFFF); }
+
+bool IsSkinFourCaption(COLORREF c) {
+    const core::SkinStyle four = core::SkinFromSeed(core::StoredSkinSeed(4));
+    return c == Ref(four.colours[core::kSkinCaption]) || c == Ref(four.colours[core::kSkinCaptionIdle]);
+}
+
+// Waits until the pixel of `window`'s caption bar right of the title and
+// left of the caption buttons has skin 4's caption colour (active or not);
+// gives what it has.
+COLORREF CaptionColourOf(HWND window, DWORD timeoutMs) {
+    RECT w;
+    GetWindowRect(window, &w);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    const POINT caption = {w.left + (w.right - w.left) * 3 / 5, w.top + (origin.x - w.left) + 3};
+    COLORREF seen = 0;
+    PumpUntil(
+        [&] {
+            seen = ScreenPixel(caption.x, caption.y);
+            return IsSkinFourCaption(seen);
+        },
+        timeoutMs);
+    return seen;
+}
+
 class SkinTest : public testing_support::MainWindowTest {
 protected:
     std::string Attached() {
@@ -35,10 +61,9 @@ protected:
     // Waits until the screen pixel at (x, y) has `colour`; gives what it has.
     COLORREF PixelBecomes(int x, int y, std::uint32_t colour) {
         COLORREF seen = 0;
-        PumpUntil([&] { return (seen = ScreenPixel(x, y)) == skin_Ref(colour); }, 3000);
+        PumpUntil([&] { return (seen = ScreenPixel(x, y)) == Ref(colour); }, 3000);
         return seen;
     }
-    static COLORREF skin_Ref(std::uint32_t c) { return static_cast<COLORREF>(c & 0xFFFFFF); }
     POINT Inside(HWND control, int dx, int dy) {
         RECT r;
         GetWindowRect(control, &r);
@@ -90,30 +115,15 @@ TEST_F(SkinTest, TheProgramWearsStoredSkinFourFromTheEngineBesideIt) {
 // boxes the program left at their defaults, and keeps a colour it chose.
 TEST_F(SkinTest, CaptionButtonsAndPagesAreDrawnInTheSkin) {
     const core::SkinStyle four = core::SkinFromSeed(core::StoredSkinSeed(4));
-    HWND main = Window().Handle();
-    RECT w;
-    GetWindowRect(main, &w);
-    POINT origin = {0, 0};
-    ClientToScreen(main, &origin);
-    const int frame = origin.x - w.left;
-    // Right of the title, left of the caption buttons.
-    const POINT caption = {w.left + (w.right - w.left) * 3 / 5, w.top + frame + 3};
-    COLORREF seen = 0;
-    EXPECT_TRUE(PumpUntil(
-        [&] {
-            seen = ScreenPixel(caption.x, caption.y);
-            return seen == skin_Ref(four.colours[core::kSkinCaption]) ||
-                   seen == skin_Ref(four.colours[core::kSkinCaptionIdle]);
-        },
-        3000))
-        << std::hex << seen;
+    const COLORREF seen = CaptionColourOf(Window().Handle(), 3000);
+    EXPECT_TRUE(IsSkinFourCaption(seen)) << std::hex << seen;
     EXPECT_NE(seen, GetSysColor(COLOR_ACTIVECAPTION));
     EXPECT_NE(seen, GetSysColor(COLOR_INACTIVECAPTION));
 
     HWND button = Get<ui::Button>("按钮_窗口句柄").Handle();
     const POINT face = Inside(button, 4, 10);
-    EXPECT_EQ(PixelBecomes(face.x, face.y, four.colours[core::kSkinButton]), skin_Ref(four.colours[core::kSkinButton]));
-    ASSERT_NE(skin_Ref(four.colours[core::kSkinButton]), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(PixelBecomes(face.x, face.y, four.colours[core::kSkinButton]), Ref(four.colours[core::kSkinButton]));
+    ASSERT_NE(Ref(four.colours[core::kSkinButton]), GetSysColor(COLOR_BTNFACE));
 
     // An unticked check box: the inside of its square is the box colour.
     HWND check = Get<ui::CheckBox>("选择框_透明").Handle();
@@ -121,7 +131,7 @@ TEST_F(SkinTest, CaptionButtonsAndPagesAreDrawnInTheSkin) {
     GetWindowRect(check, &c);
     const int size = MulDiv(four.metrics[core::kSkinCheckSize], static_cast<int>(GetDpiForWindow(check)), 96);
     const POINT square = {c.left + size / 2, (c.top + c.bottom) / 2};
-    EXPECT_EQ(PixelBecomes(square.x, square.y, four.colours[core::kSkinEdit]), skin_Ref(four.colours[core::kSkinEdit]));
+    EXPECT_EQ(PixelBecomes(square.x, square.y, four.colours[core::kSkinEdit]), Ref(four.colours[core::kSkinEdit]));
 
     // A dark skin: the label's page-coloured background, the tab strip's
     // page and a white box follow it; the status box's chosen text colour
@@ -133,12 +143,12 @@ TEST_F(SkinTest, CaptionButtonsAndPagesAreDrawnInTheSkin) {
     auto& label = Get<ui::Label>("标签_鼠标位置_X");
     const POINT labelSpot = Inside(label.Handle(), 1, 1);
     EXPECT_EQ(PixelBecomes(labelSpot.x, labelSpot.y, night.colours[core::kSkinWindow]),
-              skin_Ref(night.colours[core::kSkinWindow]));
+              Ref(night.colours[core::kSkinWindow]));
     const POINT box = Inside(Get<ui::EditBox>("编辑框_窗口标题").Handle(), -4, 4);
-    EXPECT_EQ(PixelBecomes(box.x, box.y, night.colours[core::kSkinEdit]), skin_Ref(night.colours[core::kSkinEdit]));
+    EXPECT_EQ(PixelBecomes(box.x, box.y, night.colours[core::kSkinEdit]), Ref(night.colours[core::kSkinEdit]));
     const POINT knob = Inside(button, 4, 10);
     EXPECT_EQ(PixelBecomes(knob.x, knob.y, night.colours[core::kSkinButton]),
-              skin_Ref(night.colours[core::kSkinButton]));
+              Ref(night.colours[core::kSkinButton]));
 }
 
 // A second copy of the program started while this one holds the engine
@@ -149,22 +159,9 @@ TEST(SkinProgram, ASecondInstanceStartsSkinned) {
     testing_support::FixtureProcess second(L"", L"Tavrin.exe");
     HWND main = second.Window(L"TavrinForm");
     ASSERT_NE(main, nullptr);
-    const core::SkinStyle four = core::SkinFromSeed(core::StoredSkinSeed(4));
-    RECT w;
-    GetWindowRect(main, &w);
-    POINT origin = {0, 0};
-    ClientToScreen(main, &origin);
-    const POINT caption = {w.left + (w.right - w.left) * 3 / 5, w.top + (origin.x - w.left) + 3};
     SetForegroundWindow(main);
-    COLORREF seen = 0;
-    EXPECT_TRUE(PumpUntil(
-        [&] {
-            seen = ScreenPixel(caption.x, caption.y);
-            return seen == static_cast<COLORREF>(four.colours[core::kSkinCaption]) ||
-                   seen == static_cast<COLORREF>(four.colours[core::kSkinCaptionIdle]);
-        },
-        5000))
-        << std::hex << seen;
+    const COLORREF seen = CaptionColourOf(main, 5000);
+    EXPECT_TRUE(IsSkinFourCaption(seen)) << std::hex << seen;
 }
 
 }  // namespace

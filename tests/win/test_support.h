@@ -53,6 +53,14 @@ private:
     PROCESS_INFORMATION info_ = {};
 };
 
+// The fixture program in its "dialog" mode: the owner window and the dialog
+// it owns (each null when it did not appear within 10 s).
+struct OwnedDialogFixture {
+    FixtureProcess process{L"dialog"};
+    HWND owner = process.Window(L"TavrinFixtureOwner");
+    HWND dialog = process.Window(L"TavrinFixtureDialog");
+};
+
 // Makes the fixture's GUI thread stop answering for `ms` milliseconds;
 // returns once it has stopped answering (false if it never did).
 bool HangFixture(HWND anyWindowOfIt, DWORD ms);

@@ -11,21 +11,12 @@ ProgramResources::ProgramResources()
       icon_(util::CreateIconFromImage(core::ProgramIconImage(GetSystemMetrics(SM_CXICON)))),
       smallIcon_(util::CreateIconFromImage(core::ProgramIconImage(GetSystemMetrics(SM_CXSMICON)))) {}
 
-ProgramResources::~ProgramResources() {
-    DestroyCursor(finderCursor_);
-    DestroyCursor(handCursor_);
-    DestroyIcon(icon_);
-    DestroyIcon(smallIcon_);
-    for (HCURSOR c : {captureCursors_.start, captureCursors_.inside, captureCursors_.outside}) {
-        if (c) DestroyCursor(c);
-    }
-}
-
 const ProgramResources::CaptureCursors& ProgramResources::SelectionCursors() const {
-    if (!captureCursors_.start) {
-        captureCursors_.start = util::CreateCursorFromImage(core::SelectionStartCursorImage(), 0, 0);
-        captureCursors_.inside = util::CreateCursorFromImage(core::SelectionInsideCursorImage(), 0, 0);
-        captureCursors_.outside = util::CreateCursorFromImage(core::SelectionOutsideCursorImage(), 0, 0);
+    if (!captureStart_) {
+        captureStart_ = util::CreateCursorFromImage(core::SelectionStartCursorImage(), 0, 0);
+        captureInside_ = util::CreateCursorFromImage(core::SelectionInsideCursorImage(), 0, 0);
+        captureOutside_ = util::CreateCursorFromImage(core::SelectionOutsideCursorImage(), 0, 0);
+        captureCursors_ = {captureStart_.Get(), captureInside_.Get(), captureOutside_.Get()};
     }
     return captureCursors_;
 }

@@ -4,19 +4,20 @@
 
 #include <windows.h>
 
+#include "util/scoped.h"
+
 namespace app {
 
 class ProgramResources {
 public:
     ProgramResources();
-    ~ProgramResources();
     ProgramResources(const ProgramResources&) = delete;
     ProgramResources& operator=(const ProgramResources&) = delete;
 
-    HCURSOR FinderCursor() const { return finderCursor_; }
-    HCURSOR HandCursor() const { return handCursor_; }
-    HICON ProgramIcon() const { return icon_; }
-    HICON SmallProgramIcon() const { return smallIcon_; }
+    HCURSOR FinderCursor() const { return finderCursor_.Get(); }
+    HCURSOR HandCursor() const { return handCursor_.Get(); }
+    HICON ProgramIcon() const { return icon_.Get(); }
+    HICON SmallProgramIcon() const { return smallIcon_.Get(); }
     // The region capture's cursors (start, inside, outside the selection),
     // made when first asked for.
     struct CaptureCursors {
@@ -25,10 +26,11 @@ public:
     const CaptureCursors& SelectionCursors() const;
 
 private:
-    HCURSOR finderCursor_;
-    HCURSOR handCursor_;
-    HICON icon_;
-    HICON smallIcon_;
+    util::OwnedCursor finderCursor_;
+    util::OwnedCursor handCursor_;
+    util::OwnedIcon icon_;
+    util::OwnedIcon smallIcon_;
+    mutable util::OwnedCursor captureStart_, captureInside_, captureOutside_;
     mutable CaptureCursors captureCursors_;
 };
 

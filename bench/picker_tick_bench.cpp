@@ -40,22 +40,17 @@ core::Colour Show(HBITMAP cut) {
 }
 
 core::Colour OurTick(core::Point p) {
-    HBITMAP cut = util::GrabScreenArea(core::GrabRect(p));
-    const core::Colour c = Show(cut);
-    util::DeleteBitmap(cut);
-    return c;
+    return Show(util::GrabScreenArea(core::GrabRect(p)).Get());
 }
 
 core::Colour LiteralTick(core::Point p) {
     const core::Rect screen = util::VirtualScreenRect();
-    HBITMAP whole = util::CaptureClientToBitmap(nullptr);
-    HBITMAP cut = nullptr;
+    const util::OwnedBitmap whole = util::CaptureClientToBitmap(nullptr);
+    util::OwnedBitmap cut;
     const core::Rect grab = core::GrabRect(p);
-    util::CropBitmap(whole, cut, grab.left - screen.left, grab.top - screen.top, core::kGrabSize, core::kGrabSize);
-    const core::Colour c = Show(cut);
-    util::DeleteBitmap(cut);
-    util::DeleteBitmap(whole);
-    return c;
+    util::CropBitmap(whole.Get(), cut, grab.left - screen.left, grab.top - screen.top, core::kGrabSize,
+                     core::kGrabSize);
+    return Show(cut.Get());
 }
 
 struct Figures {

@@ -32,21 +32,17 @@ bool FrozenScreen::Take() {
     area_ = util::VirtualScreenRect();
     monitors_ = MonitorRects();
     if (monitors_.empty()) monitors_.push_back(area_);
-    bitmap_ = util::CaptureClientToBitmap(nullptr, 24);
-    if (!bitmap_) return false;
-    dc_ = CreateCompatibleDC(nullptr);
-    old_ = SelectObject(dc_, bitmap_);
+    auto surface = std::make_unique<Surface>();
+    surface->bitmap = util::CaptureClientToBitmap(nullptr, 24);
+    if (!surface->dc.Select(surface->bitmap.Get())) return false;
+    surface_ = std::move(surface);
+    dc_ = surface_->dc.Get();
     return true;
 }
 
 void FrozenScreen::Release() {
-    if (dc_) {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-        dc_ = nullptr;
-    }
-    util::DeleteBitmap(bitmap_);
-    bitmap_ = nullptr;
+    surface_.reset();
+    dc_ = nullptr;
 }
 
 void FrozenScreen::Draw(HDC to, POINT at, const core::Rect& screen) const {
@@ -63,16 +59,11 @@ void FrozenScreen::DrawStretched(HDC to, const RECT& target, const core::Rect& s
 }
 
 core::ByteSet FrozenScreen::Cut(const core::Rect& screen) const {
-    // Selected out of the DC first: a bitmap can be read only while no DC
-    // holds it.
-    if (!bitmap_ || screen.Empty()) return {};
-    SelectObject(dc_, old_);
-    HBITMAP cut = nullptr;
-    util::CropBitmap(bitmap_, cut, screen.left - area_.left, screen.top - area_.top, screen.Width(), screen.Height());
-    SelectObject(dc_, bitmap_);
-    core::ByteSet bytes = util::BitmapToBytes(cut);
-    util::DeleteBitmap(cut);
-    return bytes;
+    if (!dc_ || screen.Empty()) return {};
+    const core::Rect inImage = {screen.left - area_.left, screen.top - area_.top, screen.right - area_.left,
+                                screen.bottom - area_.top};
+    const core::Rect whole = {0, 0, area_.Width(), area_.Height()};
+    return util::BitmapToBytes(util::CopyFromDc(dc_, inImage, whole, 24).Get());
 }
 
 }  // namespace capture

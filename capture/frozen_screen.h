@@ -5,10 +5,12 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "util/core/bmp.h"
 #include "util/core/geometry.h"
+#include "util/scoped.h"
 
 namespace capture {
 
@@ -22,7 +24,7 @@ public:
     // Grabs the screen as it is now; false when it could not be grabbed.
     bool Take();
     void Release();
-    bool Taken() const { return bitmap_ != nullptr; }
+    bool Taken() const { return surface_ != nullptr; }
 
     // The virtual screen's rectangle (screen coordinates) and its monitors.
     const core::Rect& Area() const { return area_; }
@@ -36,9 +38,12 @@ public:
     core::ByteSet Cut(const core::Rect& screen) const;
 
 private:
-    HBITMAP bitmap_ = nullptr;
-    HDC dc_ = nullptr;
-    HGDIOBJ old_ = nullptr;
+    struct Surface {
+        util::OwnedBitmap bitmap;  // before the DC, which lets go of it first
+        util::MemoryDC dc;
+    };
+    std::unique_ptr<Surface> surface_;
+    HDC dc_ = nullptr;  // the surface's DC while taken
     core::Rect area_;
     std::vector<core::Rect> monitors_;
 };

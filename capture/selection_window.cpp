@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "util/scoped.h"
+
 namespace capture {
 namespace {
 
@@ -57,9 +59,8 @@ void SelectionWindow::Paint(HDC dc, const RECT& dirty) {
     const core::Rect selected = state_.Selected();
     if (selected.Empty() && !state_.Dragging()) return;
     const RECT outline = Outline(selected, screen_);
-    HBRUSH frame = CreateSolidBrush(kFrame);
-    FrameRect(dc, &outline, frame);
-    DeleteObject(frame);
+    const util::OwnedBrush frame(CreateSolidBrush(kFrame));
+    FrameRect(dc, &outline, frame.Get());
 }
 
 LRESULT SelectionWindow::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {

@@ -1,5 +1,6 @@
 #include "capture/zoom_lens.h"
 
+#include "util/scoped.h"
 #include "util/wide_text.h"
 
 namespace capture {
@@ -32,18 +33,18 @@ void ZoomLens::Follow(core::Point cursor, const std::string& label) {
 
 void ZoomLens::Paint(HDC dc, const RECT&) {
     // Drawn off screen first, so the lens never flickers while it follows.
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP buffer = CreateCompatibleBitmap(dc, core::kLensWidth, core::kLensHeight);
-    HGDIOBJ old = SelectObject(memory, buffer);
+    const util::OwnedBitmap buffer(CreateCompatibleBitmap(dc, core::kLensWidth, core::kLensHeight));
+    const util::MemoryDC dcMemory(dc);
+    if (!dcMemory.Select(buffer.Get())) return;
+    const HDC memory = dcMemory.Get();
 
     RECT labelRect{0, 0, core::kLensWidth, kLabelHeight};
     FillRect(memory, &labelRect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     const std::wstring text = util::Wide(label_);
-    HGDIOBJ oldFont = SelectObject(memory, Font());
+    SelectObject(memory, Font());  // put back as the memory DC goes
     SetBkMode(memory, TRANSPARENT);
     SetTextColor(memory, RGB(0, 0, 0));
     DrawTextW(memory, text.c_str(), static_cast<int>(text.size()), &labelRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(memory, oldFont);
 
     const RECT board{0, kLabelHeight, core::kLensBoardSize, kLabelHeight + core::kLensBoardSize};
     RECT black = board;
@@ -60,17 +61,13 @@ void ZoomLens::Paint(HDC dc, const RECT&) {
     }
     // The cross-hair through the cursor pixel's block.
     const int centre = core::kLensCursorAt * core::kLensBoardSize / core::kLensSourceSize;
-    HBRUSH cross = CreateSolidBrush(kCrossHair);
+    const util::OwnedBrush cross(CreateSolidBrush(kCrossHair));
     const RECT across{1, board.top + centre, core::kLensBoardSize - 1, board.top + centre + kCrossWidth};
     const RECT down{centre, board.top + 1, centre + kCrossWidth, board.bottom - 1};
-    FrameRect(memory, &across, cross);
-    FrameRect(memory, &down, cross);
-    DeleteObject(cross);
+    FrameRect(memory, &across, cross.Get());
+    FrameRect(memory, &down, cross.Get());
 
     BitBlt(dc, 0, 0, core::kLensWidth, core::kLensHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(buffer);
-    DeleteDC(memory);
 }
 
 }  // namespace capture

@@ -63,8 +63,9 @@ void ColourPicker::Start() {
 }
 
 void ColourPicker::Tick() {
-    if (tickBusy_ || !Running()) return;
-    tickBusy_ = true;
+    if (!Running()) return;
+    const util::BusyScope busy(tickBusy_);
+    if (!busy) return;
 
     ui::DrawingBoard& board = window_->Board();
     board.Clear();
@@ -95,7 +96,6 @@ void ColourPicker::Tick() {
     } else if (const auto colour = magnifier_.MagnifyAt(point, false)) {
         c_.编辑框_颜色值.SetNumber(static_cast<std::int32_t>(*colour));
     }
-    tickBusy_ = false;
 }
 
 void ColourPicker::End(core::Point cursor) {

@@ -5,17 +5,6 @@
 #include "colour/core/palette_picture.h"
 
 namespace colour {
-namespace {
-
-// Clears a busy flag however the step ends.
-struct BusyFlag {
-    explicit BusyFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~BusyFlag() { flag_ = false; }
-    bool& flag_;
-};
-
-}  // namespace
-
 MagnifierView::MagnifierView(ColourControls& controls, ColourEditors& editors, std::function<core::Colour()> penColour)
     : c_(controls), editors_(editors), penColour_(std::move(penColour)) {
     ui::DrawingBoard& board = c_.画板_放大镜;
@@ -26,10 +15,7 @@ MagnifierView::MagnifierView(ColourControls& controls, ColourEditors& editors, s
 
 MagnifierView::~MagnifierView() { ReleaseKept(); }
 
-void MagnifierView::ReleaseKept() {
-    util::DeleteBitmap(kept_);
-    kept_ = nullptr;
-}
+void MagnifierView::ReleaseKept() { kept_.Reset(); }
 
 void MagnifierView::ShowPalette() { c_.画板_放大镜.SetBackgroundPicture(core::PalettePictureBmp()); }
 
@@ -44,12 +30,11 @@ core::Colour MagnifierView::ShowCut(HBITMAP cut) {
 }
 
 std::optional<core::Colour> MagnifierView::MagnifyAt(core::Point screen, bool keep) {
-    if (magnifyBusy_) return std::nullopt;
-    BusyFlag busy(magnifyBusy_);
-    HBITMAP cut = util::GrabScreenArea(core::GrabRect(screen));
+    const util::BusyScope busy(magnifyBusy_);
+    if (!busy) return std::nullopt;
+    const util::OwnedBitmap cut = util::GrabScreenArea(core::GrabRect(screen));
     if (!cut) return std::nullopt;
-    const core::Colour colour = ShowCut(cut);
-    util::DeleteBitmap(cut);
+    const core::Colour colour = ShowCut(cut.Get());
     if (keep) {
         ReleaseKept();
         const core::Rect virtualScreen = util::VirtualScreenRect();
@@ -63,14 +48,12 @@ std::optional<core::Colour> MagnifierView::MagnifyAt(core::Point screen, bool ke
 
 void MagnifierView::ShowKeptView() {
     const core::Rect grab = core::GrabRect(keptCentre_);
-    HBITMAP cut = nullptr;
-    if (!util::CropBitmap(kept_, cut, grab.left - keptOrigin_.x, grab.top - keptOrigin_.y, core::kGrabSize,
+    util::OwnedBitmap cut;
+    if (!util::CropBitmap(kept_.Get(), cut, grab.left - keptOrigin_.x, grab.top - keptOrigin_.y, core::kGrabSize,
                           core::kGrabSize)) {
-        util::DeleteBitmap(cut);
         return;
     }
-    c_.编辑框_颜色值.SetNumber(static_cast<std::int32_t>(ShowCut(cut)));
-    util::DeleteBitmap(cut);
+    c_.编辑框_颜色值.SetNumber(static_cast<std::int32_t>(ShowCut(cut.Get())));
 }
 
 void MagnifierView::Pressed(const ui::MouseEvent& e) {
@@ -97,8 +80,9 @@ void MagnifierView::Moved(const ui::MouseEvent& e) {
         c_.编辑框_颜色值1.SetNumber(static_cast<std::int32_t>(c_.画板_放大镜.GetPixel(e.x, e.y)));
         return;
     }
-    if (!kept_ || dragBusy_) return;
-    BusyFlag busy(dragBusy_);
+    if (!kept_) return;
+    const util::BusyScope busy(dragBusy_);
+    if (!busy) return;
     const core::Point moved = core::DraggedCentre(keptCentre_, press_, {e.x, e.y});
     const int dx = moved.x - keptCentre_.x, dy = moved.y - keptCentre_.y;
     keptCentre_ = moved;

@@ -35,7 +35,7 @@ public:
 
     // Lets go of the kept screen image (a new pick starts, the program ends).
     void ReleaseKept();
-    HBITMAP KeptBitmap() const { return kept_; }
+    HBITMAP KeptBitmap() const { return kept_.Get(); }
     core::Point KeptCentre() const { return keptCentre_; }
 
 private:
@@ -50,7 +50,7 @@ private:
     ColourControls& c_;
     ColourEditors& editors_;
     std::function<core::Colour()> penColour_;
-    HBITMAP kept_ = nullptr;
+    util::OwnedBitmap kept_;
     core::Point keptOrigin_;  // the kept image's top-left pixel on the screen
     core::Point keptCentre_;
     core::Point press_;       // (0, 0): no press

@@ -69,8 +69,9 @@ void TargetCapture::PositionStep() {
 }
 
 void TargetCapture::CaptureTick() {
-    if (tickBusy_ || !Running()) return;
-    tickBusy_ = true;
+    if (!Running()) return;
+    const util::BusyScope busy(tickBusy_);
+    if (!busy) return;
 
     POINT cursor;
     GetCursorPos(&cursor);
@@ -106,7 +107,6 @@ void TargetCapture::CaptureTick() {
         panel_.ShowWindow(hwnd);
     }
     if (!leftButtonDown()) End();
-    tickBusy_ = false;
 }
 
 void TargetCapture::End() {

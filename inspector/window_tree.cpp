@@ -1,5 +1,6 @@
 #include "inspector/window_tree.h"
 
+#include <memory>
 #include <mutex>
 #include <set>
 #include <unordered_set>
@@ -129,16 +130,17 @@ void FillChildTexts(std::vector<TreeNode>& nodes, TitleReader& titles, bool pump
     }
     std::vector<TextJob> jobs;
     for (std::size_t k = 0; k < kThreads; ++k) jobs.push_back({&nodes, &titles, 1 + k, kThreads});
-    std::vector<HANDLE> threads;
+    std::vector<util::OwnedHandle> threads;
+    std::vector<HANDLE> running;
     for (TextJob& job : jobs) {
-        HANDLE thread = nullptr;
+        util::OwnedHandle thread;
         if (util::StartThread(FillTexts, &job, &thread)) {
-            threads.push_back(thread);
+            running.push_back(thread.Get());
+            threads.push_back(std::move(thread));
         } else {
             FillTexts(&job);  // no thread: this share on the calling thread
         }
     }
-    std::vector<HANDLE> running = threads;
     while (!running.empty()) {
         const auto count = static_cast<DWORD>(running.size());
         const DWORD woke = MsgWaitForMultipleObjects(count, running.data(), FALSE, INFINITE, pump ? QS_ALLINPUT : 0);
@@ -151,7 +153,6 @@ void FillChildTexts(std::vector<TreeNode>& nodes, TitleReader& titles, bool pump
             break;
         }
     }
-    for (HANDLE thread : threads) CloseHandle(thread);
 }
 
 }  // namespace
@@ -175,15 +176,33 @@ WindowTree::WindowTree(AnalysisControls& controls, InfoPanel& panel) : c_(contro
 WindowTree::~WindowTree() {
     // A fill on a worker thread may still be asking the GUI thread to do
     // things; keep answering until it has finished.
-    while (workers_ > 0) {
+    while (fills_ > 0) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
         MSG msg;
         PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
 }
 
+// One fill from start to end, on whichever thread: the tree is busy and the
+// fill is counted (the destructor waits for it) until this goes, however
+// the fill ends.
+class WindowTree::FillScope {
+public:
+    explicit FillScope(WindowTree& tree) : tree_(tree) { ++tree_.fills_; }
+    ~FillScope() {
+        tree_.fillBusy_ = false;
+        --tree_.fills_;  // last: the tree may go once the count is 0
+    }
+    FillScope(const FillScope&) = delete;
+    FillScope& operator=(const FillScope&) = delete;
+
+private:
+    WindowTree& tree_;
+};
+
 void WindowTree::Refresh() {
     if (fillBusy_.exchange(true)) return;
+    const FillScope fill(*this);
     Fill(c_.编辑框_顶级句柄.Number(), c_.form.Handle());
 }
 
@@ -191,14 +210,10 @@ void WindowTree::RefreshOnWorkerThread() {
     if (fillBusy_.exchange(true)) return;
     const util::WindowHandle root = c_.编辑框_顶级句柄.Number();
     const HWND guiWindow = c_.form.Handle();
-    ++workers_;
-    if (!util::StartThread([this, root, guiWindow] {
-            Fill(root, guiWindow);
-            --workers_;
-        })) {
-        --workers_;
-        fillBusy_ = false;
-    }
+    // Goes with the worker's routine when the fill ends, or here when no
+    // worker could be started.
+    auto fill = std::make_shared<FillScope>(*this);
+    util::StartThread([this, root, guiWindow, fill] { Fill(root, guiWindow); });
 }
 
 void WindowTree::Fill(util::WindowHandle root, HWND guiWindow) {
@@ -206,7 +221,6 @@ void WindowTree::Fill(util::WindowHandle root, HWND guiWindow) {
     std::vector<TreeNode> nodes;
     if (util::WindowExists(root)) nodes = WalkWindows(root, onGuiThread);
     ui::Form::RunOnThreadOf(guiWindow, [&] { Apply(nodes); });
-    fillBusy_ = false;
 }
 
 void WindowTree::Apply(const std::vector<TreeNode>& nodes) {

@@ -81,8 +81,9 @@ private:
 
     AnalysisControls& c_;
     InfoPanel& panel_;
+    class FillScope;
     std::atomic<bool> fillBusy_{false};
-    std::atomic<int> workers_{0};
+    std::atomic<int> fills_{0};  // running fills
     std::atomic<int> targetItem_{0};
     std::atomic<int> previousItem_{0};
     std::atomic<int> itemCounter_{0};

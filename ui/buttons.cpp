@@ -1,4 +1,5 @@
 #include "ui/buttons.h"
+#include "util/scoped.h"
 
 #include <commctrl.h>
 
@@ -84,11 +85,13 @@ bool SuperButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     GetWindowTextW(item.hwndItem, text.data(), length + 1);
     if (pressed) OffsetRect(&r, 1, 1);
-    HGDIOBJ oldFont = SelectObject(dc, form_.Font());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, enabled ? ink : GetSysColor(COLOR_GRAYTEXT));
-    DrawTextW(dc, text.c_str(), length, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
+    {
+        const util::DcState state(dc);
+        SelectObject(dc, form_.Font());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, enabled ? ink : GetSysColor(COLOR_GRAYTEXT));
+        DrawTextW(dc, text.c_str(), length, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
     if (item.itemState & ODS_FOCUS) {
         RECT focus = item.rcItem;
         InflateRect(&focus, -2, -2);

@@ -1,4 +1,5 @@
 #include "ui/control.h"
+#include "util/scoped.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -17,7 +18,6 @@ Control::~Control() {
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     }
-    if (brush_) DeleteObject(brush_);
 }
 
 void Control::CreateWindowOf(const wchar_t* className, DWORD style, DWORD exStyle, std::string_view text) {
@@ -122,11 +122,10 @@ core::Colour Control::DefaultBackground() const { return form_.Background(); }
 
 HBRUSH Control::BackgroundBrush(core::Colour colour) {
     if (!brush_ || brushColour_ != colour) {
-        if (brush_) DeleteObject(brush_);
-        brush_ = CreateSolidBrush(ToColorref(colour));
+        brush_.Reset(CreateSolidBrush(ToColorref(colour)));
         brushColour_ = colour;
     }
-    return brush_;
+    return brush_.Get();
 }
 
 HBRUSH Control::ColoursFromParent(HDC dc, UINT message) {

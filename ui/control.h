@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "util/core/canvas.h"
+#include "util/scoped.h"
 
 namespace ui {
 
@@ -153,7 +154,7 @@ private:
     HCURSOR pointer_ = nullptr;
     std::optional<core::Colour> background_;
     std::optional<core::Colour> text_;
-    HBRUSH brush_ = nullptr;
+    util::OwnedBrush brush_;
     core::Colour brushColour_ = 0;
     Control* eventTarget_ = nullptr;
 };

@@ -29,9 +29,11 @@ void RegisterBoardClass() {
 DrawingBoard::DrawingBoard(Form& form, std::string_view name, Bounds bounds, int page)
     : Control(form, name, bounds, page) {}
 
-DrawingBoard::~DrawingBoard() {
-    ReleaseSurface();
-    if (pictureBitmap_) DeleteObject(pictureBitmap_);
+DrawingBoard::~DrawingBoard() = default;
+
+DrawingBoard::Surface::Surface(int w, int h)
+    : bitmap(CreateCompatibleBitmap(util::WindowDC().Get(), w, h)), width(w), height(h) {
+    dc.Select(bitmap.Get());
 }
 
 void DrawingBoard::Create() {
@@ -42,40 +44,22 @@ void DrawingBoard::Create() {
 }
 
 void DrawingBoard::CreateSurface() {
-    HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    surfaceWidth_ = D(Width());
-    surfaceHeight_ = D(Height());
-    surface_ = CreateCompatibleBitmap(screen, surfaceWidth_, surfaceHeight_);
-    ReleaseDC(nullptr, screen);
-    oldSurface_ = SelectObject(dc_, surface_);
-}
-
-void DrawingBoard::ReleaseSurface() {
-    if (!dc_) return;
-    SelectObject(dc_, oldSurface_);
-    DeleteObject(surface_);
-    DeleteDC(dc_);
-    dc_ = nullptr;
-    surface_ = nullptr;
+    auto made = std::make_unique<Surface>(D(Width()), D(Height()));
+    // Keep the drawings: the old picture stretched onto the new surface.
+    if (surface_) {
+        SetStretchBltMode(made->dc.Get(), COLORONCOLOR);
+        StretchBlt(made->dc.Get(), 0, 0, made->width, made->height, surface_->dc.Get(), 0, 0, surface_->width,
+                   surface_->height, SRCCOPY);
+    }
+    surface_ = std::move(made);
+    dc_ = surface_->dc.Get();
+    surfaceWidth_ = surface_->width;
+    surfaceHeight_ = surface_->height;
 }
 
 void DrawingBoard::OnDpiChanged() {
     Control::OnDpiChanged();
-    // Keep the drawings: stretch the old picture onto the new surface.
-    HDC oldDc = dc_;
-    HBITMAP oldSurface = surface_;
-    HGDIOBJ oldSelected = oldSurface_;
-    const int oldWidth = surfaceWidth_, oldHeight = surfaceHeight_;
-    dc_ = nullptr;
     CreateSurface();
-    if (oldDc) {
-        SetStretchBltMode(dc_, COLORONCOLOR);
-        StretchBlt(dc_, 0, 0, surfaceWidth_, surfaceHeight_, oldDc, 0, 0, oldWidth, oldHeight, SRCCOPY);
-        SelectObject(oldDc, oldSelected);
-        DeleteObject(oldSurface);
-        DeleteDC(oldDc);
-    }
     Changed();
 }
 
@@ -89,10 +73,8 @@ LRESULT DrawingBoard::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
         return 1;
     }
     if (message == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        BitBlt(dc, 0, 0, surfaceWidth_, surfaceHeight_, dc_, 0, 0, SRCCOPY);
-        EndPaint(Handle(), &ps);
+        const util::PaintDC paint(Handle());
+        BitBlt(paint.Get(), 0, 0, surfaceWidth_, surfaceHeight_, dc_, 0, 0, SRCCOPY);
         handled = true;
         return 0;
     }
@@ -106,16 +88,14 @@ void DrawingBoard::SetBackgroundColour(core::Colour colour) {
 
 void DrawingBoard::Clear() {
     if (!dc_) return;
-    HBRUSH brush = CreateSolidBrush(ToColorref(boardBackground_));
+    const util::OwnedBrush brush(CreateSolidBrush(ToColorref(boardBackground_)));
     RECT all = {0, 0, surfaceWidth_, surfaceHeight_};
-    FillRect(dc_, &all, brush);
-    DeleteObject(brush);
+    FillRect(dc_, &all, brush.Get());
     DrawPicture();
     Changed();
 }
 
 void DrawingBoard::SetBackgroundPicture(core::ByteSet bmp) {
-    if (pictureBitmap_) DeleteObject(pictureBitmap_);
     picture_ = std::move(bmp);
     pictureBitmap_ = util::CreateBitmapFromBmp(picture_);
     DrawPicture();
@@ -125,27 +105,25 @@ void DrawingBoard::SetBackgroundPicture(core::ByteSet bmp) {
 void DrawingBoard::DrawPicture() {
     if (!dc_ || !pictureBitmap_) return;
     BITMAP info;
-    if (!GetObjectW(pictureBitmap_, sizeof info, &info)) return;
-    HDC source = CreateCompatibleDC(dc_);
-    HGDIOBJ old = SelectObject(source, pictureBitmap_);
+    if (!GetObjectW(pictureBitmap_.Get(), sizeof info, &info)) return;
+    const util::MemoryDC source(dc_);
+    if (!source.Select(pictureBitmap_.Get())) return;
     SetStretchBltMode(dc_, COLORONCOLOR);
-    StretchBlt(dc_, 0, 0, D(info.bmWidth), D(info.bmHeight), source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-    SelectObject(source, old);
-    DeleteDC(source);
+    StretchBlt(dc_, 0, 0, D(info.bmWidth), D(info.bmHeight), source.Get(), 0, 0, info.bmWidth, info.bmHeight,
+               SRCCOPY);
 }
 
 template <typename Draw>
 void DrawingBoard::WithPenAndBrush(Draw draw) {
     if (!dc_) return;
-    HPEN pen = CreatePen(PS_INSIDEFRAME, D(1), ToColorref(pen_));
-    HBRUSH brush = fill_ ? CreateSolidBrush(ToColorref(*fill_)) : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    HGDIOBJ oldPen = SelectObject(dc_, pen);
-    HGDIOBJ oldBrush = SelectObject(dc_, brush);
-    draw();
-    SelectObject(dc_, oldPen);
-    SelectObject(dc_, oldBrush);
-    DeleteObject(pen);
-    if (fill_) DeleteObject(brush);
+    const util::OwnedPen pen(CreatePen(PS_INSIDEFRAME, D(1), ToColorref(pen_)));
+    const util::OwnedBrush fill(fill_ ? CreateSolidBrush(ToColorref(*fill_)) : nullptr);
+    {
+        const util::DcState state(dc_);
+        SelectObject(dc_, pen.Get());
+        SelectObject(dc_, fill ? static_cast<HGDIOBJ>(fill.Get()) : GetStockObject(NULL_BRUSH));
+        draw();
+    }
     Changed();
 }
 
@@ -153,9 +131,8 @@ void DrawingBoard::FillBlocks(int left, int top, int right, int bottom, core::Co
     // Board pixels [left, right) x [top, bottom) as whole screen-pixel blocks.
     if (!dc_ || left >= right || top >= bottom) return;
     RECT r = {D(left), D(top), D(right), D(bottom)};
-    HBRUSH brush = CreateSolidBrush(ToColorref(colour));
-    FillRect(dc_, &r, brush);
-    DeleteObject(brush);
+    const util::OwnedBrush brush(CreateSolidBrush(ToColorref(colour)));
+    FillRect(dc_, &r, brush.Get());
     Changed();
 }
 
@@ -205,11 +182,13 @@ core::Colour DrawingBoard::GetPixel(int x, int y) const {
 void DrawingBoard::DrawText(int x, int y, std::string_view text) {
     if (!dc_) return;
     const std::wstring wide = util::Wide(text);
-    HGDIOBJ oldFont = SelectObject(dc_, form_.Font());
-    SetBkMode(dc_, TRANSPARENT);
-    SetTextColor(dc_, ToColorref(textColour_));
-    TextOutW(dc_, D(x), D(y), wide.c_str(), static_cast<int>(wide.size()));
-    SelectObject(dc_, oldFont);
+    {
+        const util::DcState state(dc_);
+        SelectObject(dc_, form_.Font());
+        SetBkMode(dc_, TRANSPARENT);
+        SetTextColor(dc_, ToColorref(textColour_));
+        TextOutW(dc_, D(x), D(y), wide.c_str(), static_cast<int>(wide.size()));
+    }
     Changed();
 }
 

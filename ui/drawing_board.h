@@ -9,6 +9,7 @@
 // repaints the board in it, which erases the drawings.
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include "ui/control.h"
@@ -57,7 +58,6 @@ protected:
 
 private:
     void CreateSurface();
-    void ReleaseSurface();
     void DrawPicture();
     // Selects a pen and brush for one drawing call and puts them back after.
     template <typename Draw>
@@ -66,12 +66,19 @@ private:
     int D(int v) const { return ToPhysical(v); }
     void Changed() const;
 
-    HDC dc_ = nullptr;
-    HBITMAP surface_ = nullptr;
-    HGDIOBJ oldSurface_ = nullptr;
+    // The off-screen picture: a bitmap the size of the board in physical
+    // pixels, selected into a DC of its own.
+    struct Surface {
+        Surface(int width, int height);
+        util::OwnedBitmap bitmap;  // before the DC, which lets go of it first
+        util::MemoryDC dc;
+        int width, height;
+    };
+    std::unique_ptr<Surface> surface_;
+    HDC dc_ = nullptr;  // the surface's DC, null before the board is made
     int surfaceWidth_ = 0;
     int surfaceHeight_ = 0;
-    HBITMAP pictureBitmap_ = nullptr;
+    util::OwnedBitmap pictureBitmap_;
     core::ByteSet picture_;
     core::Colour boardBackground_ = 0xFFFFFF;
     core::Colour pen_ = 0;

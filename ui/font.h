@@ -5,8 +5,10 @@
 
 #include <windows.h>
 
+#include "util/scoped.h"
+
 namespace ui {
 
-HFONT CreateUiFont(UINT dpi);
+util::OwnedFont CreateUiFont(UINT dpi);
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "ui/font.h"
 #include "ui/menu.h"
@@ -39,8 +40,6 @@ Form::Form() = default;
 
 Form::~Form() {
     Destroy();
-    if (font_) DeleteObject(font_);
-    if (backgroundBrush_) DeleteObject(backgroundBrush_);
 }
 
 int Form::ToPhysical(int v) const { return util::ScaleToDpi(v, dpi_); }
@@ -185,28 +184,26 @@ void Form::ShowPage(int page) {
 }
 
 void Form::RecreateFont() {
-    if (font_) DeleteObject(font_);
     font_ = CreateUiFont(dpi_);
 }
 
 void Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
     dpi_ = dpi;
-    HFONT old = font_;
-    font_ = CreateUiFont(dpi_);
+    // The old font lives until every control has taken the new one.
+    util::OwnedFont old = std::exchange(font_, CreateUiFont(dpi_));
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     EnsureClientSize(minClientWidth_, minClientHeight_);
     for (const auto& c : controls_) c->OnDpiChanged();
-    if (old) DeleteObject(old);
     if (DpiChanged) DpiChanged();
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Form::PaintBackground(HDC dc) {
-    if (!backgroundBrush_) backgroundBrush_ = CreateSolidBrush(ToColorref(background_));
+    if (!backgroundBrush_) backgroundBrush_.Reset(CreateSolidBrush(ToColorref(background_)));
     RECT r;
     GetClientRect(hwnd_, &r);
-    FillRect(dc, &r, backgroundBrush_);
+    FillRect(dc, &r, backgroundBrush_.Get());
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

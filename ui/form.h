@@ -56,7 +56,7 @@ public:
     UINT Dpi() const { return dpi_; }
     int ToPhysical(int v) const;
     int ToLogical(int v) const;
-    HFONT Font() const { return font_; }
+    HFONT Font() const { return font_.Get(); }
     core::Colour Background() const { return background_; }
 
     void SetTopmost(bool topmost);
@@ -125,9 +125,9 @@ private:
 
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;
-    HFONT font_ = nullptr;
+    util::OwnedFont font_;
     core::Colour background_ = 0xF0F0F0;
-    HBRUSH backgroundBrush_ = nullptr;
+    util::OwnedBrush backgroundBrush_;
     bool endProgramOnDestroy_ = false;
     int minClientWidth_ = 0;
     int minClientHeight_ = 0;

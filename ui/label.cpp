@@ -1,4 +1,5 @@
 #include "ui/label.h"
+#include "util/scoped.h"
 
 #include "ui/form.h"
 
@@ -22,12 +23,11 @@ bool Label::OnDrawItem(const DRAWITEMSTRUCT& item) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     GetWindowTextW(item.hwndItem, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(length));
-    HGDIOBJ oldFont = SelectObject(dc, form_.Font());
+    const util::DcState state(dc);
+    SelectObject(dc, form_.Font());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ink);
-    if (!IsWindowEnabled(item.hwndItem)) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    SetTextColor(dc, IsWindowEnabled(item.hwndItem) ? ink : GetSysColor(COLOR_GRAYTEXT));
     DrawTextW(dc, text.c_str(), length, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-    SelectObject(dc, oldFont);
     return true;
 }
 

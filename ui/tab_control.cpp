@@ -1,4 +1,5 @@
 #include "ui/tab_control.h"
+#include "util/scoped.h"
 
 #include <commctrl.h>
 
@@ -55,9 +56,8 @@ void TabControl::PaintBody() {
     GetClientRect(Handle(), &body);
     SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
     InflateRect(&body, 2, 2);  // up to the inside of the border
-    HDC dc = GetDC(Handle());
-    FillRect(dc, &body, ColoursFromParent(dc, WM_CTLCOLORSTATIC));
-    ReleaseDC(Handle(), dc);
+    const util::WindowDC dc(Handle());
+    FillRect(dc.Get(), &body, ColoursFromParent(dc.Get(), WM_CTLCOLORSTATIC));
 }
 
 LRESULT TabControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {

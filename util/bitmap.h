@@ -5,14 +5,16 @@
 // Screen coordinates are physical pixels of the virtual screen (monitors
 // left of or above the primary one have negative coordinates); a bitmap of
 // the whole screen holds the virtual screen's top-left corner at (0, 0).
-// Whoever receives a bitmap deletes it with DeleteBitmap. Every routine
-// gives 0, false or an empty byte set instead of failing loudly.
+// A bitmap comes back owned (util/scoped.h): it goes with its owner. Every
+// routine gives an empty owner, false or an empty byte set instead of
+// failing loudly.
 #pragma once
 
 #include <windows.h>
 
 #include "util/core/bmp.h"
 #include "util/core/geometry.h"
+#include "util/scoped.h"
 
 namespace util {
 
@@ -21,23 +23,27 @@ core::Rect VirtualScreenRect();
 // The window's client area as it is drawn (PrintWindow), or with hwnd 0 the
 // whole virtual screen, in `bits` bits per pixel (0: the display's depth).
 // 0 for a minimised or invisible window, or when PrintWindow fails.
-HBITMAP CaptureToBitmap(HWND hwnd, int bits);
+OwnedBitmap CaptureToBitmap(HWND hwnd, int bits);
 
 // The client area of hwnd (the whole virtual screen for 0) in a DIB section
 // of `bits` bits per pixel, copied from the screen, or drawn by the window
 // itself (PrintWindow) when usePrintWindow is set.
-HBITMAP CaptureClientToBitmap(HWND hwnd, int bits = 24, bool usePrintWindow = false);
+OwnedBitmap CaptureClientToBitmap(HWND hwnd, int bits = 24, bool usePrintWindow = false);
 
 // The screen rectangle in a 24-bit DIB section; the parts that lie off the
 // virtual screen stay black. Costs what the rectangle's size costs, not the
 // screen's.
-HBITMAP GrabScreenArea(const core::Rect& area);
+OwnedBitmap GrabScreenArea(const core::Rect& area);
+
+// The rectangle `wanted` of a DC (device coordinates) in a new DIB section
+// of `bits` bits per pixel; what lies outside `readable` stays black.
+OwnedBitmap CopyFromDc(HDC from, const core::Rect& wanted, const core::Rect& readable, int bits = 24);
 
 // Copies width x height pixels at (x, y) of source to (tx, ty) of target.
 // When target holds no bitmap, a new one of the source's depth is made
 // (width or height below 1 reach to the source's right or bottom edge) and
 // stored in target. Pixels of the source outside it leave the target black.
-bool CropBitmap(HBITMAP source, HBITMAP& target, int x, int y, int width, int height, int tx = 0, int ty = 0);
+bool CropBitmap(HBITMAP source, OwnedBitmap& target, int x, int y, int width, int height, int tx = 0, int ty = 0);
 
 // The bitmap as a BMP file image in its own depth (16, 24 or 32 bits; other
 // depths as 24 bits); empty for an invalid handle.
@@ -46,8 +52,6 @@ core::ByteSet BitmapToBytes(HBITMAP bitmap);
 // Colour of one pixel (red in the low byte); CLR_INVALID outside or for an
 // invalid handle.
 core::Colour GetBitmapPixel(HBITMAP bitmap, int x, int y);
-
-bool DeleteBitmap(HBITMAP bitmap);
 
 // Puts the picture (any format OLE picture loading reads: BMP, JPEG, GIF,
 // icons) on the clipboard as a bitmap. False, with the clipboard left as it

@@ -1,4 +1,5 @@
 #include "util/dpi.h"
+#include "util/scoped.h"
 
 namespace util {
 namespace {
@@ -19,9 +20,7 @@ UINT SystemDpi() {
         const UINT dpi = getDpiForSystem();
         if (dpi != 0) return dpi;
     }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    const int dpi = GetDeviceCaps(WindowDC().Get(), LOGPIXELSX);
     return dpi > 0 ? static_cast<UINT>(dpi) : kBaseDpi;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "util/scoped.h"
+
 namespace util {
 namespace {
 
@@ -18,11 +20,11 @@ std::wstring FolderOf(const std::wstring& path) {
 std::wstring WriteNewFileBeside(const std::wstring& path, std::string_view bytes, const FileWriter& write) {
     wchar_t name[MAX_PATH + 16] = {};
     if (!GetTempFileNameW(FolderOf(path).c_str(), L"tav", 0, name)) return L"";
-    HANDLE file = CreateFileW(name, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    bool ok = file != INVALID_HANDLE_VALUE;
+    OwnedFile file(CreateFileW(name, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    bool ok = static_cast<bool>(file);
     if (ok) {
-        ok = write(file, bytes) && FlushFileBuffers(file);
-        ok = CloseHandle(file) && ok;
+        ok = write(file.Get(), bytes) && FlushFileBuffers(file.Get());
+        ok = CloseHandle(file.Detach()) && ok;  // a failed close may mean unwritten data
     }
     if (!ok) {
         DeleteFileW(name);
@@ -64,23 +66,22 @@ bool CreateFileWithContents(const std::wstring& path, std::string_view bytes, co
 
 bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
     bytes.clear();
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    const OwnedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(file, &size) && size.QuadPart <= kMaxFileSize;
+    bool ok = GetFileSizeEx(file.Get(), &size) && size.QuadPart <= kMaxFileSize;
     if (ok) {
         bytes.resize(static_cast<std::size_t>(size.QuadPart));
         std::size_t done = 0;
         while (done < bytes.size()) {
             DWORD read = 0;
             const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
-            if (!ReadFile(file, bytes.data() + done, chunk, &read, nullptr) || read == 0) break;
+            if (!ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr) || read == 0) break;
             done += read;
         }
         bytes.resize(done);  // a file that shrank meanwhile: what was there
     }
-    CloseHandle(file);
     if (!ok) bytes.clear();
     return ok;
 }

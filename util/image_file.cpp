@@ -7,19 +7,12 @@
 
 #include <string_view>
 
+#include "util/com.h"
 #include "util/file_replace.h"
-#include "util/system_library.h"
+#include "util/scoped.h"
 
 namespace util {
 namespace {
-
-template <typename T>
-struct Released {
-    T* p = nullptr;
-    ~Released() {
-        if (p) p->Release();
-    }
-};
 
 // The pixel rows of a 24-bit BMP turned top-down, as the encoder takes them.
 bool TopDownRows(const core::ByteSet& bmp, core::BmpInfo& info, std::vector<BYTE>& rows) {
@@ -39,52 +32,39 @@ core::ByteSet EncodeWithWic(const core::ByteSet& bmp, REFGUID container) {
     core::BmpInfo info;
     std::vector<BYTE> rows;
     if (!TopDownRows(bmp, info, rows)) return {};
-    using Initialize = HRESULT(WINAPI*)(void*, DWORD);
-    using Uninitialize = void(WINAPI*)();
-    using Create = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
-    using StreamOnMemory = HRESULT(WINAPI*)(HGLOBAL, BOOL, IStream**);
-    using MemoryOfStream = HRESULT(WINAPI*)(IStream*, HGLOBAL*);
-    static const auto initialize = SystemFunctionOf<Initialize>(L"ole32.dll", "CoInitializeEx");
-    static const auto uninitialize = SystemFunctionOf<Uninitialize>(L"ole32.dll", "CoUninitialize");
-    static const auto create = SystemFunctionOf<Create>(L"ole32.dll", "CoCreateInstance");
-    static const auto streamOnMemory = SystemFunctionOf<StreamOnMemory>(L"ole32.dll", "CreateStreamOnHGlobal");
-    static const auto memoryOf = SystemFunctionOf<MemoryOfStream>(L"ole32.dll", "GetHGlobalFromStream");
-    if (!initialize || !uninitialize || !create || !streamOnMemory || !memoryOf) return {};
-    const HRESULT com = initialize(nullptr, COINIT_APARTMENTTHREADED);
-    core::ByteSet encoded;
-    {
-        Released<IWICImagingFactory> factory;
-        Released<IWICBitmapEncoder> encoder;
-        Released<IWICBitmapFrameEncode> frame;
-        Released<IPropertyBag2> options;
-        Released<IStream> stream;
-        WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-        const UINT width = static_cast<UINT>(info.width), height = static_cast<UINT>(info.height);
-        const auto stride = static_cast<UINT>(core::Bmp24RowStride(info.width));
-        bool ok = SUCCEEDED(create(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                   reinterpret_cast<void**>(&factory.p))) &&
-                  SUCCEEDED(streamOnMemory(nullptr, TRUE, &stream.p)) &&
-                  SUCCEEDED(factory.p->CreateEncoder(container, nullptr, &encoder.p)) &&
-                  SUCCEEDED(encoder.p->Initialize(stream.p, WICBitmapEncoderNoCache)) &&
-                  SUCCEEDED(encoder.p->CreateNewFrame(&frame.p, &options.p)) &&
-                  SUCCEEDED(frame.p->Initialize(options.p)) && SUCCEEDED(frame.p->SetSize(width, height)) &&
-                  SUCCEEDED(frame.p->SetPixelFormat(&format));
-        // The encoder may ask for another layout; only 24-bit BGR is given.
-        ok = ok && IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
-             SUCCEEDED(frame.p->WritePixels(height, stride, static_cast<UINT>(rows.size()), rows.data())) &&
-             SUCCEEDED(frame.p->Commit()) && SUCCEEDED(encoder.p->Commit());
-        HGLOBAL memory = nullptr;
-        if (ok && SUCCEEDED(memoryOf(stream.p, &memory))) {
-            STATSTG stat = {};
-            stream.p->Stat(&stat, STATFLAG_NONAME);
-            if (const auto* bytes = static_cast<const BYTE*>(GlobalLock(memory))) {
-                encoded.assign(bytes, bytes + static_cast<std::size_t>(stat.cbSize.QuadPart));
-                GlobalUnlock(memory);
-            }
-        }
-    }
-    if (SUCCEEDED(com)) uninitialize();
-    return encoded;
+    const Ole32& com = Ole32Functions();
+    if (!com.create || !com.streamOnMemory || !com.memoryOfStream) return {};
+    const ComScope apartment;
+    if (!apartment.Usable()) return {};
+    // Released before the apartment ends.
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IStream> stream;
+    ComPtr<IWICBitmapEncoder> encoder;
+    ComPtr<IWICBitmapFrameEncode> frame;
+    ComPtr<IPropertyBag2> options;
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    const UINT width = static_cast<UINT>(info.width), height = static_cast<UINT>(info.height);
+    const auto stride = static_cast<UINT>(core::Bmp24RowStride(info.width));
+    const bool framed =
+        SUCCEEDED(com.create(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                             factory.ReceiveVoid())) &&
+        SUCCEEDED(com.streamOnMemory(nullptr, TRUE, stream.Receive())) &&
+        SUCCEEDED(factory->CreateEncoder(container, nullptr, encoder.Receive())) &&
+        SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
+        SUCCEEDED(encoder->CreateNewFrame(frame.Receive(), options.Receive())) &&
+        SUCCEEDED(frame->Initialize(options.Get())) && SUCCEEDED(frame->SetSize(width, height)) &&
+        SUCCEEDED(frame->SetPixelFormat(&format));
+    // The encoder may ask for another layout; only 24-bit BGR is given.
+    const bool written = framed && IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
+                         SUCCEEDED(frame->WritePixels(height, stride, static_cast<UINT>(rows.size()), rows.data())) &&
+                         SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+    HGLOBAL memory = nullptr;  // the stream's own
+    if (!written || FAILED(com.memoryOfStream(stream.Get(), &memory))) return {};
+    STATSTG stat = {};
+    if (FAILED(stream->Stat(&stat, STATFLAG_NONAME))) return {};
+    const GlobalLockScope<const BYTE> bytes(memory);
+    if (!bytes) return {};
+    return core::ByteSet(bytes.Get(), bytes.Get() + static_cast<std::size_t>(stat.cbSize.QuadPart));
 }
 
 }  // namespace

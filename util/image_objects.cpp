@@ -19,9 +19,8 @@ HICON CreateIconOrCursor(const core::Image32& image, bool icon, int hotX, int ho
     header.bV5AlphaMask = 0xFF000000;
 
     void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP colour = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
-    ReleaseDC(nullptr, screen);
+    const OwnedBitmap colour(
+        CreateDIBSection(WindowDC().Get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!colour) return nullptr;
     std::memcpy(bits, image.argb.data(), image.argb.size() * sizeof(std::uint32_t));
 
@@ -33,37 +32,32 @@ HICON CreateIconOrCursor(const core::Image32& image, bool icon, int hotX, int ho
             if (!core::Image32::Opaque(image.At(x, y))) mask[y * maskStride + x / 8] |= 0x80 >> (x % 8);
         }
     }
-    HBITMAP maskBitmap = CreateBitmap(image.width, image.height, 1, 1, mask.data());
+    const OwnedBitmap maskBitmap(CreateBitmap(image.width, image.height, 1, 1, mask.data()));
 
     ICONINFO info = {};
     info.fIcon = icon ? TRUE : FALSE;
     info.xHotspot = static_cast<DWORD>(hotX);
     info.yHotspot = static_cast<DWORD>(hotY);
-    info.hbmMask = maskBitmap;
-    info.hbmColor = colour;
-    HICON result = CreateIconIndirect(&info);
-    DeleteObject(maskBitmap);
-    DeleteObject(colour);
-    return result;
+    info.hbmMask = maskBitmap.Get();
+    info.hbmColor = colour.Get();
+    return CreateIconIndirect(&info);  // copies both bitmaps
 }
 
 }  // namespace
 
-HCURSOR CreateCursorFromImage(const core::Image32& image, int hotX, int hotY) {
-    return static_cast<HCURSOR>(CreateIconOrCursor(image, false, hotX, hotY));
+OwnedCursor CreateCursorFromImage(const core::Image32& image, int hotX, int hotY) {
+    return OwnedCursor(static_cast<HCURSOR>(CreateIconOrCursor(image, false, hotX, hotY)));
 }
 
-HICON CreateIconFromImage(const core::Image32& image) { return CreateIconOrCursor(image, true, 0, 0); }
+OwnedIcon CreateIconFromImage(const core::Image32& image) { return OwnedIcon(CreateIconOrCursor(image, true, 0, 0)); }
 
-HBITMAP CreateBitmapFromBmp(const core::ByteSet& bmp) {
+OwnedBitmap CreateBitmapFromBmp(const core::ByteSet& bmp) {
     core::BmpInfo info;
-    if (!core::ReadBmpInfo(bmp, info)) return nullptr;
+    if (!core::ReadBmpInfo(bmp, info)) return {};
     const auto* header = reinterpret_cast<const BITMAPINFO*>(bmp.data() + sizeof(BITMAPFILEHEADER));
     void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(screen, header, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ReleaseDC(nullptr, screen);
-    if (!bitmap) return nullptr;
+    OwnedBitmap bitmap(CreateDIBSection(WindowDC().Get(), header, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap) return {};
     const std::size_t rowBytes = (static_cast<std::size_t>(info.width) * info.bitsPerPixel + 31) / 32 * 4;
     std::memcpy(bits, bmp.data() + info.pixelOffset, rowBytes * info.height);
     return bitmap;

@@ -107,15 +107,15 @@ bool InputHook::ApplyHooks() {
     }
     eventTarget = eventWindow_;
 
+    const OwnedHandle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     HookRequest request;
     request.mouse = wantMouse;
     request.keyboard = wantKeyboard;
-    request.done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    request.done = done.Get();
     bool answered = false;
-    if (request.done && PostThreadMessageW(threadId_, kSetHooks, reinterpret_cast<WPARAM>(&request), 0)) {
-        answered = WaitForSingleObject(request.done, kThreadAnswerMs) == WAIT_OBJECT_0;
+    if (done && PostThreadMessageW(threadId_, kSetHooks, reinterpret_cast<WPARAM>(&request), 0)) {
+        answered = WaitForSingleObject(done.Get(), kThreadAnswerMs) == WAIT_OBJECT_0;
     }
-    if (request.done) CloseHandle(request.done);
     if (!answered) {
         // The hook thread does not answer: start afresh next time.
         StopHookThread();
@@ -127,28 +127,23 @@ bool InputHook::ApplyHooks() {
 }
 
 bool InputHook::StartHookThread() {
-    struct Start {
-        HANDLE ready;
-    } start{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
-    if (!start.ready) return false;
-    thread_ = CreateThread(nullptr, 0, HookThread, start.ready, 0, &threadId_);
+    const OwnedHandle ready(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!ready) return false;
+    thread_.Reset(CreateThread(nullptr, 0, HookThread, ready.Get(), 0, &threadId_));
     // The thread has a message queue once it says so.
-    const bool ready = thread_ && WaitForSingleObject(start.ready, kThreadAnswerMs) == WAIT_OBJECT_0;
-    CloseHandle(start.ready);
-    if (!ready && thread_) {
-        TerminateThread(thread_, 1);
-        CloseHandle(thread_);
-        thread_ = nullptr;
+    const bool started = thread_ && WaitForSingleObject(ready.Get(), kThreadAnswerMs) == WAIT_OBJECT_0;
+    if (!started && thread_) {
+        TerminateThread(thread_.Get(), 1);
+        thread_.Reset();
     }
-    return ready;
+    return started;
 }
 
 void InputHook::StopHookThread() {
     if (thread_) {
         PostThreadMessageW(threadId_, WM_QUIT, 0, 0);  // the thread removes its hooks as it ends
-        if (WaitForSingleObject(thread_, kThreadAnswerMs) != WAIT_OBJECT_0) TerminateThread(thread_, 1);
-        CloseHandle(thread_);
-        thread_ = nullptr;
+        if (WaitForSingleObject(thread_.Get(), kThreadAnswerMs) != WAIT_OBJECT_0) TerminateThread(thread_.Get(), 1);
+        thread_.Reset();
         threadId_ = 0;
     }
     mouseHooked_ = keyboardHooked_ = false;
@@ -161,24 +156,27 @@ DWORD WINAPI InputHook::HookThread(void* parameter) {
     PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // makes the message queue
     SetEvent(static_cast<HANDLE>(parameter));
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
-    HHOOK mouse = nullptr, keyboard = nullptr;
+    // Removed as the thread ends.
+    OwnedHook mouse, keyboard;
     const HINSTANCE module = GetModuleHandleW(nullptr);
+    // A hook is taken off only when the system agrees; else it is still on.
+    auto unhook = [](OwnedHook& hook) {
+        if (hook && UnhookWindowsHookEx(hook.Get())) hook.Detach();
+    };
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (msg.hwnd || msg.message != kSetHooks) {
             DispatchMessageW(&msg);
             continue;
         }
         auto* request = reinterpret_cast<HookRequest*>(msg.wParam);
-        if (request->mouse && !mouse) mouse = SetWindowsHookExW(WH_MOUSE_LL, MouseProc, module, 0);
-        if (!request->mouse && mouse && UnhookWindowsHookEx(mouse)) mouse = nullptr;
-        if (request->keyboard && !keyboard) keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, module, 0);
-        if (!request->keyboard && keyboard && UnhookWindowsHookEx(keyboard)) keyboard = nullptr;
-        request->mouseInstalled = mouse != nullptr;
-        request->keyboardInstalled = keyboard != nullptr;
+        if (request->mouse && !mouse) mouse.Reset(SetWindowsHookExW(WH_MOUSE_LL, MouseProc, module, 0));
+        if (!request->mouse) unhook(mouse);
+        if (request->keyboard && !keyboard) keyboard.Reset(SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, module, 0));
+        if (!request->keyboard) unhook(keyboard);
+        request->mouseInstalled = static_cast<bool>(mouse);
+        request->keyboardInstalled = static_cast<bool>(keyboard);
         SetEvent(request->done);
     }
-    if (mouse) UnhookWindowsHookEx(mouse);
-    if (keyboard) UnhookWindowsHookEx(keyboard);
     return 0;
 }
 

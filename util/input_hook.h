@@ -22,6 +22,7 @@
 
 #include <optional>
 
+#include "util/scoped.h"
 #include "util/core/hook_slots.h"
 
 namespace util {
@@ -63,7 +64,7 @@ private:
 
     core::HookSlots slots_;
     HWND eventWindow_ = nullptr;  // receives the recorded events on this object's thread
-    HANDLE thread_ = nullptr;     // the hook thread
+    OwnedHandle thread_;          // the hook thread
     DWORD threadId_ = 0;
     bool mouseHooked_ = false;
     bool keyboardHooked_ = false;

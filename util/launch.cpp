@@ -9,6 +9,8 @@
 
 #include "util/core/launch_plan.h"
 #include "util/core/text_basics.h"
+#include "util/com.h"
+#include "util/scoped.h"
 #include "util/system_library.h"
 #include "util/wide_text.h"
 
@@ -57,33 +59,6 @@ core::ProgramSearchFacts SearchFacts() {
                                "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + name);
     };
     return facts;
-}
-
-// COM, loaded when first needed (a .lnk shortcut is opened).
-struct Com {
-    using Initialize = HRESULT(WINAPI*)(void*, DWORD);
-    using Uninitialize = void(WINAPI*)();
-    using Create = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
-    Initialize initialize = SystemFunctionOf<Initialize>(L"ole32.dll", "CoInitializeEx");
-    Uninitialize uninitialize = SystemFunctionOf<Uninitialize>(L"ole32.dll", "CoUninitialize");
-    Create create = SystemFunctionOf<Create>(L"ole32.dll", "CoCreateInstance");
-    bool Available() const { return initialize && uninitialize && create; }
-};
-const Com& ComFunctions() {
-    static const Com com;
-    return com;
-}
-
-// Runs `work` with COM initialised on this thread for its duration; the
-// empty result when COM is not there.
-template <typename Work>
-auto WithCom(Work work) -> decltype(work(ComFunctions())) {
-    const Com& com = ComFunctions();
-    if (!com.Available()) return {};
-    const HRESULT init = com.initialize(nullptr, COINIT_APARTMENTTHREADED);
-    auto result = work(com);
-    if (SUCCEEDED(init)) com.uninitialize();
-    return result;
 }
 
 }  // namespace
@@ -144,29 +119,25 @@ std::string ReadUrlShortcut(std::string file, std::string* iconFile) {
 
 std::string ReadLnkShortcut(std::string file, std::string* arguments, std::string* iconLocation) {
     if (!core::EndsWithIgnoringCase(file, ".lnk")) file += ".lnk";
-    return WithCom([&](const Com& com) -> std::string {
-        IShellLinkW* link = nullptr;
-        if (FAILED(com.create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                    reinterpret_cast<void**>(&link)))) {
-            return {};
-        }
-        std::string target;
-        IPersistFile* persist = nullptr;
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
-            if (SUCCEEDED(persist->Load(Wide(file).c_str(), STGM_READ))) {
-                wchar_t text[MAX_PATH * 4] = {};
-                if (SUCCEEDED(link->GetPath(text, MAX_PATH * 4, nullptr, SLGP_RAWPATH))) target = Utf8(text);
-                if (arguments && SUCCEEDED(link->GetArguments(text, MAX_PATH * 4))) *arguments = Utf8(text);
-                int icon = 0;
-                if (iconLocation && SUCCEEDED(link->GetIconLocation(text, MAX_PATH * 4, &icon))) {
-                    *iconLocation = Utf8(text) + "," + std::to_string(icon);
-                }
-            }
-            persist->Release();
-        }
-        link->Release();
-        return target;
-    });
+    const ComScope com;
+    const auto create = Ole32Functions().create;
+    if (!com.Usable() || !create) return {};
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> persist;
+    if (FAILED(create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.ReceiveVoid())) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, persist.ReceiveVoid())) ||
+        FAILED(persist->Load(Wide(file).c_str(), STGM_READ))) {
+        return {};
+    }
+    std::string target;
+    wchar_t text[MAX_PATH * 4] = {};
+    if (SUCCEEDED(link->GetPath(text, MAX_PATH * 4, nullptr, SLGP_RAWPATH))) target = Utf8(text);
+    if (arguments && SUCCEEDED(link->GetArguments(text, MAX_PATH * 4))) *arguments = Utf8(text);
+    int icon = 0;
+    if (iconLocation && SUCCEEDED(link->GetIconLocation(text, MAX_PATH * 4, &icon))) {
+        *iconLocation = Utf8(text) + "," + std::to_string(icon);
+    }
+    return target;
 }
 
 std::int32_t RunProgram(const std::string& target, const RunOptions& options) {
@@ -197,13 +168,10 @@ std::int32_t RunProgram(const std::string& target, const RunOptions& options) {
             using ShellExecute = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
             static const auto shellExecute = SystemFunctionOf<ShellExecute>(L"shell32.dll", "ShellExecuteExW");
             if (!shellExecute || !shellExecute(&info)) return 0;
-            DWORD pid = 0;
-            if (info.hProcess) {
-                pid = GetProcessId(info.hProcess);
-                if (options.wait) WaitForSingleObject(info.hProcess, INFINITE);
-                CloseHandle(info.hProcess);
-            }
-            return static_cast<std::int32_t>(pid);
+            const OwnedHandle process(info.hProcess);
+            if (!process) return 0;
+            if (options.wait) WaitForSingleObject(process.Get(), INFINITE);
+            return static_cast<std::int32_t>(GetProcessId(process.Get()));
         }
         case core::LaunchKind::CreateProcess: break;
     }
@@ -220,17 +188,22 @@ std::int32_t RunProgram(const std::string& target, const RunOptions& options) {
                         FALSE, 0, nullptr, directory.empty() ? nullptr : directory.c_str(), &startup, &info)) {
         return 0;
     }
+    OwnedHandle process(info.hProcess), thread(info.hThread);
     if (options.wait) {
-        WaitForSingleObject(info.hProcess, INFINITE);
+        WaitForSingleObject(process.Get(), INFINITE);
     } else {
-        WaitForInputIdle(info.hProcess, 1000);
+        WaitForInputIdle(process.Get(), 1000);
     }
-    if (options.closeHandles || !options.process) {
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
-        info.hThread = info.hProcess = nullptr;
+    if (options.process) {
+        *options.process = info;
+        // Handed to the caller, who closes them.
+        if (!options.closeHandles) {
+            process.Detach();
+            thread.Detach();
+        } else {
+            options.process->hProcess = options.process->hThread = nullptr;
+        }
     }
-    if (options.process) *options.process = info;
     return static_cast<std::int32_t>(info.dwProcessId);
 }
 

@@ -12,6 +12,19 @@ LONG CallNtdll(const char* name, HANDLE process) {
     return call(process);
 }
 
+OwnedHandle OpenProcessById(DWORD access, std::int32_t pid) {
+    return OwnedHandle(OpenProcess(access, FALSE, static_cast<DWORD>(pid)));
+}
+
+OwnedHandle OpenThreadOfId(DWORD access, std::int32_t tid) {
+    return OwnedHandle(OpenThread(access, FALSE, static_cast<DWORD>(tid)));
+}
+
+// Whether a process or thread opened for waiting has not ended yet.
+bool NotEnded(const OwnedHandle& waitable) {
+    return waitable && WaitForSingleObject(waitable.Get(), 0) == WAIT_TIMEOUT;
+}
+
 }  // namespace
 
 bool PauseWindowThread(WindowHandle hwnd, bool pause) {
@@ -21,72 +34,47 @@ bool PauseWindowThread(WindowHandle hwnd, bool pause) {
 
 bool PauseThreadById(std::int32_t tid, bool pause) {
     if (tid == 0) return false;
-    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, static_cast<DWORD>(tid));
+    const OwnedHandle thread = OpenThreadOfId(THREAD_SUSPEND_RESUME, tid);
     if (!thread) return false;
-    const DWORD result = pause ? SuspendThread(thread) : ResumeThread(thread);
-    CloseHandle(thread);
+    const DWORD result = pause ? SuspendThread(thread.Get()) : ResumeThread(thread.Get());
     return result != static_cast<DWORD>(-1);
 }
 
-bool ProcessRunning(std::int32_t pid) {
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
-    if (!process) return false;
-    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-    CloseHandle(process);
-    return running;
-}
+bool ProcessRunning(std::int32_t pid) { return NotEnded(OpenProcessById(SYNCHRONIZE, pid)); }
 
-bool ThreadRunning(std::int32_t tid) {
-    HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, static_cast<DWORD>(tid));
-    if (!thread) return false;
-    const bool running = WaitForSingleObject(thread, 0) == WAIT_TIMEOUT;
-    CloseHandle(thread);
-    return running;
-}
+bool ThreadRunning(std::int32_t tid) { return NotEnded(OpenThreadOfId(SYNCHRONIZE, tid)); }
 
 std::int32_t SuspendProcessHandle(HANDLE process) { return CallNtdll("ZwSuspendProcess", process); }
 std::int32_t ResumeProcessHandle(HANDLE process) { return CallNtdll("ZwResumeProcess", process); }
 
 bool PauseProcess(std::int32_t pid, bool pause) {
-    HANDLE process = OpenProcess(PROCESS_SUSPEND_RESUME, FALSE, static_cast<DWORD>(pid));
+    const OwnedHandle process = OpenProcessById(PROCESS_SUSPEND_RESUME, pid);
     if (!process) return false;
-    const std::int32_t status = pause ? SuspendProcessHandle(process) : ResumeProcessHandle(process);
-    CloseHandle(process);
-    return status == 0;
+    return (pause ? SuspendProcessHandle(process.Get()) : ResumeProcessHandle(process.Get())) == 0;
 }
 
 bool IsOwnProcess(std::int32_t pid) { return static_cast<DWORD>(pid) == GetCurrentProcessId(); }
 
 bool IsOwnThread(std::int32_t tid) {
-    HANDLE thread = OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(tid));
-    if (!thread) return false;
-    const bool own = GetProcessIdOfThread(thread) == GetCurrentProcessId();
-    CloseHandle(thread);
-    return own;
+    const OwnedHandle thread = OpenThreadOfId(THREAD_QUERY_LIMITED_INFORMATION, tid);
+    return thread && GetProcessIdOfThread(thread.Get()) == GetCurrentProcessId();
 }
 
 bool TerminateProcessById(std::int32_t pid) {
-    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(pid));
-    if (!process) return false;
-    const BOOL ended = TerminateProcess(process, 0);
-    CloseHandle(process);
-    return ended != FALSE;
+    const OwnedHandle process = OpenProcessById(PROCESS_TERMINATE, pid);
+    return process && TerminateProcess(process.Get(), 0) != FALSE;
 }
 
 bool ThreadControl::OpenThreadById(std::int32_t tid) {
-    CloseOpenedThread();  // a handle replaced without closing would leak
-    thread_ = OpenThread(THREAD_ALL_ACCESS, FALSE, static_cast<DWORD>(tid));
-    return thread_ != nullptr;
+    thread_ = OpenThreadOfId(THREAD_ALL_ACCESS, tid);  // the one open before is closed
+    return static_cast<bool>(thread_);
 }
 
 void ThreadControl::TerminateOpenedThread() {
-    if (thread_) TerminateThread(thread_, 0);
+    if (thread_) TerminateThread(thread_.Get(), 0);
     CloseOpenedThread();
 }
 
-void ThreadControl::CloseOpenedThread() {
-    if (thread_) CloseHandle(thread_);
-    thread_ = nullptr;
-}
+void ThreadControl::CloseOpenedThread() { thread_.Reset(); }
 
 }  // namespace util

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "util/scoped.h"
 #include "util/window_query.h"
 
 namespace util {
@@ -35,7 +36,7 @@ bool TerminateProcessById(std::int32_t pid);
 class ThreadControl {
 public:
     ThreadControl() = default;
-    ~ThreadControl() { CloseOpenedThread(); }
+    ~ThreadControl() = default;
     ThreadControl(const ThreadControl&) = delete;
     ThreadControl& operator=(const ThreadControl&) = delete;
 
@@ -45,10 +46,10 @@ public:
     // Ends the open thread with exit code 0 and closes it.
     void TerminateOpenedThread();
     void CloseOpenedThread();
-    HANDLE OpenedThread() const { return thread_; }
+    HANDLE OpenedThread() const { return thread_.Get(); }
 
 private:
-    HANDLE thread_ = nullptr;
+    OwnedHandle thread_;
 };
 
 }  // namespace util

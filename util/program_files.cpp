@@ -5,6 +5,9 @@
 #include <knownfolders.h>
 #include <shlobj.h>
 
+#include <memory>
+
+#include "util/com.h"
 #include "util/system_library.h"
 
 namespace util {
@@ -30,15 +33,14 @@ std::wstring ProgramDirectory() {
 
 std::wstring DesktopFolder() {
     using KnownFolder = HRESULT(WINAPI*)(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR*);
-    using FreeMemory = void(WINAPI*)(void*);
     static const auto knownFolder = SystemFunctionOf<KnownFolder>(L"shell32.dll", "SHGetKnownFolderPath");
-    static const auto freeMemory = SystemFunctionOf<FreeMemory>(L"ole32.dll", "CoTaskMemFree");
+    const auto freeMemory = Ole32Functions().freeTaskMemory;
     if (!knownFolder || !freeMemory) return L"";
     PWSTR path = nullptr;
-    std::wstring folder;
-    if (SUCCEEDED(knownFolder(FOLDERID_Desktop, 0, nullptr, &path)) && path) folder = path;
-    if (path) freeMemory(path);
-    return folder;
+    const HRESULT found = knownFolder(FOLDERID_Desktop, 0, nullptr, &path);
+    // The system's memory goes back to it however the copy ends.
+    const std::unique_ptr<wchar_t, decltype(freeMemory)> owned(path, freeMemory);
+    return SUCCEEDED(found) && path ? std::wstring(path) : std::wstring();
 }
 
 }  // namespace util

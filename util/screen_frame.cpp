@@ -37,10 +37,7 @@ bool ScreenFrame::EnsureWindow() {
 }
 
 void ScreenFrame::ReleaseStrips() {
-    for (Strip& strip : strips_) {
-        if (strip.pixels) DeleteObject(strip.pixels);
-        strip = Strip{};
-    }
+    for (Strip& strip : strips_) strip = Strip{};
 }
 
 void ScreenFrame::Show(const RECT& outer, int thickness) {
@@ -56,42 +53,35 @@ void ScreenFrame::Show(const RECT& outer, int thickness) {
     strips_[2].place = {0, u, t, height - u};
     strips_[3].place = {width - t, u, width, height - u};
 
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const WindowDC screen;
+    OwnedRegion region(CreateRectRgn(0, 0, 0, 0));
     for (Strip& strip : strips_) {
         const int w = strip.place.right - strip.place.left, h = strip.place.bottom - strip.place.top;
         if (w <= 0 || h <= 0) continue;
-        strip.pixels = CreateCompatibleBitmap(screen, w, h);
-        HGDIOBJ old = SelectObject(memory, strip.pixels);
-        BitBlt(memory, 0, 0, w, h, screen, outer.left + strip.place.left, outer.top + strip.place.top, NOTSRCCOPY);
-        SelectObject(memory, old);
-        HRGN part = CreateRectRgn(strip.place.left, strip.place.top, strip.place.right, strip.place.bottom);
-        CombineRgn(region, region, part, RGN_OR);
-        DeleteObject(part);
+        strip.pixels.Reset(CreateCompatibleBitmap(screen.Get(), w, h));
+        const MemoryDC memory(screen.Get());
+        if (!memory.Select(strip.pixels.Get())) continue;
+        BitBlt(memory.Get(), 0, 0, w, h, screen.Get(), outer.left + strip.place.left, outer.top + strip.place.top,
+               NOTSRCCOPY);
+        const OwnedRegion part(CreateRectRgn(strip.place.left, strip.place.top, strip.place.right, strip.place.bottom));
+        CombineRgn(region.Get(), region.Get(), part.Get(), RGN_OR);
     }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    // The window owns the region once it took it.
+    if (SetWindowRgn(window_, region.Get(), FALSE)) region.Detach();
 
-    SetWindowRgn(window_, region, FALSE);  // the window owns the region now
     // The picture goes to the system with the window's new place in one
     // step: no empty window ever shows.
-    HDC screenDc = GetDC(nullptr);
-    HDC picture = CreateCompatibleDC(screenDc);
-    HBITMAP canvas = CreateCompatibleBitmap(screenDc, width, height);
-    HGDIOBJ oldCanvas = SelectObject(picture, canvas);
-    Paint(picture);
+    const OwnedBitmap canvas(CreateCompatibleBitmap(screen.Get(), width, height));
+    const MemoryDC picture(screen.Get());
+    if (!picture.Select(canvas.Get())) return;
+    Paint(picture.Get());
     POINT at = {outer.left, outer.top};
     SIZE size = {width, height};
     POINT from = {0, 0};
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, 0};
     SetWindowPos(window_, HWND_TOPMOST, outer.left, outer.top, width, height, SWP_NOACTIVATE | SWP_NOREDRAW);
-    UpdateLayeredWindow(window_, screenDc, &at, &size, picture, &from, 0, &blend, ULW_ALPHA);
+    UpdateLayeredWindow(window_, screen.Get(), &at, &size, picture.Get(), &from, 0, &blend, ULW_ALPHA);
     ShowWindow(window_, SW_SHOWNA);
-    SelectObject(picture, oldCanvas);
-    DeleteObject(canvas);
-    DeleteDC(picture);
-    ReleaseDC(nullptr, screenDc);
 }
 
 void ScreenFrame::Hide() {
@@ -99,15 +89,12 @@ void ScreenFrame::Hide() {
 }
 
 void ScreenFrame::Paint(HDC dc) const {
-    HDC memory = CreateCompatibleDC(dc);
+    const MemoryDC memory(dc);
     for (const Strip& strip : strips_) {
-        if (!strip.pixels) continue;
-        HGDIOBJ old = SelectObject(memory, strip.pixels);
+        if (!memory.Select(strip.pixels.Get())) continue;
         BitBlt(dc, strip.place.left, strip.place.top, strip.place.right - strip.place.left,
-               strip.place.bottom - strip.place.top, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
+               strip.place.bottom - strip.place.top, memory.Get(), 0, 0, SRCCOPY);
     }
-    DeleteDC(memory);
 }
 
 LRESULT CALLBACK ScreenFrame::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -16,6 +16,8 @@
 
 #include <array>
 
+#include "util/scoped.h"
+
 namespace util {
 
 class ScreenFrame {
@@ -38,7 +40,7 @@ private:
 
     struct Strip {
         RECT place{};  // in the frame window's coordinates
-        HBITMAP pixels = nullptr;
+        OwnedBitmap pixels;
     };
     HWND window_ = nullptr;
     std::array<Strip, 4> strips_{};

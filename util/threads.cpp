@@ -28,40 +28,35 @@ void ProcessPendingMessages() {
     }
 }
 
-std::int32_t StartThread(ThreadRoutine routine, void* parameter, HANDLE* handle) {
+std::int32_t StartThread(ThreadRoutine routine, void* parameter, OwnedHandle* handle) {
     DWORD id = 0;
-    HANDLE thread = CreateThread(nullptr, 0, routine, parameter, 0, &id);
+    OwnedHandle thread(CreateThread(nullptr, 0, routine, parameter, 0, &id));
     if (!thread) return 0;
-    if (handle) {
-        *handle = thread;
-    } else {
-        CloseHandle(thread);
-    }
+    if (handle) *handle = std::move(thread);
     return static_cast<std::int32_t>(id);
 }
 
 std::int32_t StartThread(std::function<void()> work) {
-    auto* owned = new std::function<void()>(std::move(work));
-    const std::int32_t id = StartThread(RunFunction, owned);
-    if (id == 0) delete owned;
+    auto owned = std::make_unique<std::function<void()>>(std::move(work));
+    const std::int32_t id = StartThread(RunFunction, owned.get());
+    if (id != 0) owned.release();  // the thread owns it now
     return id;
 }
 
 void Delay(std::int32_t count, std::int32_t unit) {
     const std::int64_t due = core::DelayDueTime(count, unit);
     if (due == 0) return;
-    HANDLE timer = CreateWaitableTimerW(nullptr, FALSE, nullptr);
+    const OwnedHandle timer(CreateWaitableTimerW(nullptr, FALSE, nullptr));
     if (!timer) return;
     LARGE_INTEGER when;
     when.QuadPart = due;
-    if (SetWaitableTimer(timer, &when, 0, nullptr, nullptr, FALSE)) {
-        for (;;) {
-            const DWORD woke = MsgWaitForMultipleObjects(1, &timer, FALSE, INFINITE, QS_ALLINPUT);
-            if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) break;
-            ProcessPendingMessages();
-        }
+    if (!SetWaitableTimer(timer.Get(), &when, 0, nullptr, nullptr, FALSE)) return;
+    const HANDLE waited = timer.Get();
+    for (;;) {
+        const DWORD woke = MsgWaitForMultipleObjects(1, &waited, FALSE, INFINITE, QS_ALLINPUT);
+        if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) break;
+        ProcessPendingMessages();
     }
-    CloseHandle(timer);
 }
 
 }  // namespace util

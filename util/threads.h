@@ -6,13 +6,15 @@
 #include <cstdint>
 #include <functional>
 
+#include "util/scoped.h"
+
 namespace util {
 
 // Starts `routine(parameter)` on a new thread. The thread handle goes to
 // *handle when asked for, else it is closed at once. Returns the thread id,
 // 0 when no thread could be started.
 using ThreadRoutine = DWORD(WINAPI*)(void* parameter);
-std::int32_t StartThread(ThreadRoutine routine, void* parameter, HANDLE* handle = nullptr);
+std::int32_t StartThread(ThreadRoutine routine, void* parameter, OwnedHandle* handle = nullptr);
 
 // Runs `work` on a new thread; the thread id, 0 on failure.
 std::int32_t StartThread(std::function<void()> work);

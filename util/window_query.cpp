@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "util/scoped.h"
 #include "util/wide_text.h"
 
 namespace util {
@@ -12,12 +13,11 @@ namespace {
 // Full image path of a process through QueryFullProcessImageNameW, which
 // works where module snapshots do not.
 std::wstring ProcessImagePath(DWORD pid) {
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    const OwnedHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
     if (!process) return L"";
     std::wstring path(32768, L'\0');
     DWORD size = static_cast<DWORD>(path.size());
-    const BOOL ok = QueryFullProcessImageNameW(process, 0, path.data(), &size);
-    CloseHandle(process);
+    const BOOL ok = QueryFullProcessImageNameW(process.Get(), 0, path.data(), &size);
     path.resize(ok ? size : 0);
     return path;
 }
@@ -30,15 +30,12 @@ struct ModuleTexts {
 ModuleTexts FirstModule(std::int32_t pid) {
     ModuleTexts texts;
     if (pid <= 0) return texts;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, static_cast<DWORD>(pid));
-    if (snapshot != INVALID_HANDLE_VALUE) {
-        MODULEENTRY32W entry = {};
-        entry.dwSize = sizeof entry;
-        if (Module32FirstW(snapshot, &entry)) {
-            texts.name = entry.szModule;
-            texts.path = entry.szExePath;
-        }
-        CloseHandle(snapshot);
+    const OwnedFile snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, static_cast<DWORD>(pid)));
+    MODULEENTRY32W entry = {};
+    entry.dwSize = sizeof entry;
+    if (snapshot && Module32FirstW(snapshot.Get(), &entry)) {
+        texts.name = entry.szModule;
+        texts.path = entry.szExePath;
     }
     if (texts.path.empty()) {
         texts.path = ProcessImagePath(static_cast<DWORD>(pid));

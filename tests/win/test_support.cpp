@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "tests/win/test_support.h"
+
+#include <winternl.h>
+
+#include <cstdint>
+
 #include "util/core/number_text.h"
+#include "util/scoped.h"
 #include "util/threads.h"
 
 namespace testing_support {
@@ -125,20 +131,94 @@ bool RunXdotool(const std::wstring& arguments) {
     return code == 0;
 }
 
+namespace {
+
+// One entry of the GDI handle table the system maps into every process
+// (the process environment block's GdiSharedHandleTable): 24 bytes, the
+// object's type in `type` (0 for a free entry) and the stock flag in the
+// high bit of the low byte of `unique`.
+struct GdiHandleEntry {
+    std::uint64_t object;
+    std::uint32_t owner;
+    std::uint16_t unique;
+    std::uint8_t type;
+    std::uint8_t flags;
+    std::uint64_t user;
+};
+static_assert(sizeof(GdiHandleEntry) == 24, "GDI handle table entry layout");
+constexpr std::size_t kGdiHandleCount = 0x10000;
+constexpr std::size_t kPebGdiTableOffset = 0xF8;  // 64-bit process environment block
+
+const BYTE* ProcessEnvironmentBlock() {
+    using Query = LONG(NTAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+    static const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION info{};
+    if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info, nullptr) != 0) return nullptr;
+    return reinterpret_cast<const BYTE*>(info.PebBaseAddress);
+}
+
+long CountGdiHandleTable() {
+    const BYTE* peb = ProcessEnvironmentBlock();
+    if (!peb) return 0;
+    const auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + kPebGdiTableOffset);
+    if (!table) return 0;
+    long live = 0;
+    for (std::size_t i = 0; i < kGdiHandleCount; ++i) {
+        if (table[i].type != 0 && !(table[i].unique & 0x80)) ++live;
+    }
+    return live;
+}
+
+BOOL CALLBACK CountOwnWindow(HWND hwnd, LPARAM count) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != GetCurrentProcessId()) return TRUE;
+    ++*reinterpret_cast<long*>(count);
+    EnumChildWindows(
+        hwnd,
+        [](HWND, LPARAM c) -> BOOL {
+            ++*reinterpret_cast<long*>(c);
+            return TRUE;
+        },
+        count);
+    return TRUE;
+}
+
+long CountOwnWindows() {
+    long count = 0;
+    EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&count));
+    for (HWND w = FindWindowExW(HWND_MESSAGE, nullptr, nullptr, nullptr); w;
+         w = FindWindowExW(HWND_MESSAGE, w, nullptr, nullptr)) {
+        CountOwnWindow(w, reinterpret_cast<LPARAM>(&count));
+    }
+    return count;
+}
+
+}  // namespace
+
 GuiObjectLevel GuiObjects() {
     GuiObjectLevel level;
     level.gdi = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
     level.user = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
-    level.counted = level.gdi > 0;
-    if (!level.counted) {
-        HPEN pen = CreatePen(PS_SOLID, 1, 0);
-        level.gdi = static_cast<long>(reinterpret_cast<UINT_PTR>(pen) & 0xFFFF);
-        DeleteObject(pen);
-        HMENU menu = CreateMenu();
-        level.user = static_cast<long>(reinterpret_cast<UINT_PTR>(menu) & 0xFFFF);
-        DestroyMenu(menu);
+    if (level.gdi == 0) {
+        level.gdi = CountGdiHandleTable();
+        level.user = CountOwnWindows();
+        level.windowsOnly = true;
     }
     return level;
+}
+
+GuiObjectLevel SettledGuiObjects() {
+    // A DC and a font made and freed once bring in the objects the system
+    // keeps from their first use on.
+    {
+        const util::MemoryDC dc;
+        const util::OwnedFont font(CreateFontW(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
+        SelectObject(dc.Get(), font.Get());
+        TextOutW(dc.Get(), 0, 0, L"x", 1);
+    }
+    return GuiObjects();
 }
 
 RECT MenuRectDuring(const std::function<void()>& action, DWORD timeoutMs) {

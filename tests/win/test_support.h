@@ -74,16 +74,20 @@ bool RunXdotool(const std::wstring& arguments);
 // null when it could not be started.
 HANDLE StartXdotool(const std::wstring& arguments);
 
-// How many GDI and USER objects this process holds. Where the system does
-// not count them (Wine's GetGuiResources gives 0), the index of the next
-// free handle of each kind stands in: it grows with every object that is
-// kept and not freed, and stays put while objects are freed again.
+// How many GDI and USER objects this process holds, exactly. Where the
+// system does not count them (Wine's GetGuiResources gives 0), the GDI
+// objects are counted in the process's GDI handle table and the USER
+// objects stand for the process's windows (top-level, child and
+// message-only), which are what the program makes and destroys at run time.
 struct GuiObjectLevel {
     long gdi = 0;
     long user = 0;
-    bool counted = false;  // true: real counts; false: handle indexes
+    bool windowsOnly = false;  // true: `user` counts windows only
 };
 GuiObjectLevel GuiObjects();
+// The first GuiObjects() of a test draws the system's own first-use objects
+// (fonts, DC defaults); call this once before taking a level.
+GuiObjectLevel SettledGuiObjects();
 
 // Runs `action`, which should pop up a menu, and returns the screen
 // rectangle of the menu that appeared (closing it again), or {-1, -1, -1,

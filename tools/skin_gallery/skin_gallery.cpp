@@ -52,9 +52,9 @@ int wmain(int argc, wchar_t** argv) {
             }
             RECT r;
             GetWindowRect(window.Handle(), &r);
-            HBITMAP shot = util::GrabScreenArea({r.left, r.top, r.right, r.bottom});
-            const bool saved = shot && util::SaveImageFile(util::BitmapToBytes(shot), out, core::ImageFormat::Png);
-            util::DeleteBitmap(shot);
+            const util::OwnedBitmap shot = util::GrabScreenArea({r.left, r.top, r.right, r.bottom});
+            const bool saved =
+                shot && util::SaveImageFile(util::BitmapToBytes(shot.Get()), out, core::ImageFormat::Png);
             return saved ? 0 : 1;
         },
         1);

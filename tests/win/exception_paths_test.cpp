@@ -1,0 +1,165 @@
+// A step that throws half way (an allocation refused, a call that fails)
+// leaves nothing behind: no GDI object, no open clipboard, no COM apartment,
+// no busy flag or running fill that would wedge the rest of the run. The
+// callback guard keeps the program going after such a step, so whatever it
+// left would stay for the rest of the run.
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+
+#include <new>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "colour/core/magnifier.h"
+#include "tests/win/failing_allocations.h"
+#include "tests/win/test_support.h"
+#include "util/clipboard.h"
+#include "util/core/bmp.h"
+#include "util/image_file.h"
+#include "util/launch.h"
+#include "util/screen_frame.h"
+
+namespace {
+
+using testing_support::FailingAllocations;
+using testing_support::GuiObjects;
+using testing_support::PumpUntil;
+using testing_support::SettledGuiObjects;
+
+// Whether COM is free to be set up afresh on the calling thread.
+bool ComNotInitialised() {
+    const HRESULT again = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(again)) CoUninitialize();
+    return again == S_OK;
+}
+
+TEST(ExceptionPaths, AFrameWhoseWindowRefusesItsRegionKeepsNoRegion) {
+    util::ScreenFrame frame;
+    const RECT outer = {200, 200, 400, 300};
+    frame.Show(outer, 3);
+    ASSERT_TRUE(frame.Shown());
+    // The window goes behind the frame's back (with the region it owned):
+    // the next Show's SetWindowRgn fails.
+    DestroyWindow(frame.Handle());
+    const testing_support::GuiObjectLevel before = SettledGuiObjects();
+    frame.Show(outer, 3);  // the four strips are made again; the region must not stay
+    EXPECT_EQ(GuiObjects().gdi, before.gdi);
+}
+
+TEST(ExceptionPaths, TheClipboardIsClosedWhenItsTextCannotBeConverted) {
+    ASSERT_TRUE(util::CopyTextToClipboard(std::string(300000, 'x')));
+    {
+        const FailingAllocations refused(400000);  // the text's wide copy
+        EXPECT_THROW(util::ClipboardText(), std::bad_alloc);
+        EXPECT_GT(refused.Refused(), 0);
+    }
+    // Closing succeeds only while this thread has the clipboard open.
+    EXPECT_FALSE(CloseClipboard()) << "the clipboard was left open";
+}
+
+TEST(ExceptionPaths, COMIsUninitialisedWhenEncodingOrReadingAShortcutThrows) {
+    std::thread fresh([] {
+        // Noise, so that the PNG is about as large as the pixel rows: the
+        // rows are spared, the encoded bytes are refused.
+        std::mt19937 random(7);
+        const core::ByteSet bmp = core::MakeBmp24(200, 200, [&](int, int) { return random() & 0xFFFFFF; });
+        {
+            const FailingAllocations refused(60000, 1);
+            EXPECT_THROW(util::EncodeImage(bmp, core::ImageFormat::Png), std::bad_alloc);
+            EXPECT_GT(refused.Refused(), 0);
+        }
+        EXPECT_TRUE(ComNotInitialised()) << "after encoding";
+        EXPECT_FALSE(util::EncodeImage(bmp, core::ImageFormat::Png).empty());
+
+        // A shortcut's name whose wide copy is refused while COM is up.
+        const std::string name = std::string(400000, 'a') + ".lnk";
+        {
+            const FailingAllocations refused(600000);
+            EXPECT_THROW(util::ReadLnkShortcut(name), std::bad_alloc);
+            EXPECT_GT(refused.Refused(), 0);
+        }
+        EXPECT_TRUE(ComNotInitialised()) << "after reading a shortcut";
+    });
+    fresh.join();
+}
+
+class ExceptionPathsOfThePages : public testing_support::HierarchyTest {};
+
+TEST_F(ExceptionPathsOfThePages, TheMagnifiersCutGoesWhenShowingItThrows) {
+    colour::MagnifierView& magnifier = Window().Colour().Magnifier();
+    const core::Point at{300, 300};
+    ASSERT_TRUE(magnifier.MagnifyAt(at, false));
+    const testing_support::GuiObjectLevel before = SettledGuiObjects();
+    {
+        const FailingAllocations refused(100000);  // the zoomed picture
+        EXPECT_THROW(magnifier.MagnifyAt(at, false), std::bad_alloc);
+    }
+    EXPECT_EQ(GuiObjects().gdi, before.gdi);
+    EXPECT_TRUE(magnifier.MagnifyAt(at, false)) << "the magnifier stays busy";
+}
+
+TEST_F(ExceptionPathsOfThePages, ATickThatThrowsLeavesNoBusyFlagAndTheCaptureStillEnds) {
+    inspector::TargetCapture& capture = Window().Analysis().Capture();
+    bool held = true;
+    capture.leftButtonDown = [&held]() -> bool {
+        if (held) throw std::runtime_error("the button state could not be read");
+        return false;
+    };
+    RECT over;
+    GetWindowRect(b_, &over);
+    ASSERT_TRUE(testing_support::MoveCursorTo({(over.left + over.right) / 2, (over.top + over.bottom) / 2}));
+    EXPECT_THROW(capture.Start(Get<ui::DrawingBoard>("画板_捕获器")), std::runtime_error);
+    ASSERT_TRUE(capture.Running());
+    held = false;
+    capture.CaptureTick();
+    EXPECT_FALSE(capture.Running()) << "the tick stayed busy";
+    PumpUntil([&] { return !Window().Analysis().Tree().FillRunning(); }, 5000);
+
+    colour::ColourPicker& picker = Window().Colour().Picker();
+    held = true;
+    picker.leftButtonDown = capture.leftButtonDown;
+    EXPECT_THROW(picker.Start(), std::runtime_error);
+    ASSERT_TRUE(picker.Running());
+    held = false;
+    picker.Tick();
+    EXPECT_FALSE(picker.Running()) << "the picker's tick stayed busy";
+}
+
+// A window of this process with enough children that the walk's list of
+// them is a large allocation.
+class ManyChildren {
+public:
+    explicit ManyChildren(int count) {
+        parent_ = CreateWindowExW(0, L"Static", L"many", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        for (int i = 0; i < count; ++i) {
+            CreateWindowExW(0, L"Static", L"", WS_CHILD, 0, 0, 1, 1, parent_, nullptr, nullptr, nullptr);
+        }
+    }
+    ~ManyChildren() { DestroyWindow(parent_); }
+    HWND Handle() const { return parent_; }
+
+private:
+    HWND parent_ = nullptr;
+};
+
+TEST_F(ExceptionPathsOfThePages, AFillThatThrowsOnItsWorkerLeavesTheTreeFreeForTheNext) {
+    ManyChildren many(3000);
+    Window().Analysis().Panel().ShowWindow(testing_support::H(many.Handle()));
+    inspector::WindowTree& tree = Window().Analysis().Tree();
+    {
+        const FailingAllocations refused(100000);  // the walk's list, on the worker
+        tree.RefreshOnWorkerThread();
+        ASSERT_TRUE(PumpUntil([&] { return refused.Refused() > 0; }, 10000));
+        EXPECT_TRUE(PumpUntil([&] { return !tree.FillRunning(); }, 5000)) << "the failed fill still counts as running";
+    }
+    tree.Refresh();
+    EXPECT_EQ(tree.Tree().ItemCount(), 3001);
+    // The window's destructor waits for running fills: it must not wait for
+    // the failed one (the test would hang here).
+}
+
+}  // namespace

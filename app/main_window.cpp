@@ -86,11 +86,10 @@ bool MainWindow::Create() {
 
     windowImages_ = std::make_unique<capture::WindowImageActions>(*this);
     inspector::AnalysisControls& analysis = inspector_->Controls();
-    analysis.超级按钮_截图.Clicked = [this, &analysis] {
-        windowImages_->CopyToClipboard(util::ToHwnd(analysis.编辑框_窗口句柄.Number()));
-    };
-    analysis.超级按钮_截图2.Clicked = [this, &analysis] {
-        windowImages_->SaveToFile(util::ToHwnd(analysis.编辑框_窗口句柄.Number()), analysis.通用对话框1);
+    inspector::Target& target = inspector_->CurrentTarget();
+    analysis.超级按钮_截图.Clicked = [this, &target] { windowImages_->CopyToClipboard(util::ToHwnd(target.Handle())); };
+    analysis.超级按钮_截图2.Clicked = [this, &target, &analysis] {
+        windowImages_->SaveToFile(util::ToHwnd(target.Handle()), analysis.通用对话框1);
     };
 
     Destroying = [this] { OnEnding(); };
@@ -125,13 +124,15 @@ void MainWindow::BuildLaterPages() {
 }
 
 void MainWindow::WirePages() {
-    // The message page's target follows the inspector's, and its finder
-    // board is the inspector's finder in another place.
+    // The message page's handle box shows each new window the inspector
+    // shows (the user may type another there), the lookup code finds the
+    // inspector's target, and the page's finder board is the inspector's
+    // finder in another place.
+    inspector::Target& target = inspector_->CurrentTarget();
     ui::EditBox& messageTarget = messages_->Controls().编辑框_窗口句柄2;
-    messageTarget.SetContent(inspector_->Controls().编辑框_窗口句柄.Tag());  // a target chosen before
-    inspector_->Panel().TargetShown = [&messageTarget](const std::string& handleText) {
-        messageTarget.SetContent(handleText);
-    };
+    if (target.Facts().handle != 0) messageTarget.SetNumber(target.Facts().handle);  // a target chosen before
+    target.BeforeNewWindow.Connect([&messageTarget, &target] { messageTarget.SetNumber(target.Handle()); });
+    messages_->Generator().currentTarget = [&target] { return target.Handle(); };
     ui::DrawingBoard& finder = inspector_->FinderBoard();
     messages_->RouteFinderTo(finder);
     inspector_->Capture().FinderBoardChanged = [this, &finder] { messages_->MirrorFinder(finder); };

@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     window.Show(SW_SHOWNOACTIVATE);
     util::ProcessPendingMessages();
     inspector::WindowTree& tree = window.Analysis().Tree();
-    window.Analysis().Panel().ShowWindow(util::FromHwnd(root));
+    window.Analysis().CurrentTarget().Select(util::FromHwnd(root));
 
     std::vector<double> walk, guiFill, workerFill;
     for (int run = 0; run < runs; ++run) {

@@ -6,12 +6,12 @@ namespace inspector {
 
 AnalysisPage::AnalysisPage(ui::Form& form, util::InputHook& hook, util::ThreadControl& threads)
     : controls_(form),
-      panel_(controls_),
-      tree_(controls_, panel_),
-      capture_(controls_, panel_, tree_, hook),
-      actions_(controls_, panel_, tree_, threads),
-      changes_(controls_, actions_),
-      treeMenu_(controls_, panel_, tree_) {
+      panel_(controls_, target_),
+      tree_(controls_, target_),
+      capture_(controls_, target_, tree_, hook),
+      actions_(controls_, target_, tree_, threads),
+      changes_(controls_, target_, actions_),
+      treeMenu_(controls_, target_, tree_) {
     controls_.画板_捕获器.MouseDown = [this](const ui::MouseEvent& e) {
         if (e.button == ui::MouseButton::Left && e.source) capture_.Start(*e.source);
     };

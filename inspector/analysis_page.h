@@ -8,6 +8,7 @@
 #include "inspector/analysis_controls.h"
 #include "inspector/field_actions.h"
 #include "inspector/info_panel.h"
+#include "inspector/target.h"
 #include "inspector/target_capture.h"
 #include "inspector/tree_menu.h"
 #include "inspector/window_changes.h"
@@ -27,6 +28,8 @@ public:
 
     AnalysisControls& Controls() { return controls_; }
     ui::DrawingBoard& FinderBoard() { return controls_.画板_捕获器; }
+    // The current target, which every part of the program works on.
+    Target& CurrentTarget() { return target_; }
     InfoPanel& Panel() { return panel_; }
     WindowTree& Tree() { return tree_; }
     TargetCapture& Capture() { return capture_; }
@@ -35,6 +38,7 @@ public:
 
 private:
     AnalysisControls controls_;
+    Target target_;
     InfoPanel panel_;
     WindowTree tree_;
     TargetCapture capture_;

@@ -13,10 +13,10 @@ namespace inspector {
 using core::Field;
 using core::FieldItem;
 
-FieldActions::FieldActions(AnalysisControls& controls, InfoPanel& panel, WindowTree& tree,
+FieldActions::FieldActions(AnalysisControls& controls, Target& target, WindowTree& tree,
                            util::ThreadControl& threads)
     : c_(controls),
-      panel_(panel),
+      target_(target),
       tree_(tree),
       threads_(threads),
       processPause_{Field::ProcessId, kProcessPauseItem, util::PauseProcess, util::ProcessRunning, util::IsOwnProcess,
@@ -35,7 +35,16 @@ FieldActions::FieldActions(AnalysisControls& controls, InfoPanel& panel, WindowT
     BindProcessAndThreadItems();
     BindMouseItems();
     BindBulkItems();
-    panel_.BeforeNewTarget = [this] { ResumePaused(); };
+    target_.BeforeNewWindow.Connect([this] { ResumePaused(); });
+}
+
+util::WindowHandle FieldActions::HandleOf(Field field) const {
+    switch (field) {
+        case Field::WindowHandle: return target_.Handle();
+        case Field::Parent: return target_.Facts().parent;
+        case Field::TopLevel: return target_.Facts().topLevel;
+        default: return 0;
+    }
 }
 
 void FieldActions::PopUp(Field field) {
@@ -62,16 +71,16 @@ void FieldActions::BindFieldItems() {
                     break;
                 case FieldItem::CopyHex:
                     // Debuggers and other inspectors print handles in hexadecimal.
-                    menu.SetAction(index, [&box] {
-                        util::CopyTextToClipboard(core::HexText(static_cast<std::uint32_t>(box.Number())));
+                    menu.SetAction(index, [this, which = field.field] {
+                        util::CopyTextToClipboard(core::HexText(static_cast<std::uint32_t>(HandleOf(which))));
                     });
                     break;
                 case FieldItem::Paste:
                     menu.SetAction(index, [&box] { box.SetContent(util::ClipboardText()); });
                     break;
                 case FieldItem::Mark:
-                    menu.SetAction(index, [&box] {
-                        const std::int32_t hwnd = box.Number();
+                    menu.SetAction(index, [this, which = field.field] {
+                        const util::WindowHandle hwnd = HandleOf(which);
                         util::StartThread([hwnd] { util::MarkWindow(hwnd); });
                     });
                     break;
@@ -82,14 +91,14 @@ void FieldActions::BindFieldItems() {
 }
 
 void FieldActions::BindWindowItems() {
-    Bind<Field::WindowHandle, FieldItem::Refresh>([this] { panel_.Refresh(); });
+    Bind<Field::WindowHandle, FieldItem::Refresh>([this] { target_.Refresh(); });
     Bind<Field::Title, FieldItem::Change>(
-        [this] { util::SetWindowTitle(c_.编辑框_窗口句柄.Number(), c_.编辑框_窗口标题.Content()); });
+        [this] { util::SetWindowTitle(target_.Handle(), c_.编辑框_窗口标题.Content()); });
     Bind<Field::Content, FieldItem::Change>(
-        [this] { util::SetControlText(c_.编辑框_窗口句柄.Number(), c_.编辑框_控件内容.Content()); });
+        [this] { util::SetControlText(target_.Handle(), c_.编辑框_控件内容.Content()); });
     Bind<Field::ProgramPath, FieldItem::Locate>([this] {
         // The program's folder, up to and including the last backslash.
-        const std::string path = c_.编辑框_程序路径.Content();
+        const std::string& path = target_.Facts().programPath;
         const std::size_t slash = path.rfind('\\');
         util::RunProgram(slash == std::string::npos ? std::string() : path.substr(0, slash + 1));
     });
@@ -115,12 +124,12 @@ void FieldActions::Resume(Pause& pause) {
 }
 
 void FieldActions::BindProcessAndThreadItems() {
-    Bind<Field::ProcessId, FieldItem::Pause>([this] { TogglePause(processPause_, c_.编辑框_进程ID.Number()); });
+    Bind<Field::ProcessId, FieldItem::Pause>([this] { TogglePause(processPause_, target_.Facts().processId); });
     Bind<Field::ThreadId, FieldItem::Pause>(
-        [this] { TogglePause(threadPause_, util::GetWindowThreadId(c_.编辑框_窗口句柄.Number())); });
-    Bind<Field::ProcessId, FieldItem::End>([this] { util::TerminateProcessById(c_.编辑框_进程ID.Number()); });
+        [this] { TogglePause(threadPause_, util::GetWindowThreadId(target_.Handle())); });
+    Bind<Field::ProcessId, FieldItem::End>([this] { util::TerminateProcessById(target_.Facts().processId); });
     Bind<Field::ThreadId, FieldItem::End>([this] {
-        if (threads_.OpenThreadById(c_.编辑框_线程ID.Number())) threads_.TerminateOpenedThread();
+        if (threads_.OpenThreadById(target_.Facts().threadId)) threads_.TerminateOpenedThread();
     });
 }
 
@@ -145,13 +154,13 @@ void FieldActions::BindMouseItems() {
     Bind<Field::Mouse, FieldItem::RightClick>(clickAtScreenPoint(2));
 
     Bind<Field::MouseInWindow, FieldItem::Move>([this] {
-        util::MoveMouse(c_.编辑框_窗口句柄.Number(), c_.编辑框_窗口鼠标位置_X.Number(),
+        util::MoveMouse(target_.Handle(), c_.编辑框_窗口鼠标位置_X.Number(),
                         c_.编辑框_窗口鼠标位置_Y.Number());
     });
     // Posted messages: the window gets the click wherever the cursor is.
     auto postClick = [this](util::PostedButton button) {
         return [this, button] {
-            util::PostMouseClick(c_.编辑框_窗口句柄.Number(), c_.编辑框_窗口鼠标位置_X.Number(),
+            util::PostMouseClick(target_.Handle(), c_.编辑框_窗口鼠标位置_X.Number(),
                                  c_.编辑框_窗口鼠标位置_Y.Number(), button);
         };
     };
@@ -167,7 +176,7 @@ void FieldActions::BindBulkItems() {
     Bind<Field::Other, FieldItem::WindowStyles>([this] {
         // One style window at a time: a new one for each target.
         auto styles = std::make_unique<StyleWindow>();
-        if (styles->Open(c_.form.Handle(), c_.编辑框_窗口句柄.Number())) styles_ = std::move(styles);
+        if (styles->Open(c_.form.Handle(), target_.Handle())) styles_ = std::move(styles);
     });
     Bind<Field::Other, FieldItem::ShowAllControls>([this] {
         ui::TreeBox& tree = tree_.Tree();

@@ -1,7 +1,9 @@
 // The field buttons of the "窗口分析" page and their drop-down menus. A
 // click on a field button pops its menu up at the button's lower-left
 // corner; the items copy, paste, change, mark, pause or resume, end, move or
-// click, each working on what the panel's boxes show at that moment.
+// click. They act on the current target and its facts; the values to apply
+// (a new title or content, a point, a position or size) are what the user
+// typed into the field's boxes.
 //
 // The captions of the two "暂停" items are the pause state: "恢复" while a
 // process or thread is paused by this program. A caption changes only when
@@ -19,7 +21,7 @@
 
 #include "inspector/analysis_controls.h"
 #include "inspector/core/field_menus.h"
-#include "inspector/info_panel.h"
+#include "inspector/target.h"
 #include "inspector/style_window.h"
 #include "inspector/window_tree.h"
 #include "ui/menu.h"
@@ -29,7 +31,7 @@ namespace inspector {
 
 class FieldActions {
 public:
-    FieldActions(AnalysisControls& controls, InfoPanel& panel, WindowTree& tree, util::ThreadControl& threads);
+    FieldActions(AnalysisControls& controls, Target& target, WindowTree& tree, util::ThreadControl& threads);
 
     ui::Menu& MenuOf(core::Field field) { return *menus_[static_cast<std::size_t>(field)]; }
     // Sets the routine of an item of a field's menu; an item the menu does
@@ -56,6 +58,8 @@ private:
     static_assert(kProcessPauseItem >= 0 && kThreadPauseItem >= 0, "pause items missing");
 
     std::string PauseCaption(core::Field field);
+    // The handle a handle field shows.
+    util::WindowHandle HandleOf(core::Field field) const;
     void BindFieldItems();
     void BindWindowItems();
     void BindProcessAndThreadItems();
@@ -74,7 +78,7 @@ private:
     void Resume(Pause& pause);
 
     AnalysisControls& c_;
-    InfoPanel& panel_;
+    Target& target_;
     WindowTree& tree_;
     util::ThreadControl& threads_;
     std::array<std::unique_ptr<ui::Menu>, core::kFieldCount> menus_;

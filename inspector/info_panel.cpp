@@ -1,16 +1,16 @@
 #include "inspector/info_panel.h"
 
-#include <cmath>
-
 #include "util/core/number_text.h"
 
 namespace inspector {
 
-InfoPanel::InfoPanel(AnalysisControls& controls) : c_(controls) {
-    c_.编辑框_窗口句柄.ContentChanged = [this] { Refresh(); };
+InfoPanel::InfoPanel(AnalysisControls& controls, Target& target) : c_(controls) {
+    target.HandleChanged.Connect([this](util::WindowHandle hwnd, bool isWindow) {
+        if (!isWindow) c_.编辑框_窗口句柄.SetNumber(hwnd);
+    });
+    target.FactsChanged.Connect([this](const WindowFacts& facts) { Show(facts); });
+    target.Cleared.Connect([this] { EmptyFields(); });
 }
-
-void InfoPanel::ShowWindow(util::WindowHandle hwnd) { c_.编辑框_窗口句柄.SetNumber(hwnd); }
 
 void InfoPanel::EmptyFields() {
     for (ui::EditBox* box :
@@ -23,56 +23,40 @@ void InfoPanel::EmptyFields() {
     }
 }
 
-void InfoPanel::Refresh() {
-    const std::string text = c_.编辑框_窗口句柄.Content();
-    const double v = core::TextToNumber(text);
-    if (std::fabs(static_cast<double>(currentTarget_) - v) <= 0.0000001) return;  // already shown
-    const util::WindowHandle target = core::NumberToInt32(v);
-    currentTarget_ = target;
-    if (!util::WindowExists(target)) return;
-
-    if (BeforeNewTarget) BeforeNewTarget();
-    c_.编辑框_窗口句柄.SetTag(text);
-    if (TargetShown) TargetShown(text);
-    Fill(target);
-}
-
-void InfoPanel::Fill(util::WindowHandle target) {
-    const HWND hwnd = util::ToHwnd(target);
-    c_.编辑框_父句柄.SetNumber(util::FromHwnd(GetParent(hwnd)));
-    c_.编辑框_顶级句柄.SetNumber(util::FromHwnd(GetAncestor(hwnd, GA_ROOTOWNER)));
-    const std::int32_t pid = util::GetWindowProcessId(target);
-    c_.编辑框_进程ID.SetNumber(pid);
-    c_.编辑框_进程ID.SetTag(core::IntegerToText(pid));
-    c_.编辑框_线程ID.SetNumber(util::GetWindowThreadId(target));
-    c_.编辑框_控件ID.SetNumber(GetDlgCtrlID(hwnd));
-    c_.编辑框_窗口标题.SetContent(util::GetWindowTitle(target));
-    c_.编辑框_窗口类名.SetContent(util::GetWindowClassName(target));
-    c_.编辑框_控件内容.SetContent(util::GetWindowTitleSafe(target));
-    c_.编辑框_程序路径.SetContent(util::GetProcessExePath(c_.编辑框_进程ID.Number()));
-
-    RECT r;
-    if (GetWindowRect(hwnd, &r)) {
+void InfoPanel::Show(const WindowFacts& facts) {
+    c_.编辑框_窗口句柄.SetNumber(facts.handle);
+    // The tags keep the handle and process id of the window last shown.
+    c_.编辑框_窗口句柄.SetTag(core::IntegerToText(facts.handle));
+    c_.编辑框_父句柄.SetNumber(facts.parent);
+    c_.编辑框_顶级句柄.SetNumber(facts.topLevel);
+    c_.编辑框_进程ID.SetNumber(facts.processId);
+    c_.编辑框_进程ID.SetTag(core::IntegerToText(facts.processId));
+    c_.编辑框_线程ID.SetNumber(facts.threadId);
+    c_.编辑框_控件ID.SetNumber(facts.controlId);
+    c_.编辑框_窗口标题.SetContent(facts.title);
+    c_.编辑框_窗口类名.SetContent(facts.className);
+    c_.编辑框_控件内容.SetContent(facts.content);
+    c_.编辑框_程序路径.SetContent(facts.programPath);
+    if (facts.rect) {
+        const RECT& r = *facts.rect;
         c_.编辑框_窗口位置_左边.SetNumber(r.left);
         c_.编辑框_窗口位置_顶边.SetNumber(r.top);
         c_.编辑框_窗口大小_宽度.SetNumber(r.right - r.left);
         c_.编辑框_窗口大小_高度.SetNumber(r.bottom - r.top);
-        // Position relative to the parent's window rectangle (0, 0 without one).
-        const RECT parent = util::WindowRectOrZero(GetParent(hwnd));
-        c_.编辑框_控件位置_左边.SetNumber(r.left - parent.left);
-        c_.编辑框_控件位置_顶边.SetNumber(r.top - parent.top);
+        // Relative to the parent's window rectangle (0, 0 without one).
+        c_.编辑框_控件位置_左边.SetNumber(r.left - facts.parentRect.left);
+        c_.编辑框_控件位置_顶边.SetNumber(r.top - facts.parentRect.top);
     }
-    std::int32_t width = 0, height = 0;
-    if (util::GetWindowClientSize(target, width, height)) {
-        c_.编辑框_窗口内部大小_宽度.SetNumber(width);
-        c_.编辑框_窗口内部大小_高度.SetNumber(height);
+    if (facts.clientSize) {
+        c_.编辑框_窗口内部大小_宽度.SetNumber(facts.clientSize->cx);
+        c_.编辑框_窗口内部大小_高度.SetNumber(facts.clientSize->cy);
     }
     // The four state boxes show the new target's real state, so that a
     // click always changes what they show.
-    c_.选择框_隐藏.SetChecked(IsWindowVisible(util::ToHwnd(c_.编辑框_窗口句柄.Number())) == FALSE);
-    c_.选择框_置顶.SetChecked(util::IsWindowTopmost(c_.编辑框_顶级句柄.Number()));
-    c_.选择框_禁止.SetChecked(IsWindowEnabled(hwnd) == FALSE);
-    c_.选择框_透明.SetChecked(util::IsWindowSeeThrough(target));
+    c_.选择框_隐藏.SetChecked(!facts.visible);
+    c_.选择框_置顶.SetChecked(facts.topmost);
+    c_.选择框_禁止.SetChecked(!facts.enabled);
+    c_.选择框_透明.SetChecked(facts.seeThrough);
 }
 
 }  // namespace inspector

@@ -1,49 +1,32 @@
-// The information panel of the "窗口分析" page: the boxes that describe the
-// current target window. Writing a decimal handle into the handle box
-// (`编辑框_窗口句柄`) is the one way to choose a target; its content-changed
-// event runs Refresh, which fills the panel from Windows when the handle
-// differs from CurrentTarget.
+// The information panel of the "窗口分析" page: the boxes that show the
+// current target (inspector/target.h). The boxes show the facts of the
+// last existing window chosen, all of them changed in one step once the
+// facts are read (so the handle box never shows a window whose other facts
+// are not there yet); a handle that is no window goes into the handle box
+// alone. The boxes are emptied with the target.
+//
+// The boxes are a view: nothing reads the target back from them. The
+// editable ones (title, content, positions and sizes) are where the user
+// types the values the field menus apply.
 #pragma once
 
-#include <atomic>
-#include <functional>
-#include <string>
-
 #include "inspector/analysis_controls.h"
-#include "util/window_query.h"
+#include "inspector/target.h"
 
 namespace inspector {
 
 class InfoPanel {
 public:
-    explicit InfoPanel(AnalysisControls& controls);
+    InfoPanel(AnalysisControls& controls, Target& target);
 
-    // The panel refresh (handle box changed, or its "刷新" item).
-    void Refresh();
-    // Chooses a target the way every part of the program does: by writing
-    // its handle into the handle box.
-    void ShowWindow(util::WindowHandle hwnd);
     // Empties the twenty boxes of the panel (handles, ids, texts, path,
-    // positions and sizes), which also clears CurrentTarget.
+    // positions and sizes).
     void EmptyFields();
 
-    util::WindowHandle CurrentTarget() const { return currentTarget_; }
-    void SetCurrentTarget(util::WindowHandle hwnd) { currentTarget_ = hwnd; }
-
-    // Runs before a new, existing window is shown; the field menus use it to
-    // resume a process or thread they paused.
-    std::function<void()> BeforeNewTarget;
-    // A new, existing window is shown: the handle box's text (the message
-    // page copies it).
-    std::function<void(const std::string& handleText)> TargetShown;
-
 private:
-    void Fill(util::WindowHandle target);
+    void Show(const WindowFacts& facts);
 
     AnalysisControls& c_;
-    // Written and read on the GUI thread; atomic because a tree fill's last
-    // step reads it while a worker thread may still be running.
-    std::atomic<util::WindowHandle> currentTarget_{0};
 };
 
 }  // namespace inspector

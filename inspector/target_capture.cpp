@@ -13,10 +13,10 @@ constexpr const char* kSuperModeMessage =
 
 }  // namespace
 
-TargetCapture::TargetCapture(AnalysisControls& controls, InfoPanel& panel, WindowTree& tree, util::InputHook& hook)
+TargetCapture::TargetCapture(AnalysisControls& controls, Target& target, WindowTree& tree, util::InputHook& hook)
     : leftButtonDown([] { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }),
       c_(controls),
-      panel_(panel),
+      target_(target),
       tree_(tree),
       hook_(hook) {}
 
@@ -27,7 +27,7 @@ TargetCapture::~TargetCapture() {
 bool TargetCapture::Running() const { return finder_ && finder_->Handle(); }
 
 core::HookRoutine TargetCapture::SuperModeRelease() {
-    return {this, [this](std::int32_t hwnd, std::int32_t, std::int32_t) { panel_.ShowWindow(hwnd); }};
+    return {this, [this](std::int32_t hwnd, std::int32_t, std::int32_t) { target_.Select(hwnd); }};
 }
 
 void TargetCapture::DrawFinderBoard(bool withIcon) {
@@ -77,7 +77,7 @@ void TargetCapture::CaptureTick() {
     GetCursorPos(&cursor);
     util::WindowHandle hwnd = util::DeepestWindowAt(cursor);
     const bool own = util::GetWindowProcessId(hwnd) == static_cast<std::int32_t>(GetCurrentProcessId());
-    if (own) panel_.EmptyFields();
+    if (own) target_.Clear();
 
     ui::DrawingBoard& board = finder_->Board();
     board.Clear();
@@ -104,7 +104,7 @@ void TargetCapture::CaptureTick() {
     if (hwnd != hovered_ && !own) {
         outline_.Show(hwnd);
         hovered_ = hwnd;
-        panel_.ShowWindow(hwnd);
+        target_.Select(hwnd);
     }
     if (!leftButtonDown()) End();
 }

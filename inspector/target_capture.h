@@ -22,6 +22,7 @@
 
 #include "inspector/analysis_controls.h"
 #include "inspector/info_panel.h"
+#include "inspector/target.h"
 #include "inspector/window_tree.h"
 #include "ui/cursor_window.h"
 #include "util/input_hook.h"
@@ -31,7 +32,7 @@ namespace inspector {
 
 class TargetCapture {
 public:
-    TargetCapture(AnalysisControls& controls, InfoPanel& panel, WindowTree& tree, util::InputHook& hook);
+    TargetCapture(AnalysisControls& controls, Target& target, WindowTree& tree, util::InputHook& hook);
     ~TargetCapture();
 
     // A finder board was pressed (this page's, or one whose events come
@@ -64,7 +65,7 @@ private:
     void DrawFinderBoard(bool withIcon);
 
     AnalysisControls& c_;
-    InfoPanel& panel_;
+    Target& target_;
     WindowTree& tree_;
     util::InputHook& hook_;
     HWND pressedBoard_ = nullptr;

@@ -15,8 +15,8 @@ constexpr const char* kNotFoundCaption = "友情提醒";
 
 }  // namespace
 
-TreeMenu::TreeMenu(AnalysisControls& controls, InfoPanel& panel, WindowTree& tree)
-    : c_(controls), panel_(panel), tree_(tree), menu_("树形框菜单") {
+TreeMenu::TreeMenu(AnalysisControls& controls, Target& target, WindowTree& tree)
+    : c_(controls), target_(target), tree_(tree), menu_("树形框菜单") {
     menu_.AddItem("刷新窗口树", [this] { tree_.Refresh(); });
     menu_.AddSeparator();
     menu_.AddItem("标记窗口位置", [this] {
@@ -62,7 +62,7 @@ void TreeMenu::ViewSelected() {
     tree_.SetTargetTreeItem(tree.SelectedIndex());
     tree.SetItemBold(tree_.PreviousTreeItem(), false);
     tree.SetItemBold(tree_.TargetTreeItem(), true);
-    panel_.ShowWindow(tree.ItemData(tree.SelectedIndex()));
+    target_.Select(tree.ItemData(tree.SelectedIndex()));
 }
 
 void TreeMenu::Search() {

@@ -9,7 +9,7 @@
 
 #include "inspector/analysis_controls.h"
 #include "inspector/core/tree_search.h"
-#include "inspector/info_panel.h"
+#include "inspector/target.h"
 #include "inspector/window_tree.h"
 #include "ui/edit_box.h"
 #include "ui/form.h"
@@ -19,7 +19,7 @@ namespace inspector {
 
 class TreeMenu {
 public:
-    TreeMenu(AnalysisControls& controls, InfoPanel& panel, WindowTree& tree);
+    TreeMenu(AnalysisControls& controls, Target& target, WindowTree& tree);
 
     ui::Menu& Menu() { return menu_; }
     void Search();
@@ -32,7 +32,7 @@ public:
 
 private:
     AnalysisControls& c_;
-    InfoPanel& panel_;
+    Target& target_;
     WindowTree& tree_;
     ui::Menu menu_;
     core::TreeSearchState search_;

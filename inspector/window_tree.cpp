@@ -171,7 +171,7 @@ std::vector<TreeNode> WalkWindows(util::WindowHandle root, bool pump) {
     return nodes;
 }
 
-WindowTree::WindowTree(AnalysisControls& controls, InfoPanel& panel) : c_(controls), panel_(panel) {}
+WindowTree::WindowTree(AnalysisControls& controls, Target& target) : c_(controls), target_(target) {}
 
 WindowTree::~WindowTree() {
     // A fill on a worker thread may still be asking the GUI thread to do
@@ -203,12 +203,12 @@ private:
 void WindowTree::Refresh() {
     if (fillBusy_.exchange(true)) return;
     const FillScope fill(*this);
-    Fill(c_.编辑框_顶级句柄.Number(), c_.form.Handle());
+    Fill(target_.Facts().topLevel, c_.form.Handle());
 }
 
 void WindowTree::RefreshOnWorkerThread() {
     if (fillBusy_.exchange(true)) return;
-    const util::WindowHandle root = c_.编辑框_顶级句柄.Number();
+    const util::WindowHandle root = target_.Facts().topLevel;
     const HWND guiWindow = c_.form.Handle();
     // Goes with the worker's routine when the fill ends, or here when no
     // worker could be started.
@@ -228,7 +228,7 @@ void WindowTree::Apply(const std::vector<TreeNode>& nodes) {
     SendMessageW(tree.Handle(), WM_SETREDRAW, FALSE, 0);
     tree.Clear();
     itemCounter_ = 0;
-    const util::WindowHandle target = panel_.CurrentTarget();
+    const util::WindowHandle target = target_.Handle();
     int targetIndex = -1;
     for (const TreeNode& node : nodes) {
         const int index = tree.AddItem(node.parent, node.text, node.handle);
@@ -261,7 +261,7 @@ void WindowTree::SwitchToPrevious() {
     targetItem_ = tree.SelectedIndex();
     tree.SetItemBold(previousItem_, false);
     tree.SetItemBold(targetItem_, true);
-    panel_.ShowWindow(tree.ItemData(tree.SelectedIndex()));
+    target_.Select(tree.ItemData(tree.SelectedIndex()));
 }
 
 void WindowTree::MarkSelected() {

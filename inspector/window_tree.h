@@ -8,7 +8,8 @@
 //
 // A fill runs on the GUI thread (refresh button, tree menu) or on a worker
 // thread (end of a capture); an atomic flag keeps two fills from running at
-// once. The GUI thread reads the top-level handle box before a fill starts;
+// once. The root is the current target's top-level window, taken on the GUI
+// thread before a fill starts;
 // a worker touches no control and hands its items back to the GUI thread. The walk asks windows of other programs for their titles with time
 // limits, and once a window's thread has not answered in time the other
 // windows of that thread get an empty title without being asked, so a hung
@@ -20,7 +21,8 @@
 #include <string>
 #include <vector>
 
-#include "inspector/info_panel.h"
+#include "inspector/analysis_controls.h"
+#include "inspector/target.h"
 #include "ui/form.h"
 #include "ui/tree_box.h"
 
@@ -48,7 +50,7 @@ std::vector<TreeNode> WalkWindows(util::WindowHandle root, bool pump);
 
 class WindowTree {
 public:
-    WindowTree(AnalysisControls& controls, InfoPanel& panel);
+    WindowTree(AnalysisControls& controls, Target& target);
     ~WindowTree();  // waits for a fill running on a worker thread
     WindowTree(const WindowTree&) = delete;
     WindowTree& operator=(const WindowTree&) = delete;
@@ -80,7 +82,7 @@ private:
     void Apply(const std::vector<TreeNode>& nodes);
 
     AnalysisControls& c_;
-    InfoPanel& panel_;
+    Target& target_;
     class FillScope;
     std::atomic<bool> fillBusy_{false};
     std::atomic<int> fills_{0};  // running fills

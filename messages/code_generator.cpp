@@ -33,7 +33,8 @@ void CodeGenerator::Generate() {
 void CodeGenerator::Copy() { util::CopyTextToClipboard(c_.编辑框_易代码.Content()); }
 
 void CodeGenerator::GenerateLookup() {
-    const std::string code = core::LookupCode(core::PlanLookup(LookupLevelsOf(c_.编辑框_窗口句柄2.Number())));
+    const util::WindowHandle target = currentTarget ? currentTarget() : 0;
+    const std::string code = core::LookupCode(core::PlanLookup(LookupLevelsOf(target)));
     if (code.empty()) return;
     c_.编辑框_易代码.SetContent(code);
     util::CopyTextToClipboard(code);

@@ -3,15 +3,17 @@
 // what it held); "复制代码" copies the code box to the clipboard.
 //
 // The code box's context menu ("复制", "全选", "生成查找当前窗口的代码")
-// also writes code that finds the current target again (the window in the
-// page's handle box), level by level from its top-level window down, and
-// puts it on the clipboard as the other code goes.
+// also writes code that finds the current target again (the inspector's
+// current window), level by level from its top-level window down, and puts
+// it on the clipboard as the other code goes.
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "messages/core/e_code_templates.h"
 #include "messages/messages_controls.h"
+#include "util/window_query.h"
 #include "ui/menu.h"
 
 namespace messages {
@@ -21,9 +23,11 @@ public:
     explicit CodeGenerator(MessagesControls& controls);
     void Generate();
     void Copy();
-    // Writes the code that finds the window in the handle box; nothing for
-    // a handle that is no window.
+    // Writes the code that finds the current target; nothing when there is
+    // no such window.
     void GenerateLookup();
+    // The current target; none (0) until the pages are wired together.
+    std::function<util::WindowHandle()> currentTarget;
     ui::Menu& CodeMenu() { return codeMenu_; }
 
 private:

@@ -1,5 +1,6 @@
 #include "util/threads.h"
 
+#include <exception>
 #include <memory>
 
 #include "util/callback_guard.h"
@@ -41,6 +42,49 @@ std::int32_t StartThread(std::function<void()> work) {
     const std::int32_t id = StartThread(RunFunction, owned.get());
     if (id != 0) owned.release();  // the thread owns it now
     return id;
+}
+
+void RunOnWorker(const std::function<void()>& work) {
+    struct Job {
+        const std::function<void()>* work;
+        std::exception_ptr error;
+    } job{&work, nullptr};
+    OwnedHandle thread;
+    const auto run = [](void* parameter) -> DWORD {
+        auto* j = static_cast<Job*>(parameter);
+        try {
+            (*j->work)();
+        } catch (...) {
+            j->error = std::current_exception();
+        }
+        return 0;
+    };
+    if (!StartThread(run, &job, &thread)) {
+        work();
+        return;
+    }
+    const HANDLE waited = thread.Get();
+    for (;;) {
+        const DWORD woke = MsgWaitForMultipleObjects(1, &waited, FALSE, INFINITE, QS_ALLINPUT);
+        if (woke == WAIT_OBJECT_0) break;
+        if (woke != WAIT_OBJECT_0 + 1) {
+            WaitForSingleObject(waited, INFINITE);  // the wait failed; the job lives on this stack
+            break;
+        }
+        MSG msg;
+        if (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) {
+            // The program is ending: only messages sent by other threads
+            // (the work may be asking this thread's windows) are answered.
+            DWORD sent;
+            while ((sent = MsgWaitForMultipleObjects(1, &waited, FALSE, INFINITE, QS_SENDMESSAGE)) == WAIT_OBJECT_0 + 1) {
+                PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+            }
+            if (sent != WAIT_OBJECT_0) WaitForSingleObject(waited, INFINITE);
+            break;
+        }
+        ProcessPendingMessages();
+    }
+    if (job.error) std::rethrow_exception(job.error);
 }
 
 void Delay(std::int32_t count, std::int32_t unit) {

@@ -19,6 +19,13 @@ std::int32_t StartThread(ThreadRoutine routine, void* parameter, OwnedHandle* ha
 // Runs `work` on a new thread; the thread id, 0 on failure.
 std::int32_t StartThread(std::function<void()> work);
 
+// Runs `work` on a thread of its own and returns when it has finished; the
+// calling thread keeps handling its window messages meanwhile (so handlers
+// may run during the wait, and `work` may send messages to this thread's
+// windows). What `work` throws is thrown here. Runs `work` on the calling
+// thread when no thread can be started.
+void RunOnWorker(const std::function<void()>& work);
+
 // Handles the window messages waiting for this thread, then returns. A
 // WM_QUIT is left for the message loop.
 void ProcessPendingMessages();

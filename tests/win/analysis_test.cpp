@@ -34,12 +34,12 @@ using testing_support::H;
 class InspectorTest : public testing_support::HierarchyTest {
 protected:
     std::string Box(const char* name) { return Get<ui::EditBox>(name).Content(); }
-    inspector::InfoPanel& Panel() { return Window().Analysis().Panel(); }
+    inspector::Target& Target() { return Window().Analysis().CurrentTarget(); }
     inspector::WindowTree& Tree() { return Window().Analysis().Tree(); }
 };
 
 TEST_F(InspectorTest, PanelShowsATopLevelWindow) {
-    Panel().ShowWindow(H(root_));
+    Target().Select(H(root_));
     RECT r;
     GetWindowRect(root_, &r);
     RECT client;
@@ -47,7 +47,7 @@ TEST_F(InspectorTest, PanelShowsATopLevelWindow) {
     DWORD pid = 0;
     const DWORD tid = GetWindowThreadProcessId(root_, &pid);
 
-    EXPECT_EQ(Panel().CurrentTarget(), H(root_));
+    EXPECT_EQ(Target().Handle(), H(root_));
     EXPECT_EQ(Box("编辑框_父句柄"), "0");
     EXPECT_EQ(Box("编辑框_顶级句柄"), Text(H(root_)));
     EXPECT_EQ(Box("编辑框_进程ID"), Text(pid));
@@ -75,7 +75,7 @@ TEST_F(InspectorTest, PanelShowsATopLevelWindow) {
 }
 
 TEST_F(InspectorTest, PanelShowsAChildRelativeToItsParent) {
-    Panel().ShowWindow(H(a1_));
+    Target().Select(H(a1_));
     EXPECT_EQ(Box("编辑框_父句柄"), Text(H(a_)));
     EXPECT_EQ(Box("编辑框_顶级句柄"), Text(H(root_)));
     EXPECT_EQ(Box("编辑框_控件ID"), "111");
@@ -88,10 +88,10 @@ TEST_F(InspectorTest, PanelShowsAChildRelativeToItsParent) {
     EXPECT_EQ(Box("编辑框_窗口内部大小_高度"), "30");
 
     // A hidden child ticks the hidden box; a visible one clears it.
-    Panel().ShowWindow(H(c_));
+    Target().Select(H(c_));
     EXPECT_TRUE(Get<ui::CheckBox>("选择框_隐藏").Checked());
     EXPECT_EQ(Box("编辑框_窗口标题"), "Hidden C");
-    Panel().ShowWindow(H(b_));
+    Target().Select(H(b_));
     EXPECT_FALSE(Get<ui::CheckBox>("选择框_隐藏").Checked());
 }
 
@@ -99,7 +99,7 @@ TEST_F(InspectorTest, PanelShowsNegativePositions) {
     FixtureProcess corner(L"corner");
     HWND window = corner.Window(L"TavrinFixtureCorner");
     ASSERT_NE(window, nullptr);
-    Panel().ShowWindow(H(window));
+    Target().Select(H(window));
     EXPECT_EQ(Box("编辑框_窗口位置_左边"), "-4");
     EXPECT_EQ(Box("编辑框_窗口位置_顶边"), "-4");
     EXPECT_EQ(Box("编辑框_窗口大小_宽度"), "800");
@@ -108,24 +108,25 @@ TEST_F(InspectorTest, PanelShowsNegativePositions) {
 }
 
 TEST_F(InspectorTest, WritingTheCurrentHandleAgainChangesNothing) {
-    Panel().ShowWindow(H(root_));
+    Target().Select(H(root_));
     const std::string left = Box("编辑框_窗口位置_左边");
     RECT r;
     GetWindowRect(root_, &r);
     SetWindowPos(root_, nullptr, r.left + 7, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Panel().ShowWindow(H(root_));
+    Target().Select(H(root_));
     EXPECT_EQ(Box("编辑框_窗口位置_左边"), left);
     SetWindowPos(root_, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     // A handle that is no window becomes the current target and leaves the
     // boxes as they were.
-    Get<ui::EditBox>("编辑框_窗口句柄").SetContent("12345678");
-    EXPECT_EQ(Panel().CurrentTarget(), 12345678);
+    Target().Select(12345678);
+    EXPECT_EQ(Target().Handle(), 12345678);
+    EXPECT_EQ(Box("编辑框_窗口句柄"), "12345678");
     EXPECT_EQ(Box("编辑框_窗口类名"), "TavrinFixtureRoot");
 }
 
 TEST_F(InspectorTest, DisplayOnlyBoxesTakeNoTyping) {
-    Panel().ShowWindow(H(root_));
+    Target().Select(H(root_));
     for (const char* name : {"编辑框_窗口句柄", "编辑框_进程ID", "编辑框_窗口类名", "编辑框_程序路径"}) {
         auto& box = Get<ui::EditBox>(name);
         const std::string before = box.Content();
@@ -139,7 +140,7 @@ TEST_F(InspectorTest, DisplayOnlyBoxesTakeNoTyping) {
 }
 
 TEST_F(InspectorTest, TreeHoldsTheHierarchyInPreOrderWithTheTargetBold) {
-    Panel().ShowWindow(H(a1_));
+    Target().Select(H(a1_));
     Tree().Refresh();
     ui::TreeBox& tree = Tree().Tree();
     // The expected order: depth first, children in the order Windows lists them.
@@ -176,31 +177,31 @@ TEST_F(InspectorTest, TreeHoldsTheHierarchyInPreOrderWithTheTargetBold) {
     EXPECT_TRUE(TreeView_GetItemRect(tree.Handle(), TreeView_GetSelection(tree.Handle()), &itemRect, TRUE));
 
     // The root itself as the target.
-    Panel().ShowWindow(H(root_));
+    Target().Select(H(root_));
     Tree().Refresh();
     EXPECT_TRUE(tree.ItemBold(0));
     EXPECT_EQ(tree.SelectedIndex(), 0);
 }
 
 TEST_F(InspectorTest, TreeFillOnAWorkerThread) {
-    Panel().ShowWindow(H(b_));
+    Target().Select(H(b_));
     Tree().RefreshOnWorkerThread();
     EXPECT_TRUE(PumpUntil([&] { return !Tree().FillRunning() && Tree().Tree().ItemCount() == 5; }, 5000));
     const int b = Tree().Tree().SelectedIndex();
     EXPECT_EQ(Tree().Tree().ItemData(b), H(b_));
     EXPECT_TRUE(Tree().Tree().ItemBold(b));
-    // No root in the top-level box: the tree stays empty.
-    Get<ui::EditBox>("编辑框_顶级句柄").SetContent("");
+    // No target, no root: the tree is emptied.
+    Target().Clear();
     Tree().Refresh();
     EXPECT_EQ(Tree().Tree().ItemCount(), 0);
 }
 
-// The worker takes the root as it was when the fill started: a later change
-// of the top-level box (the next target) does not reach into its walk.
+// The worker takes the root as it was when the fill started: the next
+// target, of another top-level window, does not reach into its walk.
 TEST_F(InspectorTest, WorkerFillTakesTheRootFromBeforeItStarted) {
-    Panel().ShowWindow(H(b_));
+    Target().Select(H(b_));
     Tree().RefreshOnWorkerThread();
-    Get<ui::EditBox>("编辑框_顶级句柄").SetContent(std::to_string(H(a1_)));
+    Target().Select(H(Window().Handle()));
     ASSERT_TRUE(PumpUntil([&] { return !Tree().FillRunning(); }, 5000));
     ASSERT_EQ(Tree().Tree().ItemCount(), 5);
     EXPECT_EQ(Tree().Tree().ItemData(0), H(root_));
@@ -262,7 +263,7 @@ TEST_F(InspectorTest, OwnedDialogsAreInTheTreeBelowTheirOwner) {
     HWND owner = dialogs.owner, dialog = dialogs.dialog;
     ASSERT_TRUE(owner && dialog);
     HWND edit = GetDlgItem(dialog, 302), disabled = GetDlgItem(dialog, 301);
-    Panel().ShowWindow(H(edit));
+    Target().Select(H(edit));
     EXPECT_EQ(Box("编辑框_顶级句柄"), Text(H(owner)));
     Tree().Refresh();
     ui::TreeBox& tree = Tree().Tree();
@@ -323,7 +324,7 @@ TEST_F(InspectorTest, OwnedDialogsStayInTheTreeWhileTopLevelWindowsComeAndGo) {
 // stay as they are.
 TEST_F(InspectorTest, HiddenAndDisabledWindowsAreToldApartInTheTree) {
     EnableWindow(a1_, FALSE);
-    Panel().ShowWindow(H(b_));
+    Target().Select(H(b_));
     Tree().Refresh();
     EnableWindow(a1_, TRUE);
     ui::TreeBox& tree = Tree().Tree();
@@ -376,17 +377,17 @@ TEST_F(InspectorTest, HiddenAndDisabledWindowsAreToldApartInTheTree) {
 }
 
 TEST_F(InspectorTest, SwitchButtonAlternatesBetweenTheLastTwoViewedItems) {
-    Panel().ShowWindow(H(a1_));
+    Target().Select(H(a1_));
     Tree().Refresh();
     const int a1 = Tree().TargetTreeItem();
     Tree().SetPreviousTreeItem(0);  // as after viewing the root before A1
     auto& switchButton = Get<ui::SuperButton>("超级按钮_切换");
     SendMessageW(switchButton.Handle(), BM_CLICK, 0, 0);
-    EXPECT_EQ(Panel().CurrentTarget(), H(root_));
+    EXPECT_EQ(Target().Handle(), H(root_));
     EXPECT_TRUE(Tree().Tree().ItemBold(0));
     EXPECT_FALSE(Tree().Tree().ItemBold(a1));
     SendMessageW(switchButton.Handle(), BM_CLICK, 0, 0);
-    EXPECT_EQ(Panel().CurrentTarget(), H(a1_));
+    EXPECT_EQ(Target().Handle(), H(a1_));
     EXPECT_TRUE(Tree().Tree().ItemBold(a1));
     EXPECT_FALSE(Tree().Tree().ItemBold(0));
 }
@@ -406,7 +407,7 @@ TEST_F(InspectorTest, HungProgramCostsOneTimeOutPerQuestion) {
     RecordProperty("title_ms", std::to_string(titleMs));
 
     start = NowMs();
-    Panel().ShowWindow(H(many));
+    Target().Select(H(many));
     const double panelMs = NowMs() - start;
     EXPECT_EQ(Box("编辑框_窗口类名"), "TavrinFixtureMany");
     EXPECT_EQ(Box("编辑框_窗口标题"), "Fixture Many");  // kept by Windows, no question to the program

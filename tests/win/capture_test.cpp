@@ -105,7 +105,7 @@ TEST_F(CaptureTest, OwnWindowsAreNeverCaptured) {
                              "编辑框_控件位置_左边", "编辑框_控件位置_顶边"}) {
         EXPECT_EQ(Box(name), "") << name;
     }
-    EXPECT_EQ(Window().Analysis().Panel().CurrentTarget(), 0);
+    EXPECT_EQ(Window().Analysis().CurrentTarget().Handle(), 0);
     EXPECT_EQ(capture().HoveredWindow(), H(a1_));  // no outline moved to our own window
     EXPECT_NE(Box("编辑框_鼠标位置_X"), "");          // the cursor is still shown
 }
@@ -212,7 +212,7 @@ TEST_F(CaptureTest, SuperModeOverTheBareDesktop) {
     // The release routine makes the released-on window the target.
     TickAt(bare);
     capture().SuperModeRelease().call(H(b_), bare.x, bare.y);
-    EXPECT_EQ(Window().Analysis().Panel().CurrentTarget(), H(b_));
+    EXPECT_EQ(Window().Analysis().CurrentTarget().Handle(), H(b_));
     EXPECT_EQ(Box("编辑框_窗口类名"), "Edit");
 }
 

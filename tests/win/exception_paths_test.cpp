@@ -148,7 +148,7 @@ private:
 
 TEST_F(ExceptionPathsOfThePages, AFillThatThrowsOnItsWorkerLeavesTheTreeFreeForTheNext) {
     ManyChildren many(3000);
-    Window().Analysis().Panel().ShowWindow(testing_support::H(many.Handle()));
+    Window().Analysis().CurrentTarget().Select(testing_support::H(many.Handle()));
     inspector::WindowTree& tree = Window().Analysis().Tree();
     {
         const FailingAllocations refused(100000);  // the walk's list, on the worker

@@ -51,7 +51,7 @@ int SuspendCountOf(HWND hwnd) {
 class FieldActionsTest : public testing_support::HierarchyTest {
 protected:
     inspector::FieldActions& Actions() { return Window().Analysis().Actions(); }
-    inspector::InfoPanel& Panel() { return Window().Analysis().Panel(); }
+    inspector::Target& Target() { return Window().Analysis().CurrentTarget(); }
     // A field's menu by its name, as the user sees it.
     ui::Menu& MenuNamed(std::string_view menu) {
         for (const core::FieldMenu& field : core::kFieldMenus) {
@@ -98,7 +98,7 @@ TEST_F(FieldActionsTest, EveryFieldButtonPopsItsMenuUpAtItsLowerLeftCorner) {
 }
 
 TEST_F(FieldActionsTest, CopyAndPasteGoThroughTheClipboardAsText) {
-    Panel().ShowWindow(H(a1_));
+    Target().Select(H(a1_));
     Choose("下拉窗口类名", "复制");
     EXPECT_EQ(util::ClipboardText(), "Button");
     SetBox("编辑框_控件ID", "");
@@ -111,11 +111,11 @@ TEST_F(FieldActionsTest, CopyAndPasteGoThroughTheClipboardAsText) {
 }
 
 TEST_F(FieldActionsTest, TitleAndTextOfAnotherProgramsWindowChange) {
-    Panel().ShowWindow(H(root_));
+    Target().Select(H(root_));
     SetBox("编辑框_窗口标题", "改过的标题");
     Choose("下拉窗口标题", "更改");
     EXPECT_EQ(TitleOf(root_), L"改过的标题");
-    Panel().ShowWindow(H(b_));
+    Target().Select(H(b_));
     SetBox("编辑框_控件内容", "新的内容");
     Choose("下拉控件内容", "更改");
     EXPECT_EQ(util::GetWindowTitleSafe(H(b_)), "新的内容");
@@ -130,7 +130,7 @@ TEST_F(FieldActionsTest, TransparencyOnAndOffRestoresTheExtendedStyle) {
     const LONG original = GetWindowLongW(root_, GWL_EXSTYLE);
     ASSERT_TRUE(original & WS_EX_ACCEPTFILES);
     ASSERT_FALSE(original & WS_EX_LAYERED);
-    Panel().ShowWindow(H(root_));
+    Target().Select(H(root_));
     Tick("选择框_透明", true);
     BYTE alpha = 0;
     DWORD flags = 0;
@@ -157,21 +157,21 @@ TEST_F(FieldActionsTest, StateBoxesShowEachTargetsRealState) {
     auto ticked = [&](const char* box) { return Get<ui::CheckBox>(box).Checked(); };
     SetWindowPos(root_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     EnableWindow(a1_, FALSE);
-    Panel().ShowWindow(H(a1_));  // disabled, its top-level window topmost
+    Target().Select(H(a1_));  // disabled, its top-level window topmost
     EXPECT_TRUE(ticked("选择框_置顶"));
     EXPECT_TRUE(ticked("选择框_禁止"));
     EXPECT_FALSE(ticked("选择框_透明"));
     EXPECT_FALSE(ticked("选择框_隐藏"));
     EnableWindow(a1_, TRUE);
 
-    Panel().ShowWindow(H(c_));  // hidden
+    Target().Select(H(c_));  // hidden
     EXPECT_TRUE(ticked("选择框_隐藏"));
     EXPECT_FALSE(ticked("选择框_禁止"));
 
     const LONG style = GetWindowLongW(root_, GWL_EXSTYLE);
     SetWindowLongW(root_, GWL_EXSTYLE, style | WS_EX_LAYERED);
     SetLayeredWindowAttributes(root_, 0, 120, LWA_ALPHA);
-    Panel().ShowWindow(H(root_));  // transparent
+    Target().Select(H(root_));  // transparent
     EXPECT_TRUE(ticked("选择框_透明"));
     EXPECT_TRUE(ticked("选择框_置顶"));
     SetWindowLongW(root_, GWL_EXSTYLE, style);
@@ -179,12 +179,12 @@ TEST_F(FieldActionsTest, StateBoxesShowEachTargetsRealState) {
     // The first click on a box that shows the state changes the state.
     Tick("选择框_置顶", false);
     EXPECT_FALSE(GetWindowLongW(root_, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    Panel().ShowWindow(H(b_));  // plain
+    Target().Select(H(b_));  // plain
     for (const char* box : {"选择框_置顶", "选择框_禁止", "选择框_透明", "选择框_隐藏"}) EXPECT_FALSE(ticked(box)) << box;
 }
 
 TEST_F(FieldActionsTest, DisabledHiddenAndTopmostBoxes) {
-    Panel().ShowWindow(H(b_));
+    Target().Select(H(b_));
     Tick("选择框_禁止", true);
     EXPECT_FALSE(IsWindowEnabled(b_));
     Tick("选择框_禁止", false);
@@ -195,7 +195,7 @@ TEST_F(FieldActionsTest, DisabledHiddenAndTopmostBoxes) {
     EXPECT_TRUE(IsWindowVisible(b_));
 
     // Topmost acts on the top-level window of a child.
-    Panel().ShowWindow(H(a1_));
+    Target().Select(H(a1_));
     Tick("选择框_置顶", true);
     EXPECT_TRUE(GetWindowLongW(root_, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(GetWindowLongW(a1_, GWL_EXSTYLE) & WS_EX_TOPMOST);
@@ -206,7 +206,7 @@ TEST_F(FieldActionsTest, DisabledHiddenAndTopmostBoxes) {
 TEST_F(FieldActionsTest, ChangeItemsMoveAndResizeATopLevelWindow) {
     RECT original;
     GetWindowRect(root_, &original);
-    Panel().ShowWindow(H(root_));
+    Target().Select(H(root_));
     SetBox("编辑框_窗口位置_左边", "70");
     SetBox("编辑框_窗口位置_顶边", "65");
     Choose("下拉窗口位置", "更改");
@@ -258,15 +258,15 @@ TEST_F(FieldActionsTest, ShownGeometryAppliedUnchangedLeavesEveryWindowAsItWas) 
     HWND panelEdit = GetDlgItem(panel, 211);
     HWND dialogEdit = GetDlgItem(dialog, 302);
     ASSERT_TRUE(panel && panelEdit && dialogEdit);
-    struct Target {
+    struct Case {
         const char* what;
         HWND hwnd;
     } targets[] = {{"top-level", owner}, {"owned pop-up", dialog}, {"child of a framed parent", dialogEdit},
                    {"child of a frameless parent", panelEdit}, {"child of a framed top-level", panel}};
-    for (const Target& t : targets) {
+    for (const Case& t : targets) {
         RECT before;
         GetWindowRect(t.hwnd, &before);
-        Panel().ShowWindow(H(t.hwnd));
+        Target().Select(H(t.hwnd));
         for (const char* menu : {"下拉窗口位置", "下拉控件位置", "下拉窗口大小", "下拉内部大小"}) {
             Choose(menu, "更改");
             RECT after;
@@ -287,12 +287,12 @@ TEST_F(FieldActionsTest, ShownGeometryAppliedUnchangedLeavesEveryWindowAsItWas) 
         Choose("下拉窗口位置", "更改");
         GetWindowRect(t.hwnd, &moved);
         EXPECT_EQ(moved.left, before.left) << t.what;
-        Panel().ShowWindow(H(root_));  // the next target is new to the panel
+        Target().Select(H(root_));  // the next target is new to the panel
     }
 }
 
 TEST_F(FieldActionsTest, BulkItemsEnableAndShowEveryWindowOfTheTree) {
-    Panel().ShowWindow(H(a1_));
+    Target().Select(H(a1_));
     Window().Analysis().Tree().Refresh();
     EnableWindow(a1_, FALSE);
     EnableWindow(b_, FALSE);
@@ -314,7 +314,7 @@ TEST_F(FieldActionsTest, MoveMouseIsRelativeToTheClientOrigin) {
     util::MoveMouse(H(a_), 10, 5);
     EXPECT_TRUE(CursorArrivesAt({origin.x + 10, origin.y + 5}));
 
-    Panel().ShowWindow(H(a_));
+    Target().Select(H(a_));
     SetBox("编辑框_窗口鼠标位置_X", "7");
     SetBox("编辑框_窗口鼠标位置_Y", "3");
     Choose("下拉窗口鼠标位置", "移动");
@@ -333,7 +333,7 @@ TEST_F(ProcessActionsTest, PauseAndResumeAProcessWithTheCaptionAsState) {
     HWND worker = counters.Window(L"TavrinFixtureWorker");
     ASSERT_TRUE(counter && worker);
     ASSERT_TRUE(Counting(counter));
-    Panel().ShowWindow(H(counter));
+    Target().Select(H(counter));
     EXPECT_EQ(Actions().ProcessPauseCaption(), "暂停");
 
     ChoosePause("下拉进程ID");
@@ -347,7 +347,7 @@ TEST_F(ProcessActionsTest, PauseAndResumeAProcessWithTheCaptionAsState) {
     // Paused again, then another window is shown: the process runs again.
     ChoosePause("下拉进程ID");
     EXPECT_FALSE(Counting(counter));
-    Panel().ShowWindow(H(root_));
+    Target().Select(H(root_));
     EXPECT_EQ(Actions().ProcessPauseCaption(), "暂停");
     EXPECT_TRUE(Counting(counter));
 }
@@ -358,10 +358,10 @@ TEST_F(ProcessActionsTest, ResumeActsOnThePausedProcessWhateverTheBoxesShow) {
     FixtureProcess counters(L"counters");
     HWND counter = counters.Window(L"TavrinFixtureCounter");
     ASSERT_TRUE(counter && Counting(counter));
-    Panel().ShowWindow(H(counter));
+    Target().Select(H(counter));
     ChoosePause("下拉进程ID");
     ASSERT_FALSE(Counting(counter));
-    Panel().EmptyFields();  // what hovering the own window does
+    Target().Clear();  // what hovering the own window does
     ChoosePause("下拉进程ID");
     EXPECT_EQ(Actions().ProcessPauseCaption(), "暂停");
     EXPECT_TRUE(Counting(counter));
@@ -373,7 +373,7 @@ TEST_F(ProcessActionsTest, ClosingTheProgramResumesWhatItPaused) {
     HWND counter = counters.Window(L"TavrinFixtureCounter");
     HWND worker = counters.Window(L"TavrinFixtureWorker");
     ASSERT_TRUE(counter && worker && Counting(counter) && Counting(worker));
-    Panel().ShowWindow(H(worker));
+    Target().Select(H(worker));
     ChoosePause("下拉线程ID");  // the worker's thread
     ChoosePause("下拉进程ID");  // and the whole process
     ASSERT_EQ(Actions().ThreadPauseCaption(), "恢复");
@@ -387,20 +387,19 @@ TEST_F(ProcessActionsTest, ClosingTheProgramResumesWhatItPaused) {
 // Pausing this program's own process or its GUI thread would freeze it for
 // good: refused.
 TEST_F(ProcessActionsTest, TheProgramNeverPausesItself) {
-    SetBox("编辑框_进程ID", Text(GetCurrentProcessId()));
+    Target().Select(H(Window().Handle()));
     ChoosePause("下拉进程ID");
     EXPECT_EQ(Actions().ProcessPauseCaption(), "暂停");
-    SetBox("编辑框_窗口句柄", Text(H(Window().Handle())));
     ChoosePause("下拉线程ID");
     EXPECT_EQ(Actions().ThreadPauseCaption(), "暂停");
 }
 
 TEST_F(ProcessActionsTest, PauseOfAProcessThatCannotBeOpenedKeepsTheCaption) {
-    SetBox("编辑框_进程ID", "0");
+    Target().Clear();  // no process
     ChoosePause("下拉进程ID");
     EXPECT_EQ(Actions().ProcessPauseCaption(), "暂停");
-    Panel().ShowWindow(util::FromHwnd(GetDesktopWindow()));
-    SetBox("编辑框_窗口句柄", "");
+    Target().Select(util::FromHwnd(GetDesktopWindow()));
+    Target().Select(0);
     ChoosePause("下拉线程ID");
     EXPECT_EQ(Actions().ThreadPauseCaption(), "暂停");
 }
@@ -410,7 +409,7 @@ TEST_F(ProcessActionsTest, PauseAWindowsThreadOnly) {
     HWND counter = counters.Window(L"TavrinFixtureCounter");
     HWND worker = counters.Window(L"TavrinFixtureWorker");
     ASSERT_TRUE(counter && worker);
-    Panel().ShowWindow(H(counter));
+    Target().Select(H(counter));
     ChoosePause("下拉线程ID");
     EXPECT_EQ(Actions().ThreadPauseCaption(), "恢复");
     EXPECT_FALSE(Counting(counter));
@@ -420,7 +419,7 @@ TEST_F(ProcessActionsTest, PauseAWindowsThreadOnly) {
     // in 2 of 40 runs).
     EXPECT_EQ(SuspendCountOf(counter), 1);
     EXPECT_EQ(SuspendCountOf(worker), 0);
-    Panel().ShowWindow(H(worker));  // another target resumes the paused thread
+    Target().Select(H(worker));  // another target resumes the paused thread
     EXPECT_EQ(Actions().ThreadPauseCaption(), "暂停");
     EXPECT_EQ(SuspendCountOf(counter), 0);
     EXPECT_TRUE(Counting(counter));
@@ -437,12 +436,12 @@ TEST_F(ProcessActionsTest, EndAThreadAndEndAProcess) {
     // while still painting its new window hangs the other one). Ended while
     // it waits for messages, it takes nothing with it.
     ASSERT_TRUE(testing_support::QuietFixtureCounter(worker));
-    Panel().ShowWindow(H(worker));
+    Target().Select(H(worker));
     Choose("下拉线程ID", "结束");
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(worker); }, 3000));  // its windows go with the thread
     EXPECT_TRUE(Counting(counter));
 
-    Panel().ShowWindow(H(counter));
+    Target().Select(H(counter));
     Choose("下拉进程ID", "结束");
     EXPECT_EQ(WaitForSingleObject(counters.Handle(), 3000), WAIT_OBJECT_0);
     DWORD code = 1;
@@ -460,7 +459,7 @@ TEST_F(ProcessActionsTest, PostedClicksArriveWithTheirCoordinates) {
     ASSERT_NE(list, nullptr);
     ASSERT_TRUE(testing_support::MoveCursorTo({5, 1000}));  // away from both
 
-    Panel().ShowWindow(H(target));
+    Target().Select(H(target));
     SetBox("编辑框_窗口鼠标位置_X", "12");
     SetBox("编辑框_窗口鼠标位置_Y", "34");
     Choose("下拉窗口鼠标位置", "左键单击");
@@ -477,7 +476,7 @@ TEST_F(ProcessActionsTest, PostedClicksArriveWithTheirCoordinates) {
                                    std::to_wstring(reinterpret_cast<INT_PTR>(target)));
 
     // Handle 0: the desktop's icon list.
-    SetBox("编辑框_窗口句柄", "0");
+    Target().Select(0);
     SetBox("编辑框_窗口鼠标位置_X", "3");
     SetBox("编辑框_窗口鼠标位置_Y", "4");
     Choose("下拉窗口鼠标位置", "左键单击");
@@ -548,7 +547,7 @@ protected:
 };
 
 TEST_F(TreeMenuTest, RightClickOnAnItemSelectsItAndPopsTheMenuUp) {
-    Panel().ShowWindow(H(a1_));
+    Target().Select(H(a1_));
     Window().Analysis().Tree().Refresh();
     Tree().SelectItem(0);
     RECT item;
@@ -563,20 +562,20 @@ TEST_F(TreeMenuTest, RightClickOnAnItemSelectsItAndPopsTheMenuUp) {
 }
 
 TEST_F(TreeMenuTest, ViewingAnItemMovesTheBoldStateAndShowsItsWindow) {
-    Panel().ShowWindow(H(a1_));
+    Target().Select(H(a1_));
     Window().Analysis().Tree().Refresh();
     const int a1 = Tree().SelectedIndex();
     Tree().SelectItem(0);
     Menu().ViewSelected();
     EXPECT_TRUE(Tree().ItemBold(0));
     EXPECT_FALSE(Tree().ItemBold(a1));
-    EXPECT_EQ(Panel().CurrentTarget(), H(root_));
+    EXPECT_EQ(Target().Handle(), H(root_));
     EXPECT_EQ(Window().Analysis().Tree().PreviousTreeItem(), a1);
     EXPECT_EQ(Window().Analysis().Tree().TargetTreeItem(), 0);
 }
 
 TEST_F(TreeMenuTest, SearchWrapsAroundAndSaysWhenNothingMatches) {
-    Panel().ShowWindow(H(root_));
+    Target().Select(H(root_));
     Window().Analysis().Tree().Refresh();
     int notFound = 0;
     Menu().showNotFound = [&] { ++notFound; };
@@ -612,7 +611,7 @@ TEST_F(TreeMenuTest, SearchBoxShowsItsPlaceholderWhileEmptyAndUnfocused) {
 
 // The handle menus copy a handle in hexadecimal too.
 TEST_F(FieldActionsTest, HandlesAreCopiedInHexadecimal) {
-    Panel().ShowWindow(H(a1_));
+    Target().Select(H(a1_));
     Choose("下拉窗口句柄", "复制十六进制");
     char expected[16];
     std::snprintf(expected, sizeof expected, "0x%08X", static_cast<unsigned>(H(a1_)));
@@ -631,7 +630,7 @@ TEST_F(FieldActionsTest, TheStyleWindowShowsAndChangesTheTargetsStyles) {
     HWND dialog = dialogs.Window(L"TavrinFixtureDialog");
     ASSERT_NE(dialog, nullptr);
     HWND radio = GetDlgItem(dialog, 311);
-    Panel().ShowWindow(H(radio));
+    Target().Select(H(radio));
     Choose("下拉其它操作", "窗口样式…");
     inspector::StyleWindow* styles = Actions().Styles();
     ASSERT_NE(styles, nullptr);
@@ -667,7 +666,7 @@ TEST_F(FieldActionsTest, TheStyleWindowShowsAndChangesTheTargetsStyles) {
     EXPECT_FALSE(box("WS_VISIBLE").Checked());  // read back
 
     // WS_EX_TOPMOST on a top-level window makes it topmost.
-    Panel().ShowWindow(H(dialog));
+    Target().Select(H(dialog));
     Choose("下拉其它操作", "窗口样式…");
     styles = Actions().Styles();
     ASSERT_NE(styles, nullptr);

@@ -333,7 +333,7 @@ TEST(MainProgram, LaterPagesAreMadeRightAfterTheFirstPaint) {
     EXPECT_EQ(window->Find("编辑框_窗口句柄2"), nullptr);
     window->Show(SW_SHOWNORMAL);  // activated: the finder board is drawn
     SetForegroundWindow(window->Handle());
-    window->Analysis().Panel().ShowWindow(testing_support::H(window->Handle()));
+    window->Analysis().CurrentTarget().Select(testing_support::H(window->Handle()));
     EXPECT_TRUE(PumpUntil([&] { return window->LaterPagesBuilt(); }, 3000));
     auto& handle2 = window->Get<ui::EditBox>("编辑框_窗口句柄2");
     EXPECT_EQ(handle2.Content(), std::to_string(testing_support::H(window->Handle())));

@@ -1,0 +1,45 @@
+#include "inspector/target.h"
+
+#include "util/threads.h"
+
+namespace inspector {
+
+Target::Target()
+    : readFacts([](util::WindowHandle hwnd) {
+          WindowFacts facts;
+          util::RunOnWorker([&] { facts = ReadWindowFacts(hwnd); });
+          return facts;
+      }) {}
+
+void Target::Select(util::WindowHandle hwnd) {
+    if (hwnd == handle_) return;
+    handle_ = hwnd;
+    ++selection_;
+    const bool isWindow = util::WindowExists(hwnd);
+    HandleChanged(hwnd, isWindow);
+    if (!isWindow) return;
+    BeforeNewWindow();
+    ReadFacts();
+}
+
+void Target::Refresh() {
+    if (util::WindowExists(handle_)) ReadFacts();
+}
+
+void Target::Clear() {
+    handle_ = 0;
+    ++selection_;
+    facts_ = WindowFacts{};
+    Cleared();
+}
+
+void Target::ReadFacts() {
+    const std::uint64_t selection = selection_;
+    const util::WindowHandle hwnd = handle_;
+    WindowFacts facts = readFacts(hwnd);
+    if (selection != selection_) return;  // another window was chosen meanwhile
+    facts_ = std::move(facts);
+    FactsChanged(facts_);
+}
+
+}  // namespace inspector

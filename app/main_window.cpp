@@ -138,7 +138,7 @@ void MainWindow::WirePages() {
     inspector_->Capture().FinderBoardChanged = [this, &finder] { messages_->MirrorFinder(finder); };
     // Over the bare desktop the colour picker, too, makes the released-on
     // window the inspector's target.
-    colour_->Picker().superModeRelease = [this] { return inspector_->Capture().SuperModeRelease(); };
+    colour_->Picker().Tool().superModeRelease = [this] { return inspector_->Capture().SuperModeRelease(); };
     colour_->Controls().按钮_截图.Clicked = [this] { StartRegionCapture(); };
 }
 

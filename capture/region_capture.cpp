@@ -12,9 +12,8 @@ namespace {
 
 // The save dialog, opening in the Desktop folder; the format is the one the
 // file name asks for, else the chosen filter's (its extension added).
-std::optional<SaveChoice> AskWhereToSave(ui::Form& owner) {
-    ui::FileDialog& dialog = owner.Find("通用对话框") ? owner.Get<ui::FileDialog>("通用对话框")
-                                                      : owner.Add<ui::FileDialog>("通用对话框", ui::kNoPage);
+std::optional<SaveChoice> AskWhereToSave(SelectionWindow& owner) {
+    ui::FileDialog& dialog = owner.SaveDialog();
     dialog.filter = core::CaptureSaveFilter();
     dialog.initialDirectory = util::Utf8(util::DesktopFolder());
     dialog.filterIndex = 1;

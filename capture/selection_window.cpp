@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "ui/core/arrow_keys.h"
 #include "util/scoped.h"
 
 namespace capture {
@@ -20,6 +21,7 @@ RECT Outline(const core::Rect& r, const core::Rect& window) {
 bool SelectionWindow::Create(HWND owner) {
     if (!CreateAt(frozen_.Area(), owner, WS_EX_LAYERED)) return false;
     SetLayeredWindowAttributes(Handle(), 0, kOpacity, LWA_ALPHA);
+    saveDialog_ = &Add<ui::FileDialog>("通用对话框", ui::kNoPage);
     return true;
 }
 
@@ -123,24 +125,19 @@ LRESULT SelectionWindow::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
             }
             return 0;
         case WM_KEYDOWN: {
-            int dx = 0, dy = 0;
-            switch (wParam) {
-                case VK_LEFT: dx = -1; break;
-                case VK_RIGHT: dx = 1; break;
-                case VK_UP: dy = -1; break;
-                case VK_DOWN: dy = 1; break;
-                case 'C':
-                    if ((GetKeyState(VK_CONTROL) & 0x8000) && state_.CanSave() && CopyAsked) {
-                        handled = true;
-                        auto call = CopyAsked;
-                        call();
-                    }
-                    return 0;
-                default: return 0;
+            if (wParam == 'C') {
+                if ((GetKeyState(VK_CONTROL) & 0x8000) && state_.CanSave() && CopyAsked) {
+                    handled = true;
+                    auto call = CopyAsked;
+                    call();
+                }
+                return 0;
             }
+            const auto step = core::ArrowKeyStep(static_cast<unsigned>(wParam));
+            if (!step) return 0;
             handled = true;
             const core::Rect before = state_.Selected();
-            if (state_.Nudge(dx, dy, frozen_.Area())) SelectionChanged(before);
+            if (state_.Nudge(step->x, step->y, frozen_.Area())) SelectionChanged(before);
             return 0;
         }
         default: return 0;

@@ -11,6 +11,7 @@
 
 #include <functional>
 
+#include "ui/file_dialog.h"
 #include "capture/capture_window.h"
 #include "capture/core/selection_state.h"
 #include "capture/frozen_screen.h"
@@ -37,6 +38,8 @@ public:
 
     // The window shows nothing of itself (while the save dialog is open).
     void MakeClear();
+    // The save dialog, owned by this window; made with it.
+    ui::FileDialog& SaveDialog() { return *saveDialog_; }
 
 protected:
     void Paint(HDC dc, const RECT& dirty) override;
@@ -52,6 +55,7 @@ private:
     core::SelectionState& state_;
     SelectionCursors cursors_;
     bool pointerInside_ = false;
+    ui::FileDialog* saveDialog_ = nullptr;
 };
 
 }  // namespace capture

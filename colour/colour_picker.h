@@ -8,8 +8,10 @@
 // keeps the screen image for the magnifier.
 //
 // Over the bare desktop, where Windows reports no window, the super-mode
-// release routine is registered with the input hook, as the inspector's
-// finder does: the window released on becomes the inspector's target.
+// release routine (the inspector's, once the pages are wired together:
+// Tool().superModeRelease) is registered with the input hook, as the
+// inspector's finder does: the window released on becomes the inspector's
+// target.
 #pragma once
 
 #include <functional>
@@ -17,7 +19,7 @@
 
 #include "colour/colour_controls.h"
 #include "colour/magnifier_view.h"
-#include "ui/cursor_window.h"
+#include "ui/finder_tool.h"
 #include "util/input_hook.h"
 
 namespace colour {
@@ -26,33 +28,25 @@ class ColourPicker {
 public:
     ColourPicker(ColourControls& controls, MagnifierView& magnifier, util::InputHook& hook,
                  std::function<core::Colour()> penColour, std::function<void()> drawPickerBoard);
-    ~ColourPicker();
 
     void Start();
-    void Tick();
-    bool Running() const;
-    ui::CursorWindow* Window() { return window_.get(); }
-
-    // The routine the hook calls on a release over the bare desktop; none
-    // until the inspector is wired to the page.
-    std::function<core::HookRoutine()> superModeRelease;
-    // Whether the left button is still held; replaceable for tests.
-    std::function<bool()> leftButtonDown;
+    void Tick() { finder_.Tick(); }
+    bool Running() const { return finder_.Running(); }
+    ui::CursorWindow* Window() { return finder_.Window(); }
+    ui::FinderTool& Tool() { return finder_; }
 
 private:
-    void End(core::Point cursor);
+    void Hover(const ui::FinderPoint& point);
+    void Released(const ui::FinderPoint& point);
     void Keep();
-    void Nudge(UINT key);
 
     ColourControls& c_;
     MagnifierView& magnifier_;
-    util::InputHook& hook_;
     std::function<core::Colour()> penColour_;
     std::function<void()> drawPickerBoard_;
-    std::unique_ptr<ui::CursorWindow> window_;
+    ui::FinderTool finder_;
     std::unique_ptr<ui::Timer> keepTimer_;
     core::Point keepAt_;
-    bool tickBusy_ = false;
 };
 
 }  // namespace colour

@@ -32,7 +32,7 @@ class CaptureTest : public testing_support::HierarchyTest {
 protected:
     void SetUp() override {
         HierarchyTest::SetUp();
-        capture().leftButtonDown = [this] { return held_; };
+        capture().Tool().leftButtonDown = [this] { return held_; };
     }
     void TearDown() override {
         held_ = false;

@@ -186,7 +186,7 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         SelectPage(2);
-        picker().leftButtonDown = [this] { return held_; };
+        picker().Tool().leftButtonDown = [this] { return held_; };
     }
     void TearDown() override {
         held_ = false;

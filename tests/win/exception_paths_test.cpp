@@ -105,7 +105,7 @@ TEST_F(ExceptionPathsOfThePages, TheMagnifiersCutGoesWhenShowingItThrows) {
 TEST_F(ExceptionPathsOfThePages, ATickThatThrowsLeavesNoBusyFlagAndTheCaptureStillEnds) {
     inspector::TargetCapture& capture = Window().Analysis().Capture();
     bool held = true;
-    capture.leftButtonDown = [&held]() -> bool {
+    capture.Tool().leftButtonDown = [&held]() -> bool {
         if (held) throw std::runtime_error("the button state could not be read");
         return false;
     };
@@ -121,7 +121,7 @@ TEST_F(ExceptionPathsOfThePages, ATickThatThrowsLeavesNoBusyFlagAndTheCaptureSti
 
     colour::ColourPicker& picker = Window().Colour().Picker();
     held = true;
-    picker.leftButtonDown = capture.leftButtonDown;
+    picker.Tool().leftButtonDown = capture.Tool().leftButtonDown;
     EXPECT_THROW(picker.Start(), std::runtime_error);
     ASSERT_TRUE(picker.Running());
     held = false;

@@ -7,7 +7,9 @@
 // its window procedure and keeping the one it had in a window property (not
 // through the common controls' subclass list: the library is loaded without
 // the program's activation context, so it would bind to another copy of the
-// common controls than the program's, whose subclass lists clash). The subclass
+// common controls than the program's, whose subclass lists clash). Detaching,
+// and the thread's end, undo all that: the hook goes, every window the skin
+// subclassed gets its own procedure back, and the skin is freed. The subclass
 // changes what the system would draw in its own colours, and nothing else:
 //   - colour messages (WM_CTLCOLOR*): a brush in the parent's own page
 //     colour or the system's face colour becomes the skin's page brush, a
@@ -66,11 +68,14 @@ struct ThreadSkin {
     std::set<HWND> trees;                       // trees given the box colours
     std::set<HWND> unerased;                    // windows that erase nothing (drawing boards)
     std::map<UINT, HFONT> captionFonts;         // by DPI
+    std::set<HWND> subclassed;                  // windows whose procedure the skin replaced
+    int busy = 0;           // calls of the skin's window procedure under way on its thread
+    bool detached = false;  // taken off while busy: the last call under way frees it
 };
 
 std::mutex g_mutex;
-// One per thread that attached; never removed, since subclassed windows
-// hold a pointer to it.
+// One per thread that attached, until the thread detaches or ends; the
+// windows it subclassed hold a pointer to it, which detaching takes back.
 std::map<DWORD, std::unique_ptr<ThreadSkin>> g_threads;
 
 enum class Kind { Page, Button, Tab, Tree, Control };
@@ -79,17 +84,22 @@ enum class Kind { Page, Button, Tab, Tree, Control };
 // window it is (its class does not change).
 struct Subclass {
     WNDPROC original;
-    ThreadSkin* skin;
+    ThreadSkin* skin;  // null once the skin is off but another subclass still calls ours
     Kind kind;
 };
 
 Subclass* SubclassOf(HWND hwnd) { return static_cast<Subclass*>(GetPropW(hwnd, kSubclassProperty)); }
 
+LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // The window's own procedure, as it was before the skin.
 LRESULT Original(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const Subclass* sub = SubclassOf(hwnd);
-    return sub ? CallWindowProcW(sub->original, hwnd, message, wParam, lParam)
-               : DefWindowProcW(hwnd, message, wParam, lParam);
+    if (const Subclass* sub = SubclassOf(hwnd)) return CallWindowProcW(sub->original, hwnd, message, wParam, lParam);
+    // Given back while this message was handled (the skin was taken off):
+    // the window's own procedure is in place again.
+    const auto own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
+    return own && own != SkinProc ? CallWindowProcW(own, hwnd, message, wParam, lParam)
+                                  : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 ThreadSkin* SkinOfThread(DWORD thread) {
@@ -372,6 +382,7 @@ bool SkinnedTabs(HWND hwnd) { return !(GetWindowLongW(hwnd, GWL_STYLE) & (TCS_BO
 
 void PaintFrame(ThreadSkin& s, HWND hwnd) {
     if (!s.frames || !IsCaptioned(hwnd) || IsIconic(hwnd) || !IsWindowVisible(hwnd)) return;
+    const UINT dpi = WindowDpi(hwnd);
     RECT w, client;
     GetWindowRect(hwnd, &w);
     GetClientRect(hwnd, &client);
@@ -387,7 +398,7 @@ void PaintFrame(ThreadSkin& s, HWND hwnd) {
         if (GetMenuBarInfo(hwnd, OBJID_MENU, 0, &info) && info.rcBar.bottom > info.rcBar.top) {
             insideTop = info.rcBar.top - w.top;
         } else {
-            insideTop -= GetSystemMetrics(SM_CYMENU);
+            insideTop -= MetricForDpi(SM_CYMENU, dpi);
         }
     }
     const int captionHeight = insideTop - left;
@@ -405,7 +416,6 @@ void PaintFrame(ThreadSkin& s, HWND hwnd) {
     look.closeBox = (style & WS_SYSMENU) != 0;
     look.minimiseBox = (style & WS_SYSMENU) && (style & WS_MINIMIZEBOX);
     look.maximiseBox = (style & WS_SYSMENU) && (style & WS_MAXIMIZEBOX);
-    const UINT dpi = WindowDpi(hwnd);
     HFONT& font = s.captionFonts[dpi];
     if (!font) font = CreateCaptionFont(dpi);
     look.font = font;
@@ -438,7 +448,7 @@ void PaintBoxEdge(ThreadSkin& s, HWND hwnd) {
     GetWindowRect(hwnd, &w);
     const RECT r = {0, 0, w.right - w.left, w.bottom - w.top};
     HDC dc = GetWindowDC(hwnd);
-    PaintBoxBorder(dc, r, GetSystemMetrics(SM_CXEDGE), s.style);
+    PaintBoxBorder(dc, r, MetricForDpi(SM_CXEDGE, WindowDpi(hwnd)), s.style);
     ReleaseDC(hwnd, dc);
 }
 
@@ -485,8 +495,11 @@ LRESULT Handle(ThreadSkin& s, Kind kind, HWND hwnd, UINT message, WPARAM wParam,
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORDLG:
-            return Recolour(s, hwnd, message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
-                            Original(hwnd, message, wParam, lParam));
+        {
+            const LRESULT answer = Original(hwnd, message, wParam, lParam);
+            if (s.detached) return answer;
+            return Recolour(s, hwnd, message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), answer);
+        }
         case WM_INITMENUPOPUP:
             SkinMenu(s, reinterpret_cast<HMENU>(wParam));
             break;
@@ -499,7 +512,7 @@ LRESULT Handle(ThreadSkin& s, Kind kind, HWND hwnd, UINT message, WPARAM wParam,
         if (message == WM_ERASEBKGND && !group) return 1;
         if (RepaintsButton(hwnd, message)) {
             const LRESULT result = Original(hwnd, message, wParam, lParam);
-            if (IsWindow(hwnd)) PaintButtonNow(s, hwnd);
+            if (IsWindow(hwnd) && !s.detached) PaintButtonNow(s, hwnd);
             return result;
         }
     } else if (kind == Kind::Tab && SkinnedTabs(hwnd)) {
@@ -513,36 +526,67 @@ LRESULT Handle(ThreadSkin& s, Kind kind, HWND hwnd, UINT message, WPARAM wParam,
     if (message == WM_NCPAINT && (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) &&
         (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) {
         const LRESULT result = Original(hwnd, message, wParam, lParam);
-        PaintBoxEdge(s, hwnd);
+        if (!s.detached) PaintBoxEdge(s, hwnd);
         return result;
     }
     if (IsCaptioned(hwnd) && RepaintsFrame(message)) {
         if (message == WM_NCACTIVATE) s.active[hwnd] = wParam != FALSE;
         if (message == WM_NCPAINT) SkinMenu(s, GetMenu(hwnd));
         const LRESULT result = Original(hwnd, message, wParam, lParam);
-        if (IsWindow(hwnd)) PaintFrame(s, hwnd);
+        if (IsWindow(hwnd) && !s.detached) PaintFrame(s, hwnd);
         return result;
     }
     return Original(hwnd, message, wParam, lParam);
 }
 
+void FreeSkin(ThreadSkin* s) {
+    for (HBRUSH brush : {s->page, s->box, s->menu}) {
+        if (brush) DeleteObject(brush);
+    }
+    for (const auto& font : s->captionFonts) {
+        if (font.second) DeleteObject(font.second);
+    }
+    delete s;
+}
+
+// A call of the skin's window procedure under way; the last one to end
+// frees a skin that was taken off meanwhile (by a handler of the message).
+class Busy {
+public:
+    explicit Busy(ThreadSkin& s) : s_(s) { ++s_.busy; }
+    ~Busy() {
+        if (--s_.busy == 0 && s_.detached) FreeSkin(&s_);
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    ThreadSkin& s_;
+};
+
 LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Subclass* sub = SubclassOf(hwnd);
     if (!sub) return DefWindowProcW(hwnd, message, wParam, lParam);
-    ThreadSkin& s = *sub->skin;
     if (message == WM_NCDESTROY) {
-        s.erased.erase(hwnd);
-        s.active.erase(hwnd);
-        s.trees.erase(hwnd);
-        s.unerased.erase(hwnd);
+        if (ThreadSkin* s = sub->skin) {
+            s->erased.erase(hwnd);
+            s->active.erase(hwnd);
+            s->trees.erase(hwnd);
+            s->unerased.erase(hwnd);
+            s->subclassed.erase(hwnd);
+        }
         const WNDPROC original = sub->original;
         RemovePropW(hwnd, kSubclassProperty);
         delete sub;
         return CallWindowProcW(original, hwnd, message, wParam, lParam);
     }
+    if (!sub->skin) return CallWindowProcW(sub->original, hwnd, message, wParam, lParam);
     if (IsLayeredOrInLayered(hwnd)) return Original(hwnd, message, wParam, lParam);
+    ThreadSkin& s = *sub->skin;
+    const Kind kind = sub->kind;
+    const Busy busy(s);
     try {
-        return Handle(s, sub->kind, hwnd, message, wParam, lParam);
+        return Handle(s, kind, hwnd, message, wParam, lParam);
     } catch (...) {
         // Nothing may unwind into the system's frames: the window is drawn
         // as the system would.
@@ -554,17 +598,40 @@ void Adopt(ThreadSkin& s, HWND hwnd) {
     const std::wstring c = ClassOf(hwnd);
     if (SameClass(c, L"#32768")) return;  // pop-up menus: skinned through WM_INITMENUPOPUP
     if (Subclass* sub = SubclassOf(hwnd)) {
+        s.subclassed.insert(hwnd);
         sub->skin = &s;
         return;
     }
     auto sub = std::make_unique<Subclass>(Subclass{nullptr, &s, KindOf(hwnd)});
-    if (!SetPropW(hwnd, kSubclassProperty, sub.get())) return;
+    s.subclassed.insert(hwnd);  // what can throw comes before the window is changed
     sub->original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
-    if (!sub->original || !SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinProc))) {
+    if (!sub->original || !SetPropW(hwnd, kSubclassProperty, sub.get())) {
+        s.subclassed.erase(hwnd);
+        return;
+    }
+    if (!SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinProc))) {
         RemovePropW(hwnd, kSubclassProperty);
+        s.subclassed.erase(hwnd);
         return;
     }
     sub.release();
+}
+
+// Gives `hwnd` its own procedure back. One that another subclass has since
+// wrapped keeps ours, which then passes every message on.
+void GiveBack(HWND hwnd) {
+    Subclass* sub = SubclassOf(hwnd);
+    if (!sub) return;
+    const auto ours = reinterpret_cast<LONG_PTR>(SkinProc);
+    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == ours) {
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(sub->original));
+        if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != ours) {
+            RemovePropW(hwnd, kSubclassProperty);
+            delete sub;
+            return;
+        }
+    }
+    sub->skin = nullptr;
 }
 
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -582,8 +649,14 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CALLBACK AdoptChild(HWND hwnd, LPARAM data) {
-    if (GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) {
-        Adopt(*reinterpret_cast<ThreadSkin*>(data), hwnd);
+    // Nothing may unwind into the system's enumeration: a window that cannot
+    // be adopted (no memory) stays as the system draws it, and the others
+    // are still adopted.
+    try {
+        if (GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) {
+            Adopt(*reinterpret_cast<ThreadSkin*>(data), hwnd);
+        }
+    } catch (...) {
     }
     return TRUE;
 }
@@ -599,39 +672,80 @@ BOOL CALLBACK Repaint(HWND hwnd, LPARAM) {
     return TRUE;
 }
 
-void MakeBrushes(ThreadSkin& s) {
-    for (HBRUSH* brush : {&s.page, &s.box, &s.menu}) {
-        if (*brush) DeleteObject(*brush);
+// The skin's brushes, freed unless kept.
+struct Brushes {
+    HBRUSH page = nullptr, box = nullptr, menu = nullptr;
+    explicit Brushes(const core::SkinStyle& style)
+        : page(CreateSolidBrush(Ref(style.colours[core::kSkinWindow]))),
+          box(CreateSolidBrush(Ref(style.colours[core::kSkinEdit]))),
+          menu(CreateSolidBrush(Ref(style.colours[core::kSkinMenu]))) {}
+    ~Brushes() {
+        for (HBRUSH brush : {page, box, menu}) {
+            if (brush) DeleteObject(brush);
+        }
     }
-    s.page = CreateSolidBrush(Ref(s.style.colours[core::kSkinWindow]));
-    s.box = CreateSolidBrush(Ref(s.style.colours[core::kSkinEdit]));
-    s.menu = CreateSolidBrush(Ref(s.style.colours[core::kSkinMenu]));
-}
+    Brushes(const Brushes&) = delete;
+    Brushes& operator=(const Brushes&) = delete;
+    bool Made() const { return page && box && menu; }
+};
 
 int Attach(const void* bytes, int count, const char* password, int existing, int menus, int frames) {
     if (!bytes || count <= 0 || (password && *password)) return 0;
     const std::string_view view(static_cast<const char*>(bytes), static_cast<std::size_t>(count));
-    const std::optional<core::SkinStyle> style = core::ReadSkinFile(view);
+    std::optional<core::SkinStyle> style = core::ReadSkinFile(view);
     if (!style) return 0;
+    // Everything that can fail before the thread's skin changes.
+    std::string copy(view);
+    Brushes brushes(*style);
+    if (!brushes.Made()) return 0;
     const DWORD thread = GetCurrentThreadId();
     ThreadSkin* s = SkinOfThread(thread);
     if (!s) {
         auto made = std::make_unique<ThreadSkin>();
-        made->hook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, thread);
-        if (!made->hook) return 0;
-        std::lock_guard<std::mutex> lock(g_mutex);
-        s = (g_threads[thread] = std::move(made)).get();
+        s = made.get();
+        {
+            std::lock_guard<std::mutex> lock(g_mutex);
+            g_threads.emplace(thread, std::move(made));
+        }
+        s->hook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, thread);
+        if (!s->hook) {
+            std::lock_guard<std::mutex> lock(g_mutex);
+            g_threads.erase(thread);
+            return 0;
+        }
     }
-    s->bytes.assign(view);
-    s->style = *style;
+    s->bytes.swap(copy);
+    s->style = std::move(*style);
     s->menus = menus != 0;
     s->frames = frames != 0;
     s->erased.clear();
     s->unerased.clear();
-    MakeBrushes(*s);
+    std::swap(s->page, brushes.page);  // the old ones go with `brushes`
+    std::swap(s->box, brushes.box);
+    std::swap(s->menu, brushes.menu);
     if (existing) EnumThreadWindows(thread, AdoptTopLevel, reinterpret_cast<LPARAM>(s));
     EnumThreadWindows(thread, Repaint, 0);
     return 1;
+}
+
+// Takes the skin off the calling thread: its hook goes, every window the
+// skin subclassed gets its own procedure back, and the skin is freed (once
+// no call of the skin's procedure is under way any more).
+void Detach() {
+    std::unique_ptr<ThreadSkin> s;
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        const auto it = g_threads.find(GetCurrentThreadId());
+        if (it == g_threads.end()) return;
+        s = std::move(it->second);
+        g_threads.erase(it);
+    }
+    if (s->hook) UnhookWindowsHookEx(s->hook);
+    for (HWND hwnd : s->subclassed) GiveBack(hwnd);
+    s->subclassed.clear();
+    s->detached = true;
+    ThreadSkin* left = s.release();
+    if (left->busy == 0) FreeSkin(left);
 }
 
 }  // namespace
@@ -644,6 +758,21 @@ extern "C" __declspec(dllexport) int __cdecl TavrinSkin_AttachRes(const void* by
     } catch (...) {
         return 0;
     }
+}
+
+extern "C" __declspec(dllexport) void __cdecl TavrinSkin_Detach() {
+    try {
+        skin::Detach();
+    } catch (...) {
+        // Only the lock can fail: the skin stays on.
+    }
+}
+
+// A thread's skin goes with the thread, so that nothing of it is left for a
+// later thread that is given the same id.
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_THREAD_DETACH) TavrinSkin_Detach();
+    return TRUE;
 }
 
 extern "C" __declspec(dllexport) int __cdecl TavrinSkin_CopyAttached(void* buffer, int size) {

@@ -14,13 +14,22 @@
 //       The bytes of the skin attached to the calling thread: copies up to
 //       `size` of them into `buffer` (which may be null) and returns their
 //       count; 0 when none is attached.
+//   TavrinSkin_Detach()
+//       Takes the skin off the calling thread: windows created from now on
+//       are not skinned, and every window the engine subclassed gets back
+//       the window procedure it had (one that another subclass has since
+//       wrapped stays subclassed but draws as the system does). Nothing
+//       happens when no skin is attached. A thread's skin is taken off in
+//       the same way when the thread ends.
 #pragma once
 
 extern "C" {
 using TavrinSkinAttachRes = int(__cdecl*)(const void* bytes, int count, const char* password, int existing, int menus,
                                           int frames);
 using TavrinSkinCopyAttached = int(__cdecl*)(void* buffer, int size);
+using TavrinSkinDetach = void(__cdecl*)();
 }
 
 inline constexpr char kAttachResExport[] = "TavrinSkin_AttachRes";
 inline constexpr char kCopyAttachedExport[] = "TavrinSkin_CopyAttached";
+inline constexpr char kDetachExport[] = "TavrinSkin_Detach";

@@ -88,6 +88,25 @@ COLORREF BrushColour(HBRUSH brush, COLORREF fallback) {
     return brush && GetObjectW(brush, sizeof lb, &lb) == sizeof lb && lb.lbStyle == BS_SOLID ? lb.lbColor : fallback;
 }
 
+// A user32 function that older systems lack, looked up at run time.
+template <typename Function>
+Function User32Function(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+// The DPI the system's own metrics are given in.
+int SystemDpi() {
+    using GetDpiForSystemFunction = UINT(WINAPI*)();
+    static const auto getDpi = User32Function<GetDpiForSystemFunction>("GetDpiForSystem");
+    if (getDpi) {
+        if (const UINT dpi = getDpi()) return static_cast<int>(dpi);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
 }  // namespace
 
 int Scaled(int length, UINT dpi) { return MulDiv(length, static_cast<int>(dpi), 96); }
@@ -98,6 +117,13 @@ UINT WindowDpi(HWND hwnd) {
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     const UINT dpi = getDpi ? getDpi(hwnd) : 0;
     return dpi ? dpi : 96;
+}
+
+int MetricForDpi(int index, UINT dpi) {
+    using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
+    static const auto forDpi = User32Function<GetSystemMetricsForDpiFunction>("GetSystemMetricsForDpi");
+    if (forDpi) return forDpi(index, dpi);
+    return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), SystemDpi());
 }
 
 void PaintPushButton(HDC dc, const RECT& r, const core::SkinStyle& skin, const ButtonLook& look, COLORREF behind,
@@ -255,7 +281,7 @@ void PaintCaptionAndFrame(HDC dc, const RECT& window, const RECT& inside, int ca
     const int pad = Scaled(4, dpi);
     int textLeft = caption.left + pad;
     if (look.icon) {
-        const int icon = GetSystemMetrics(SM_CXSMICON) * static_cast<int>(dpi) / 96;
+        const int icon = MetricForDpi(SM_CXSMICON, dpi);
         DrawIconEx(dc, textLeft, top + (captionHeight - icon) / 2, look.icon, icon, icon, 0, nullptr, DI_NORMAL);
         textLeft += icon + pad;
     }
@@ -290,8 +316,13 @@ void PaintCaptionAndFrame(HDC dc, const RECT& window, const RECT& inside, int ca
 HFONT CreateCaptionFont(UINT dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    metrics.lfCaptionFont.lfHeight = MulDiv(metrics.lfCaptionFont.lfHeight, static_cast<int>(dpi), 96);
+    using SystemParametersInfoForDpiFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    static const auto forDpi = User32Function<SystemParametersInfoForDpiFunction>("SystemParametersInfoForDpi");
+    if (!forDpi || !forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
+        // The font is given for the system's DPI.
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        metrics.lfCaptionFont.lfHeight = MulDiv(metrics.lfCaptionFont.lfHeight, static_cast<int>(dpi), SystemDpi());
+    }
     metrics.lfCaptionFont.lfWeight = FW_NORMAL;
     return CreateFontIndirectW(&metrics.lfCaptionFont);
 }

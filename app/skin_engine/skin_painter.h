@@ -18,6 +18,9 @@ inline COLORREF Ref(std::uint32_t colour) { return static_cast<COLORREF>(colour 
 int Scaled(int length, UINT dpi);
 // The window's DPI; 96 where the system cannot say.
 UINT WindowDpi(HWND hwnd);
+// The system metric `index` (SM_*) at `dpi`. GetSystemMetrics alone gives
+// it at the system's DPI, which a window on another monitor need not have.
+int MetricForDpi(int index, UINT dpi);
 
 struct ButtonLook {
     std::wstring text;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "util/core/x64_instructions.h"
@@ -33,7 +34,6 @@ TEST(X64Decoder, KnowsTheUsualEntryInstructions) {
         {"lea rcx, [rip-16]", {0x48, 0x8D, 0x0D, 0xF0, 0xFF, 0xFF, 0xFF}, 7, true},
         {"cmp byte [rip+1], 0", {0x80, 0x3D, 0x01, 0x00, 0x00, 0x00, 0x00}, 7, true},
         {"mov dword [rip+4], 1", {0xC7, 0x05, 0x04, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00}, 10, true},
-        {"jmp [rip+0] (import thunk)", {0xFF, 0x25, 0x00, 0x00, 0x00, 0x00}, 6, true},
         {"mov rax, gs:[0x30]", {0x65, 0x48, 0x8B, 0x04, 0x25, 0x30, 0x00, 0x00, 0x00}, 9, false},
         {"mov eax, 1", {0xB8, 0x01, 0x00, 0x00, 0x00}, 5, false},
         {"mov rax, imm64", {0x48, 0xB8, 1, 2, 3, 4, 5, 6, 7, 8}, 10, false},
@@ -57,17 +57,42 @@ TEST(X64Decoder, KnowsTheUsualEntryInstructions) {
     }
 }
 
+TEST(X64Decoder, KnowsWhereTheFunctionDoesNotGoOn) {
+    const Case cases[] = {
+        {"ret", {0xC3}, 1, false},
+        {"rep ret", {0xF3, 0xC3}, 2, false},
+        {"ret 8", {0xC2, 0x08, 0x00}, 3, false},
+        {"jmp rel8", {0xEB, 0xFE}, 2, false},
+        {"jmp rel32", {0xE9, 0, 0, 0, 0}, 5, false},
+        {"jmp [rip+0] (import thunk)", {0xFF, 0x25, 0x00, 0x00, 0x00, 0x00}, 6, true},
+        {"rex jmp [rip+0]", {0x48, 0xFF, 0x25, 0x00, 0x00, 0x00, 0x00}, 7, true},
+        {"jmp rax", {0xFF, 0xE0}, 2, false},
+        {"jmp [rax+8]", {0xFF, 0x60, 0x08}, 3, false},
+        {"jmp far [rax]", {0xFF, 0x28}, 2, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const core::X64Instruction ins = core::DecodeX64Instruction(c.bytes.data(), c.bytes.size());
+        EXPECT_EQ(ins.length, c.length);
+        EXPECT_EQ(ins.ripRelative, c.rip);
+        EXPECT_TRUE(ins.endsFlow);
+        EXPECT_EQ(ins.relativeJump, c.bytes[0] == 0xEB || c.bytes[0] == 0xE9);
+    }
+    // Calls come back: the function goes on after them.
+    const Bytes callThroughMemory = {0xFF, 0x15, 0, 0, 0, 0};
+    EXPECT_FALSE(core::DecodeX64Instruction(callThroughMemory.data(), callThroughMemory.size()).endsFlow);
+}
+
 TEST(X64Decoder, RefusesWhatItDoesNotKnowOrCannotMove) {
     const Case cases[] = {
-        {"ret", {0xC3}, 0, false},
         {"call rel32", {0xE8, 0, 0, 0, 0}, 0, false},
-        {"jmp rel32", {0xE9, 0, 0, 0, 0}, 0, false},
-        {"jmp rel8", {0xEB, 0xFE}, 0, false},
         {"jz rel8", {0x74, 0x05}, 0, false},
         {"jz rel32", {0x0F, 0x84, 0, 0, 0, 0}, 0, false},
         {"address-size prefix", {0x67, 0x8B, 0x00}, 0, false},
         {"int3", {0xCC}, 0, false},
         {"inc through FF /0", {0xFF, 0xC0}, 0, false},
+        {"jmp far through a register (invalid)", {0xFF, 0xE8}, 0, false},
+        {"jmp rel16", {0x66, 0xE9, 0, 0}, 0, false},
         {"cut short: modrm missing", {0x48, 0x89}, 0, false},
         {"cut short: disp32", {0x8B, 0x05, 0x34, 0x12}, 0, false},
         {"cut short: imm64", {0x48, 0xB8, 1, 2, 3}, 0, false},
@@ -126,9 +151,6 @@ TEST(Trampoline, RefusesUnknownCodeAndOperandsOutOfReach) {
     // A call inside the bytes to be replaced.
     const Bytes withCall = {0x48, 0x83, 0xEC, 0x28, 0xE8, 0, 0, 0, 0, 0x48, 0x83, 0xC4, 0x28, 0xC3};
     EXPECT_FALSE(core::PlanTrampoline(withCall.data(), withCall.size(), entry, entry + 0x1000));
-    // A function shorter than the patch: its ret comes first.
-    const Bytes tiny = {0x33, 0xC0, 0xC3, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC};
-    EXPECT_FALSE(core::PlanTrampoline(tiny.data(), tiny.size(), entry, entry + 0x1000));
     // Fewer bytes readable than the patch covers.
     EXPECT_FALSE(core::PlanTrampoline(kGdiEntry.data(), 10, entry, entry + 0x1000));
     // RIP-relative data more than 2 GiB from the trampoline.
@@ -136,6 +158,84 @@ TEST(Trampoline, RefusesUnknownCodeAndOperandsOutOfReach) {
     EXPECT_FALSE(core::PlanTrampoline(rip.data(), rip.size(), entry, entry + 0x100000000ull));
     EXPECT_FALSE(core::PlanTrampoline(rip.data(), rip.size(), entry, entry - 0x90000000ull));
     EXPECT_TRUE(core::PlanTrampoline(rip.data(), rip.size(), entry, entry - 0x70000000ull));
+}
+
+// Entries whose function ends, or jumps away for good, before the patch's
+// 14 bytes: whatever follows (padding, the next function) is not theirs to
+// give, so no trampoline is planned.
+TEST(Trampoline, NeverCopiesPastAReturnOrJump) {
+    const std::uint64_t entry = 0x7FFF12340000;
+    const struct {
+        const char* what;
+        Bytes bytes;
+    } cases[] = {
+        {"import thunk, nop padding, next function",
+         {0xFF, 0x25, 0x10, 0x20, 0x00, 0x00, 0x66, 0x90, 0x48, 0x83, 0xEC, 0x28, 0xB8, 0x07, 0, 0, 0, 0x48, 0x83,
+          0xC4, 0x28, 0xC3}},
+        {"import thunk, int3 padding, next function",
+         {0xFF, 0x25, 0x10, 0x20, 0x00, 0x00, 0xCC, 0xCC, 0x48, 0x83, 0xEC, 0x28, 0xB8, 0x07, 0, 0, 0, 0xC3}},
+        {"jmp rax after the frame",
+         {0x48, 0x83, 0xEC, 0x28, 0xFF, 0xE0, 0x90, 0x90, 0x90, 0x90, 0x90, 0x90, 0x90, 0x90, 0x90, 0x90}},
+        {"ret before 14 bytes", {0x33, 0xC0, 0xC3, 0x48, 0x83, 0xEC, 0x28, 0x90, 0x90, 0x90, 0x90, 0x90, 0x90, 0x90}},
+        {"ret 8 before 14 bytes", {0x55, 0xC2, 0x08, 0x00, 0x48, 0x83, 0xEC, 0x28, 0x90, 0x90, 0x90, 0x90, 0x90, 0x90}},
+        {"jmp rel8 before 14 bytes", {0x55, 0xEB, 0x10, 0x48, 0x83, 0xEC, 0x28, 0x90, 0x90, 0x90, 0x90, 0x90, 0x90, 0x90}},
+        {"jmp rel32 before 14 bytes",
+         {0x48, 0x83, 0xEC, 0x28, 0xE9, 0, 1, 0, 0, 0x90, 0x90, 0x90, 0x90, 0x90, 0x90, 0x90}},
+        {"jmp rel32 as the last instruction covered",
+         {0x48, 0x83, 0xEC, 0x28, 0x48, 0x83, 0xC4, 0x28, 0x90, 0x90, 0xE9, 0, 1, 0, 0, 0x90}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_FALSE(core::PlanTrampoline(c.bytes.data(), c.bytes.size(), entry, entry + 0x1000));
+    }
+}
+
+// A return or indirect jump that is the last instruction the patch covers
+// is moved as it is, RIP-relative operand rewritten, and nothing comes back.
+TEST(Trampoline, EndsWithAReturnOrJumpThatFinishesTheCoveredBytes) {
+    const std::uint64_t entry = 0x7FFF12340000, trampoline = 0x7FFF00000000;
+    // A hot-patchable import thunk: lea rsp, [rsp+0]; jmp [rip+0x3D2FE].
+    const Bytes thunk = {0x48, 0x8D, 0xA4, 0x24, 0, 0, 0, 0, 0xFF, 0x25, 0xFE, 0xD2, 0x03, 0x00, 0x66, 0x90};
+    const auto jump = core::PlanTrampoline(thunk.data(), thunk.size(), entry, trampoline);
+    ASSERT_TRUE(jump);
+    EXPECT_EQ(jump->copied, 14u);
+    ASSERT_EQ(jump->code.size(), 14u);
+    std::int32_t d;
+    std::memcpy(&d, jump->code.data() + 10, 4);
+    EXPECT_EQ(trampoline + 14 + static_cast<std::int64_t>(d), entry + 14 + 0x3D2FE);  // the same pointer
+
+    // A short function whose ret is the 14th byte.
+    const Bytes shortFunction = {0x48, 0x83, 0xEC, 0x28, 0x48, 0x83, 0xC4, 0x28, 0x33, 0xC0, 0x90, 0x90, 0x90, 0xC3,
+                                 0xCC, 0xCC};
+    const auto ret = core::PlanTrampoline(shortFunction.data(), shortFunction.size(), entry, trampoline);
+    ASSERT_TRUE(ret);
+    EXPECT_EQ(ret->copied, 14u);
+    EXPECT_TRUE(std::equal(ret->code.begin(), ret->code.end(), shortFunction.begin(), shortFunction.begin() + 14));
+    EXPECT_EQ(ret->code.size(), 14u);
+}
+
+TEST(ImportThunk, GivesThePointerAThunkJumpsThrough) {
+    const std::uint64_t at = 0x7B61005C;
+    const struct {
+        const char* what;
+        Bytes bytes;
+        std::optional<std::uint64_t> slot;
+    } cases[] = {
+        {"jmp [rip+0x100]", {0xFF, 0x25, 0x00, 0x01, 0x00, 0x00, 0xCC, 0xCC}, at + 6 + 0x100},
+        {"rex jmp [rip-0x10]", {0x48, 0xFF, 0x25, 0xF0, 0xFF, 0xFF, 0xFF}, at + 7 - 0x10},
+        {"hot-patch lea, then jmp", {0x48, 0x8D, 0xA4, 0x24, 0, 0, 0, 0, 0xFF, 0x25, 0xFE, 0xD2, 0x03, 0x00},
+         at + 14 + 0x3D2FE},
+        {"two-byte nop, then jmp", {0x66, 0x90, 0xFF, 0x25, 0x04, 0x00, 0x00, 0x00}, at + 8 + 4},
+        {"call through memory", {0xFF, 0x15, 0x00, 0x01, 0x00, 0x00}, std::nullopt},
+        {"jmp [rip] after real work", {0x48, 0x83, 0xEC, 0x28, 0xFF, 0x25, 0, 0, 0, 0}, std::nullopt},
+        {"lea rsp with a real offset", {0x48, 0x8D, 0x64, 0x24, 0x08, 0xFF, 0x25, 0, 0, 0, 0}, std::nullopt},
+        {"jmp through a register", {0xFF, 0xE0}, std::nullopt},
+        {"cut short", {0xFF, 0x25, 0x00, 0x01}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(core::ImportThunkSlot(c.bytes.data(), c.bytes.size(), at), c.slot);
+    }
 }
 
 }  // namespace

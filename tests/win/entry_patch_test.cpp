@@ -1,10 +1,13 @@
-// The API-entry patch on functions made for the test and on gdi32's
-// GdiTransparentBlt: the filter that drops 16 x 16 blits, the trampoline
-// that reaches the original, refusals, and undoing.
+// The API-entry patch on functions made for the test, on gdi32's
+// GdiTransparentBlt and on kernel32's FlushInstructionCache and
+// VirtualProtect (which the patch itself calls): the filter that drops
+// 16 x 16 blits, the trampoline that reaches the original and is published
+// before the first call arrives, import thunks, refusals, and undoing.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -29,7 +32,13 @@ public:
         FlushInstructionCache(GetCurrentProcess(), memory_, 4096);
     }
     ~CodeFixture() { VirtualFree(memory_, 0, MEM_RELEASE); }
-    Function Call() const { return reinterpret_cast<Function>(reinterpret_cast<void*>(memory_)); }
+    void Put(std::size_t at, const void* bytes, std::size_t size) {
+        std::memcpy(memory_ + at, bytes, size);
+        FlushInstructionCache(GetCurrentProcess(), memory_ + at, size);
+    }
+    Function Call(std::size_t at = 0) const {
+        return reinterpret_cast<Function>(reinterpret_cast<void*>(memory_ + at));
+    }
     std::uint8_t* Bytes() const { return memory_; }
     static constexpr std::size_t kDataAt = 64;
 
@@ -46,29 +55,143 @@ std::vector<std::uint8_t> DataPlusOne() {
     return code;
 }
 
-Function original = nullptr;
-std::int64_t PlusHundred() { return original() + 100; }
-std::int64_t PlusThousand() { return original() + 1000; }
+// Where the replacements find the original.
+std::atomic<void*> original{nullptr};
+Function Original() { return reinterpret_cast<Function>(original.load()); }
+std::int64_t PlusHundred() { return Original()() + 100; }
+std::int64_t PlusThousand() { return Original()() + 1000; }
+void* Address(std::int64_t (*f)()) { return reinterpret_cast<void*>(f); }
 
 TEST(EntryPatchTest, RelocatesRipRelativeCodeAndPatchingAgainUndoesTheFirst) {
     CodeFixture fixture(DataPlusOne(), 41);
     const std::vector<std::uint8_t> before(fixture.Bytes(), fixture.Bytes() + 15);
     ASSERT_EQ(fixture.Call()(), 42);
 
-    util::EntryPatch patch;
-    original = reinterpret_cast<Function>(patch.PatchAddress(fixture.Bytes(), reinterpret_cast<void*>(&PlusHundred)));
-    ASSERT_NE(original, nullptr);
-    EXPECT_EQ(original(), 42);  // the trampoline reads the same data
+    CodeFixture other(DataPlusOne(), 7);
+    std::atomic<void*> otherOriginal{nullptr};
+    util::EntryPatch patch;  // ends before the places it publishes in
+    void* first = patch.PatchAddress(fixture.Bytes(), Address(&PlusHundred), original);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(original.load(), first);
+    EXPECT_EQ(Original()(), 42);  // the trampoline reads the same data
     EXPECT_EQ(fixture.Call()(), 142);
 
-    original = reinterpret_cast<Function>(patch.PatchAddress(fixture.Bytes(), reinterpret_cast<void*>(&PlusThousand)));
-    ASSERT_NE(original, nullptr);
+    // A caller may still hold the first address: it keeps running the original.
+    ASSERT_NE(patch.PatchAddress(fixture.Bytes(), Address(&PlusThousand), original), nullptr);
     EXPECT_EQ(fixture.Call()(), 1042);  // not 1142: the first patch is gone
+    EXPECT_EQ(reinterpret_cast<Function>(first)(), 42);
+
+    // Patching another function puts this one back and points its original
+    // at the function itself.
+    ASSERT_NE(patch.PatchAddress(other.Bytes(), Address(&PlusHundred), otherOriginal), nullptr);
+    EXPECT_EQ(std::vector<std::uint8_t>(fixture.Bytes(), fixture.Bytes() + 15), before);
+    EXPECT_EQ(original.load(), fixture.Bytes());
+    EXPECT_EQ(reinterpret_cast<Function>(first)(), 42);
 
     patch.Undo();
-    EXPECT_EQ(std::vector<std::uint8_t>(fixture.Bytes(), fixture.Bytes() + 15), before);
+    EXPECT_EQ(otherOriginal.load(), other.Bytes());
+    EXPECT_EQ(other.Call()(), 8);
     EXPECT_EQ(fixture.Call()(), 42);
     EXPECT_EQ(patch.PatchedAddress(), nullptr);
+}
+
+// The patch calls FlushInstructionCache itself right after writing the
+// entry, so that call is the first one the replacement sees: the original
+// must already be published then.
+std::atomic<void*> systemFlush{nullptr};
+int flushCalls = 0;
+bool firstFlushFoundOriginal = false;
+BOOL WINAPI CountingFlush(HANDLE process, LPCVOID address, SIZE_T size) {
+    using Flush = BOOL(WINAPI*)(HANDLE, LPCVOID, SIZE_T);
+    const auto system = reinterpret_cast<Flush>(systemFlush.load());
+    if (flushCalls++ == 0) firstFlushFoundOriginal = system != nullptr;
+    return system ? system(process, address, size) : TRUE;
+}
+
+TEST(EntryPatchTest, PublishesTheOriginalBeforeTheEntryJumps) {
+    util::EntryPatch patch;
+    ASSERT_NE(patch.Patch("kernel32.dll", "FlushInstructionCache", reinterpret_cast<void*>(&CountingFlush),
+                          systemFlush),
+              nullptr);
+    EXPECT_GT(flushCalls, 0);
+    EXPECT_TRUE(firstFlushFoundOriginal);
+    patch.Undo();
+}
+
+TEST(EntryPatchTest, PatchesTheFunctionAnImportThunkLeadsTo) {
+    // 0: jmp [rip+58] (through the pointer at 64), a two-byte nop, then at 8
+    // the next function (returns 7); at 128 the function the thunk leads to
+    // (returns the number at 192 plus one).
+    std::vector<std::uint8_t> code = {0xFF, 0x25, 58, 0, 0, 0, 0x66, 0x90, 0x48, 0x83, 0xEC, 0x28, 0xB8, 0x07, 0,
+                                      0, 0, 0x48, 0x83, 0xC4, 0x28, 0xC3};
+    CodeFixture fixture(code);
+    std::vector<std::uint8_t> function = DataPlusOne();
+    const std::int32_t displacement = 192 - 128 - 7;
+    std::memcpy(function.data() + 3, &displacement, 4);
+    fixture.Put(128, function.data(), function.size());
+    const std::int64_t data = 41;
+    fixture.Put(192, &data, sizeof data);
+    const void* target = fixture.Bytes() + 128;
+    fixture.Put(64, &target, sizeof target);
+    ASSERT_EQ(fixture.Call()(), 42);
+    ASSERT_EQ(fixture.Call(8)(), 7);
+
+    util::EntryPatch patch;
+    ASSERT_NE(patch.PatchAddress(fixture.Bytes(), Address(&PlusHundred), original), nullptr);
+    EXPECT_EQ(patch.PatchedAddress(), target);
+    EXPECT_EQ(fixture.Call()(), 142);
+    EXPECT_EQ(fixture.Call(128)(), 142);
+    EXPECT_EQ(std::vector<std::uint8_t>(fixture.Bytes(), fixture.Bytes() + code.size()), code);
+    EXPECT_EQ(fixture.Call(8)(), 7);
+}
+
+// VirtualProtect that refuses to make code read-execute, within a range,
+// while told to.
+std::atomic<void*> systemProtect{nullptr};
+std::atomic<bool> refuseReadExecute{false};
+std::atomic<std::uintptr_t> refuseFrom{0}, refuseTo{0};
+BOOL WINAPI RefusingVirtualProtect(LPVOID address, SIZE_T size, DWORD protection, PDWORD old) {
+    const auto at = reinterpret_cast<std::uintptr_t>(address);
+    if (refuseReadExecute && protection == PAGE_EXECUTE_READ && at >= refuseFrom && at < refuseTo) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    using Protect = BOOL(WINAPI*)(LPVOID, SIZE_T, DWORD, PDWORD);
+    return reinterpret_cast<Protect>(systemProtect.load())(address, size, protection, old);
+}
+
+TEST(EntryPatchTest, RefusesAPatchWhoseCodeCannotBeMadeReadExecute) {
+    util::EntryPatch protectPatch;
+    ASSERT_NE(protectPatch.Patch("kernel32.dll", "VirtualProtect", reinterpret_cast<void*>(&RefusingVirtualProtect),
+                                 systemProtect),
+              nullptr);
+    CodeFixture fixture(DataPlusOne(), 41);
+    DWORD old = 0;
+    ASSERT_TRUE(VirtualProtect(fixture.Bytes(), 4096, PAGE_EXECUTE_READ, &old));
+    const std::vector<std::uint8_t> before(fixture.Bytes(), fixture.Bytes() + 15);
+    const auto unchanged = [&] { return std::vector<std::uint8_t>(fixture.Bytes(), fixture.Bytes() + 15) == before; };
+    util::EntryPatch patch;
+
+    // The trampoline cannot be made read-execute.
+    refuseFrom = 0;
+    refuseTo = UINTPTR_MAX;
+    refuseReadExecute = true;
+    EXPECT_EQ(patch.PatchAddress(fixture.Bytes(), Address(&PlusHundred), original), nullptr);
+    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(patch.PatchedAddress(), nullptr);
+
+    // The entry cannot be made read-execute again once the jump is written.
+    refuseFrom = reinterpret_cast<std::uintptr_t>(fixture.Bytes());
+    refuseTo = refuseFrom + 4096;
+    EXPECT_EQ(patch.PatchAddress(fixture.Bytes(), Address(&PlusHundred), original), nullptr);
+    refuseReadExecute = false;
+    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(patch.PatchedAddress(), nullptr);
+    EXPECT_EQ(fixture.Call()(), 42);
+
+    // Refusing nothing, the same patch is made.
+    EXPECT_NE(patch.PatchAddress(fixture.Bytes(), Address(&PlusHundred), original), nullptr);
+    EXPECT_EQ(fixture.Call()(), 142);
 }
 
 TEST(EntryPatchTest, RefusesAnEntryItCannotMoveAndChangesNothing) {
@@ -76,12 +199,14 @@ TEST(EntryPatchTest, RefusesAnEntryItCannotMoveAndChangesNothing) {
     // bytes the jump would cover, and its target would move with it.
     const std::vector<std::uint8_t> code = {0x48, 0x83, 0xEC, 0x28, 0xE8, 0, 0, 0, 0, 0x48, 0x83, 0xC4, 0x28, 0xC3};
     CodeFixture fixture(code);
+    std::atomic<void*> place{nullptr};
     util::EntryPatch patch;
-    EXPECT_EQ(patch.PatchAddress(fixture.Bytes(), reinterpret_cast<void*>(&PlusHundred)), nullptr);
+    EXPECT_EQ(patch.PatchAddress(fixture.Bytes(), Address(&PlusHundred), place), nullptr);
     EXPECT_EQ(std::vector<std::uint8_t>(fixture.Bytes(), fixture.Bytes() + code.size()), code);
     EXPECT_EQ(patch.PatchedAddress(), nullptr);
+    EXPECT_EQ(place.load(), nullptr);
     // A function that is not there at all.
-    EXPECT_EQ(patch.Patch("gdi32.dll", "NoSuchFunctionAnywhere", reinterpret_cast<void*>(&PlusHundred)), nullptr);
+    EXPECT_EQ(patch.Patch("gdi32.dll", "NoSuchFunctionAnywhere", Address(&PlusHundred), place), nullptr);
 }
 
 // Two 32 x 32 memory bitmaps: a red source and a white destination.

@@ -1,9 +1,15 @@
 // The skin: the engine the program carries, written beside it and loaded
 // from there by its full path; the program's number attaching stored skin
-// 4; and the skinned windows as they are drawn on the screen.
+// 4; the skinned windows as they are drawn on the screen; and the engine's
+// threads: detaching, a thread that ends, a window that cannot be adopted.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <functional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "app/core/skin_file.h"
 #include "app/core/skin_table.h"
@@ -12,7 +18,15 @@
 #include "ui/buttons.h"
 #include "ui/edit_box.h"
 #include "ui/label.h"
+#include "util/entry_patch.h"
 #include "util/program_files.h"
+
+#if defined(_MSC_VER)
+#include <intrin.h>
+#define CALLER_ADDRESS() _ReturnAddress()
+#else
+#define CALLER_ADDRESS() __builtin_return_address(0)
+#endif
 
 namespace {
 
@@ -43,6 +57,78 @@ COLORREF CaptionColourOf(HWND window, DWORD timeoutMs) {
         },
         timeoutMs);
     return seen;
+}
+
+// The colours of a screen rectangle, row by row.
+std::vector<COLORREF> ScreenColours(const RECT& r) {
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    std::vector<COLORREF> colours;
+    if (width <= 0 || height <= 0) return colours;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (int i = 0; i < width * height; ++i) {
+        colours.push_back(RGB((pixels[i] >> 16) & 0xFF, (pixels[i] >> 8) & 0xFF, pixels[i] & 0xFF));
+    }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return colours;
+}
+
+// How many rows of a `width`-wide picture hold a colour other than `plain`.
+int InkRows(const std::vector<COLORREF>& colours, int width, COLORREF plain) {
+    int rows = 0;
+    for (std::size_t row = 0; row * static_cast<std::size_t>(width) < colours.size(); ++row) {
+        const auto begin = colours.begin() + static_cast<std::ptrdiff_t>(row * static_cast<std::size_t>(width));
+        rows += std::any_of(begin, begin + width, [&](COLORREF c) { return c != plain; }) ? 1 : 0;
+    }
+    return rows;
+}
+
+// Plain windows of the tests' own class, with the procedure the class gives.
+LRESULT CALLBACK PlainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+HWND MakeWindow(const wchar_t* className = L"TavrinSkinTestWindow", const wchar_t* title = L"") {
+    WNDCLASSW c = {};
+    c.lpfnWndProc = PlainProc;
+    c.hInstance = GetModuleHandleW(nullptr);
+    c.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    c.lpszClassName = className;
+    RegisterClassW(&c);  // fails harmlessly when registered before
+    return CreateWindowExW(0, className, title, WS_OVERLAPPEDWINDOW, 300, 300, 400, 200, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+// A top-level window with a button and an edit box in it.
+std::vector<HWND> MakeFamily() {
+    HWND top = MakeWindow();
+    return {top,
+            CreateWindowExW(0, L"Button", L"OK", WS_CHILD | WS_VISIBLE, 10, 10, 80, 24, top, nullptr, nullptr, nullptr),
+            CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"", WS_CHILD | WS_VISIBLE, 10, 40, 80, 24, top, nullptr, nullptr,
+                            nullptr)};
+}
+bool Bare(HWND hwnd) {
+    return static_cast<ULONG_PTR>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) == GetClassLongPtrW(hwnd, GCLP_WNDPROC);
+}
+
+void OnOwnThread(const std::function<void()>& work) { std::thread(work).join(); }
+
+bool AttachStored(const app::SkinEngine& engine, int stored) {
+    const std::string_view bytes = app::StoredSkinBytes(stored);
+    return engine.attach(bytes.data(), static_cast<int>(bytes.size()), "", 1, 1, 1) == 1;
 }
 
 class SkinTest : public testing_support::MainWindowTest {
@@ -149,6 +235,209 @@ TEST_F(SkinTest, CaptionButtonsAndPagesAreDrawnInTheSkin) {
     const POINT knob = Inside(button, 4, 10);
     EXPECT_EQ(PixelBecomes(knob.x, knob.y, night.colours[core::kSkinButton]),
               Ref(night.colours[core::kSkinButton]));
+
+    // The status box writes in the colour the sender chose (magenta), not in
+    // the skin's text colour.
+    SelectPage(1);
+    auto& status = Get<ui::EditBox>("编辑框_返回消息");
+    status.SetTextColour(0xFF00FF);
+    status.SetContent("\xE2\x96\xA0\xE2\x96\xA0\xE2\x96\xA0");  // three black squares
+    RECT statusBox;
+    GetWindowRect(status.Handle(), &statusBox);
+    const auto magenta = [&] {
+        const std::vector<COLORREF> seen = ScreenColours(statusBox);
+        return std::count(seen.begin(), seen.end(), RGB(255, 0, 255)) > 0;
+    };
+    EXPECT_TRUE(PumpUntil(magenta, 3000));
+}
+
+// The caption's icon and title at the window's DPI: the small-icon size and
+// the caption font the system gives for that DPI, not scaled once more.
+TEST_F(SkinTest, CaptionIconAndTitleAreSizedForTheWindowsDpi) {
+    // A window of this (skinned) thread with a red icon and a title of capitals.
+    HWND window = MakeWindow(L"TavrinSkinTestWindow", L"HHHH");
+    ASSERT_NE(window, nullptr);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, 16, 16, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP colour = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    auto* bytes = static_cast<std::uint8_t*>(bits);
+    for (int i = 0; i < 16 * 16; ++i) {  // 16 x 3 bytes a row: no padding
+        bytes[3 * i] = 0;
+        bytes[3 * i + 1] = 0;
+        bytes[3 * i + 2] = 255;
+    }
+    HBITMAP mask = CreateBitmap(16, 16, 1, 1, std::vector<std::uint8_t>(32, 0).data());
+    ICONINFO iconInfo = {TRUE, 0, 0, mask, colour};
+    HICON red = CreateIconIndirect(&iconInfo);
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(red));
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
+    const COLORREF bar = CaptionColourOf(window, 3000);
+    ASSERT_TRUE(IsSkinFourCaption(bar)) << std::hex << bar;
+
+    const UINT dpi = GetDpiForWindow(window);
+    RECT w;
+    GetWindowRect(window, &w);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    const int frame = origin.x - w.left, captionTop = w.top + frame, captionBottom = origin.y;
+    const int icon = GetSystemMetricsForDpi(SM_CXSMICON, dpi), pad = MulDiv(4, static_cast<int>(dpi), 96);
+    const int iconLeft = w.left + frame + pad, middle = (captionTop + captionBottom) / 2;
+    EXPECT_EQ(ScreenPixel(iconLeft + icon - 1, middle), RGB(255, 0, 0));
+    EXPECT_EQ(ScreenPixel(iconLeft + icon + pad / 2, middle), bar);
+
+    // The title's letters are as tall as the caption font draws them.
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi));
+    metrics.lfCaptionFont.lfWeight = FW_NORMAL;
+    HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    const int width = 4 * icon, height = captionBottom - captionTop;
+    HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ oldPicture = SelectObject(dc, picture);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    RECT all = {0, 0, width, height};
+    HBRUSH barBrush = CreateSolidBrush(bar);
+    FillRect(dc, &all, barBrush);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    DrawTextW(dc, L"HHHH", 4, &all, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    std::vector<COLORREF> reference;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) reference.push_back(GetPixel(dc, x, y));
+    }
+    const int textLeft = iconLeft + icon + pad;
+    const int shown = InkRows(ScreenColours({textLeft, captionTop, textLeft + width, captionBottom}), width, bar);
+    EXPECT_NEAR(shown, InkRows(reference, width, bar), 1);
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldPicture);
+    DeleteObject(barBrush);
+    DeleteObject(picture);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    DestroyWindow(window);
+    DestroyIcon(red);
+    DeleteObject(mask);
+    DeleteObject(colour);
+}
+
+// Detaching on a thread of its own: every window the engine subclassed
+// (made before attaching and after) gets its procedure back, none of the
+// thread's windows keeps the engine's, and later windows are not skinned.
+TEST(SkinEngine, DetachingGivesEveryWindowItsProcedureBack) {
+    const app::SkinEngine* engine = app::LoadSkinEngine();
+    ASSERT_NE(engine, nullptr);
+    const auto detach = reinterpret_cast<TavrinSkinDetach>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(engine->path.c_str()), kDetachExport)));
+    ASSERT_NE(detach, nullptr);
+    OnOwnThread([&] {
+        std::vector<HWND> windows = MakeFamily();
+        for (HWND hwnd : windows) ASSERT_TRUE(Bare(hwnd));
+        ASSERT_TRUE(AttachStored(*engine, 4));
+        const LONG_PTR skinned = GetWindowLongPtrW(windows[0], GWLP_WNDPROC);
+        for (HWND hwnd : MakeFamily()) windows.push_back(hwnd);
+        for (HWND hwnd : windows) EXPECT_EQ(GetWindowLongPtrW(hwnd, GWLP_WNDPROC), skinned);
+
+        detach();
+        for (HWND hwnd : windows) EXPECT_TRUE(Bare(hwnd));
+        std::vector<HWND> all;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND hwnd, LPARAM list) {
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+                EnumChildWindows(
+                    hwnd,
+                    [](HWND child, LPARAM l) {
+                        reinterpret_cast<std::vector<HWND>*>(l)->push_back(child);
+                        return TRUE;
+                    },
+                    list);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&all));
+        EXPECT_GE(all.size(), windows.size());
+        for (HWND hwnd : all) EXPECT_NE(GetWindowLongPtrW(hwnd, GWLP_WNDPROC), skinned);
+        EXPECT_EQ(engine->copyAttached(nullptr, 0), 0);
+        for (HWND hwnd : MakeFamily()) {
+            EXPECT_TRUE(Bare(hwnd));
+            windows.push_back(hwnd);
+        }
+        detach();  // nothing attached: nothing happens
+        for (HWND hwnd : windows) {
+            if (!GetParent(hwnd)) DestroyWindow(hwnd);
+        }
+    });
+}
+
+// A thread's skin goes with the thread: a later thread that is given the
+// same id (Wine hands ids out again after a few hundred threads) attaches
+// afresh and its windows are skinned.
+TEST(SkinEngine, AThreadGivenAnEndedThreadsIdIsSkinned) {
+    const app::SkinEngine* engine = app::LoadSkinEngine();
+    ASSERT_NE(engine, nullptr);
+    DWORD ended = 0;
+    OnOwnThread([&] {
+        ended = GetCurrentThreadId();
+        EXPECT_TRUE(AttachStored(*engine, 4));
+    });
+    bool reused = false, skinned = false;
+    for (int i = 0; i < 5000 && !reused; ++i) {
+        OnOwnThread([&] {
+            if (GetCurrentThreadId() != ended) return;
+            reused = true;
+            EXPECT_EQ(engine->copyAttached(nullptr, 0), 0);
+            if (!AttachStored(*engine, 4)) return;
+            HWND window = MakeWindow();
+            skinned = !Bare(window);
+            DestroyWindow(window);
+        });
+    }
+    ASSERT_TRUE(reused) << "no thread was given id " << ended << " again";
+    EXPECT_TRUE(skinned);
+}
+
+// While armed, an allocation of one size asked for by the engine fails.
+std::atomic<void*> systemMalloc{nullptr};
+std::atomic<std::size_t> failingSize{0};
+std::uintptr_t engineStart = 0, engineEnd = 0;
+void* __cdecl MallocFailingInEngine(std::size_t size) {
+    const auto caller = reinterpret_cast<std::uintptr_t>(CALLER_ADDRESS());
+    if (size == failingSize && caller >= engineStart && caller < engineEnd) return nullptr;
+    return reinterpret_cast<void*(__cdecl*)(std::size_t)>(systemMalloc.load())(size);
+}
+
+// Attaching to windows already there, one of which the engine runs out of
+// memory adopting (the allocation of its class name's copy fails): that
+// window stays as the system draws it, the others are skinned, the skin is
+// attached, and nothing unwinds through the system's window enumeration.
+TEST(SkinEngine, AWindowThatCannotBeAdoptedLeavesTheOthersSkinned) {
+    const app::SkinEngine* engine = app::LoadSkinEngine();
+    ASSERT_NE(engine, nullptr);
+    const auto module = reinterpret_cast<std::uintptr_t>(GetModuleHandleW(engine->path.c_str()));
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(module);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(module + static_cast<std::uintptr_t>(dos->e_lfanew));
+    engineStart = module;
+    engineEnd = module + nt->OptionalHeader.SizeOfImage;
+    const wchar_t kLongName[] = L"TavrinSkinTestWindowWhoseAdoptionRunsOutOfMemory";
+    util::EntryPatch patch;
+    ASSERT_NE(patch.Patch("msvcrt.dll", "malloc", reinterpret_cast<void*>(&MallocFailingInEngine), systemMalloc),
+              nullptr);
+    OnOwnThread([&] {
+        HWND unlucky = MakeWindow(kLongName);
+        std::vector<HWND> others = MakeFamily();
+        failingSize = sizeof kLongName;  // the name and its terminating null
+        const bool attached = AttachStored(*engine, 4);
+        failingSize = 0;
+        EXPECT_TRUE(attached);
+        EXPECT_TRUE(Bare(unlucky));
+        for (HWND hwnd : others) EXPECT_FALSE(Bare(hwnd));
+        DestroyWindow(unlucky);
+        DestroyWindow(others[0]);
+    });
 }
 
 // A second copy of the program started while this one holds the engine

@@ -56,8 +56,19 @@ X64Instruction DecodeX64Instruction(const std::uint8_t* code, std::size_t availa
     Immediate immediate = kNone;
     std::size_t fixedImmediate = 0;
 
+    X64Instruction result;
     if (op >= 0x50 && op <= 0x5F) {  // push/pop r
     } else if (op == 0x90) {         // nop
+    } else if (op == 0xC3) {         // ret
+        result.endsFlow = true;
+    } else if (op == 0xC2) {         // ret imm16
+        result.endsFlow = true;
+        fixedImmediate = 2;
+    } else if (op == 0xEB || op == 0xE9) {  // jmp rel8, jmp rel32
+        if (operandSize16) return none;     // jmp rel16: not made by compilers for 64-bit code
+        result.endsFlow = true;
+        result.relativeJump = true;
+        fixedImmediate = op == 0xEB ? 1 : 4;
     } else if (op >= 0xB8 && op <= 0xBF) {  // mov r, imm
         fixedImmediate = rexW ? 8 : operandSize16 ? 2 : 4;
     } else if (op == 0x88 || op == 0x89 || op == 0x8A || op == 0x8B || op == 0x8D || op == 0x84 || op == 0x85 ||
@@ -74,7 +85,14 @@ X64Instruction DecodeX64Instruction(const std::uint8_t* code, std::size_t availa
     } else if (op == 0xFF) {
         if (i >= available) return none;
         const int reg = (code[i] >> 3) & 7;
-        if (reg != 2 && reg != 4 && reg != 6) return none;  // call, jmp, push through memory only
+        const bool registerOperand = (code[i] >> 6) == 3;
+        if (reg == 4) {
+            result.endsFlow = true;  // jmp through a register or memory
+        } else if (reg == 5 && !registerOperand) {
+            result.endsFlow = true;  // jmp far through memory
+        } else if (reg != 2 && reg != 6) {
+            return none;  // besides these only call and push
+        }
         modrm = true;
     } else if (op == 0x0F) {
         if (i >= available) return none;
@@ -88,7 +106,6 @@ X64Instruction DecodeX64Instruction(const std::uint8_t* code, std::size_t availa
         return none;
     }
 
-    X64Instruction result;
     if (modrm) {
         std::size_t extra = 0;
         bool rip = false;
@@ -113,6 +130,35 @@ std::vector<std::uint8_t> AbsoluteJump(std::uint64_t target) {
     return bytes;
 }
 
+std::optional<std::uint64_t> ImportThunkSlot(const std::uint8_t* entry, std::size_t available,
+                                             std::uint64_t entryAddress) {
+    static const std::uint8_t kLeaRspRsp32[] = {0x48, 0x8D, 0xA4, 0x24, 0, 0, 0, 0};
+    static const std::uint8_t kLeaRspRsp8[] = {0x48, 0x8D, 0x64, 0x24, 0};
+    const auto startsWith = [&](std::size_t at, const std::uint8_t* bytes, std::size_t size) {
+        return at + size <= available && std::memcmp(entry + at, bytes, size) == 0;
+    };
+    std::size_t at = 0;
+    // The no-ops of a hot-patchable entry, a few at most.
+    for (int skipped = 0; skipped < 4; ++skipped) {
+        if (startsWith(at, kLeaRspRsp32, sizeof kLeaRspRsp32)) {
+            at += sizeof kLeaRspRsp32;
+        } else if (startsWith(at, kLeaRspRsp8, sizeof kLeaRspRsp8)) {
+            at += sizeof kLeaRspRsp8;
+        } else if (at < available && entry[at] == 0x90) {
+            at += 1;
+        } else if (at + 2 <= available && entry[at] == 0x66 && entry[at + 1] == 0x90) {
+            at += 2;
+        } else {
+            break;
+        }
+    }
+    if (at < available && entry[at] == 0x48) ++at;  // REX.W, as some compilers write tail jumps
+    if (at + 6 > available || entry[at] != 0xFF || entry[at + 1] != 0x25) return std::nullopt;
+    std::int32_t displacement;
+    std::memcpy(&displacement, entry + at + 2, 4);
+    return entryAddress + at + 6 + static_cast<std::uint64_t>(static_cast<std::int64_t>(displacement));
+}
+
 std::optional<TrampolinePlan> PlanTrampoline(const std::uint8_t* entry, std::size_t available,
                                              std::uint64_t entryAddress, std::uint64_t trampolineAddress,
                                              std::size_t patchSize) {
@@ -120,6 +166,11 @@ std::optional<TrampolinePlan> PlanTrampoline(const std::uint8_t* entry, std::siz
     while (plan.copied < patchSize) {
         const X64Instruction ins = DecodeX64Instruction(entry + plan.copied, available - plan.copied);
         if (ins.length == 0) return std::nullopt;
+        // The function does not go on after a return or jump: what follows may
+        // be padding or another function, which the patch must not overwrite.
+        // Such an instruction can only be the last one covered, and a relative
+        // jump cannot move at all.
+        if (ins.endsFlow && (plan.copied + ins.length < patchSize || ins.relativeJump)) return std::nullopt;
         const std::size_t at = plan.code.size();
         plan.code.insert(plan.code.end(), entry + plan.copied, entry + plan.copied + ins.length);
         if (ins.ripRelative) {
@@ -133,6 +184,7 @@ std::optional<TrampolinePlan> PlanTrampoline(const std::uint8_t* entry, std::siz
             std::memcpy(plan.code.data() + at + ins.displacementAt, &rewritten, 4);
         }
         plan.copied += ins.length;
+        if (ins.endsFlow) return plan;  // nothing comes back from it
     }
     const std::vector<std::uint8_t> back = AbsoluteJump(entryAddress + plan.copied);
     plan.code.insert(plan.code.end(), back.begin(), back.end());

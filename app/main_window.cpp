@@ -130,7 +130,10 @@ void MainWindow::WirePages() {
     // finder in another place.
     inspector::Target& target = inspector_->CurrentTarget();
     ui::EditBox& messageTarget = messages_->Controls().编辑框_窗口句柄2;
-    if (target.Facts().handle != 0) messageTarget.SetNumber(target.Facts().handle);  // a target chosen before
+    // A target chosen before (perhaps still being read: these pages may be
+    // made while its facts are read).
+    const util::WindowHandle shown = util::WindowExists(target.Handle()) ? target.Handle() : target.Facts().handle;
+    if (shown != 0) messageTarget.SetNumber(shown);
     target.BeforeNewWindow.Connect([&messageTarget, &target] { messageTarget.SetNumber(target.Handle()); });
     messages_->Generator().currentTarget = [&target] { return target.Handle(); };
     ui::DrawingBoard& finder = inspector_->FinderBoard();

@@ -16,6 +16,8 @@
 #include "util/core/glyphs.h"
 #include "util/core/text_encoding.h"
 
+#include "util/scoped.h"
+
 namespace {
 
 std::wstring Wide(std::string_view utf8) {
@@ -29,15 +31,13 @@ LRESULT CALLBACK BareProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_DRAWITEM) {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         const bool finder = item->hwndItem == firstBoard;
-        HBRUSH field = CreateSolidBrush(finder ? core::kFinderBackground : 0xFFFFFF);
-        FillRect(item->hDC, &item->rcItem, field);
-        DeleteObject(field);
+        const util::OwnedBrush field(CreateSolidBrush(finder ? core::kFinderBackground : 0xFFFFFF));
+        FillRect(item->hDC, &item->rcItem, field.Get());
         if (finder) {
-            HBRUSH disc = CreateSolidBrush(core::kFinderIcon);
-            HGDIOBJ old = SelectObject(item->hDC, disc);
+            const util::OwnedBrush disc(CreateSolidBrush(core::kFinderIcon));
+            const util::DcState state(item->hDC);
+            SelectObject(item->hDC, disc.Get());
             Ellipse(item->hDC, 4, 4, 26, 26);
-            SelectObject(item->hDC, old);
-            DeleteObject(disc);
         }
         return TRUE;
     }
@@ -90,7 +90,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
                                   (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                                   (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr, nullptr,
                                   instance, nullptr);
-    HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"SimSun");
+    const util::OwnedFont font(
+        CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"SimSun"));
     HWND tab = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
                                core::kTabWidth, core::kTabHeight, window, nullptr, instance, nullptr);
     const auto& pages = core::MainWindowPages();
@@ -107,7 +108,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
             HWND control = CreateWindowExW(kind.exStyle, kind.name, Wide(c.caption).c_str(),
                                            WS_CHILD | WS_CLIPSIBLINGS | visible | kind.style, c.left, c.top, c.width,
                                            c.height, window, nullptr, instance, nullptr);
-            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
             if (!firstBoard && c.kind == core::ControlKind::DrawingBoard) firstBoard = control;
         }
     }
@@ -118,6 +119,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    DeleteObject(font);
     return 0;
 }

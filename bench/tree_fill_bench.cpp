@@ -16,6 +16,8 @@
 #include "app/main_window.h"
 #include "util/threads.h"
 
+#include "util/scoped.h"
+
 namespace {
 
 double NowMs() {
@@ -100,8 +102,7 @@ int main(int argc, char** argv) {
                 Median(guiFill) / Median(walk));
     std::printf("  fill on a worker thread:               %8.1f ms  (%.2f x the walk)\n", Median(workerFill),
                 Median(workerFill) / Median(walk));
-    TerminateProcess(fixture.hProcess, 0);
-    CloseHandle(fixture.hThread);
-    CloseHandle(fixture.hProcess);
+    const util::OwnedHandle process(fixture.hProcess), thread(fixture.hThread);
+    TerminateProcess(process.Get(), 0);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "capture/capture_window.h"
 
+#include "util/scoped.h"
+
 namespace capture {
 
 CaptureWindow::~CaptureWindow() { Destroy(); }
@@ -30,10 +32,8 @@ LRESULT CaptureWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // DPI of the monitors they cover.
         case WM_DPICHANGED: return 0;
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc, ps.rcPaint);
-            EndPaint(Handle(), &ps);
+            const util::PaintDC dc(Handle());
+            Paint(dc.Get(), dc.Dirty());
             return 0;
         }
         case WM_KEYDOWN:

@@ -38,6 +38,7 @@
 #include "ui/cursor_window.h"
 #include "ui/form.h"
 #include "util/input_hook.h"
+#include "util/window_query.h"
 
 namespace ui {
 

@@ -18,8 +18,14 @@ DWORD WINAPI RunFunction(void* parameter) {
 }  // namespace
 
 void ProcessPendingMessages() {
+    // Bounded in time: a timer whose routine takes longer than its period
+    // is due again whenever the queue is empty, so "until nothing is left"
+    // could last for ever and the caller would never look at what it waits
+    // for.
+    constexpr ULONGLONG kSliceMs = 25;
+    const ULONGLONG end = GetTickCount64() + kSliceMs;
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (GetTickCount64() < end && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the message loop
             return;

@@ -26,8 +26,9 @@ std::int32_t StartThread(std::function<void()> work);
 // thread when no thread can be started.
 void RunOnWorker(const std::function<void()>& work);
 
-// Handles the window messages waiting for this thread, then returns. A
-// WM_QUIT is left for the message loop.
+// Handles the window messages waiting for this thread, then returns; after
+// 25 ms it returns even when more are waiting (timers that are always due
+// would keep it going). A WM_QUIT is left for the message loop.
 void ProcessPendingMessages();
 
 // Waits `count` units (0 ms, 1 µs, 2 s, 3 min, 4 h, 5 days; any other value

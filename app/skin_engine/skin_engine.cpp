@@ -50,6 +50,7 @@
 #include "app/core/skin_file.h"
 #include "app/core/skin_table.h"
 #include "app/skin_engine/skin_painter.h"
+#include "util/scoped.h"
 
 namespace skin {
 namespace {
@@ -61,13 +62,13 @@ struct ThreadSkin {
     core::SkinStyle style;
     bool menus = false;
     bool frames = false;
-    HHOOK hook = nullptr;
-    HBRUSH page = nullptr, box = nullptr, menu = nullptr;
+    util::OwnedHook hook;
+    util::OwnedBrush page, box, menu;
     std::unordered_map<HWND, COLORREF> erased;  // the colour each window erases itself in
     std::unordered_map<HWND, bool> active;      // captioned windows: drawn as active
     std::set<HWND> trees;                       // trees given the box colours
     std::set<HWND> unerased;                    // windows that erase nothing (drawing boards)
-    std::map<UINT, HFONT> captionFonts;         // by DPI
+    std::map<UINT, util::OwnedFont> captionFonts;  // by DPI
     std::set<HWND> subclassed;                  // windows whose procedure the skin replaced
     int busy = 0;           // calls of the skin's window procedure under way on its thread
     bool detached = false;  // taken off while busy: the last call under way frees it
@@ -153,25 +154,22 @@ COLORREF BrushColour(HBRUSH brush, COLORREF fallback) {
 // The colour `hwnd` erases itself in: it erases a one-pixel bitmap, first
 // filled with one colour and, should that come back, with another.
 std::optional<COLORREF> ErasedColour(HWND hwnd) {
-    HDC screen = GetDC(hwnd);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP pixel = CreateCompatibleBitmap(screen, 1, 1);
-    ReleaseDC(hwnd, screen);
-    HGDIOBJ old = SelectObject(dc, pixel);
-    std::optional<COLORREF> result;
+    util::OwnedBitmap pixel;
+    std::optional<util::MemoryDC> memory;
+    {
+        const util::WindowDC screen(hwnd);
+        pixel.Reset(CreateCompatibleBitmap(screen.Get(), 1, 1));
+        memory.emplace(screen.Get());
+    }
+    const HDC dc = memory->Get();
+    if (!memory->Select(pixel.Get())) return std::nullopt;
     for (COLORREF probe : {RGB(1, 2, 3), RGB(254, 253, 252)}) {
         SetPixelV(dc, 0, 0, probe);
         Original(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
         const COLORREF got = GetPixel(dc, 0, 0);
-        if (got != probe) {
-            result = got;
-            break;
-        }
+        if (got != probe) return got;
     }
-    SelectObject(dc, old);
-    DeleteObject(pixel);
-    DeleteDC(dc);
-    return result;
+    return std::nullopt;
 }
 
 COLORREF PageColourOf(ThreadSkin& s, HWND hwnd) {
@@ -204,12 +202,12 @@ LRESULT Recolour(ThreadSkin& s, HWND parent, UINT message, HDC dc, HWND control,
     if (white && (boxMessage || (control && IsBoxClass(control)))) {
         SetBkColor(dc, Ref(c[core::kSkinEdit]));
         if (IsDefaultText(GetTextColor(dc))) SetTextColor(dc, Ref(c[core::kSkinEditText]));
-        return reinterpret_cast<LRESULT>(s.box);
+        return reinterpret_cast<LRESULT>(s.box.Get());
     }
     if (given == PageColourOf(s, parent) || given == GetSysColor(COLOR_BTNFACE)) {
         SetBkColor(dc, Ref(c[core::kSkinWindow]));
         if (IsDefaultText(GetTextColor(dc))) SetTextColor(dc, Ref(c[core::kSkinText]));
-        return reinterpret_cast<LRESULT>(s.page);
+        return reinterpret_cast<LRESULT>(s.page.Get());
     }
     return answer;
 }
@@ -230,7 +228,7 @@ LRESULT Erase(ThreadSkin& s, HWND hwnd, HDC dc) {
     if (!page) return Original(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT r;
     GetClientRect(hwnd, &r);
-    FillRect(dc, &r, s.page);
+    FillRect(dc, &r, s.page.Get());
     return 1;
 }
 
@@ -256,7 +254,7 @@ HBRUSH BackgroundFromParent(ThreadSkin& s, HWND hwnd, HDC dc, UINT message) {
     HWND parent = GetParent(hwnd);
     const LRESULT answer =
         parent ? SendMessageW(parent, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd)) : 0;
-    return answer ? reinterpret_cast<HBRUSH>(answer) : s.page;
+    return answer ? reinterpret_cast<HBRUSH>(answer) : s.page.Get();
 }
 
 void PaintButton(ThreadSkin& s, HWND hwnd, HDC target) {
@@ -284,9 +282,10 @@ void PaintButton(ThreadSkin& s, HWND hwnd, HDC target) {
         return;
     }
     // The rest through a bitmap, so that it never shows half drawn.
-    HDC dc = CreateCompatibleDC(target);
-    HBITMAP bitmap = CreateCompatibleBitmap(target, r.right, r.bottom);
-    HGDIOBJ old = SelectObject(dc, bitmap);
+    const util::OwnedBitmap bitmap(CreateCompatibleBitmap(target, r.right, r.bottom));
+    const util::MemoryDC memory(target);
+    if (!memory.Select(bitmap.Get())) return;
+    const HDC dc = memory.Get();
     if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
         HBRUSH behind = BackgroundFromParent(s, hwnd, dc, WM_CTLCOLORBTN);
         PaintPushButton(dc, r, s.style, look, BrushColour(behind, Ref(s.style.colours[core::kSkinWindow])), dpi);
@@ -302,16 +301,12 @@ void PaintButton(ThreadSkin& s, HWND hwnd, HDC target) {
         PaintMarkButton(dc, r, s.style, mark, behind, dpi);
     }
     BitBlt(target, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 void PaintButtonNow(ThreadSkin& s, HWND hwnd) {
     if (!IsWindowVisible(hwnd)) return;
-    HDC dc = GetDC(hwnd);
-    PaintButton(s, hwnd, dc);
-    ReleaseDC(hwnd, dc);
+    const util::WindowDC dc(hwnd);
+    PaintButton(s, hwnd, dc.Get());
 }
 
 // Messages after which the button control paints itself directly.
@@ -364,16 +359,14 @@ void PaintTabs(ThreadSkin& s, HWND hwnd, HDC target) {
     }
     RECT page = client;
     TabCtrl_AdjustRect(hwnd, FALSE, &page);
-    HDC dc = CreateCompatibleDC(target);
-    HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
-    HGDIOBJ old = SelectObject(dc, bitmap);
+    const util::OwnedBitmap bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
+    const util::MemoryDC memory(target);
+    if (!memory.Select(bitmap.Get())) return;
+    const HDC dc = memory.Get();
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
-    PaintTabStrip(dc, client, page, tabs.data(), static_cast<int>(tabs.size()), font, s.style, s.page,
+    PaintTabStrip(dc, client, page, tabs.data(), static_cast<int>(tabs.size()), font, s.style, s.page.Get(),
                   WindowDpi(hwnd));
     BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 bool SkinnedTabs(HWND hwnd) { return !(GetWindowLongW(hwnd, GWL_STYLE) & (TCS_BOTTOM | TCS_VERTICAL | TCS_BUTTONS)); }
@@ -416,12 +409,11 @@ void PaintFrame(ThreadSkin& s, HWND hwnd) {
     look.closeBox = (style & WS_SYSMENU) != 0;
     look.minimiseBox = (style & WS_SYSMENU) && (style & WS_MINIMIZEBOX);
     look.maximiseBox = (style & WS_SYSMENU) && (style & WS_MAXIMIZEBOX);
-    HFONT& font = s.captionFonts[dpi];
-    if (!font) font = CreateCaptionFont(dpi);
-    look.font = font;
-    HDC dc = GetWindowDC(hwnd);
-    PaintCaptionAndFrame(dc, window, inside, captionHeight, s.style, look, dpi);
-    ReleaseDC(hwnd, dc);
+    util::OwnedFont& font = s.captionFonts[dpi];
+    if (!font) font.Reset(CreateCaptionFont(dpi));
+    look.font = font.Get();
+    const util::WindowDC dc(hwnd, util::WindowDC::Area::Whole);
+    PaintCaptionAndFrame(dc.Get(), window, inside, captionHeight, s.style, look, dpi);
 }
 
 // Messages after which the system has painted the caption its own way.
@@ -447,9 +439,8 @@ void PaintBoxEdge(ThreadSkin& s, HWND hwnd) {
     RECT w;
     GetWindowRect(hwnd, &w);
     const RECT r = {0, 0, w.right - w.left, w.bottom - w.top};
-    HDC dc = GetWindowDC(hwnd);
-    PaintBoxBorder(dc, r, MetricForDpi(SM_CXEDGE, WindowDpi(hwnd)), s.style);
-    ReleaseDC(hwnd, dc);
+    const util::WindowDC dc(hwnd, util::WindowDC::Area::Whole);
+    PaintBoxBorder(dc.Get(), r, MetricForDpi(SM_CXEDGE, WindowDpi(hwnd)), s.style);
 }
 
 void ColourTree(ThreadSkin& s, HWND hwnd) {
@@ -466,7 +457,7 @@ void SkinMenu(ThreadSkin& s, HMENU menu) {
     MENUINFO info{};
     info.cbSize = sizeof info;
     info.fMask = MIM_BACKGROUND;
-    info.hbrBack = s.menu;
+    info.hbrBack = s.menu.Get();
     SetMenuInfo(menu, &info);
 }
 
@@ -475,10 +466,8 @@ void SkinMenu(ThreadSkin& s, HMENU menu) {
 template <typename Paint>
 bool PaintedWhole(HWND hwnd, UINT message, WPARAM wParam, Paint paint) {
     if (message == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        paint(dc);
-        EndPaint(hwnd, &ps);
+        const util::PaintDC dc(hwnd);
+        paint(dc.Get());
         return true;
     }
     if (message == WM_PRINTCLIENT) {
@@ -539,15 +528,7 @@ LRESULT Handle(ThreadSkin& s, Kind kind, HWND hwnd, UINT message, WPARAM wParam,
     return Original(hwnd, message, wParam, lParam);
 }
 
-void FreeSkin(ThreadSkin* s) {
-    for (HBRUSH brush : {s->page, s->box, s->menu}) {
-        if (brush) DeleteObject(brush);
-    }
-    for (const auto& font : s->captionFonts) {
-        if (font.second) DeleteObject(font.second);
-    }
-    delete s;
-}
+void FreeSkin(ThreadSkin* s) { delete s; }  // its brushes and fonts with it
 
 // A call of the skin's window procedure under way; the last one to end
 // frees a skin that was taken off meanwhile (by a handler of the message).
@@ -672,22 +653,6 @@ BOOL CALLBACK Repaint(HWND hwnd, LPARAM) {
     return TRUE;
 }
 
-// The skin's brushes, freed unless kept.
-struct Brushes {
-    HBRUSH page = nullptr, box = nullptr, menu = nullptr;
-    explicit Brushes(const core::SkinStyle& style)
-        : page(CreateSolidBrush(Ref(style.colours[core::kSkinWindow]))),
-          box(CreateSolidBrush(Ref(style.colours[core::kSkinEdit]))),
-          menu(CreateSolidBrush(Ref(style.colours[core::kSkinMenu]))) {}
-    ~Brushes() {
-        for (HBRUSH brush : {page, box, menu}) {
-            if (brush) DeleteObject(brush);
-        }
-    }
-    Brushes(const Brushes&) = delete;
-    Brushes& operator=(const Brushes&) = delete;
-    bool Made() const { return page && box && menu; }
-};
 
 int Attach(const void* bytes, int count, const char* password, int existing, int menus, int frames) {
     if (!bytes || count <= 0 || (password && *password)) return 0;
@@ -696,8 +661,10 @@ int Attach(const void* bytes, int count, const char* password, int existing, int
     if (!style) return 0;
     // Everything that can fail before the thread's skin changes.
     std::string copy(view);
-    Brushes brushes(*style);
-    if (!brushes.Made()) return 0;
+    util::OwnedBrush page(CreateSolidBrush(Ref(style->colours[core::kSkinWindow])));
+    util::OwnedBrush box(CreateSolidBrush(Ref(style->colours[core::kSkinEdit])));
+    util::OwnedBrush menu(CreateSolidBrush(Ref(style->colours[core::kSkinMenu])));
+    if (!page || !box || !menu) return 0;
     const DWORD thread = GetCurrentThreadId();
     ThreadSkin* s = SkinOfThread(thread);
     if (!s) {
@@ -707,7 +674,7 @@ int Attach(const void* bytes, int count, const char* password, int existing, int
             std::lock_guard<std::mutex> lock(g_mutex);
             g_threads.emplace(thread, std::move(made));
         }
-        s->hook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, thread);
+        s->hook.Reset(SetWindowsHookExW(WH_CBT, CreationHook, nullptr, thread));
         if (!s->hook) {
             std::lock_guard<std::mutex> lock(g_mutex);
             g_threads.erase(thread);
@@ -720,9 +687,9 @@ int Attach(const void* bytes, int count, const char* password, int existing, int
     s->frames = frames != 0;
     s->erased.clear();
     s->unerased.clear();
-    std::swap(s->page, brushes.page);  // the old ones go with `brushes`
-    std::swap(s->box, brushes.box);
-    std::swap(s->menu, brushes.menu);
+    s->page = std::move(page);  // the old ones go
+    s->box = std::move(box);
+    s->menu = std::move(menu);
     if (existing) EnumThreadWindows(thread, AdoptTopLevel, reinterpret_cast<LPARAM>(s));
     EnumThreadWindows(thread, Repaint, 0);
     return 1;
@@ -740,7 +707,7 @@ void Detach() {
         s = std::move(it->second);
         g_threads.erase(it);
     }
-    if (s->hook) UnhookWindowsHookEx(s->hook);
+    s->hook.Reset();
     for (HWND hwnd : s->subclassed) GiveBack(hwnd);
     s->subclassed.clear();
     s->detached = true;

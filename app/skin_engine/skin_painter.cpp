@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/core/skin_table.h"
+#include "util/scoped.h"
 
 namespace skin {
 namespace {
@@ -17,54 +18,46 @@ void Fill(HDC dc, const RECT& r, COLORREF colour) {
 
 // A rounded rectangle with an outline of `width` pixels (0: none).
 void RoundBox(HDC dc, const RECT& r, COLORREF line, COLORREF fill, int radius, int width) {
-    HPEN pen = width > 0 ? CreatePen(PS_INSIDEFRAME, width, line) : static_cast<HPEN>(GetStockObject(NULL_PEN));
-    HBRUSH brush = CreateSolidBrush(fill);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    const util::OwnedPen pen(width > 0 ? CreatePen(PS_INSIDEFRAME, width, line) : nullptr);
+    const util::OwnedBrush brush(CreateSolidBrush(fill));
+    const util::DcState state(dc);
+    SelectObject(dc, pen ? static_cast<HGDIOBJ>(pen.Get()) : GetStockObject(NULL_PEN));
+    SelectObject(dc, brush.Get());
     const int d = 2 * radius;
     if (d > 0) {
         RoundRect(dc, r.left, r.top, r.right + (width > 0 ? 0 : 1), r.bottom + (width > 0 ? 0 : 1), d, d);
     } else {
         Rectangle(dc, r.left, r.top, r.right + (width > 0 ? 0 : 1), r.bottom + (width > 0 ? 0 : 1));
     }
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(brush);
-    if (width > 0) DeleteObject(pen);
 }
 
 void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour, int width) {
-    HPEN pen = CreatePen(PS_SOLID, width, colour);
-    HGDIOBJ old = SelectObject(dc, pen);
+    const util::OwnedPen pen(CreatePen(PS_SOLID, width, colour));
+    const util::DcState state(dc);
+    SelectObject(dc, pen.Get());
     MoveToEx(dc, x1, y1, nullptr);
     LineTo(dc, x2, y2);
-    SelectObject(dc, old);
-    DeleteObject(pen);
 }
 
 // A hollow rectangle, or with `radius` a hollow rounded one.
 void Outline(HDC dc, const RECT& r, COLORREF colour, int width, int radius = 0) {
-    HPEN pen = CreatePen(PS_INSIDEFRAME, width, colour);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const util::OwnedPen pen(CreatePen(PS_INSIDEFRAME, width, colour));
+    const util::DcState state(dc);
+    SelectObject(dc, pen.Get());
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
     if (radius > 0) {
         RoundRect(dc, r.left, r.top, r.right, r.bottom, 2 * radius, 2 * radius);
     } else {
         Rectangle(dc, r.left, r.top, r.right, r.bottom);
     }
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
 }
 
 void Text(HDC dc, const std::wstring& text, RECT r, HFONT font, COLORREF colour, UINT format) {
-    HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColour = SetTextColor(dc, colour);
+    const util::DcState state(dc);
+    if (font) SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
-    SetTextColor(dc, oldColour);
-    SetBkMode(dc, oldMode);
-    if (oldFont) SelectObject(dc, oldFont);
 }
 
 UINT LineFormat(bool multiline) { return multiline ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER; }
@@ -72,11 +65,13 @@ UINT LineFormat(bool multiline) { return multiline ? DT_WORDBREAK : DT_SINGLELIN
 // The box of the text `look.text` would take within `r` (for the focus
 // outline), given the format the text is drawn with.
 RECT TextBox(HDC dc, const ButtonLook& look, RECT r, UINT format) {
-    HGDIOBJ old = look.font ? SelectObject(dc, look.font) : nullptr;
     RECT measured = r;
-    DrawTextW(dc, look.text.c_str(), static_cast<int>(look.text.size()), &measured,
-              (format & ~(DT_VCENTER | DT_CENTER | DT_RIGHT)) | DT_CALCRECT);
-    if (old) SelectObject(dc, old);
+    {
+        const util::DcState state(dc);
+        if (look.font) SelectObject(dc, look.font);
+        DrawTextW(dc, look.text.c_str(), static_cast<int>(look.text.size()), &measured,
+                  (format & ~(DT_VCENTER | DT_CENTER | DT_RIGHT)) | DT_CALCRECT);
+    }
     const int height = measured.bottom - measured.top;
     if (format & DT_VCENTER) measured.top = r.top + (r.bottom - r.top - height) / 2;
     measured.bottom = measured.top + height;
@@ -101,9 +96,8 @@ int SystemDpi() {
     if (getDpi) {
         if (const UINT dpi = getDpi()) return static_cast<int>(dpi);
     }
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen) ReleaseDC(nullptr, screen);
+    const util::WindowDC screen;
+    const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
     return dpi > 0 ? dpi : 96;
 }
 
@@ -199,12 +193,14 @@ void PaintMarkButton(HDC dc, const RECT& r, const core::SkinStyle& skin, const M
 
 void PaintGroupBox(HDC dc, const RECT& r, const core::SkinStyle& skin, const ButtonLook& look, HBRUSH behind,
                    COLORREF textColour, UINT dpi) {
-    HGDIOBJ old = look.font ? SelectObject(dc, look.font) : nullptr;
     TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
     SIZE extent{};
-    GetTextExtentPoint32W(dc, look.text.c_str(), static_cast<int>(look.text.size()), &extent);
-    if (old) SelectObject(dc, old);
+    {
+        const util::DcState state(dc);
+        if (look.font) SelectObject(dc, look.font);
+        GetTextMetricsW(dc, &tm);
+        GetTextExtentPoint32W(dc, look.text.c_str(), static_cast<int>(look.text.size()), &extent);
+    }
     const int lineY = r.top + tm.tmHeight / 2;
     const COLORREF frame = Ref(skin.colours[core::kSkinFrame]);
     const int radius = Scaled(skin.metrics[core::kSkinCornerRadius], dpi);

@@ -88,6 +88,8 @@
 #include <string>
 #include <vector>
 
+#include "util/scoped.h"
+
 namespace {
 
 constexpr wchar_t kTitle[] = L"Tavrin编程助手1.1";
@@ -150,10 +152,7 @@ POINT ClientPoint(HWND w, int x, int y) {
 bool FinderPainted(HWND w) {
     // The finder board lies at (8, 32); its icon's disc covers (20, 20).
     const POINT p = ClientPoint(w, 8 + 20, 32 + 20);
-    HDC screen = GetDC(nullptr);
-    const COLORREF c = GetPixel(screen, p.x, p.y);
-    ReleaseDC(nullptr, screen);
-    return c == kFinderIcon;
+    return GetPixel(util::WindowDC().Get(), p.x, p.y) == kFinderIcon;
 }
 
 bool WaitForPaint(HWND w, DWORD timeoutMs) {
@@ -162,6 +161,14 @@ bool WaitForPaint(HWND w, DWORD timeoutMs) {
         if (FinderPainted(w)) return true;
         if (GetTickCount64() >= deadline) return false;
         Sleep(1);
+    }
+}
+
+// Ends a process and waits a moment for it to be gone.
+void EndProcess(DWORD pid) {
+    if (const util::OwnedHandle process{OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)}) {
+        TerminateProcess(process.Get(), 0);
+        WaitForSingleObject(process.Get(), 5000);
     }
 }
 
@@ -174,24 +181,25 @@ public:
     RemoteBuffer(HWND window, SIZE_T size) {
         DWORD pid = 0;
         GetWindowThreadProcessId(window, &pid);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (process_) address_ = static_cast<BYTE*>(VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+        process_.Reset(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+        if (process_) {
+            address_ = static_cast<BYTE*>(VirtualAllocEx(process_.Get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+        }
     }
     ~RemoteBuffer() {
-        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        if (process_) CloseHandle(process_);
+        if (address_) VirtualFreeEx(process_.Get(), address_, 0, MEM_RELEASE);
     }
     bool Valid() const { return address_ != nullptr; }
     BYTE* Address(SIZE_T offset = 0) const { return address_ + offset; }
     void Write(SIZE_T offset, const void* data, SIZE_T size) const {
-        WriteProcessMemory(process_, address_ + offset, data, size, nullptr);
+        WriteProcessMemory(process_.Get(), address_ + offset, data, size, nullptr);
     }
     void Read(SIZE_T offset, void* data, SIZE_T size) const {
-        ReadProcessMemory(process_, address_ + offset, data, size, nullptr);
+        ReadProcessMemory(process_.Get(), address_ + offset, data, size, nullptr);
     }
 
 private:
-    HANDLE process_ = nullptr;
+    util::OwnedHandle process_;
     BYTE* address_ = nullptr;
 };
 
@@ -600,9 +608,7 @@ int WaitForFinderWindow(bool at, int x, int y) {
 int WaitForPixel(int x, int y, COLORREF wanted, bool same) {
     COLORREF seen = CLR_INVALID;
     const bool there = WaitUntil([&] {
-        HDC screen = GetDC(nullptr);
-        seen = GetPixel(screen, x, y);
-        ReleaseDC(nullptr, screen);
+        seen = GetPixel(util::WindowDC().Get(), x, y);
         return (seen == wanted) == same;
     });
     std::printf("%lu\n", static_cast<unsigned long>(seen));
@@ -616,8 +622,11 @@ int FinderWindowGone() {
     return WaitUntil([&] { return !FinderWindowRect(w, r); }) ? 0 : Fail("the finder window is still shown");
 }
 
-// The icons Wine's own tray window shows (wine-notes.md): visible children
-// of a visible "__winex11_standalone_tray" window.
+// The icons Wine's own tray window shows: without a desktop shell, Wine puts
+// the notification icons in a top-level window of class
+// "__winex11_standalone_tray" at the screen's top-left, one child per icon,
+// and hides that window once the last icon is deleted. The visible children
+// of a visible such window.
 std::vector<HWND> TrayIcons() {
     std::vector<HWND> icons;
     HWND tray = nullptr;
@@ -712,13 +721,12 @@ int Close() {
     if (!w) return Fail("no main window to close");
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
-    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    const util::OwnedHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
     PostMessageW(w, WM_CLOSE, 0, 0);
     if (!process) return Fail("cannot open the program's process");
-    const bool ended = WaitForSingleObject(process, 5000) == WAIT_OBJECT_0;
+    const bool ended = WaitForSingleObject(process.Get(), 5000) == WAIT_OBJECT_0;
     DWORD code = 1;
-    GetExitCodeProcess(process, &code);
-    CloseHandle(process);
+    GetExitCodeProcess(process.Get(), &code);
     if (!ended) return Fail("the program did not end after its window was closed");
     std::printf("exit code %lu\n", code);
     return code == 0 ? 0 : 1;
@@ -738,6 +746,7 @@ bool StartOnce(const wchar_t* exe, StartupFigures& figures) {
     LARGE_INTEGER start, window, painted;
     QueryPerformanceCounter(&start);
     if (!CreateProcessW(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+    const util::OwnedHandle process(pi.hProcess), thread(pi.hThread);
     HWND w = WaitForMainWindow(pi.dwProcessId, kWaitMs);
     QueryPerformanceCounter(&window);
     const bool paintedOk = w && WaitForPaint(w, kWaitMs);
@@ -748,8 +757,6 @@ bool StartOnce(const wchar_t* exe, StartupFigures& figures) {
     GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory);
     if (w) PostMessageW(w, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
     if (!paintedOk) return false;
     figures.toWindow.push_back(Seconds(start, window) * 1000);
     figures.toPaint.push_back(Seconds(start, painted) * 1000);
@@ -815,10 +822,9 @@ int Facts(HWND w) {
     line("200 138", buffer);
     line("200 162", TextOf(w));
     std::wstring path;
-    if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)) {
+    if (const util::OwnedHandle process{OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)}) {
         DWORD size = 4096;
-        if (QueryFullProcessImageNameW(process, 0, buffer, &size)) path.assign(buffer, size);
-        CloseHandle(process);
+        if (QueryFullProcessImageNameW(process.Get(), 0, buffer, &size)) path.assign(buffer, size);
     }
     line("200 186", path);
     RECT r, parent = {0, 0, 0, 0}, client = {};
@@ -891,11 +897,7 @@ int wmain(int argc, wchar_t** argv) {
             if (!std::wcsstr(title, argv[2])) continue;
             DWORD pid = 0;
             GetWindowThreadProcessId(w, &pid);
-            if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
-                TerminateProcess(process, 0);
-                WaitForSingleObject(process, 5000);
-                CloseHandle(process);
-            }
+            EndProcess(pid);
         }
         return 0;
     }
@@ -960,11 +962,7 @@ int wmain(int argc, wchar_t** argv) {
         while ((w = FindWindowExW(nullptr, w, argv[2], nullptr)) != nullptr) {
             DWORD pid = 0;
             GetWindowThreadProcessId(w, &pid);
-            if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
-                TerminateProcess(process, 0);
-                WaitForSingleObject(process, 5000);
-                CloseHandle(process);
-            }
+            EndProcess(pid);
         }
         return 0;
     }

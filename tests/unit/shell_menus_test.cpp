@@ -2,6 +2,7 @@
 // they open.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -17,6 +18,7 @@ TEST(TrayMenu, ItemsInOrderWithTheirActions) {
     const char* captions[] = {"主界面", "", "Korvel模块论坛", "Korvel模块知识库", "易语言编程论坛",
                               "易语言知识库", "易语言视频教学", "", "退出"};
     const auto& rows = core::TrayMenuRows();
+    ASSERT_EQ(rows.size(), std::size(captions));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(rows[i].caption, captions[i]);

@@ -104,7 +104,10 @@ TEST(X64Decoder, RefusesWhatItDoesNotKnowOrCannotMove) {
     }
 }
 
-// gdi32's GdiTransparentBlt under Wine 8 (wine-notes.md).
+// The first bytes of gdi32's GdiTransparentBlt under Wine 8.0 (x86-64), as
+// read from the running function: push r15, r14, r13, r12, rbp, rdi, rsi,
+// rbx, then sub rsp,0x68 (4 bytes, so a 14-byte patch ends inside it), then
+// a RIP-relative mov.
 const Bytes kGdiEntry = {0x41, 0x57, 0x41, 0x56, 0x41, 0x55, 0x41, 0x54, 0x55, 0x57, 0x56, 0x53,
                          0x48, 0x83, 0xEC, 0x68, 0x48, 0x8B, 0x05, 0, 0, 0, 0};
 

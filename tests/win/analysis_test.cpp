@@ -364,11 +364,10 @@ TEST_F(InspectorTest, HiddenAndDisabledWindowsAreToldApartInTheTree) {
         std::memcpy(&r, &h, sizeof h);
         SendMessageW(tree.Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r));
         MapWindowPoints(tree.Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
-        HDC screen = GetDC(nullptr);
+        const util::WindowDC screen;
         for (int y = r.top; y < r.bottom; ++y) {
-            for (int x = r.left; x < r.right; ++x) count += GetPixel(screen, x, y) == ink;
+            for (int x = r.left; x < r.right; ++x) count += GetPixel(screen.Get(), x, y) == ink;
         }
-        ReleaseDC(nullptr, screen);
         return count;
     };
     UpdateWindow(tree.Handle());

@@ -52,16 +52,13 @@ private:
     static void Paint(HDC dc) {
         for (int q = 0; q < 4; ++q) {
             const RECT r = {(q % 2) * 100, (q / 2) * 50, (q % 2) * 100 + 100, (q / 2) * 50 + 50};
-            HBRUSH brush = CreateSolidBrush(kQuadrants[q]);
-            FillRect(dc, &r, brush);
-            DeleteObject(brush);
+            const util::OwnedBrush brush(CreateSolidBrush(kQuadrants[q]));
+            FillRect(dc, &r, brush.Get());
         }
     }
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_PAINT) {
-            PAINTSTRUCT ps;
-            Paint(BeginPaint(hwnd, &ps));
-            EndPaint(hwnd, &ps);
+            Paint(util::PaintDC(hwnd).Get());
             return 0;
         }
         if (message == WM_PRINTCLIENT) {

@@ -14,6 +14,7 @@
 
 #include "app/transparent_blt_filter.h"
 #include "tests/win/test_support.h"
+#include "util/scoped.h"
 #include "util/entry_patch.h"
 
 namespace {
@@ -212,31 +213,17 @@ TEST(EntryPatchTest, RefusesAnEntryItCannotMoveAndChangesNothing) {
 // Two 32 x 32 memory bitmaps: a red source and a white destination.
 class BlitTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        screen_ = GetDC(nullptr);
-        source_ = Make(RGB(255, 0, 0), sourceBitmap_, sourceOld_);
-        destination_ = Make(RGB(255, 255, 255), destinationBitmap_, destinationOld_);
-    }
-    void TearDown() override {
-        Free(source_, sourceBitmap_, sourceOld_);
-        Free(destination_, destinationBitmap_, destinationOld_);
-        ReleaseDC(nullptr, screen_);
-    }
-    HDC Make(COLORREF colour, HBITMAP& bitmap, HGDIOBJ& old) {
-        HDC dc = CreateCompatibleDC(screen_);
-        bitmap = CreateCompatibleBitmap(screen_, 32, 32);
-        old = SelectObject(dc, bitmap);
-        HBRUSH brush = CreateSolidBrush(colour);
-        const RECT all = {0, 0, 32, 32};
-        FillRect(dc, &all, brush);
-        DeleteObject(brush);
-        return dc;
-    }
-    static void Free(HDC dc, HBITMAP bitmap, HGDIOBJ old) {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
+    // A bitmap filled with one colour, selected into a DC of its own.
+    struct Surface {
+        explicit Surface(COLORREF colour) : bitmap(CreateCompatibleBitmap(util::WindowDC().Get(), 32, 32)) {
+            dc.Select(bitmap.Get());
+            const util::OwnedBrush brush(CreateSolidBrush(colour));
+            const RECT all = {0, 0, 32, 32};
+            FillRect(dc.Get(), &all, brush.Get());
+        }
+        util::OwnedBitmap bitmap;  // before the DC, which lets go of it first
+        util::MemoryDC dc;
+    };
     void Whiten() {
         const RECT all = {0, 0, 32, 32};
         FillRect(destination_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -244,9 +231,8 @@ protected:
     BOOL Blit(int size) {
         return GdiTransparentBlt(destination_, 0, 0, size, size, source_, 0, 0, size, size, RGB(0, 255, 0));
     }
-    HDC screen_ = nullptr, source_ = nullptr, destination_ = nullptr;
-    HBITMAP sourceBitmap_ = nullptr, destinationBitmap_ = nullptr;
-    HGDIOBJ sourceOld_ = nullptr, destinationOld_ = nullptr;
+    Surface sourceSurface_{RGB(255, 0, 0)}, destinationSurface_{RGB(255, 255, 255)};
+    HDC source_ = sourceSurface_.dc.Get(), destination_ = destinationSurface_.dc.Get();
 };
 
 TEST_F(BlitTest, FilterDrops16By16BlitsAndPassesOthersToTheSystem) {

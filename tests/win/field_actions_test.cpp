@@ -40,11 +40,10 @@ bool Counting(HWND hwnd) {
 // How often the thread that owns the window is suspended (-1 when it cannot
 // be asked). Asking suspends and resumes it once.
 int SuspendCountOf(HWND hwnd) {
-    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(hwnd, nullptr));
+    const util::OwnedHandle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(hwnd, nullptr)));
     if (!thread) return -1;
-    const DWORD previous = SuspendThread(thread);
-    ResumeThread(thread);
-    CloseHandle(thread);
+    const DWORD previous = SuspendThread(thread.Get());
+    ResumeThread(thread.Get());
     return previous == static_cast<DWORD>(-1) ? -1 : static_cast<int>(previous);
 }
 
@@ -506,13 +505,13 @@ TEST_F(ProcessActionsTest, RunProgramOpensAFolderAndADocumentByItsAssociation) {
     const std::int32_t explorer = util::RunProgram(folder);
     EXPECT_NE(explorer, 0);
     if (explorer) {
-        HANDLE process = OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, explorer);
+        const util::OwnedHandle process(
+            OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(explorer)));
         wchar_t image[MAX_PATH] = {};
         DWORD size = MAX_PATH;
-        QueryFullProcessImageNameW(process, 0, image, &size);
+        QueryFullProcessImageNameW(process.Get(), 0, image, &size);
         EXPECT_NE(std::wstring(image).find(L"explorer.exe"), std::wstring::npos) << util::Utf8(image);
-        TerminateProcess(process, 0);
-        CloseHandle(process);
+        TerminateProcess(process.Get(), 0);
     }
 
     // A document type of our own, opened by the fixture program.

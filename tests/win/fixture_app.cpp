@@ -49,6 +49,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "util/scoped.h"
+
 namespace {
 
 constexpr UINT kHangMessage = WM_APP + 1;
@@ -129,7 +131,7 @@ DWORD WINAPI Worker(void*) {
 
 void Counters() {
     CountingWindow(L"TavrinFixtureCounter", 60);
-    CloseHandle(CreateThread(nullptr, 0, Worker, nullptr, 0, nullptr));
+    const util::OwnedHandle worker(CreateThread(nullptr, 0, Worker, nullptr, 0, nullptr));  // runs on alone
 }
 
 // Writes each mouse message it gets into its title: "message@x,y" (for
@@ -220,15 +222,11 @@ void OwnerAndDialog() {
 
 LRESULT CALLBACK ColoursProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd, &paint);
+        const util::PaintDC dc(hwnd);
         RECT left = {0, 0, 100, 100}, right = {100, 0, 200, 100};
-        HBRUSH red = CreateSolidBrush(RGB(200, 30, 60)), green = CreateSolidBrush(RGB(20, 180, 90));
-        FillRect(dc, &left, red);
-        FillRect(dc, &right, green);
-        DeleteObject(red);
-        DeleteObject(green);
-        EndPaint(hwnd, &paint);
+        const util::OwnedBrush red(CreateSolidBrush(RGB(200, 30, 60))), green(CreateSolidBrush(RGB(20, 180, 90)));
+        FillRect(dc.Get(), &left, red.Get());
+        FillRect(dc.Get(), &right, green.Get());
         return 0;
     }
     return FixtureProc(hwnd, message, wParam, lParam);

@@ -13,6 +13,8 @@
 
 #include <string>
 
+#include "util/scoped.h"
+
 namespace {
 
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
@@ -50,10 +52,9 @@ int RunAtDpi(DWORD dpi, const std::wstring& arguments) {
     PROCESS_INFORMATION pi = {};
     DWORD code = 1;
     if (CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        WaitForSingleObject(pi.hProcess, INFINITE);
-        GetExitCodeProcess(pi.hProcess, &code);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
+        const util::OwnedHandle process(pi.hProcess), thread(pi.hThread);
+        WaitForSingleObject(process.Get(), INFINITE);
+        GetExitCodeProcess(process.Get(), &code);
     }
     WriteLogPixels(hadOld ? &old : nullptr);
     return static_cast<int>(code);

@@ -262,10 +262,9 @@ TEST_F(MainWindowTest, StartUpSetsCursorsAndPageColours) {
     EXPECT_EQ(Get<ui::Control>("编辑框_窗口句柄").MousePointer(), nullptr);
     ICONINFO info = {};
     ASSERT_TRUE(GetIconInfo(finder, &info));
+    const util::OwnedBitmap colour(info.hbmColor), mask(info.hbmMask);  // copies, ours to free
     EXPECT_EQ(info.xHotspot, 0u);
     EXPECT_EQ(info.yHotspot, 0u);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
 
     for (const auto& control : Window().Controls()) {
         ui::Control* c = control.get();
@@ -353,6 +352,7 @@ TEST(MainProgram, ClosingTheWindowEndsTheProcess) {
     std::wstring commandLine = L"\"" + exe + L"\"";
     ASSERT_TRUE(CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         << "cannot start " << std::string(exe.begin(), exe.end());
+    const util::OwnedHandle process(pi.hProcess), thread(pi.hThread);
     HWND main = nullptr;
     PumpUntil(
         [&] {
@@ -369,8 +369,6 @@ TEST(MainProgram, ClosingTheWindowEndsTheProcess) {
     GetExitCodeProcess(pi.hProcess, &code);
     EXPECT_EQ(code, 0u);
     if (WaitForSingleObject(pi.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
 }
 
 }  // namespace

@@ -44,17 +44,13 @@ public:
 private:
     static void Paint(HDC dc) {
         const RECT left = {0, 0, 100, 100}, right = {100, 0, 200, 100};
-        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0)), blue = CreateSolidBrush(RGB(0, 0, 255));
-        FillRect(dc, &left, red);
-        FillRect(dc, &right, blue);
-        DeleteObject(red);
-        DeleteObject(blue);
+        const util::OwnedBrush red(CreateSolidBrush(RGB(255, 0, 0))), blue(CreateSolidBrush(RGB(0, 0, 255)));
+        FillRect(dc, &left, red.Get());
+        FillRect(dc, &right, blue.Get());
     }
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_PAINT) {
-            PAINTSTRUCT ps;
-            Paint(BeginPaint(hwnd, &ps));
-            EndPaint(hwnd, &ps);
+            Paint(util::PaintDC(hwnd).Get());
             return 0;
         }
         if (message == WM_PRINTCLIENT) {

@@ -18,6 +18,7 @@
 #include "ui/buttons.h"
 #include "ui/edit_box.h"
 #include "ui/label.h"
+#include "util/scoped.h"
 #include "util/entry_patch.h"
 #include "util/program_files.h"
 
@@ -71,20 +72,16 @@ std::vector<COLORREF> ScreenColours(const RECT& r) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    BitBlt(dc, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    const util::WindowDC screen;
+    const util::OwnedBitmap bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const util::MemoryDC dc(screen.Get());
+    if (!dc.Select(bitmap.Get())) return colours;
+    BitBlt(dc.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
     GdiFlush();
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
     for (int i = 0; i < width * height; ++i) {
         colours.push_back(RGB((pixels[i] >> 16) & 0xFF, (pixels[i] >> 8) & 0xFF, pixels[i] & 0xFF));
     }
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
     return colours;
 }
 
@@ -260,17 +257,17 @@ TEST_F(SkinTest, CaptionIconAndTitleAreSizedForTheWindowsDpi) {
     BITMAPINFO info = {};
     info.bmiHeader = {sizeof info.bmiHeader, 16, 16, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HBITMAP colour = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const util::OwnedBitmap colour(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     auto* bytes = static_cast<std::uint8_t*>(bits);
     for (int i = 0; i < 16 * 16; ++i) {  // 16 x 3 bytes a row: no padding
         bytes[3 * i] = 0;
         bytes[3 * i + 1] = 0;
         bytes[3 * i + 2] = 255;
     }
-    HBITMAP mask = CreateBitmap(16, 16, 1, 1, std::vector<std::uint8_t>(32, 0).data());
-    ICONINFO iconInfo = {TRUE, 0, 0, mask, colour};
-    HICON red = CreateIconIndirect(&iconInfo);
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(red));
+    const util::OwnedBitmap mask(CreateBitmap(16, 16, 1, 1, std::vector<std::uint8_t>(32, 0).data()));
+    ICONINFO iconInfo = {TRUE, 0, 0, mask.Get(), colour.Get()};
+    const util::OwnedIcon red(CreateIconIndirect(&iconInfo));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(red.Get()));
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
     const COLORREF bar = CaptionColourOf(window, 3000);
@@ -292,16 +289,16 @@ TEST_F(SkinTest, CaptionIconAndTitleAreSizedForTheWindowsDpi) {
     metrics.cbSize = sizeof metrics;
     ASSERT_TRUE(SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi));
     metrics.lfCaptionFont.lfWeight = FW_NORMAL;
-    HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
+    const util::OwnedFont font(CreateFontIndirectW(&metrics.lfCaptionFont));
     const int width = 4 * icon, height = captionBottom - captionTop;
-    HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ oldPicture = SelectObject(dc, picture);
-    HGDIOBJ oldFont = SelectObject(dc, font);
+    const util::OwnedBitmap picture(CreateCompatibleBitmap(util::WindowDC().Get(), width, height));
+    const util::MemoryDC memory;
+    ASSERT_TRUE(memory.Select(picture.Get()));
+    const HDC dc = memory.Get();
+    SelectObject(dc, font.Get());
     RECT all = {0, 0, width, height};
-    HBRUSH barBrush = CreateSolidBrush(bar);
-    FillRect(dc, &all, barBrush);
+    const util::OwnedBrush barBrush(CreateSolidBrush(bar));
+    FillRect(dc, &all, barBrush.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
     DrawTextW(dc, L"HHHH", 4, &all, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
@@ -312,17 +309,7 @@ TEST_F(SkinTest, CaptionIconAndTitleAreSizedForTheWindowsDpi) {
     const int textLeft = iconLeft + icon + pad;
     const int shown = InkRows(ScreenColours({textLeft, captionTop, textLeft + width, captionBottom}), width, bar);
     EXPECT_NEAR(shown, InkRows(reference, width, bar), 1);
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldPicture);
-    DeleteObject(barBrush);
-    DeleteObject(picture);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(font);
     DestroyWindow(window);
-    DestroyIcon(red);
-    DeleteObject(mask);
-    DeleteObject(colour);
 }
 
 // Detaching on a thread of its own: every window the engine subclassed

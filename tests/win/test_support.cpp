@@ -38,10 +38,7 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 }
 
 COLORREF ScreenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF c = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return c;
+    return GetPixel(util::WindowDC().Get(), x, y);
 }
 
 RECT RectInClient(HWND window, HWND parent) {
@@ -70,10 +67,9 @@ FixtureProcess::FixtureProcess(const std::wstring& arguments, const wchar_t* pro
 
 FixtureProcess::~FixtureProcess() {
     if (!info_.hProcess) return;
-    TerminateProcess(info_.hProcess, 0);
-    WaitForSingleObject(info_.hProcess, 5000);
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
+    const util::OwnedHandle process(info_.hProcess), thread(info_.hThread);
+    TerminateProcess(process.Get(), 0);
+    WaitForSingleObject(process.Get(), 5000);
 }
 
 HWND FixtureProcess::Window(const wchar_t* className) const {
@@ -108,26 +104,25 @@ bool QuietFixtureCounter(HWND counter) {
     return SendMessageTimeoutW(counter, WM_APP + 2, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0 && answer == 1;
 }
 
-HANDLE StartXdotool(const std::wstring& arguments) {
+util::OwnedHandle StartXdotool(const std::wstring& arguments) {
     std::wstring commandLine = L"start.exe /wait /unix /usr/bin/xdotool " + arguments;
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        return nullptr;
+        return {};
     }
-    CloseHandle(pi.hThread);
-    return pi.hProcess;
+    const util::OwnedHandle thread(pi.hThread);
+    return util::OwnedHandle(pi.hProcess);
 }
 
 bool RunXdotool(const std::wstring& arguments) {
-    HANDLE process = StartXdotool(arguments);
+    const util::OwnedHandle process = StartXdotool(arguments);
     if (!process) return false;
     // Keep handling messages: the input may be waiting for this thread.
-    PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, 10000);
+    PumpUntil([&] { return WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0; }, 10000);
     DWORD code = 1;
-    GetExitCodeProcess(process, &code);
-    CloseHandle(process);
+    GetExitCodeProcess(process.Get(), &code);
     return code == 0;
 }
 

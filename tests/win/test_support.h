@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "util/scoped.h"
 #include "util/window_query.h"
 
 namespace testing_support {
@@ -70,9 +71,9 @@ bool QuietFixtureCounter(HWND counter);
 
 // Runs xdotool with the arguments (Wine starts the Unix program) and waits.
 bool RunXdotool(const std::wstring& arguments);
-// Starts it without waiting; the process handle (the caller closes it), or
-// null when it could not be started.
-HANDLE StartXdotool(const std::wstring& arguments);
+// Starts it without waiting; the process, or nothing when it could not be
+// started.
+util::OwnedHandle StartXdotool(const std::wstring& arguments);
 
 // How many GDI and USER objects this process holds, exactly. Where the
 // system does not count them (Wine's GetGuiResources gives 0), the GDI

@@ -23,7 +23,10 @@ namespace {
 using testing_support::MainWindowTest;
 using testing_support::PumpUntil;
 
-// Icons shown by Wine's own tray window (wine-notes.md); -1 elsewhere.
+// Icons shown by Wine's own tray window; -1 elsewhere. Without a desktop
+// shell, Wine shows the notification icons in a top-level window of class
+// "__winex11_standalone_tray" at the screen's top-left, with one child
+// "__winex11_tray_icon" per icon; after NIM_DELETE the window is hidden.
 int WineTrayIcons() {
     if (!testing_support::RunningUnderWine()) return -1;
     int count = 0;
@@ -252,11 +255,11 @@ TEST_F(ProgramOutputTest, AFileInUseIsSharedWhenItsBytesAreTheSameElseTheNextFol
     const std::wstring inUse = first_ + L"\\a.txt";
     ASSERT_TRUE(util::CreateFileWithContents(inUse, "alpha"));
     // Held open the way a loaded library is: others may read, not change.
-    HANDLE held = CreateFileW(inUse.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    util::OwnedFile held(CreateFileW(inUse.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
     EXPECT_EQ(util::PlaceFiles({first_, second_}, L"", {{L"a.txt", "alpha"}}), first_);
     const std::wstring placed = util::PlaceFiles({first_, second_}, L"", {{L"a.txt", "other"}});
-    CloseHandle(held);
+    held.Reset();
     EXPECT_EQ(placed, second_);
     std::string bytes;
     ASSERT_TRUE(util::ReadWholeFile(inUse, bytes));

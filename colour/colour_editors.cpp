@@ -22,9 +22,21 @@ void BindLeftPress(ui::Control& board, std::function<void(int x, int y)> pressed
 
 ColourEditors::ColourEditors(ColourControls& controls) : c_(controls) {
     c_.编辑框_颜色值.ContentChanged = [this] { FormatSampled(); };
-    c_.编辑框_颜色值1.ContentChanged = [this] { FormatChosen(); };
+    c_.编辑框_颜色值1.ContentChanged = [this] {
+        if (c_.编辑框_颜色值1.Focused()) typedIn_.insert(&c_.编辑框_颜色值1);
+        FormatChosen();
+    };
     for (ui::EditBox* channel : {&c_.编辑框_颜色值_R1, &c_.编辑框_颜色值_G1, &c_.编辑框_颜色值_B1}) {
-        channel->ContentChanged = [this] { Compose(); };
+        channel->ContentChanged = [this, channel] {
+            if (channel->Focused()) typedIn_.insert(channel);
+            Compose();
+        };
+    }
+    for (ui::EditBox* box : {&c_.编辑框_颜色值1, &c_.编辑框_颜色值_R1, &c_.编辑框_颜色值_G1, &c_.编辑框_颜色值_B1}) {
+        box->FocusLost = [this, box] { Settle(*box); };
+        box->KeyDown = [this, box](UINT key) {
+            if (key == VK_RETURN) Settle(*box);
+        };
     }
     BindLeftPress(c_.画板_颜色值, [this](int, int) {
         ShowScale(c_.画板_颜色值.BackgroundColour());
@@ -72,19 +84,14 @@ void ColourEditors::FormatSampled() {
 
 void ColourEditors::FormatChosen() {
     const std::string text = c_.编辑框_颜色值1.Content();
-    // Any non-empty text marks the formatting as running; an empty box has
-    // no channel box to rewrite into a different number anyway.
-    c_.编辑框_颜色值1.SetTag(text);
+    // The tag marks the formatting as running; an empty box counts as 0.
+    c_.编辑框_颜色值1.SetTag(text.empty() ? "0" : text);
     const core::Colour colour = core::ColourOfText(text);
     c_.画板_颜色值1.SetBackgroundColour(colour);
     const std::pair<ui::EditBox*, int> channels[] = {{&c_.编辑框_颜色值_R1, core::RedOf(colour)},
                                                      {&c_.编辑框_颜色值_G1, core::GreenOf(colour)},
                                                      {&c_.编辑框_颜色值_B1, core::BlueOf(colour)}};
-    for (const auto& [box, value] : channels) {
-        // A box already holding exactly this text keeps its caret.
-        const std::string wanted = core::IntegerToText(value);
-        if (box->Content() != wanted) box->SetContent(wanted);
-    }
+    for (const auto& [box, value] : channels) ShowNumber(*box, value);
     WriteNotations(colour);
     c_.编辑框_颜色值1.SetTag("");
 }
@@ -94,6 +101,21 @@ void ColourEditors::Compose() {
     const std::int32_t colour =
         core::ComposeColour(c_.编辑框_颜色值_R1.Number(), c_.编辑框_颜色值_G1.Number(), c_.编辑框_颜色值_B1.Number());
     c_.编辑框_颜色值1.SetNumber(colour);
+}
+
+void ColourEditors::ShowNumber(ui::EditBox& box, std::int32_t value) {
+    const bool typing = box.Focused();
+    if (typing && box.Number() == value) return;  // as typed, caret and all
+    const std::string wanted = core::IntegerToText(value);
+    if (box.Content() == wanted) return;
+    box.SetContent(wanted);
+    if (typing) box.MoveCaretToEnd();
+}
+
+void ColourEditors::Settle(ui::EditBox& box) {
+    if (!typedIn_.erase(&box)) return;
+    const std::string settled = core::IntegerToText(box.Number());
+    if (box.Content() != settled) box.SetContent(settled);
 }
 
 void ColourEditors::PickFromScale(int x, int y) {

@@ -34,6 +34,12 @@ void EditBox::SelectAll() {
     if (Handle()) SendMessageW(Handle(), EM_SETSEL, 0, -1);
 }
 
+void EditBox::MoveCaretToEnd() {
+    if (!Handle()) return;
+    const int length = GetWindowTextLengthW(Handle());
+    SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(length), length);
+}
+
 LRESULT EditBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
     if (message == WM_CONTEXTMENU && ContextMenuRequested) {
         POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};

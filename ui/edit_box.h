@@ -40,6 +40,10 @@ public:
     // keyboard asked for it).
     std::function<void(POINT screen)> ContextMenuRequested;
     void SelectAll();
+    // Whether the box has the keyboard focus (the user may be typing in it).
+    bool Focused() const { return Handle() && GetFocus() == Handle(); }
+    // Puts the caret after the last character.
+    void MoveCaretToEnd();
 
 protected:
     core::Colour DefaultBackground() const override { return 0xFFFFFF; }

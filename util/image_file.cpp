@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "util/com.h"
+#include "util/core/jpeg_encoder.h"
 #include "util/file_replace.h"
 #include "util/scoped.h"
 
@@ -72,7 +73,8 @@ core::ByteSet EncodeWithWic(const core::ByteSet& bmp, REFGUID container) {
 core::ByteSet EncodeImage(const core::ByteSet& bmp, core::ImageFormat format) {
     switch (format) {
         case core::ImageFormat::Png: return EncodeWithWic(bmp, GUID_ContainerFormatPng);
-        case core::ImageFormat::Jpeg: return EncodeWithWic(bmp, GUID_ContainerFormatJpeg);
+        // Our own encoder: the system's may ignore the quality asked for.
+        case core::ImageFormat::Jpeg: return core::EncodeJpeg(bmp, core::kJpegQuality);
         case core::ImageFormat::Bmp: break;
     }
     core::BmpInfo info;

@@ -28,10 +28,17 @@ probe place WORDPADTOP 10 740 340 260
 notepad_with_find_dialog >/dev/null || { echo "FAILED: notepad's Find dialog did not open"; exit 1; }
 
 # A window by a line of the probe's listing of a top-level window's
-# descendants (its class and title).
+# descendants (its class and title). A dialog makes its controls one by one
+# as it opens: the listing is taken again until the window is in it (for
+# up to 10 s).
 descendant() {  # top-level class, "class title"
-    probe descendants "$1" | while read -r handle rest; do
-        [ "$rest" = "$2" ] && { echo "$handle"; break; }
+    local i handle
+    for i in $(seq 1 50); do
+        handle=$(probe descendants "$1" | while read -r h rest; do
+            [ "$rest" = "$2" ] && { echo "$h"; break; }
+        done)
+        [ -n "$handle" ] && { echo "$handle"; return 0; }
+        sleep 0.2
     done
 }
 targets=(

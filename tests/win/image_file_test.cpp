@@ -8,9 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdlib>
 #include <fstream>
+#include <string>
 
+#include "util/core/bmp.h"
 #include "util/image_file.h"
+#include "util/scoped.h"
 #include "util/wide_text.h"
 
 namespace {
@@ -97,6 +101,63 @@ TEST(ImageFile, SavingWritesTheEncodedBytesAndAFailedSaveLeavesTheOldFile) {
     EXPECT_EQ(core::ByteSet((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>()), written);
     again.close();
     DeleteFileW(path.c_str());
+}
+
+}  // namespace
+
+namespace {
+
+// A 300 x 180 picture of dark text lines on white, as a screenshot of
+// program text is.
+core::ByteSet TextPicture() {
+    constexpr int kWidth = 300, kHeight = 180;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, kWidth, kHeight, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const util::OwnedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const util::MemoryDC dc;
+    EXPECT_TRUE(dc.Select(bitmap.Get()));
+    const RECT all = {0, 0, kWidth, kHeight};
+    FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const util::OwnedFont font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, NONANTIALIASED_QUALITY,
+                                           0, L"Tahoma"));
+    SelectObject(dc.Get(), font.Get());
+    SetTextColor(dc.Get(), RGB(20, 20, 60));
+    for (int line = 0; line * 15 < kHeight; ++line) {
+        const std::wstring text = L"hwnd=0x" + std::to_wstring(1000 + line * 37) + L" class=Edit id=" +
+                                  std::to_wstring(line) + L" WM_SETTEXT 0123456789";
+        TextOutW(dc.Get(), 2, line * 15, text.c_str(), static_cast<int>(text.size()));
+    }
+    GdiFlush();
+    const auto stride = static_cast<std::size_t>(core::Bmp24RowStride(kWidth));
+    return core::MakeBmp(kWidth, kHeight, 24, static_cast<const std::uint8_t*>(bits), stride * kHeight);
+}
+
+// A screenshot saved as JPEG keeps its text readable: hardly a pixel moves
+// by more than 12 % in any channel (the encoder's default quality smears a
+// twentieth of them).
+TEST(ImageFile, AJpegOfTextKeepsTheTextReadable) {
+    const core::ByteSet bmp = TextPicture();
+    const core::ByteSet jpeg = util::EncodeImage(bmp, core::ImageFormat::Jpeg);
+    const Decoded back = Decode(jpeg);
+    ASSERT_EQ(back.width, 300u);
+    ASSERT_EQ(back.height, 180u);
+    core::BmpInfo info;
+    ASSERT_TRUE(core::ReadBmpInfo(bmp, info));
+    const auto stride = static_cast<std::size_t>(core::Bmp24RowStride(info.width));
+    int beyond = 0;
+    for (int y = 0; y < info.height; ++y) {
+        const BYTE* source = bmp.data() + info.pixelOffset + stride * static_cast<std::size_t>(info.height - 1 - y);
+        const BYTE* decoded = back.pixels.data() + static_cast<std::size_t>(y) * back.width * 3;
+        for (int x = 0; x < info.width * 3; x += 3) {
+            bool off = false;
+            for (int k = 0; k < 3; ++k) off = off || std::abs(source[x + k] - decoded[x + k]) > 255 * 12 / 100;
+            beyond += off;
+        }
+    }
+    const int pixels = info.width * info.height;
+    std::printf("JPEG of text: %d of %d pixels beyond 12 %%, %zu bytes\n", beyond, pixels, jpeg.size());
+    EXPECT_LT(beyond, pixels / 100);
 }
 
 }  // namespace

@@ -69,6 +69,11 @@ bool MainWindow::Create() {
     DressControls(core::kAnalysisPage);
 
     Activated = [this] { OnActivated(); };
+    // The activation's drawing for the first showing, already in the first
+    // paint: the window may be activated only after it has been painted
+    // (under Wine, when the display's focus event arrives, tens of
+    // milliseconds later).
+    OnActivated();
     // The tab control takes the mouse only over its tabs; elsewhere on it
     // the window beneath, this one, gets the buttons. A release over the tab
     // control therefore arrives here or at the tab control.

@@ -1,7 +1,17 @@
-// Window-tree fill speed: a fixture program with N child windows is walked
-// (the same questions the tree fill asks: class, title with time limits)
-// without a tree, then filled into the inspector's tree on the GUI thread and
-// on a worker thread. Prints the times and their ratios; fails on nothing.
+// Window-tree fill speed: a fixture program with N windows below its
+// top-level window (panels of 100, Statics and Edits) is the target's
+// program, its last window the target. Measured in one run, each a median
+// of RUNS:
+// - a bare walk of the windows (GetWindow, GetClassName, GetWindowText) and
+//   one asking every title with SendMessageTimeout, the cost of the
+//   questions a tree could ask;
+// - the walk the tree makes (WalkWindows), without a tree;
+// - the fill as a capture's release starts it (on a worker thread): time to
+//   the target's item selected in the tree and to the last item in, while
+//   a probe thread sends WM_NULL to the main window every 10 ms: the worst
+//   answer time during the fill and how many answers took over 50 ms;
+// - the fill on the GUI thread (刷新).
+// Prints the figures and their ratios; fails on nothing.
 //
 // Usage: tree_fill_bench [N] [RUNS]   (defaults 3000 and 5)
 #include <windows.h>
@@ -9,14 +19,14 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/main_window.h"
-#include "util/threads.h"
-
 #include "util/scoped.h"
+#include "util/threads.h"
 
 namespace {
 
@@ -29,15 +39,21 @@ double NowMs() {
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    return v.empty() ? 0 : v[v.size() / 2];
 }
 
-HWND StartFixture(int children, PROCESS_INFORMATION& process) {
+int CountDescendants(HWND hwnd) {
+    int count = 0;
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) count += 1 + CountDescendants(c);
+    return count;
+}
+
+HWND StartFixture(int windows, PROCESS_INFORMATION& process) {
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring exe(self);
     exe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"fixture_app.exe";
-    std::wstring commandLine = L"\"" + exe + L"\" many " + std::to_wstring(children);
+    std::wstring commandLine = L"\"" + exe + L"\" many " + std::to_wstring(windows) + L" 100";
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process)) {
@@ -46,63 +62,177 @@ HWND StartFixture(int children, PROCESS_INFORMATION& process) {
     WaitForInputIdle(process.hProcess, 10000);
     for (int i = 0; i < 1000; ++i) {
         HWND root = FindWindowW(L"TavrinFixtureMany", nullptr);
-        if (root) {
-            int count = 0;
-            for (HWND c = GetWindow(root, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++count;
-            if (count == children) return root;
-        }
+        if (root && CountDescendants(root) == windows) return root;
         Sleep(20);
     }
     return nullptr;
 }
 
+HWND LastDescendant(HWND hwnd) {
+    HWND last = hwnd;
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) last = c;
+    return last == hwnd ? hwnd : LastDescendant(last);
+}
+
+// The walk a window spy could make at the least: no window is asked
+// anything.
+int BareWalk(HWND hwnd) {
+    int count = 0;
+    wchar_t text[256];
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        GetClassNameW(c, text, 256);
+        GetWindowTextW(c, text, 256);
+        count += 1 + BareWalk(c);
+    }
+    return count;
+}
+
+// The same, every title asked of the window's program.
+int AskingWalk(HWND hwnd) {
+    int count = 0;
+    wchar_t text[256];
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        GetClassNameW(c, text, 256);
+        DWORD_PTR copied = 0;
+        SendMessageTimeoutW(c, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_BLOCK | SMTO_ABORTIFHUNG, 100,
+                            &copied);
+        count += 1 + AskingWalk(c);
+    }
+    return count;
+}
+
+// Sends WM_NULL to a window every 10 ms and keeps the answer times.
+class LatencyProbe {
+public:
+    explicit LatencyProbe(HWND window) : window_(window) {
+        running_ = true;
+        util::StartThread(Run, this, &thread_);
+    }
+    ~LatencyProbe() { Stop(); }
+    LatencyProbe(const LatencyProbe&) = delete;
+    LatencyProbe& operator=(const LatencyProbe&) = delete;
+
+    void Stop() {
+        running_ = false;
+        if (thread_) WaitForSingleObject(thread_.Get(), INFINITE);
+    }
+    double Worst() const { return times_.empty() ? 0 : *std::max_element(times_.begin(), times_.end()); }
+    int Over(double ms) const {
+        return static_cast<int>(std::count_if(times_.begin(), times_.end(), [ms](double t) { return t > ms; }));
+    }
+
+private:
+    static DWORD WINAPI Run(void* self) {
+        auto* probe = static_cast<LatencyProbe*>(self);
+        while (probe->running_) {
+            const double start = NowMs();
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(probe->window_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
+            probe->times_.push_back(NowMs() - start);
+            Sleep(10);
+        }
+        return 0;
+    }
+    HWND window_;
+    std::atomic<bool> running_{false};
+    std::vector<double> times_;  // the probe thread's until Stop
+    util::OwnedHandle thread_;
+};
+
+void HandleMessagesFor(double ms) {
+    const double end = NowMs() + ms;
+    while (NowMs() < end) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+        util::ProcessPendingMessages();
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int children = argc > 1 ? std::atoi(argv[1]) : 3000;
+    const int windows = argc > 1 ? std::atoi(argv[1]) : 3000;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
     PROCESS_INFORMATION fixture = {};
-    HWND root = StartFixture(children, fixture);
+    HWND root = StartFixture(windows, fixture);
+    const util::OwnedHandle process(fixture.hProcess), thread(fixture.hThread);
     if (!root) {
-        std::fprintf(stderr, "the fixture with %d windows did not come up\n", children);
+        std::fprintf(stderr, "the fixture with %d windows did not come up\n", windows);
+        if (process) TerminateProcess(process.Get(), 1);
         return 1;
     }
+    const HWND targetWindow = LastDescendant(root);
     app::UtilityObjects utilities;
     app::MainWindow window(utilities);
     window.Create();
     window.Show(SW_SHOWNOACTIVATE);
     util::ProcessPendingMessages();
     inspector::WindowTree& tree = window.Analysis().Tree();
-    window.Analysis().CurrentTarget().Select(util::FromHwnd(root));
+    ui::TreeBox& box = tree.Tree();
+    window.Analysis().CurrentTarget().Select(util::FromHwnd(targetWindow));
+    const int items = windows + 1;
 
-    std::vector<double> walk, guiFill, workerFill;
+    std::vector<double> bare, asking, walk, selected, complete, guiFill, worst;
+    int stalls = 0;
     for (int run = 0; run < runs; ++run) {
         double start = NowMs();
-        const auto nodes = inspector::WalkWindows(util::FromHwnd(root), false);
+        BareWalk(root);
+        bare.push_back(NowMs() - start);
+
+        start = NowMs();
+        AskingWalk(root);
+        asking.push_back(NowMs() - start);
+
+        start = NowMs();
+        inspector::WalkWindows(util::FromHwnd(root), false);
         walk.push_back(NowMs() - start);
+
+        start = NowMs();
+        box.Clear();
+        HandleMessagesFor(100);
+        {
+            LatencyProbe probe(window.Handle());
+            HandleMessagesFor(50);
+            start = NowMs();
+            tree.RefreshOnWorkerThread();
+            double selectedAt = 0;
+            do {
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+                util::ProcessPendingMessages();
+                if (selectedAt == 0 && box.ItemData(box.SelectedIndex()) == util::FromHwnd(targetWindow)) {
+                    selectedAt = NowMs();
+                }
+            } while (tree.FillRunning() || box.ItemCount() != items);
+            complete.push_back(NowMs() - start);
+            selected.push_back((selectedAt ? selectedAt : NowMs()) - start);
+            HandleMessagesFor(50);
+            probe.Stop();
+            worst.push_back(probe.Worst());
+            stalls += probe.Over(50);
+        }
 
         start = NowMs();
         tree.Refresh();
         guiFill.push_back(NowMs() - start);
-
-        start = NowMs();
-        tree.RefreshOnWorkerThread();
-        do {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-            util::ProcessPendingMessages();
-        } while (tree.FillRunning() || tree.Tree().ItemCount() != static_cast<int>(nodes.size()));
-        workerFill.push_back(NowMs() - start);
     }
-    std::printf("windows: %d (tree items %d), runs %d, medians:\n", children + 1, tree.Tree().ItemCount(), runs);
-    std::printf("  walk with the same questions, no tree: %8.1f ms\n", Median(walk));
-    std::printf("  fill on the GUI thread:                %8.1f ms  (%.2f x the walk)\n", Median(guiFill),
-                Median(guiFill) / Median(walk));
-    std::printf("  fill on a worker thread:               %8.1f ms  (%.2f x the walk)\n", Median(workerFill),
-                Median(workerFill) / Median(walk));
-    const util::OwnedHandle process(fixture.hProcess), thread(fixture.hThread);
+    std::printf("windows: %d (tree items %d), target the last of them, runs %d, medians:\n", items, box.ItemCount(),
+                runs);
+    std::printf("  bare walk (GetWindow, GetClassName, GetWindowText): %8.1f ms\n", Median(bare));
+    std::printf("  walk asking every title (SendMessageTimeout):       %8.1f ms  (%.2f x the bare walk)\n",
+                Median(asking), Median(asking) / Median(bare));
+    std::printf("  the tree's walk, no tree:                           %8.1f ms  (%.2f x the bare walk)\n",
+                Median(walk), Median(walk) / Median(bare));
+    std::printf("  capture's fill: release to target selected:         %8.1f ms  (%.2f x the bare walk)\n",
+                Median(selected), Median(selected) / Median(bare));
+    std::printf("  capture's fill: release to last item in:            %8.1f ms  (%.2f x the bare walk)\n",
+                Median(complete), Median(complete) / Median(bare));
+    std::printf("  worst WM_NULL answer during that fill:              %8.1f ms  (max %.1f; %d answers over 50 ms in "
+                "all runs)\n",
+                Median(worst), *std::max_element(worst.begin(), worst.end()), stalls);
+    std::printf("  fill on the GUI thread (刷新):                      %8.1f ms  (%.2f x the bare walk)\n",
+                Median(guiFill), Median(guiFill) / Median(bare));
     TerminateProcess(process.Get(), 0);
     return 0;
 }

@@ -1,10 +1,15 @@
 #include "inspector/window_tree.h"
 
+#include <algorithm>
+#include <algorithm>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <set>
 #include <unordered_set>
 
+#include "inspector/core/title_source.h"
+#include "inspector/core/tree_insertion.h"
 #include "inspector/core/tree_item_text.h"
 #include "util/callback_guard.h"
 #include "util/threads.h"
@@ -13,12 +18,14 @@
 namespace inspector {
 namespace {
 
-// Asks for titles of other programs' windows, skipping the threads that
-// already let a question time out during this walk. Shared by the threads
-// of one walk.
+// Reads the titles of windows: the window system's copy, or for windows
+// that keep their text themselves the window's answer, skipping the threads
+// that already let a question time out during this walk. Shared by the
+// threads of one walk.
 class TitleReader {
 public:
-    std::string Title(util::WindowHandle hwnd) {
+    std::string Title(util::WindowHandle hwnd, std::string_view className) {
+        if (!core::KeepsItsOwnText(className)) return util::GetWindowStoredTitle(hwnd);
         if (AnyTimedOut() && ThreadTimedOut(util::GetWindowThreadId(hwnd))) return {};
         util::SafeTitle title = util::QueryWindowTitleSafe(hwnd);
         if (title.timedOut) {
@@ -90,6 +97,7 @@ void CollectOwned(HWND owner, int ownerIndex, bool pump, const std::vector<TopLe
     for (const auto& [w, itsOwner] : topLevel) {
         if (itsOwner != owner || !seen.insert(w).second) continue;
         nodes.push_back({ownerIndex, {}, util::FromHwnd(w)});
+        nodes.back().topLevel = true;
         const int index = static_cast<int>(nodes.size()) - 1;
         CollectChildren(util::FromHwnd(w), index, pump, seen, nodes);
         CollectOwned(w, index, pump, topLevel, seen, nodes);
@@ -103,15 +111,23 @@ struct TextJob {
     std::size_t step;
 };
 
+// A node's own states from its style: whether it is shown (its parent's
+// state is added once every node has its own) and enabled.
+void ReadStates(TreeNode& node) {
+    const auto style = static_cast<DWORD>(GetWindowLongW(util::ToHwnd(node.handle), GWL_STYLE));
+    node.visible = (style & WS_VISIBLE) != 0;
+    node.enabled = (style & WS_DISABLED) == 0;
+}
+
 DWORD WINAPI FillTexts(void* parameter) {
     const auto* job = static_cast<const TextJob*>(parameter);
     std::vector<TreeNode>& nodes = *job->nodes;
     util::GuardCallback([&] {
         for (std::size_t i = job->first; i < nodes.size(); i += job->step) {
             const util::WindowHandle h = nodes[i].handle;
-            nodes[i].text = core::TreeItemText(h, util::GetWindowClassName(h), job->titles->Title(h));
-            nodes[i].visible = IsWindowVisible(util::ToHwnd(h)) != FALSE;
-            nodes[i].enabled = IsWindowEnabled(util::ToHwnd(h)) != FALSE;
+            const std::string className = util::GetWindowClassName(h);
+            nodes[i].text = core::TreeItemText(h, className, job->titles->Title(h, className));
+            ReadStates(nodes[i]);
         }
     });
     return 0;
@@ -159,22 +175,61 @@ void FillChildTexts(std::vector<TreeNode>& nodes, TitleReader& titles, bool pump
 
 std::vector<TreeNode> WalkWindows(util::WindowHandle root, bool pump) {
     std::vector<TreeNode> nodes = {{-1, {}, root}};
+    nodes[0].topLevel = true;
     std::unordered_set<HWND> seen = {util::ToHwnd(root)};
     CollectChildren(root, 0, pump, seen, nodes);
     CollectOwned(util::ToHwnd(root), 0, pump, TopLevelWindows(), seen, nodes);
     TitleReader titles;
     FillChildTexts(nodes, titles, pump);
     const std::string module = util::GetProcessModuleName(util::GetWindowProcessId(root));
-    nodes[0].text = core::RootItemText(module, root, util::GetWindowClassName(root), titles.Title(root));
-    nodes[0].visible = IsWindowVisible(util::ToHwnd(root)) != FALSE;
-    nodes[0].enabled = IsWindowEnabled(util::ToHwnd(root)) != FALSE;
+    const std::string className = util::GetWindowClassName(root);
+    nodes[0].text = core::RootItemText(module, root, className, titles.Title(root, className));
+    ReadStates(nodes[0]);
+    // A child is shown when it and its parent are (parents come first).
+    for (TreeNode& node : nodes) {
+        if (!node.topLevel) node.visible = node.visible && nodes[static_cast<std::size_t>(node.parent)].visible;
+    }
     return nodes;
 }
 
-WindowTree::WindowTree(AnalysisControls& controls, Target& target) : c_(controls), target_(target) {}
+// The items of one fill on their way into the tree: the GUI thread's.
+class WindowTree::Insertion {
+public:
+    Insertion(std::vector<TreeNode> walked, int target)
+        : nodes(std::move(walked)), target(target), plan(core::PlanTreeInsertion(Parents(nodes), target)) {}
+
+    bool AllIn() const { return next == plan.order.size(); }
+
+    const std::vector<TreeNode> nodes;
+    const int target;  // index of the current target's item, -1 for none
+    const core::TreeInsertionPlan plan;
+    std::size_t next = 0;  // in plan.order
+    // The steps of an insertion, one or more per step of the GUI thread.
+    enum class Stage {
+        Branch,  // the target's branch, shown and selected
+        Bulk,    // the other items, the tree's layout held back
+        Layout,  // the tree lays out all its items
+        Settle,  // the target in view again, if it is still selected
+    } stage = Stage::Branch;
+    bool redrawOff = false;  // the tree's redrawing is off
+
+private:
+    static std::vector<int> Parents(const std::vector<TreeNode>& nodes) {
+        std::vector<int> parents;
+        parents.reserve(nodes.size());
+        for (const TreeNode& node : nodes) parents.push_back(node.parent);
+        return parents;
+    }
+};
+
+WindowTree::WindowTree(AnalysisControls& controls, Target& target)
+    : c_(controls), target_(target), insertionTimer_(controls.form, [this] { ContinueInsertion(); }) {}
 
 WindowTree::~WindowTree() {
-    // A fill on a worker thread may still be asking the GUI thread to do
+    closing_ = true;
+    insertionTimer_.Stop();
+    insertion_.reset();
+    // A walk on a worker thread may still be asking the GUI thread to do
     // things; keep answering until it has finished.
     while (fills_ > 0) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
@@ -183,75 +238,169 @@ WindowTree::~WindowTree() {
     }
 }
 
-// One fill from start to end, on whichever thread: the tree is busy and the
-// fill is counted (the destructor waits for it) until this goes, however
-// the fill ends.
+// One walk from start to end, on whichever thread: the walk is counted
+// (the destructor waits for it) until this goes, and the tree is busy until
+// then too, however the walk ends, unless the items went on their way into
+// the tree, which then keeps it busy until the last one is in.
 class WindowTree::FillScope {
 public:
     explicit FillScope(WindowTree& tree) : tree_(tree) { ++tree_.fills_; }
     ~FillScope() {
-        tree_.fillBusy_ = false;
+        if (!handedOver_) tree_.fillBusy_ = false;
         --tree_.fills_;  // last: the tree may go once the count is 0
     }
     FillScope(const FillScope&) = delete;
     FillScope& operator=(const FillScope&) = delete;
+    void HandOver() { handedOver_ = true; }
 
 private:
     WindowTree& tree_;
+    bool handedOver_ = false;
 };
 
 void WindowTree::Refresh() {
     if (fillBusy_.exchange(true)) return;
-    const FillScope fill(*this);
-    Fill(target_.Facts().topLevel, c_.form.Handle());
+    {
+        FillScope fill(*this);
+        Fill(target_.Facts().topLevel, c_.form.Handle(), fill);
+    }
+    // The rest of the items go in step by step; this waits for them,
+    // handling messages meanwhile.
+    while (fillBusy_ && !closing_) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        util::ProcessPendingMessages();
+    }
 }
 
 void WindowTree::RefreshOnWorkerThread() {
     if (fillBusy_.exchange(true)) return;
     const util::WindowHandle root = target_.Facts().topLevel;
     const HWND guiWindow = c_.form.Handle();
-    // Goes with the worker's routine when the fill ends, or here when no
+    // Goes with the worker's routine when the walk ends, or here when no
     // worker could be started.
     auto fill = std::make_shared<FillScope>(*this);
-    util::StartThread([this, root, guiWindow, fill] { Fill(root, guiWindow); });
+    util::StartThread([this, root, guiWindow, fill] { Fill(root, guiWindow, *fill); });
 }
 
-void WindowTree::Fill(util::WindowHandle root, HWND guiWindow) {
+void WindowTree::Fill(util::WindowHandle root, HWND guiWindow, FillScope& fill) {
     const bool onGuiThread = GetWindowThreadProcessId(guiWindow, nullptr) == GetCurrentThreadId();
     std::vector<TreeNode> nodes;
     if (util::WindowExists(root)) nodes = WalkWindows(root, onGuiThread);
-    ui::Form::RunOnThreadOf(guiWindow, [&] { Apply(nodes); });
+    ui::Form::RunOnThreadOf(guiWindow, [&] {
+        if (closing_) return;
+        StartInsertion(std::move(nodes));
+        fill.HandOver();
+    });
 }
 
-void WindowTree::Apply(const std::vector<TreeNode>& nodes) {
-    ui::TreeBox& tree = Tree();
-    SendMessageW(tree.Handle(), WM_SETREDRAW, FALSE, 0);
-    tree.Clear();
+void WindowTree::StartInsertion(std::vector<TreeNode> nodes) {
+    int target = -1;
+    for (std::size_t i = 0; i < nodes.size() && target < 0; ++i) {
+        if (nodes[i].handle == target_.Handle()) target = static_cast<int>(i);
+    }
+    Tree().Reset(static_cast<int>(nodes.size()));
     itemCounter_ = 0;
-    const util::WindowHandle target = target_.Handle();
-    int targetIndex = -1;
-    for (const TreeNode& node : nodes) {
-        const int index = tree.AddItem(node.parent, node.text, node.handle);
-        itemCounter_ = index;
+    insertion_ = std::make_unique<Insertion>(std::move(nodes), target);
+    // The first step here and now: the target's item is then selected and
+    // in view. The timer runs the others when the GUI thread has nothing
+    // else to do.
+    ContinueInsertion();
+    if (insertion_) insertionTimer_.Start(USER_TIMER_MINIMUM);
+    while (insertion_ && !insertionTimer_.Running()) ContinueInsertion();  // no timer: all steps now
+}
+
+void WindowTree::ContinueInsertion() {
+    if (!insertion_) {
+        insertionTimer_.Stop();
+        return;
+    }
+    bool complete = true;
+    try {
+        complete = InsertStep();
+    } catch (...) {
+        FinishInsertion();  // a step that fails ends the fill with what is in
+        throw;
+    }
+    if (complete) FinishInsertion();
+}
+
+// Under Wine (and in the system's tree control alike) putting an item in
+// costs little while the tree's redrawing is off, and turning it on again
+// lays out every item in the tree (about 1 ms per 1,000 items, more with
+// long texts); selecting an item and scrolling to it in a large tree costs
+// tens of milliseconds. So the target's branch goes in alone, in a tree
+// small enough to show and select it at once; the other items then go in
+// with redrawing off, in steps of kInsertionStepMs, and the layout and the
+// scroll to the target come in steps of their own.
+bool WindowTree::InsertStep() {
+    Insertion& in = *insertion_;
+    ui::TreeBox& tree = Tree();
+    const HWND handle = tree.Handle();
+    auto place = [&in, &tree] {
+        const int index = in.plan.order[in.next++];
+        const TreeNode& node = in.nodes[static_cast<std::size_t>(index)];
+        std::optional<core::Colour> colour;
         if (!node.visible) {
-            tree.SetItemTextColour(index, kHiddenItemColour);
+            colour = kHiddenItemColour;
         } else if (!node.enabled) {
-            tree.SetItemTextColour(index, kDisabledItemColour);
+            colour = kDisabledItemColour;
         }
-        if (node.handle == target && index >= 0) targetIndex = index;
+        tree.PlaceItem(index, {node.parent, in.plan.after[static_cast<std::size_t>(index)], node.text, node.handle,
+                               colour});
+    };
+    using Stage = Insertion::Stage;
+    switch (in.stage) {
+        case Stage::Branch:
+            // The root alone when there is no target.
+            while (!in.AllIn() && (in.next < in.plan.branch || in.next == 0)) place();
+            if (in.target >= 0) {
+                tree.SetItemBold(in.target, true);
+                tree.SelectItem(in.target);
+                tree.EnsureVisible(in.target);
+                targetItem_ = in.target;
+            }
+            tree.ScrollToLeftEdge();
+            if (!in.nodes.empty()) tree.Focus();
+            in.stage = in.AllIn() ? Stage::Settle : Stage::Bulk;
+            return false;
+        case Stage::Bulk: {
+            if (!in.redrawOff) SendMessageW(handle, WM_SETREDRAW, FALSE, 0);
+            in.redrawOff = true;
+            const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(kInsertionStepMs);
+            do {
+                for (int n = 0; n < 64 && !in.AllIn(); ++n) place();  // a few between looks at the clock
+            } while (!in.AllIn() && std::chrono::steady_clock::now() < end);
+            if (in.AllIn()) in.stage = Stage::Layout;
+            return false;
+        }
+        case Stage::Layout:
+            SendMessageW(handle, WM_SETREDRAW, TRUE, 0);
+            in.redrawOff = false;
+            InvalidateRect(handle, nullptr, TRUE);
+            in.stage = Stage::Settle;
+            return false;
+        case Stage::Settle:
+            // Items put in before the target pushed it down: it comes back
+            // into view unless the user has chosen another item meanwhile.
+            if (in.target >= 0 && tree.SelectedIndex() == in.target) tree.EnsureVisible(in.target);
+            // Making the item visible may have scrolled the tree sideways:
+            // the items' starts (the root's module name) stay in view.
+            tree.ScrollToLeftEdge();
+            return true;
     }
-    SendMessageW(tree.Handle(), WM_SETREDRAW, TRUE, 0);
-    if (targetIndex >= 0) {
-        tree.SetItemBold(targetIndex, true);
-        tree.EnsureVisible(targetIndex);
-        tree.SelectItem(targetIndex);
-        targetItem_ = targetIndex;
+    return true;
+}
+
+void WindowTree::FinishInsertion() {
+    insertionTimer_.Stop();
+    if (insertion_ && insertion_->redrawOff) {
+        // Ended half way: the tree draws itself again.
+        SendMessageW(Tree().Handle(), WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(Tree().Handle(), nullptr, TRUE);
     }
-    // Making the item visible may have scrolled the tree sideways: the
-    // items' starts (the root's module name) stay in view.
-    tree.ScrollToLeftEdge();
-    InvalidateRect(tree.Handle(), nullptr, TRUE);
-    if (!nodes.empty()) tree.Focus();
+    if (insertion_) itemCounter_ = std::max(static_cast<int>(insertion_->nodes.size()) - 1, 0);
+    insertion_.reset();
+    fillBusy_ = false;
 }
 
 void WindowTree::SwitchToPrevious() {

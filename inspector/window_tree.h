@@ -6,24 +6,36 @@
 // with its own descendants, so that a control of a dialog is always in the
 // tree. The current target's item is bold, visible and selected.
 //
-// A fill runs on the GUI thread (refresh button, tree menu) or on a worker
-// thread (end of a capture); an atomic flag keeps two fills from running at
-// once. The root is the current target's top-level window, taken on the GUI
-// thread before a fill starts;
-// a worker touches no control and hands its items back to the GUI thread. The walk asks windows of other programs for their titles with time
-// limits, and once a window's thread has not answered in time the other
-// windows of that thread get an empty title without being asked, so a hung
-// program costs one time-out per fill instead of one per window. The items
-// are then put into the tree in one go on the GUI thread.
+// A fill has two halves. The walk lists the windows with their texts and
+// states: on the GUI thread, which handles its messages between windows
+// (刷新, the tree menu), or on a worker thread (end of a capture), which
+// touches no control. Titles come from the window system's copy, which
+// costs no round trip to the window's program; only windows that keep
+// their text themselves (edits and their kin) are asked, with time limits,
+// and once a window's thread has not answered in time the other windows of
+// that thread get an empty title without being asked, so a hung program
+// costs one time-out per fill instead of one per window.
+//
+// The items are then put into the tree on the GUI thread in steps of at
+// most kInsertionStepMs each, the target's branch first: the target is
+// selected and in view after the first step, and the GUI thread handles
+// its messages between steps (a timer runs the steps of a worker's fill;
+// 刷新 runs them itself, handling messages in between, and returns when
+// the tree is complete). An atomic flag keeps two fills from running at
+// once, from the walk's start to the last item in. The root is the
+// current target's top-level window, taken on the GUI thread before a fill
+// starts.
 #pragma once
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "inspector/analysis_controls.h"
 #include "inspector/target.h"
 #include "ui/form.h"
+#include "ui/timer.h"
 #include "ui/tree_box.h"
 
 namespace inspector {
@@ -35,7 +47,11 @@ struct TreeNode {
     util::WindowHandle handle;
     bool visible = true;  // as IsWindowVisible says (its ancestors shown too)
     bool enabled = true;
+    bool topLevel = false;  // the root or an owned window: no parent's visibility
 };
+
+// The longest the GUI thread spends putting items into the tree at once.
+inline constexpr int kInsertionStepMs = 15;
 
 // Text colours of the items of windows not shown (grey) and of disabled
 // windows (muted): the state at a glance, the texts unchanged.
@@ -55,11 +71,12 @@ public:
     WindowTree(const WindowTree&) = delete;
     WindowTree& operator=(const WindowTree&) = delete;
 
-    // Rebuilds the tree on the calling thread; returns at once when a fill
-    // is already running.
+    // Rebuilds the tree on the calling (GUI) thread; returns at once when a
+    // fill is already running.
     void Refresh();
-    // The same on a worker thread of its own.
+    // The same with the walk on a worker thread of its own; returns at once.
     void RefreshOnWorkerThread();
+    // From a fill's start until its last item is in the tree.
     bool FillRunning() const { return fillBusy_; }
 
     // Switch button: shows the previously viewed item's window again.
@@ -76,16 +93,28 @@ public:
     ui::TreeBox& Tree() { return c_.树型框_窗口; }
 
 private:
-    // Walks below `root` and puts the items into the tree through the GUI
-    // thread of `guiWindow`; runs on either thread.
-    void Fill(util::WindowHandle root, HWND guiWindow);
-    void Apply(const std::vector<TreeNode>& nodes);
+    class FillScope;
+    class Insertion;
+    // Walks below `root` and starts putting the items into the tree on the
+    // GUI thread of `guiWindow`; runs on either thread.
+    void Fill(util::WindowHandle root, HWND guiWindow, FillScope& fill);
+    // On the GUI thread: starts putting `nodes` into the tree; the first
+    // step at once.
+    void StartInsertion(std::vector<TreeNode> nodes);
+    // On the GUI thread: the next step, and the end when it was the last.
+    void ContinueInsertion();
+    // One step; true when the tree is complete.
+    bool InsertStep();
+    // The fill's end: the tree is free for the next.
+    void FinishInsertion();
 
     AnalysisControls& c_;
     Target& target_;
-    class FillScope;
     std::atomic<bool> fillBusy_{false};
-    std::atomic<int> fills_{0};  // running fills
+    std::atomic<int> fills_{0};  // running walks
+    std::atomic<bool> closing_{false};
+    std::unique_ptr<Insertion> insertion_;  // the GUI thread's, while items go in
+    ui::Timer insertionTimer_;
     std::atomic<int> targetItem_{0};
     std::atomic<int> previousItem_{0};
     std::atomic<int> itemCounter_{0};

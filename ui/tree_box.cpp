@@ -26,7 +26,7 @@ LRESULT TreeBox::OnCustomDraw(NMTVCUSTOMDRAW& draw) {
     if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
     // A selected item keeps the selection's colours.
     if (draw.nmcd.uItemState & CDIS_SELECTED) return CDRF_DODEFAULT;
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<util::SlimMutex> lock(mutex_);
     const auto it = colours_.find(reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec));
     if (it == colours_.end()) return CDRF_DODEFAULT;
     draw.clrText = ToColorref(it->second);
@@ -37,7 +37,7 @@ void TreeBox::SetItemTextColour(int index, std::optional<core::Colour> colour) {
     HTREEITEM item = ItemAt(index);
     if (!item) return;
     {
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<util::SlimMutex> lock(mutex_);
         if (colour) {
             colours_[item] = *colour;
         } else {
@@ -52,7 +52,7 @@ void TreeBox::SetItemTextColour(int index, std::optional<core::Colour> colour) {
 
 std::optional<core::Colour> TreeBox::ItemTextColour(int index) const {
     HTREEITEM item = ItemAt(index);
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<util::SlimMutex> lock(mutex_);
     const auto it = colours_.find(item);
     if (it == colours_.end()) return std::nullopt;
     return it->second;
@@ -70,56 +70,88 @@ void TreeBox::OnRightClick() {
 }
 
 HTREEITEM TreeBox::ItemAt(int index) const {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<util::SlimMutex> lock(mutex_);
     return index >= 0 && index < static_cast<int>(items_.size()) ? items_[index] : nullptr;
 }
 
 int TreeBox::IndexOf(HTREEITEM item) const {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<util::SlimMutex> lock(mutex_);
+    if (!item) return -1;
     const auto it = std::find(items_.begin(), items_.end(), item);
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
-void TreeBox::Clear() {
+void TreeBox::Clear() { Reset(0); }
+
+void TreeBox::Reset(int count) {
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        items_.clear();
-        texts_.clear();
+        std::lock_guard<util::SlimMutex> lock(mutex_);
+        items_.assign(static_cast<std::size_t>(std::max(count, 0)), nullptr);
+        texts_.assign(items_.size(), std::string());
         colours_.clear();
+        count_ = 0;
     }
     SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
 }
 
-int TreeBox::AddItem(int parentIndex, std::string_view text, std::int32_t data) {
+namespace {
+
+HTREEITEM Insert(HWND tree, HTREEITEM parent, HTREEITEM after, std::string_view text, std::int32_t data) {
     std::wstring wide = util::Wide(text);
     TVINSERTSTRUCTW insert = {};
-    insert.hParent = parentIndex < 0 ? TVI_ROOT : ItemAt(parentIndex);
-    insert.hInsertAfter = TVI_LAST;
+    insert.hParent = parent;
+    insert.hInsertAfter = after;
     insert.item.mask = TVIF_TEXT | TVIF_PARAM;
     insert.item.pszText = wide.data();
     insert.item.lParam = static_cast<LPARAM>(data);
-    if (!insert.hParent) return -1;
-    const auto item = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_INSERTITEMW, 0,
-                                                               reinterpret_cast<LPARAM>(&insert)));
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+}  // namespace
+
+int TreeBox::AddItem(int parentIndex, std::string_view text, std::int32_t data) {
+    HTREEITEM parent = parentIndex < 0 ? TVI_ROOT : ItemAt(parentIndex);
+    if (!parent) return -1;
+    const HTREEITEM item = Insert(Handle(), parent, TVI_LAST, text, data);
     if (!item) return -1;
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<util::SlimMutex> lock(mutex_);
     items_.push_back(item);
     texts_.emplace_back(text);
+    ++count_;
     return static_cast<int>(items_.size()) - 1;
 }
 
+bool TreeBox::PlaceItem(int index, const NewItem& item) {
+    HTREEITEM parent = TVI_ROOT, after = TVI_FIRST;
+    {
+        std::lock_guard<util::SlimMutex> lock(mutex_);
+        const auto known = [this](int i) { return i >= 0 && i < static_cast<int>(items_.size()) ? items_[i] : nullptr; };
+        if (index < 0 || index >= static_cast<int>(items_.size()) || items_[index]) return false;
+        if (item.parent >= 0 && !(parent = known(item.parent))) return false;
+        if (item.after >= 0 && !(after = known(item.after))) return false;
+    }
+    const HTREEITEM placed = Insert(Handle(), parent, after, item.text, item.data);
+    if (!placed) return false;
+    std::lock_guard<util::SlimMutex> lock(mutex_);
+    items_[index] = placed;
+    texts_[index] = item.text;
+    if (item.colour) colours_[placed] = *item.colour;
+    ++count_;
+    return true;
+}
+
 int TreeBox::ItemCount() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return static_cast<int>(items_.size());
+    std::lock_guard<util::SlimMutex> lock(mutex_);
+    return count_;
 }
 
 std::string TreeBox::ItemText(int index) const {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<util::SlimMutex> lock(mutex_);
     return index >= 0 && index < static_cast<int>(texts_.size()) ? texts_[index] : std::string();
 }
 
 std::vector<std::string> TreeBox::ItemTexts() const {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<util::SlimMutex> lock(mutex_);
     return texts_;
 }
 

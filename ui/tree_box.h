@@ -2,6 +2,11 @@
 // the order the items were added (0 is the first). Items can be bold,
 // selected and scrolled into view, and have a text colour of their own.
 //
+// A tree of known size can also be filled in any order: Reset(count) makes
+// room for `count` items, and PlaceItem puts item `index` in, below its
+// parent and right after a sibling already in the tree. The indices stay
+// those given; items not placed yet count nowhere (ItemCount, ItemTexts).
+//
 // Every operation goes to the tree through window messages, so a worker
 // thread may fill the tree while the GUI thread owns it; the index table is
 // guarded for that.
@@ -19,6 +24,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "util/scoped.h"
 
 namespace ui {
 
@@ -31,6 +37,19 @@ public:
     void Clear();
     // Adds an item below parentIndex (-1: a top-level item); returns its index.
     int AddItem(int parentIndex, std::string_view text, std::int32_t data);
+    // Empties the tree and makes room for `count` items placed by index.
+    void Reset(int count);
+    struct NewItem {
+        int parent;  // index of an item in the tree, -1: top level
+        int after;   // index of a sibling in the tree it follows, -1: first
+        std::string_view text;
+        std::int32_t data;
+        std::optional<core::Colour> colour;  // unset: the tree's own
+    };
+    // Puts item `index` (< the count of Reset) into the tree; false when the
+    // parent or the sibling is not in it, or the control refused.
+    bool PlaceItem(int index, const NewItem& item);
+    // Number of items in the tree.
     int ItemCount() const;
     std::string ItemText(int index) const;
     std::int32_t ItemData(int index) const;
@@ -63,9 +82,10 @@ private:
     void OnRightClick();
     LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw);
 
-    mutable std::mutex mutex_;
-    std::vector<HTREEITEM> items_;
+    mutable util::SlimMutex mutex_;
+    std::vector<HTREEITEM> items_;    // by index; null where not placed yet
     std::vector<std::string> texts_;  // kept here: the texts never change once added
+    int count_ = 0;                   // items in the tree
     std::unordered_map<HTREEITEM, core::Colour> colours_;
 };
 

@@ -320,4 +320,19 @@ private:
     std::atomic<int>& counter_;
 };
 
+// A mutex on the system's slim lock, for std::lock_guard: it never throws
+// and needs no C++ thread runtime (std::mutex brings winpthreads and
+// std::system_error into every binary that uses it, some 60 KB).
+class SlimMutex {
+public:
+    SlimMutex() = default;
+    SlimMutex(const SlimMutex&) = delete;
+    SlimMutex& operator=(const SlimMutex&) = delete;
+    void lock() noexcept { AcquireSRWLockExclusive(&lock_); }
+    void unlock() noexcept { ReleaseSRWLockExclusive(&lock_); }
+
+private:
+    SRWLOCK lock_ = SRWLOCK_INIT;
+};
+
 }  // namespace util

@@ -76,6 +76,21 @@ std::string GetWindowTitle(WindowHandle hwnd) {
     return Utf8(text);
 }
 
+std::string GetWindowStoredTitle(WindowHandle hwnd) {
+    // Most titles are short; a longer one is read again with more room, up
+    // to 256 K characters (a tree label shows far less).
+    constexpr std::size_t kMostRoom = 1u << 18;
+    for (std::size_t room = 512;; room *= 8) {
+        std::wstring text(room, L'\0');
+        const int copied = InternalGetWindowText(ToHwnd(hwnd), text.data(), static_cast<int>(room));
+        if (copied <= 0) return {};
+        if (static_cast<std::size_t>(copied) + 1 < room || room >= kMostRoom) {
+            text.resize(static_cast<std::size_t>(copied));
+            return Utf8(text);
+        }
+    }
+}
+
 SafeTitle QueryWindowTitleSafe(WindowHandle hwnd) {
     SafeTitle result;
     const HWND h = ToHwnd(hwnd);

@@ -27,6 +27,11 @@ std::int32_t GetWindowThreadId(WindowHandle hwnd);
 std::string GetWindowClassName(WindowHandle hwnd);
 // The title as Windows keeps it; never waits on the window's program.
 std::string GetWindowTitle(WindowHandle hwnd);
+// The window system's own copy of the title (InternalGetWindowText), for a
+// window of any program, ours included: the window is never asked, so it
+// costs no round trip and a hung program cannot delay it. Windows that
+// keep their text themselves (edits) may answer WM_GETTEXT otherwise.
+std::string GetWindowStoredTitle(WindowHandle hwnd);
 
 // The text a window reports through WM_GETTEXT, asked so that a hung
 // program cannot freeze the caller: the first answer within 100 ms (a text

@@ -74,7 +74,7 @@ struct ThreadSkin {
     bool detached = false;  // taken off while busy: the last call under way frees it
 };
 
-std::mutex g_mutex;
+util::SlimMutex g_mutex;
 // One per thread that attached, until the thread detaches or ends; the
 // windows it subclassed hold a pointer to it, which detaching takes back.
 std::map<DWORD, std::unique_ptr<ThreadSkin>> g_threads;
@@ -104,7 +104,7 @@ LRESULT Original(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 ThreadSkin* SkinOfThread(DWORD thread) {
-    std::lock_guard<std::mutex> lock(g_mutex);
+    std::lock_guard<util::SlimMutex> lock(g_mutex);
     const auto it = g_threads.find(thread);
     return it == g_threads.end() ? nullptr : it->second.get();
 }
@@ -671,12 +671,12 @@ int Attach(const void* bytes, int count, const char* password, int existing, int
         auto made = std::make_unique<ThreadSkin>();
         s = made.get();
         {
-            std::lock_guard<std::mutex> lock(g_mutex);
+            std::lock_guard<util::SlimMutex> lock(g_mutex);
             g_threads.emplace(thread, std::move(made));
         }
         s->hook.Reset(SetWindowsHookExW(WH_CBT, CreationHook, nullptr, thread));
         if (!s->hook) {
-            std::lock_guard<std::mutex> lock(g_mutex);
+            std::lock_guard<util::SlimMutex> lock(g_mutex);
             g_threads.erase(thread);
             return 0;
         }
@@ -701,7 +701,7 @@ int Attach(const void* bytes, int count, const char* password, int existing, int
 void Detach() {
     std::unique_ptr<ThreadSkin> s;
     {
-        std::lock_guard<std::mutex> lock(g_mutex);
+        std::lock_guard<util::SlimMutex> lock(g_mutex);
         const auto it = g_threads.find(GetCurrentThreadId());
         if (it == g_threads.end()) return;
         s = std::move(it->second);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -51,12 +53,25 @@ TEST(NumberText, WritesCanonicalDecimalText) {
     EXPECT_EQ(NumberToText(TextToNumber("0x0C")), "0");
 }
 
+// The shortest fixed text, as the standard library's to_chars writes it
+// (here, where its size does not matter).
+std::string ShortestFixed(double v) {
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
+    return std::string(buffer, result.ptr);
+}
+
 TEST(NumberText, WrittenTextReadsBackAsTheSameNumber) {
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> magnitude(-12, 12);
     for (int i = 0; i < 20000; ++i) {
         const double v = std::pow(10.0, magnitude(random)) * ((random() & 1) ? -1 : 1);
         ASSERT_EQ(TextToNumber(NumberToText(v)), v) << NumberToText(v);
+        ASSERT_EQ(NumberToText(v), ShortestFixed(v));
+    }
+    for (double v : {0.1, 1.0 / 3, 2.0 / 3, 123.456, 9007199254740993.0, 1e300, -1e-300, 5e-324,
+                     std::numeric_limits<double>::max(), std::numeric_limits<double>::min(), 0.30000000000000004}) {
+        EXPECT_EQ(NumberToText(v), ShortestFixed(v));
     }
     for (std::int64_t v : {0LL, 1LL, -1LL, 2147483647LL, -2147483648LL, 4294967295LL, 123456789012LL}) {
         EXPECT_EQ(TextToNumber(NumberToText(static_cast<double>(v))), static_cast<double>(v));

@@ -391,9 +391,95 @@ TEST_F(InspectorTest, SwitchButtonAlternatesBetweenTheLastTwoViewedItems) {
     EXPECT_FALSE(Tree().Tree().ItemBold(0));
 }
 
+int CountDescendants(HWND hwnd) {
+    int count = 0;
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) count += 1 + CountDescendants(c);
+    return count;
+}
+
+// The fixture's "many N G" window once all its N descendants are made.
+HWND ManyWindows(const FixtureProcess& fixture, int count) {
+    HWND many = fixture.Window(L"TavrinFixtureMany");
+    if (!many || !PumpUntil([&] { return CountDescendants(many) == count; }, 10000)) return nullptr;
+    return many;
+}
+
+// The handles of the items in the order the tree control shows them.
+std::vector<std::int32_t> ShownOrder(HWND tree) {
+    std::vector<std::int32_t> shown;
+    std::function<void(HTREEITEM)> add = [&](HTREEITEM item) {
+        for (; item; item = TreeView_GetNextSibling(tree, item)) {
+            TVITEMW query = {};
+            query.mask = TVIF_PARAM;
+            query.hItem = item;
+            TreeView_GetItem(tree, &query);
+            shown.push_back(static_cast<std::int32_t>(query.lParam));
+            add(TreeView_GetChild(tree, item));
+        }
+    };
+    add(TreeView_GetRoot(tree));
+    return shown;
+}
+
+// A tree of 600 windows whose target is the last: the target's item is
+// selected while most items are still on their way in, and the finished
+// tree holds them in pre-order, shown in that order, the target's item
+// bold, selected and in view. A Static's title is the window system's copy
+// of it, an Edit's the text it holds now.
+TEST_F(InspectorTest, ALargeTreeShowsItsTargetFirstAndEndsInPreOrder) {
+    const FixtureProcess fixture(L"many 600 100");
+    HWND many = ManyWindows(fixture, 600);
+    ASSERT_NE(many, nullptr);
+    std::vector<HWND> expected = {many};
+    std::function<void(HWND)> add = [&](HWND parent) {
+        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            expected.push_back(child);
+            add(child);
+        }
+    };
+    add(many);
+    HWND last = expected.back();
+    Target().Select(H(last));
+
+    ui::TreeBox& tree = Tree().Tree();
+    Tree().RefreshOnWorkerThread();
+    int itemsWhenSelected = -1;
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            if (itemsWhenSelected < 0 && tree.ItemData(tree.SelectedIndex()) == H(last)) {
+                itemsWhenSelected = tree.ItemCount();
+            }
+            return !Tree().FillRunning();
+        },
+        10000));
+    // The root, the last panel and the target.
+    EXPECT_EQ(itemsWhenSelected, 3);
+
+    ASSERT_EQ(tree.ItemCount(), 601);
+    std::vector<std::int32_t> byIndex;
+    for (int i = 0; i < 601; ++i) byIndex.push_back(tree.ItemData(i));
+    std::vector<std::int32_t> walked;
+    for (HWND w : expected) walked.push_back(H(w));
+    EXPECT_EQ(byIndex, walked);
+    EXPECT_EQ(ShownOrder(tree.Handle()), walked);
+    EXPECT_EQ(tree.SelectedIndex(), 600);
+    EXPECT_EQ(Tree().TargetTreeItem(), 600);
+    EXPECT_EQ(Tree().TreeItemCounter(), 600);
+    EXPECT_TRUE(tree.ItemBold(600));
+    RECT item, client;
+    ASSERT_TRUE(TreeView_GetItemRect(tree.Handle(), TreeView_GetSelection(tree.Handle()), &item, TRUE));
+    GetClientRect(tree.Handle(), &client);
+    EXPECT_TRUE(item.top >= 0 && item.bottom <= client.bottom) << item.top << ".." << item.bottom;
+
+    // Child 1 is "item 1", a Static; child 5 an Edit made as "item 5" and
+    // then given "edited 5".
+    EXPECT_EQ(tree.ItemText(2), core::TreeItemText(H(expected[2]), "Static", "item 1"));
+    EXPECT_EQ(tree.ItemText(6), core::TreeItemText(H(expected[6]), "Edit", "edited 5"));
+}
+
 TEST_F(InspectorTest, HungProgramCostsOneTimeOutPerQuestion) {
-    FixtureProcess hung(L"many 200");
-    HWND many = hung.Window(L"TavrinFixtureMany");
+    const FixtureProcess hung(L"many 200 10");
+    HWND many = ManyWindows(hung, 200);
     ASSERT_NE(many, nullptr);
     ASSERT_TRUE(testing_support::HangFixture(many, 8000));
 
@@ -412,12 +498,17 @@ TEST_F(InspectorTest, HungProgramCostsOneTimeOutPerQuestion) {
     EXPECT_EQ(Box("编辑框_窗口标题"), "Fixture Many");  // kept by Windows, no question to the program
     EXPECT_LT(panelMs, 1500) << "the panel refresh of a hung window took " << panelMs << " ms";
 
-    // 201 windows of one hung thread: one time-out, then no more questions.
+    // 201 windows of one hung thread. The titles of the panels and Statics
+    // are the window system's copies; the 20 Edits must be asked: one
+    // time-out, then no more questions.
     start = NowMs();
     Tree().Refresh();
     const double fillMs = NowMs() - start;
-    EXPECT_EQ(Tree().Tree().ItemCount(), 201);
-    EXPECT_EQ(Tree().Tree().ItemText(1).back(), '|');  // no title
+    ASSERT_EQ(Tree().Tree().ItemCount(), 201);
+    EXPECT_EQ(Tree().Tree().ItemText(0), core::RootItemText("fixture_app.exe", H(many), "TavrinFixtureMany", "Fixture Many"));
+    EXPECT_EQ(Tree().Tree().ItemText(1), core::TreeItemText(Tree().Tree().ItemData(1), "TavrinFixturePanel", "panel 0"));
+    EXPECT_EQ(Tree().Tree().ItemText(2), core::TreeItemText(Tree().Tree().ItemData(2), "Static", "item 1"));
+    EXPECT_EQ(Tree().Tree().ItemText(6), core::TreeItemText(Tree().Tree().ItemData(6), "Edit", ""));
     EXPECT_LT(fillMs, 3000) << "the tree fill over a hung program took " << fillMs << " ms";
     std::printf("hung program: title %.0f ms, panel %.0f ms, tree of 201 windows %.0f ms\n", titleMs, panelMs, fillMs);
 }

@@ -5,7 +5,12 @@
 //                             children A {A1} and B, and a hidden child C
 //   fixture_app corner        the same plus "Fixture Corner" at (-4, -4),
 //                             800 x 600, beneath all other windows
-//   fixture_app many N        root "Fixture Many" with N children
+//   fixture_app many N [G]    root "Fixture Many" with N descendants: N
+//                             Static children, or with G, N / G panels
+//                             (TavrinFixturePanel "panel k") of G - 1
+//                             children each, every tenth child an Edit whose
+//                             text was changed after it was made ("edited
+//                             k"), the rest Statics ("item k")
 //   fixture_app counters      "TavrinFixtureCounter" (GUI thread) and
 //                             "TavrinFixtureWorker" (a second thread with its
 //                             own window), each counting in its title every
@@ -183,13 +188,24 @@ void Corner() {
     SetWindowPos(corner, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
-void Many(int count) {
+void Many(int count, int group) {
     Register(L"TavrinFixtureMany");
+    Register(L"TavrinFixturePanel");
     HWND root = CreateWindowExW(0, L"TavrinFixtureMany", L"Fixture Many", WS_OVERLAPPEDWINDOW, 980, 60, 280, 220,
                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND parent = root;
     for (int i = 0; i < count; ++i) {
         const std::wstring title = L"item " + std::to_wstring(i);
-        Child(root, L"Static", title.c_str(), 1000 + i, (i % 20) * 12, (i / 20 % 15) * 12, 10, 10);
+        const int x = (i % 20) * 12, y = (i / 20 % 15) * 12;
+        if (group > 1 && i % group == 0) {
+            const std::wstring panel = L"panel " + std::to_wstring(i / group);
+            parent = Child(root, L"TavrinFixturePanel", panel.c_str(), 1000 + i, 0, 0, 260, 180);
+        } else if (group > 1 && i % 10 == 5) {
+            HWND edit = Child(parent, L"Edit", title.c_str(), 1000 + i, x, y, 10, 10);
+            SetWindowTextW(edit, (L"edited " + std::to_wstring(i)).c_str());
+        } else {
+            Child(parent, L"Static", title.c_str(), 1000 + i, x, y, 10, 10);
+        }
     }
     ShowWindow(root, SW_SHOWNOACTIVATE);
 }
@@ -275,7 +291,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring mode = argc > 1 ? argv[1] : L"hierarchy";
     const std::wstring documentType = L".tavrintest";
     if (mode == L"many") {
-        Many(argc > 2 ? _wtoi(argv[2]) : 100);
+        Many(argc > 2 ? _wtoi(argv[2]) : 100, argc > 3 ? _wtoi(argv[3]) : 0);
     } else if (mode == L"counters") {
         Counters();
     } else if (mode == L"dialog") {

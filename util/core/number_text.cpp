@@ -1,7 +1,9 @@
 #include "util/core/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace core {
@@ -75,13 +77,47 @@ std::int32_t NumberToInt32(double value) {
 
 std::int32_t TextToInt32(std::string_view text) { return NumberToInt32(TextToNumber(text)); }
 
+// The shortest text is found with printf rather than std::to_chars: the
+// C++ runtime's floating-point to_chars (its tables) would add 170 KB to a
+// statically linked program.
 std::string NumberToText(double value) {
     if (std::isnan(value)) return "0";
     if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
     if (value == 0.0) return "0";  // also turns -0 into "0"
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return std::string(buffer, result.ptr);
+    if (std::trunc(value) == value) {
+        // A whole number: its exact digits (beyond 2^53 more than the
+        // shortest round trip needs, as to_chars writes them too).
+        char whole[400];
+        const int length = std::snprintf(whole, sizeof whole, "%.0f", value);
+        return std::string(whole, static_cast<std::size_t>(std::max(length, 0)));
+    }
+    // The fewest significant digits that read back as the value, each
+    // correctly rounded: the digits of the shortest round trip.
+    char scientific[40];
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::snprintf(scientific, sizeof scientific, "%.*e", digits - 1, value);
+        if (std::strtod(scientific, nullptr) == value) break;
+    }
+    // "[-]d.ddde[+-]x": the digits without the decimal point (whatever the
+    // locale makes it) and the power of ten of the first one.
+    std::string text = value < 0 ? "-" : "";
+    std::string digits;
+    const char* p = scientific + (value < 0 ? 1 : 0);
+    for (; *p && *p != 'e'; ++p) {
+        if (IsDigit(*p)) digits += *p;
+    }
+    const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    const int count = static_cast<int>(digits.size());
+    if (exponent < 0) {
+        text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else if (exponent + 1 >= count) {
+        text += digits + std::string(static_cast<std::size_t>(exponent + 1 - count), '0');
+    } else {
+        text += digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
+                digits.substr(static_cast<std::size_t>(exponent + 1));
+    }
+    return text;
 }
 
 std::string IntegerToText(std::int64_t value) { return std::to_string(value); }

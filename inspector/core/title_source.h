@@ -1,0 +1,23 @@
+// Where the window tree takes a window's title from.
+//
+// The window system keeps a copy of every window's title (the text given
+// when it was made and every WM_SETTEXT that reached DefWindowProc), which
+// can be read without asking the window's program: no round trip, and a
+// hung program costs nothing. Windows that keep their text themselves (an
+// edit's content, a combo box's edit, rich edits, Scintilla, IP address and
+// date pickers, and the wrappers of other toolkits around them: VCL's TEdit
+// and TMemo, VB's ThunderTextBox, WinForms' WindowsForms10.EDIT) answer
+// WM_GETTEXT with a text the copy does not follow: those are asked.
+//
+// The test is generous on purpose: asking a window that did not need it
+// only costs time, while not asking one that did shows a stale text.
+#pragma once
+
+#include <string_view>
+
+namespace core {
+
+// Whether a window of this class must be asked for its text (WM_GETTEXT).
+bool KeepsItsOwnText(std::string_view className);
+
+}  // namespace core

@@ -58,8 +58,10 @@ void CollectChildren(util::WindowHandle hwnd, int parentIndex, bool pump, std::u
     for (HWND child = GetWindow(util::ToHwnd(hwnd), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!seen.insert(child).second) break;
         nodes.push_back({parentIndex, {}, util::FromHwnd(child)});
+        // Every 32 windows (a few milliseconds): a look at the queue is a
+        // round trip to the window system too.
+        if (pump && nodes.size() % 32 == 0) util::ProcessPendingMessages();
         CollectChildren(nodes.back().handle, static_cast<int>(nodes.size()) - 1, pump, seen, nodes);
-        if (pump) util::ProcessPendingMessages();
     }
 }
 
@@ -204,12 +206,12 @@ public:
     const int target;  // index of the current target's item, -1 for none
     const core::TreeInsertionPlan plan;
     std::size_t next = 0;  // in plan.order
-    // The steps of an insertion, one or more per step of the GUI thread.
+    // The steps of an insertion (see InsertStep).
     enum class Stage {
-        Branch,  // the target's branch, shown and selected
+        Branch,  // the old items out, the target's branch in, selected and shown
+        Focus,   // the tree takes the keyboard focus
         Bulk,    // the other items, the tree's layout held back
-        Layout,  // the tree lays out all its items
-        Settle,  // the target in view again, if it is still selected
+        Layout,  // the tree lays out all its items, the target in view again
     } stage = Stage::Branch;
     bool redrawOff = false;  // the tree's redrawing is off
 
@@ -298,12 +300,11 @@ void WindowTree::StartInsertion(std::vector<TreeNode> nodes) {
     for (std::size_t i = 0; i < nodes.size() && target < 0; ++i) {
         if (nodes[i].handle == target_.Handle()) target = static_cast<int>(i);
     }
-    Tree().Reset(static_cast<int>(nodes.size()));
     itemCounter_ = 0;
     insertion_ = std::make_unique<Insertion>(std::move(nodes), target);
-    // The first step here and now: the target's item is then selected and
-    // in view. The timer runs the others when the GUI thread has nothing
-    // else to do.
+    // The first step here and now: the old items go, and the target's item
+    // is selected and in view. The timer runs the other steps when the GUI
+    // thread has nothing else to do.
     ContinueInsertion();
     if (insertion_) insertionTimer_.Start(USER_TIMER_MINIMUM);
     while (insertion_ && !insertionTimer_.Running()) ContinueInsertion();  // no timer: all steps now
@@ -324,14 +325,16 @@ void WindowTree::ContinueInsertion() {
     if (complete) FinishInsertion();
 }
 
-// Under Wine (and in the system's tree control alike) putting an item in
-// costs little while the tree's redrawing is off, and turning it on again
-// lays out every item in the tree (about 1 ms per 1,000 items, more with
-// long texts); selecting an item and scrolling to it in a large tree costs
-// tens of milliseconds. So the target's branch goes in alone, in a tree
-// small enough to show and select it at once; the other items then go in
-// with redrawing off, in steps of kInsertionStepMs, and the layout and the
-// scroll to the target come in steps of their own.
+// Putting items into a tree control costs little while its redrawing is
+// off; turning it on again lays out every shown item. What shows a change
+// on screen (scrolling to an item, scroll bars coming and going) costs tens
+// of milliseconds each under Wine unless the tree's drawing is paused
+// meanwhile. So: the old items go and the target's branch comes in alone,
+// the target selected and scrolled to, with the drawing paused, in one
+// step; the tree takes the keyboard focus in the next; the other items go
+// in with the tree's redrawing off, kInsertionStepMs at a time; then the
+// layout and the scroll back to the target come in one step, the drawing
+// paused again.
 bool WindowTree::InsertStep() {
     Insertion& in = *insertion_;
     ui::TreeBox& tree = Tree();
@@ -348,20 +351,32 @@ bool WindowTree::InsertStep() {
         tree.PlaceItem(index, {node.parent, in.plan.after[static_cast<std::size_t>(index)], node.text, node.handle,
                                colour});
     };
+    auto showTarget = [&in, &tree] {
+        // Unless the user has chosen another item meanwhile.
+        if (in.target >= 0 && tree.SelectedIndex() == in.target) tree.EnsureVisible(in.target);
+        // Scrolling to the item may have moved the tree sideways: the
+        // items' starts (the root's module name) stay in view.
+        tree.ScrollToLeftEdge();
+    };
     using Stage = Insertion::Stage;
     switch (in.stage) {
-        case Stage::Branch:
+        case Stage::Branch: {
+            const ui::DrawingPause pause(handle);
+            tree.Reset(static_cast<int>(in.nodes.size()));
             // The root alone when there is no target.
             while (!in.AllIn() && (in.next < in.plan.branch || in.next == 0)) place();
             if (in.target >= 0) {
                 tree.SetItemBold(in.target, true);
                 tree.SelectItem(in.target);
-                tree.EnsureVisible(in.target);
                 targetItem_ = in.target;
             }
-            tree.ScrollToLeftEdge();
+            showTarget();
+            in.stage = Stage::Focus;
+            return false;
+        }
+        case Stage::Focus:
             if (!in.nodes.empty()) tree.Focus();
-            in.stage = in.AllIn() ? Stage::Settle : Stage::Bulk;
+            in.stage = in.AllIn() ? Stage::Layout : Stage::Bulk;
             return false;
         case Stage::Bulk: {
             if (!in.redrawOff) SendMessageW(handle, WM_SETREDRAW, FALSE, 0);
@@ -373,20 +388,14 @@ bool WindowTree::InsertStep() {
             if (in.AllIn()) in.stage = Stage::Layout;
             return false;
         }
-        case Stage::Layout:
-            SendMessageW(handle, WM_SETREDRAW, TRUE, 0);
+        case Stage::Layout: {
+            const ui::DrawingPause pause(handle);
+            if (in.redrawOff) SendMessageW(handle, WM_SETREDRAW, TRUE, 0);
             in.redrawOff = false;
-            InvalidateRect(handle, nullptr, TRUE);
-            in.stage = Stage::Settle;
-            return false;
-        case Stage::Settle:
-            // Items put in before the target pushed it down: it comes back
-            // into view unless the user has chosen another item meanwhile.
-            if (in.target >= 0 && tree.SelectedIndex() == in.target) tree.EnsureVisible(in.target);
-            // Making the item visible may have scrolled the tree sideways:
-            // the items' starts (the root's module name) stay in view.
-            tree.ScrollToLeftEdge();
+            // Items put in before the target pushed it down.
+            showTarget();
             return true;
+        }
     }
     return true;
 }

@@ -1,12 +1,14 @@
 #include "messages/code_generator.h"
 
 #include "messages/core/lookup_code.h"
+#include "messages/core/send_code.h"
 #include "messages/lookup_facts.h"
 #include "util/clipboard.h"
 
 namespace messages {
 
-CodeGenerator::CodeGenerator(MessagesControls& controls) : c_(controls), codeMenu_("易代码菜单") {
+CodeGenerator::CodeGenerator(MessagesControls& controls, const MessageSender& sender)
+    : c_(controls), sender_(sender), codeMenu_("易代码菜单") {
     for (std::size_t i = 0; i < radios_.size(); ++i) radios_[i] = &ui::Resolve(c_.form, core::ECodeTemplates()[i].radio);
     c_.按钮_生成易代码.Clicked = [this] { Generate(); };
     c_.按钮_复制代码.Clicked = [this] { Copy(); };
@@ -17,9 +19,15 @@ CodeGenerator::CodeGenerator(MessagesControls& controls) : c_(controls), codeMen
     });
     codeMenu_.AddItem("全选", [this] { c_.编辑框_易代码.SelectAll(); });
     codeMenu_.AddSeparator();
+    sendItem_ = codeMenu_.AddItem("生成发送此消息的易代码", [this] { GenerateSend(); });
     codeMenu_.AddItem("生成查找当前窗口的代码", [this] { GenerateLookup(); });
-    c_.编辑框_易代码.ContextMenuRequested = [this](POINT at) { codeMenu_.Popup(c_.form, at); };
+    c_.编辑框_易代码.ContextMenuRequested = [this](POINT at) {
+        UpdateMenu();
+        codeMenu_.Popup(c_.form, at);
+    };
 }
+
+void CodeGenerator::UpdateMenu() { codeMenu_.SetItemEnabled(sendItem_, sender_.LastSent().has_value()); }
 
 void CodeGenerator::Generate() {
     for (std::size_t i = 0; i < radios_.size(); ++i) {
@@ -34,7 +42,16 @@ void CodeGenerator::Copy() { util::CopyTextToClipboard(c_.编辑框_易代码.Co
 
 void CodeGenerator::GenerateLookup() {
     const util::WindowHandle target = currentTarget ? currentTarget() : 0;
-    const std::string code = core::LookupCode(core::PlanLookup(LookupLevelsOf(target)));
+    Show(core::LookupCode(core::PlanLookup(LookupLevelsOf(target))));
+}
+
+void CodeGenerator::GenerateSend() {
+    const auto& last = sender_.LastSent();
+    if (!last) return;
+    Show(core::SendMessageCode(core::PlanLookup(LookupLevelsOf(last->target)), last->message));
+}
+
+void CodeGenerator::Show(const std::string& code) {
     if (code.empty()) return;
     c_.编辑框_易代码.SetContent(code);
     util::CopyTextToClipboard(code);

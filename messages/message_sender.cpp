@@ -6,6 +6,7 @@
 
 #include "messages/core/message_fields.h"
 #include "messages/core/send_plan.h"
+#include "util/core/number_text.h"
 #include "util/threads.h"
 #include "util/wide_text.h"
 #include "util/window_query.h"
@@ -125,6 +126,7 @@ void MessageSender::Send() {
         delivery->lParam = static_cast<LPARAM>(c_.编辑框_参数二.Number());
     }
 
+    RememberSend(hwnd, method, *delivery);
     switch (method) {
         case core::SendMethod::Post:
             delivery->result = PostMessageW(hwnd, delivery->message, delivery->wParam, delivery->lParam);
@@ -142,6 +144,23 @@ void MessageSender::Send() {
             SendAndWait(delivery);
             break;
     }
+}
+
+void MessageSender::RememberSend(HWND hwnd, core::SendMethod method, const Delivery& delivery) {
+    LastSend last;
+    last.target = util::FromHwnd(hwnd);
+    core::SentMessage& sent = last.message;
+    sent.method = method;
+    sent.message = static_cast<std::int32_t>(delivery.message);
+    sent.wParam = static_cast<std::int32_t>(delivery.wParam);
+    sent.lParamType = static_cast<core::ParameterType>(c_.组合框_参数二.SelectedIndex());
+    sent.lParam = delivery.textParameter ? 0 : static_cast<std::int32_t>(delivery.lParam);
+    if (delivery.textParameter) sent.text = util::Utf8(delivery.sentText);
+    // The list's name for it, while the value is still the list's.
+    const std::string category = c_.组合框_消息分类1.Text(), key = c_.组合框_消息分类2.Text();
+    const core::MessageFields listed = core::ParseMessageFields(file_.Read().ReadValue(category, key, ""));
+    if (!key.empty() && core::TextToInt32(listed.message) == sent.message) sent.name = category + "/" + key;
+    lastSent_ = std::move(last);
 }
 
 void MessageSender::SendAndWait(const std::shared_ptr<Delivery>& delivery) {

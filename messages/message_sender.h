@@ -14,10 +14,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "messages/core/send_code.h"
 #include "messages/message_file.h"
+#include "util/window_query.h"
 #include "messages/messages_controls.h"
 
 namespace messages {
@@ -37,8 +40,18 @@ public:
     // A SendMessage waits for its answer: the send button is disabled.
     bool Waiting() const { return waiting_; }
 
+    // The last message that went out (whatever came back) and the window it
+    // went to; none before the first, and none for what was refused before
+    // it went (an invalid handle, a text that cannot be handed over).
+    struct LastSend {
+        util::WindowHandle target = 0;
+        core::SentMessage message;
+    };
+    const std::optional<LastSend>& LastSent() const { return lastSent_; }
+
 private:
     struct Delivery;
+    void RememberSend(HWND hwnd, core::SendMethod method, const Delivery& delivery);
     void SendAndWait(const std::shared_ptr<Delivery>& delivery);
     void ShowOutcome(const Delivery& delivery, bool sent);
     void ShowStatus(std::string_view text, core::Colour colour);
@@ -46,6 +59,7 @@ private:
     MessagesControls& c_;
     MessageFile file_;
     bool waiting_ = false;
+    std::optional<LastSend> lastSent_;
 };
 
 }  // namespace messages

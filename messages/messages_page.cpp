@@ -2,6 +2,6 @@
 
 namespace messages {
 
-MessagesPage::MessagesPage(ui::Form& form) : controls_(form), sender_(controls_), generator_(controls_) {}
+MessagesPage::MessagesPage(ui::Form& form) : controls_(form), sender_(controls_), generator_(controls_, sender_) {}
 
 }  // namespace messages

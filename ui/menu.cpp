@@ -62,6 +62,17 @@ void Menu::SetAction(int index, std::function<void()> action) {
     if (index >= 0 && index < ItemCount()) items_[index].action = std::move(action);
 }
 
+void Menu::SetItemEnabled(int index, bool enabled) {
+    if (index < 0 || index >= ItemCount() || items_[index].id == 0) return;
+    EnableMenuItem(menu_, items_[index].id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+bool Menu::ItemEnabled(int index) const {
+    if (index < 0 || index >= ItemCount() || items_[index].id == 0) return false;
+    const UINT state = GetMenuState(menu_, items_[index].id, MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
+}
+
 void Menu::Popup(Form& owner, POINT screen, UINT alignment) {
     // The owner must be in front for the menu to close when the user clicks
     // elsewhere; the null message lets the menu loop end properly.

@@ -32,6 +32,9 @@ public:
     std::string ItemCaption(int index) const;
     void SetItemCaption(int index, std::string_view caption);
     void SetAction(int index, std::function<void()> action);
+    // A disabled item is shown grey and cannot be chosen.
+    void SetItemEnabled(int index, bool enabled);
+    bool ItemEnabled(int index) const;
 
     // Pops the menu up with its top-left corner at a screen point (physical
     // pixels) for the form, and returns when it has closed; a chosen item's

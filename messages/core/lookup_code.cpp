@@ -37,18 +37,35 @@ bool HasFileEnding(std::string_view title) {
 
 bool UsableTitle(const WindowFacts& w) { return !w.title.empty() && !TextIsContent(w.className) && !TitleLooksVariable(w.title); }
 
-// An E text constant; a double quote, which an E text cannot hold, joins
-// in as #引号.
+// An E text constant. What an E text constant cannot hold joins in as an
+// expression: a double quote as #引号, CR LF as #换行符, any other control
+// character as 字符 (code), so that no text can end the constant or the line
+// and put lines of its own into the code.
 std::string EText(std::string_view text) {
-    std::string result = "\"";
-    for (char c : text) {
+    std::string result, run;
+    auto join = [&result](const std::string& part) { result += (result.empty() ? "" : " + ") + part; };
+    auto flushRun = [&] {
+        if (!run.empty()) join("\"" + run + "\"");
+        run.clear();
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
         if (c == '"') {
-            result += "\" + #引号 + \"";
+            flushRun();
+            join("#引号");
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            flushRun();
+            join("#换行符");
+            ++i;
+        } else if (c < 0x20 || c == 0x7F) {
+            flushRun();
+            join("字符 (" + std::to_string(c) + ")");
         } else {
-            result += c;
+            run += text[i];
         }
     }
-    return result + "\"";
+    flushRun();
+    return result.empty() ? "\"\"" : result;
 }
 
 std::string Quoted(std::string_view text) { return "“" + std::string(text) + "”"; }
@@ -133,15 +150,14 @@ std::vector<LookupStep> PlanLookup(const std::vector<LookupLevel>& levels) {
     return steps;
 }
 
-std::string LookupCode(const std::vector<LookupStep>& steps) {
-    if (steps.empty()) return {};
+std::string LookupDeclarations(const std::vector<LookupStep>& steps) {
     bool byTitle = false, byClass = false, byId = false;
     for (const LookupStep& s : steps) {
         byTitle |= s.way == LookupWay::ClassAndTitle;
         byClass |= s.way == LookupWay::ClassOnly || s.way == LookupWay::ClassPosition;
         byId |= s.way == LookupWay::ControlId;
     }
-    std::string code = ".版本 2\r\n\r\n";
+    std::string code;
     if (byTitle) code += Declaration(0);
     if (byClass) {
         code += ".DLL命令 " + std::string(kByClass) +
@@ -152,14 +168,19 @@ std::string LookupCode(const std::vector<LookupStep>& steps) {
                 "    .参数 参数_标题, 整数型\r\n";
     }
     if (byId) code += Declaration(2);
-    code += "\r\n.子程序 取目标窗口句柄, 整数型, , 按窗口层次找回 Tavrin编程助手 捕获的窗口，找不到时返回 0\r\n"
-            ".局部变量 窗口, 整数型\r\n"
-            ".局部变量 父窗口, 整数型\r\n\r\n";
+    return code;
+}
+
+std::string LookupSubroutine(const std::vector<LookupStep>& steps) {
+    if (steps.empty()) return {};
+    std::string code = ".子程序 取目标窗口句柄, 整数型, , 按窗口层次找回 Tavrin编程助手 捕获的窗口，找不到时返回 0\r\n"
+                       ".局部变量 窗口, 整数型\r\n"
+                       ".局部变量 父窗口, 整数型\r\n\r\n";
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const LookupStep& s = steps[i];
         if (i > 0) code += "父窗口 = 窗口\r\n";
         const std::string parent = i == 0 ? "0" : "父窗口";
-        const std::string comment = "  ' " + s.reason + "\r\n";
+        const std::string comment = "  ' " + ECommentText(s.reason) + "\r\n";
         switch (s.way) {
             case LookupWay::ClassAndTitle:
                 code += "窗口 = " + std::string(kByClassAndTitle) + " (" + parent + ", 0, " + EText(s.className) + ", " +
@@ -185,6 +206,22 @@ std::string LookupCode(const std::vector<LookupStep>& steps) {
     }
     code += "返回 (窗口)\r\n";
     return code;
+}
+
+std::string LookupCode(const std::vector<LookupStep>& steps) {
+    if (steps.empty()) return {};
+    return std::string(kECodeHeader) + LookupDeclarations(steps) + "\r\n" + LookupSubroutine(steps);
+}
+
+std::string ETextConstant(std::string_view text) { return EText(text); }
+
+std::string ECommentText(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) c = ' ';
+    }
+    return result;
 }
 
 }  // namespace core

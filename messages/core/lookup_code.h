@@ -57,9 +57,25 @@ bool TitleLooksVariable(std::string_view title);
 // are no levels.
 std::vector<LookupStep> PlanLookup(const std::vector<LookupLevel>& levels);
 
+// The first line of every E source the program writes, and a blank line.
+inline constexpr std::string_view kECodeHeader = ".版本 2\r\n\r\n";
+
 // The E source of the steps: the declarations it uses, then a subroutine
 // 取目标窗口句柄 that returns the window's handle, or 0 when a level is not
 // found. Lines end with CR LF.
 std::string LookupCode(const std::vector<LookupStep>& steps);
+// Its two halves, for sources that call the subroutine: the DLL commands
+// the steps use, and the subroutine itself.
+std::string LookupDeclarations(const std::vector<LookupStep>& steps);
+std::string LookupSubroutine(const std::vector<LookupStep>& steps);
+
+// An E text constant of `text`: in double quotes; what a constant cannot
+// hold joins in as an expression: a double quote as #引号, CR LF as #换行符,
+// any other control character as 字符 (code). No text can end the constant
+// or the line.
+std::string ETextConstant(std::string_view text);
+// A text made fit for a comment, which runs to the end of its line: every
+// control character (CR and LF among them) becomes a blank.
+std::string ECommentText(std::string_view text);
 
 }  // namespace core

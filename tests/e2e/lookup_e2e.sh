@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End to end: the finder dragged onto the find box of notepad's Find dialog,
 # the code box's context menu asked for the code that finds that window
-# again, and a program of its own (lookup_check) runs that code with the
+# again, and a program of its own (e_code_check) runs that code with the
 # Windows API: it finds the same window.
 #
 # Usage: lookup_e2e.sh TAVRIN_EXE PROBE_EXE LOOKUP_CHECK_EXE OUTPUT_DIR

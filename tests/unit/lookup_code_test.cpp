@@ -95,8 +95,33 @@ TEST(LookupCode, TheCodeDeclaresWhatItCallsAndWalksDownTheLevels) {
     const std::string idCode = LookupCode(byId);
     EXPECT_NE(idCode.find("\"GetDlgItem\""), std::string::npos);
     EXPECT_NE(idCode.find("窗口 = _窗口控件ID取句柄 (父窗口, 302)"), std::string::npos);
-    EXPECT_NE(idCode.find("\"名为\" + #引号 + \"甲\" + #引号 + \"\""), std::string::npos);
+    EXPECT_NE(idCode.find("\"名为\" + #引号 + \"甲\" + #引号)"), std::string::npos);
     EXPECT_EQ(LookupCode({}), "");
+}
+
+// A title cannot put lines of its own into the code: line breaks and other
+// control characters join the text constant as expressions and leave the
+// comments as blanks.
+TEST(LookupCode, ATitleWithLineBreaksStaysInsideItsConstantAndComment) {
+    const std::string hostile = "甲\r\n运行 (\"calc\", 假, )\r\n' x\ty\n";
+    const std::vector<LookupStep> steps = PlanLookup({Level({{"Main", hostile, 0}, {"Main", "乙", 0}}, 0)});
+    ASSERT_EQ(steps.size(), 1u);
+    ASSERT_EQ(steps[0].way, LookupWay::ClassAndTitle);
+    const std::string code = LookupCode(steps);
+    for (std::size_t start = 0; start < code.size();) {
+        const std::size_t end = code.find("\r\n", start);
+        const std::string line = code.substr(start, end - start);
+        EXPECT_NE(line.rfind("运行", 0), 0u) << line;
+        EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+        EXPECT_EQ(line.find('\r'), std::string::npos) << line;
+        start = end == std::string::npos ? code.size() : end + 2;
+    }
+    EXPECT_NE(code.find("(0, 0, \"Main\", \"甲\" + #换行符 + \"运行 (\" + #引号 + \"calc\" + #引号 +"
+                        " \", 假, )\" + #换行符 + \"' x\" + 字符 (9) + \"y\" + 字符 (10))"),
+              std::string::npos)
+        << code;
+    EXPECT_EQ(ETextConstant(""), "\"\"");
+    EXPECT_EQ(ETextConstant("\""), "#引号");
 }
 
 }  // namespace

@@ -327,4 +327,67 @@ TEST_F(MessagesTest, CodeGeneratorShowsTheFirstSelectedTemplate) {
     EXPECT_EQ(util::ClipboardText(), "");
 }
 
+// What e_code_check, a program of the tests' own, prints when it runs the
+// code: the window the lookup found, the message's result and the text in
+// the buffer afterwards, one a line.
+std::vector<std::string> RunCode(const std::string& code) {
+    const std::string path = TempPath("tavrin_test_send_code.e.txt");
+    WriteFile(path, code);
+    DWORD exitCode = 1;
+    const std::string output = testing_support::RunTestProgram(L"e_code_check.exe", L"--code \"" + util::Wide(path) + L"\"",
+                                                               exitCode);
+    EXPECT_EQ(exitCode, 0u) << output;
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < output.size();) {
+        const std::size_t end = output.find('\n', at);
+        std::string line = output.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+        at = end == std::string::npos ? output.size() : end + 1;
+    }
+    return lines;
+}
+
+// The code for the message just sent finds its window again and sends it
+// the same way: run by a program of the tests' own, the code for a
+// WM_SETTEXT sent with SendMessage sets the text (quotes and all), and the
+// code for a WM_GETTEXT sent with a time limit reads it back.
+TEST_F(MessagesTest, TheCodeForTheMessageJustSentSendsItAgain) {
+    messages::CodeGenerator& generator = Window().Messages().Generator();
+    auto& code = Box("编辑框_易代码");
+    code.SetContent("mine");
+    generator.GenerateSend();
+    EXPECT_EQ(code.Content(), "mine");  // nothing sent yet: no code
+    ui::Menu& menu = generator.CodeMenu();
+    int item = 0;
+    while (item < menu.ItemCount() && menu.ItemCaption(item) != "生成发送此消息的易代码") ++item;
+    generator.UpdateMenu();
+    EXPECT_FALSE(menu.ItemEnabled(item));  // grey until a message has gone out
+
+    const std::string text = "你好，\"易\" 代码";
+    Pick(0, 0);  // 12|0|"新文本"
+    Box("编辑框_参数二").SetContent(text);
+    SendTo(b_, 0);
+    generator.UpdateMenu();
+    EXPECT_TRUE(menu.ItemEnabled(item));
+    SetWindowTextW(b_, L"B text");  // the code must set it again
+    generator.GenerateSend();
+    const std::string setCode = code.Content();
+    EXPECT_EQ(util::ClipboardText(), setCode);
+    const std::vector<std::string> set = RunCode(setCode);
+    ASSERT_GE(set.size(), 3u) << setCode;
+    EXPECT_EQ(set[0], std::to_string(H(b_)));
+    EXPECT_EQ(set[1], "1");  // WM_SETTEXT's TRUE
+    EXPECT_EQ(util::GetWindowTitleSafe(H(b_)), text) << setCode;
+
+    Pick(0, 1);  // 13|100|""
+    SendTo(b_, 2);
+    generator.GenerateSend();
+    const std::vector<std::string> get = RunCode(code.Content());
+    ASSERT_GE(get.size(), 3u) << code.Content();
+    EXPECT_EQ(get[1], std::to_string(core::Utf8ToGbk(text).size()));  // the bytes copied
+    EXPECT_EQ(get[2], text);
+    SetWindowTextW(b_, L"B text");
+}
+
 }  // namespace

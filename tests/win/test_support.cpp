@@ -4,6 +4,7 @@
 
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "util/core/number_text.h"
@@ -53,6 +54,53 @@ std::wstring TestProgramDirectory() {
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring p(path);
     return p.substr(0, p.find_last_of(L'\\') + 1);
+}
+
+std::string RunTestProgram(const std::wstring& program, const std::wstring& arguments, DWORD& exitCode,
+                           DWORD timeoutMs) {
+    exitCode = 1;
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return {};
+    const util::OwnedHandle reading(readEnd);
+    util::OwnedHandle writing(writeEnd);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    const std::wstring exe = TestProgramDirectory() + program;
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = writeEnd;
+    si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+        return {};
+    }
+    const util::OwnedHandle process(pi.hProcess), thread(pi.hThread);
+    writing.Reset();  // the child's end alone: reading ends when it ends
+    std::string output;
+    const bool ended = PumpUntil(
+        [&] {
+            DWORD available = 0;
+            while (PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+                char chunk[4096];
+                DWORD got = 0;
+                if (!ReadFile(readEnd, chunk, std::min<DWORD>(available, sizeof chunk), &got, nullptr) || got == 0) break;
+                output.append(chunk, got);
+            }
+            return WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0;
+        },
+        timeoutMs);
+    if (!ended) TerminateProcess(process.Get(), 1);
+    for (DWORD got = 0;;) {
+        char chunk[4096];
+        if (!ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr) || got == 0) break;
+        output.append(chunk, got);
+    }
+    GetExitCodeProcess(process.Get(), &exitCode);
+    if (!ended) exitCode = STILL_ACTIVE;
+    return output;
 }
 
 FixtureProcess::FixtureProcess(const std::wstring& arguments, const wchar_t* program) {

@@ -36,6 +36,13 @@ RECT RectInClient(HWND window, HWND parent);
 // The folder of the running test program, with a trailing backslash.
 std::wstring TestProgramDirectory();
 
+// Runs a program of the tests' folder to its end (at most `timeoutMs`,
+// handling this thread's messages meanwhile) and gives what it printed on
+// its standard output; its exit code in `exitCode` (STILL_ACTIVE when it
+// was ended for taking too long).
+std::string RunTestProgram(const std::wstring& program, const std::wstring& arguments, DWORD& exitCode,
+                           DWORD timeoutMs = 10000);
+
 // A fixture program (fixture_app.exe beside the tests) running for the
 // lifetime of this object; ended when it goes.
 class FixtureProcess {

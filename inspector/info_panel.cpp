@@ -3,6 +3,12 @@
 #include "util/core/number_text.h"
 
 namespace inspector {
+namespace {
+
+// Ends a text that filled all the room a text is given.
+std::string CutMark() { return "……（文本太长，只取了前 " + core::IntegerToText(core::kMaxTextCharacters) + " 个字符）"; }
+
+}  // namespace
 
 InfoPanel::InfoPanel(AnalysisControls& controls, Target& target) : c_(controls) {
     target.HandleChanged.Connect([this](util::WindowHandle hwnd, bool isWindow) {
@@ -35,7 +41,8 @@ void InfoPanel::Show(const WindowFacts& facts) {
     c_.编辑框_控件ID.SetNumber(facts.controlId);
     c_.编辑框_窗口标题.SetContent(facts.title);
     c_.编辑框_窗口类名.SetContent(facts.className);
-    c_.编辑框_控件内容.SetContent(facts.content);
+    // A text that filled all the room it was given says so at its end.
+    c_.编辑框_控件内容.SetContent(facts.contentCut ? facts.content + CutMark() : facts.content);
     c_.编辑框_程序路径.SetContent(facts.programPath);
     if (facts.rect) {
         const RECT& r = *facts.rect;

@@ -13,7 +13,9 @@ WindowFacts ReadWindowFacts(util::WindowHandle target) {
     facts.controlId = GetDlgCtrlID(hwnd);
     facts.title = util::GetWindowTitle(target);
     facts.className = util::GetWindowClassName(target);
-    facts.content = util::GetWindowTitleSafe(target);
+    util::SafeTitle content = util::QueryWindowTitleSafe(target);
+    facts.content = std::move(content.text);
+    facts.contentCut = content.cut;
     facts.programPath = util::GetProcessExePath(facts.processId);
     RECT r;
     if (GetWindowRect(hwnd, &r)) facts.rect = r;

@@ -24,6 +24,7 @@ struct WindowFacts {
     std::string title;       // the window's own text (GetWindowText)
     std::string className;
     std::string content;     // the text it answers WM_GETTEXT with
+    bool contentCut = false; // the content filled all the room a text is given
     std::string programPath;
     std::optional<RECT> rect;  // on the screen; none when it could not be read
     RECT parentRect{};         // the parent's, all zero without one

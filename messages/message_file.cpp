@@ -11,14 +11,24 @@ namespace messages {
 
 bool MessageFile::Open(const std::string& path) {
     source_ = Source::None;
-    shipped_.clear();
+    read_ = false;
+    list_ = core::ConfigText();
     path_ = util::Wide(path);
     // Relative names are the program folder's; drive, rooted and UNC paths
     // (\\server\share\...) are taken as they are.
     using PathIsRelative = BOOL(WINAPI*)(const wchar_t*);
     static const auto isRelative = util::SystemFunctionOf<PathIsRelative>(L"shlwapi.dll", "PathIsRelativeW");
     if (isRelative && isRelative(path_.c_str())) path_ = util::ProgramDirectory() + L"\\" + path_;
+    const std::size_t slash = path_.find_last_of(L"\\/");
+    util::RemoveStaleReplacements(slash == std::wstring::npos ? L"." : path_.substr(0, slash));
 
+    util::FileStamp stamp;
+    if (util::StampOf(path_, stamp) && stamp.size > kMaxListBytes) {
+        list_ = core::ConfigText(core::DefaultMessageListBytes());
+        read_ = true;
+        source_ = Source::TooLarge;
+        return true;
+    }
     std::string bytes;
     if (!util::ReadWholeFile(path_, bytes)) {
         if (GetFileAttributesW(path_.c_str()) != INVALID_FILE_ATTRIBUTES) return false;  // there, but unreadable
@@ -28,7 +38,8 @@ bool MessageFile::Open(const std::string& path) {
         if (util::CreateFileWithContents(path_, list, writer) || util::ReadWholeFile(path_, bytes)) {
             source_ = Source::File;
         } else {
-            shipped_ = list;
+            list_ = core::ConfigText(list);
+            read_ = true;
             source_ = Source::Memory;
         }
         return true;
@@ -39,17 +50,22 @@ bool MessageFile::Open(const std::string& path) {
     return true;
 }
 
-core::ConfigText MessageFile::Read() const {
-    switch (source_) {
-        case Source::Memory: return core::ConfigText(shipped_);
-        case Source::File: {
-            std::string bytes;
-            if (!util::ReadWholeFile(path_, bytes)) return core::ConfigText();
-            return core::ConfigText(bytes);
-        }
-        case Source::None: break;
+const core::ConfigText& MessageFile::Read() const {
+    if (source_ != Source::File) return list_;  // none, or the shipped list
+    util::FileStamp stamp;
+    const bool stamped = util::StampOf(path_, stamp);
+    if (read_ && stamped && stamp == readStamp_) return list_;
+    std::string bytes;
+    if (!stamped || stamp.size > kMaxListBytes || !util::ReadWholeFile(path_, bytes)) {
+        // Gone, grown beyond reason or unreadable since: nothing to list.
+        list_ = core::ConfigText();
+        read_ = false;
+        return list_;
     }
-    return core::ConfigText();
+    list_ = core::ConfigText(bytes);
+    readStamp_ = stamp;
+    read_ = true;
+    return list_;
 }
 
 }  // namespace messages

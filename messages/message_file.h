@@ -1,7 +1,8 @@
-// The file half of the configuration class (加密配置类): message.ini, read
-// anew for every question, so that edits made while the program runs (also
+// The file half of the configuration class (加密配置类): message.ini. The
+// parsed list is kept and read again only when the file has changed (its
+// size or time of writing), so that edits made while the program runs (also
 // by editors that save through a new file) are seen at the next change of
-// category or message.
+// category or message, without reading and decoding the file every time.
 //
 // Opening creates a missing file with the message list the program ships,
 // and puts the marker line at the top of a file whose first line differs,
@@ -9,7 +10,10 @@
 // one that then takes its place in one step, so the user's file is never
 // left half-written. A file that cannot be changed (read-only) is still
 // read as it is; where no file can be made at all (a folder that cannot be
-// written), the shipped list is used from memory.
+// written), the shipped list is used from memory. So it is for a file
+// beyond kMaxListBytes, which no message list needs (the shipped one is
+// 3 KB): it is left as it is. Opening also removes the new files that
+// changes cut off by a killed program left beside it.
 #pragma once
 
 #include <string>
@@ -22,10 +26,12 @@ namespace messages {
 class MessageFile {
 public:
     enum class Source {
-        None,    // no list: nothing was opened
-        File,    // the file on disk
-        Memory,  // the shipped list, because no file could be made
+        None,      // no list: nothing was opened
+        File,      // the file on disk
+        Memory,    // the shipped list, because no file could be made
+        TooLarge,  // the shipped list, because the file is beyond kMaxListBytes
     };
+    static constexpr unsigned long long kMaxListBytes = 1024 * 1024;
 
     // Opens `path` (a relative path is taken from the program's folder);
     // true when there is a list to read.
@@ -33,7 +39,7 @@ public:
     bool IsOpen() const { return source_ != Source::None; }
     Source ListSource() const { return source_; }
     // The list's current contents, parsed (nothing when it is not open).
-    core::ConfigText Read() const;
+    const core::ConfigText& Read() const;
     const std::wstring& Path() const { return path_; }
 
     // How the new files are written; replaceable for tests.
@@ -42,7 +48,10 @@ public:
 private:
     Source source_ = Source::None;
     std::wstring path_;
-    std::string shipped_;  // the list in memory, for Source::Memory
+    // The list as last read, and the file's stamp then.
+    mutable core::ConfigText list_;
+    mutable util::FileStamp readStamp_;
+    mutable bool read_ = false;
 };
 
 }  // namespace messages

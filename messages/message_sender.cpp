@@ -32,15 +32,22 @@ MessageSender::MessageSender(MessagesControls& controls) : c_(controls) {
 void MessageSender::LoadMessageList(const std::string& path) {
     file_.Open(path);
     if (file_.ListSource() == MessageFile::Source::Memory) ShowStatus(core::kShippedListStatus, kStatusColour);
-    c_.组合框_消息分类1.Clear();
-    for (const std::string& name : file_.Read().SectionNames()) c_.组合框_消息分类1.AddItem(name);
+    if (file_.ListSource() == MessageFile::Source::TooLarge) ShowStatus(core::kListTooLargeStatus, kStatusColour);
+    List(c_.组合框_消息分类1, file_.Read().SectionNames());
     c_.组合框_消息分类1.SetSelectedIndex(0);
     CategoryChanged();
 }
 
+void MessageSender::List(ui::ComboBox& combo, std::vector<std::string> names) {
+    if (names.size() > core::kMaxListedItems) {
+        names.resize(core::kMaxListedItems);
+        ShowStatus(core::kListCutStatus, kStatusColour);
+    }
+    combo.SetItems(names);
+}
+
 void MessageSender::CategoryChanged() {
-    c_.组合框_消息分类2.Clear();
-    for (const std::string& key : file_.Read().KeyNames(c_.组合框_消息分类1.Text())) c_.组合框_消息分类2.AddItem(key);
+    List(c_.组合框_消息分类2, file_.Read().KeyNames(c_.组合框_消息分类1.Text()));
     c_.组合框_消息分类2.SetSelectedIndex(0);
     MessageChanged();
 }
@@ -85,6 +92,7 @@ struct MessageSender::Delivery {
     std::wstring sentText;        // the text parameter as it went out
     std::vector<wchar_t> buffer;  // where it lives while the receiver has it
     LRESULT result = 0;
+    bool delivered = false;  // the receiver got it and answered
 };
 
 void MessageSender::Send() {
@@ -174,15 +182,24 @@ void MessageSender::SendAndWait(const std::shared_ptr<Delivery>& delivery) {
     auto answered = [this, delivery] {
         waiting_ = false;
         c_.按钮_发出消息.SetDisabled(false);
-        ShowOutcome(*delivery, true);
+        ShowOutcome(*delivery, delivery->delivered);
     };
-    const bool started = util::StartThread([delivery, form, answered] {
-        delivery->result = SendMessageW(delivery->hwnd, delivery->message, delivery->wParam, delivery->lParam);
+    // SendMessage itself cannot tell a result of 0 from a message that never
+    // arrived (the window destroyed or its program ended while it waited):
+    // a send without a time limit to speak of can.
+    auto send = [delivery] {
+        DWORD_PTR answer = 0;
+        delivery->delivered = SendMessageTimeoutW(delivery->hwnd, delivery->message, delivery->wParam,
+                                                  delivery->lParam, SMTO_NORMAL, INFINITE, &answer) != 0;
+        delivery->result = static_cast<LRESULT>(answer);
+    };
+    const bool started = util::StartThread([send, form, answered] {
+        send();
         ui::Form::PostWork(form, answered);
     }) != 0;
     if (!started) {
         // No thread to wait on: wait here, as plain SendMessage does.
-        delivery->result = SendMessageW(delivery->hwnd, delivery->message, delivery->wParam, delivery->lParam);
+        send();
         answered();
     }
 }

@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "messages/core/send_code.h"
 #include "messages/message_file.h"
@@ -51,6 +52,8 @@ public:
 
 private:
     struct Delivery;
+    // Fills a list with names, at most core::kMaxListedItems of them.
+    void List(ui::ComboBox& combo, std::vector<std::string> names);
     void RememberSend(HWND hwnd, core::SendMethod method, const Delivery& delivery);
     void SendAndWait(const std::shared_ptr<Delivery>& delivery);
     void ShowOutcome(const Delivery& delivery, bool sent);

@@ -58,6 +58,16 @@ void ComboBox::AddItem(std::string_view text) {
     SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(util::Wide(text).c_str()));
 }
 
+void ComboBox::SetItems(const std::vector<std::string>& items) {
+    SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+    Clear();
+    std::size_t characters = 0;
+    for (const std::string& item : items) characters += item.size() + 1;
+    SendMessageW(Handle(), CB_INITSTORAGE, items.size(), characters * sizeof(wchar_t));
+    for (const std::string& item : items) AddItem(item);
+    SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+}
+
 int ComboBox::ItemCount() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0)); }
 
 std::string ComboBox::ItemText(int index) const {

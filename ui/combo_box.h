@@ -17,6 +17,9 @@ public:
 
     void Clear();
     void AddItem(std::string_view text);
+    // Replaces every item at once, with room made for all of them first and
+    // the list not redrawn meanwhile; no item selected.
+    void SetItems(const std::vector<std::string>& items);
     int ItemCount() const;
     std::string ItemText(int index) const;
     int SelectedIndex() const;

@@ -8,6 +8,8 @@ namespace util {
 namespace {
 
 constexpr LONGLONG kMaxFileSize = 256LL * 1024 * 1024;
+// The new files' names: "tav" and four hexadecimal digits, ".tmp".
+constexpr wchar_t kReplacementPrefix[] = L"tav";
 
 std::wstring FolderOf(const std::wstring& path) {
     const std::size_t slash = path.find_last_of(L"\\/");
@@ -19,7 +21,7 @@ std::wstring FolderOf(const std::wstring& path) {
 // completely (nothing is left behind then).
 std::wstring WriteNewFileBeside(const std::wstring& path, std::string_view bytes, const FileWriter& write) {
     wchar_t name[MAX_PATH + 16] = {};
-    if (!GetTempFileNameW(FolderOf(path).c_str(), L"tav", 0, name)) return L"";
+    if (!GetTempFileNameW(FolderOf(path).c_str(), kReplacementPrefix, 0, name)) return L"";
     OwnedFile file(CreateFileW(name, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     bool ok = static_cast<bool>(file);
     if (ok) {
@@ -84,6 +86,36 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
     }
     if (!ok) bytes.clear();
     return ok;
+}
+
+bool StampOf(const std::wstring& path, FileStamp& stamp) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    stamp.size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.written =
+        (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    return true;
+}
+
+int RemoveStaleReplacements(const std::wstring& folder) {
+    constexpr unsigned long long kMinuteIn100ns = 60ULL * 10'000'000ULL;
+    FILETIME nowTime;
+    GetSystemTimeAsFileTime(&nowTime);
+    const unsigned long long now = (static_cast<unsigned long long>(nowTime.dwHighDateTime) << 32) | nowTime.dwLowDateTime;
+    WIN32_FIND_DATAW found = {};
+    const std::wstring pattern = folder + L"\\" + kReplacementPrefix + L"????.tmp";
+    const OwnedFindHandle search(FindFirstFileW(pattern.c_str(), &found));
+    if (!search) return 0;
+    int removed = 0;
+    do {
+        const std::wstring name = found.cFileName;
+        const bool hexadecimal = name.size() == 11 && name.find_first_not_of(L"0123456789ABCDEFabcdef", 3) == 7;
+        const unsigned long long written = (static_cast<unsigned long long>(found.ftLastWriteTime.dwHighDateTime) << 32) |
+                                           found.ftLastWriteTime.dwLowDateTime;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !hexadecimal || written + kMinuteIn100ns > now) continue;
+        if (DeleteFileW((folder + L"\\" + name).c_str())) ++removed;
+    } while (FindNextFileW(search.Get(), &found));
+    return removed;
 }
 
 }  // namespace util

@@ -28,4 +28,20 @@ bool CreateFileWithContents(const std::wstring& path, std::string_view bytes,
 // The whole file (up to 256 MiB); false when it cannot be read.
 bool ReadWholeFile(const std::wstring& path, std::string& bytes);
 
+// A file's size and last write time: a file read before has not changed
+// when both are the same. Null when the file cannot be looked at.
+struct FileStamp {
+    unsigned long long size = 0;
+    unsigned long long written = 0;
+    bool operator==(const FileStamp& other) const { return size == other.size && written == other.written; }
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+bool StampOf(const std::wstring& path, FileStamp& stamp);
+
+// Removes the new files a change of a file in `folder` left behind when it
+// was cut off (the program killed between writing one and putting it in
+// place); those younger than a minute may be another running copy's
+// change under way and stay. Returns how many it removed.
+int RemoveStaleReplacements(const std::wstring& folder);
+
 }  // namespace util

@@ -104,6 +104,12 @@ struct VirtualMemory {
     static Handle Invalid() noexcept { return nullptr; }
     static void Free(Handle h) noexcept { VirtualFree(h, 0, MEM_RELEASE); }
 };
+// FindFirstFile fails with INVALID_HANDLE_VALUE.
+struct FindHandle {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Free(Handle h) noexcept { FindClose(h); }
+};
 
 }  // namespace traits
 
@@ -121,6 +127,7 @@ using OwnedCursor = Owned<traits::Cursor>;
 using OwnedGlobal = Owned<traits::Global>;
 using OwnedHook = Owned<traits::Hook>;
 using OwnedVirtualMemory = Owned<traits::VirtualMemory>;
+using OwnedFindHandle = Owned<traits::FindHandle>;
 
 // A DC of GetDC (the client area; the screen for a null window) or of
 // GetWindowDC (the whole window; the screen for a null window).

@@ -2,6 +2,7 @@
 
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "util/scoped.h"
@@ -68,7 +69,7 @@ std::string GetWindowClassName(WindowHandle hwnd) {
 
 std::string GetWindowTitle(WindowHandle hwnd) {
     const HWND h = ToHwnd(hwnd);
-    const int length = GetWindowTextLengthW(h);
+    const int length = std::min(GetWindowTextLengthW(h), static_cast<int>(core::kMaxTextCharacters));
     if (length <= 0) return {};
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const int copied = GetWindowTextW(h, text.data(), length + 1);
@@ -91,39 +92,40 @@ std::string GetWindowStoredTitle(WindowHandle hwnd) {
     }
 }
 
-SafeTitle QueryWindowTitleSafe(WindowHandle hwnd) {
+SafeTitle QueryWindowTitleSafe(WindowHandle hwnd, std::size_t most) {
     SafeTitle result;
     const HWND h = ToHwnd(hwnd);
+    auto ask = [&](UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs, DWORD_PTR& answer) {
+        if (SendMessageTimeoutW(h, message, wParam, lParam, SMTO_BLOCK | SMTO_ABORTIFHUNG, timeoutMs, &answer)) {
+            return true;
+        }
+        result.timedOut = IsWindow(h) != FALSE;
+        return false;
+    };
     // Most texts are short: ask for the text at once, and for its length
     // first only when it may not have fitted. One question instead of two
     // halves the cost for other programs' windows.
-    constexpr std::size_t kFirstTry = 1024;
-    wchar_t first[kFirstTry] = {};
+    const std::size_t firstTry = std::min<std::size_t>(1024, most + 1);
+    std::vector<wchar_t> first(firstTry, L'\0');
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(h, WM_GETTEXT, kFirstTry, reinterpret_cast<LPARAM>(first), SMTO_BLOCK | SMTO_ABORTIFHUNG,
-                             100, &copied)) {
-        result.timedOut = IsWindow(h) != FALSE;
-        return result;
-    }
-    if (copied + 1 < kFirstTry) {
-        first[kFirstTry - 1] = L'\0';
-        result.text = Utf8(first);
+    if (!ask(WM_GETTEXT, firstTry, reinterpret_cast<LPARAM>(first.data()), 100, copied)) return result;
+    first.back() = L'\0';
+    if (copied + 1 < firstTry) {
+        result.text = Utf8(first.data());
         return result;
     }
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 100, &length)) {
-        result.timedOut = IsWindow(h) != FALSE;
-        return result;
-    }
+    if (!ask(WM_GETTEXTLENGTH, 0, 0, 100, length)) return result;
     // Room for the text the window announced, with a margin for a text that
-    // grew in between; the answer is cut at the first NUL either way.
-    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 2, L'\0');
-    if (!SendMessageTimeoutW(h, WM_GETTEXT, buffer.size() - 1, reinterpret_cast<LPARAM>(buffer.data()),
-                             SMTO_BLOCK | SMTO_ABORTIFHUNG, 500, &copied)) {
-        result.timedOut = IsWindow(h) != FALSE;
-        return result;
-    }
-    result.text = Utf8(buffer.data());
+    // grew in between, but never more than `most`: a window may announce
+    // any length at all. The answer is cut at the first NUL either way.
+    const std::size_t room = std::min<std::size_t>(static_cast<std::size_t>(length), most) + 2;
+    std::vector<wchar_t> buffer(room, L'\0');
+    if (!ask(WM_GETTEXT, room - 1, reinterpret_cast<LPARAM>(buffer.data()), 500, copied)) return result;
+    buffer.back() = L'\0';
+    const std::wstring_view text(buffer.data());
+    result.cut = text.size() >= most;
+    result.text = Utf8(text.substr(0, most));
     return result;
 }
 

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "util/core/text_basics.h"
+
 namespace util {
 
 using WindowHandle = std::int32_t;  // as the program shows and takes handles
@@ -36,15 +38,19 @@ std::string GetWindowStoredTitle(WindowHandle hwnd);
 // The text a window reports through WM_GETTEXT, asked so that a hung
 // program cannot freeze the caller: the first answer within 100 ms (a text
 // too long for a first 1,024-character try is then asked for with its
-// length, within 500 ms). "" when the window does not answer in time.
+// length, within 500 ms). "" when the window does not answer in time. A
+// length beyond core::kMaxTextCharacters is not believed: the text is read
+// with that much room and told as cut.
 std::string GetWindowTitleSafe(WindowHandle hwnd);
 // The same, telling also whether the window's thread failed to answer in
-// time (so that a caller can skip other windows of that thread).
+// time (so that a caller can skip other windows of that thread) and whether
+// the text filled all the room it was given (`most` characters).
 struct SafeTitle {
     std::string text;
     bool timedOut = false;
+    bool cut = false;
 };
-SafeTitle QueryWindowTitleSafe(WindowHandle hwnd);
+SafeTitle QueryWindowTitleSafe(WindowHandle hwnd, std::size_t most = core::kMaxTextCharacters);
 
 // File name of the process's program (e.g. "notepad.exe") and its full
 // path. Read from the process's first module; where modules cannot be

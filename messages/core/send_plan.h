@@ -15,12 +15,14 @@
 #include <cstdint>
 #include <string_view>
 
+#include "util/core/text_basics.h"
+
 namespace core {
 
 // Index of the method box.
 enum class SendMethod : int { Send = 0, Post = 1, SendWithTimeout = 2 };
 
-inline constexpr std::size_t kMaxTextBuffer = 16u * 1024u * 1024u;  // characters
+inline constexpr std::size_t kMaxTextBuffer = kMaxTextCharacters;
 inline constexpr unsigned kSendTimeoutMs = 500;
 
 // The status texts; each replaces the box's content and starts with CR LF so
@@ -33,6 +35,13 @@ inline constexpr std::string_view kPostedTextStatus = "\r\n提示：投递消息
 inline constexpr std::string_view kBufferTooLargeStatus = "\r\n提示：参数一超过文本缓冲区上限16777216，消息未发出！";
 inline constexpr std::string_view kNoMemoryStatus = "\r\n提示：内存不足，消息未发出！";
 // Shown at start-up when message.ini could not be made beside the program.
+// The most items a category or message list shows: a list box of more is
+// of no use to anybody, and filling one takes seconds.
+inline constexpr std::size_t kMaxListedItems = 4096;
+inline constexpr std::string_view kListCutStatus = "\r\n提示：message.ini 的列表超过 4096 项，只列出了前 4096 项。";
+// Shown at start-up when message.ini is beyond any message list's size.
+inline constexpr std::string_view kListTooLargeStatus =
+    "\r\n提示：message.ini 超过 1 MB，不像消息列表，暂用程序自带的消息列表（文件没有改动）。";
 inline constexpr std::string_view kShippedListStatus =
     "\r\n提示：程序目录不能写入，无法建立message.ini，暂用程序自带的消息列表。";
 

@@ -2,6 +2,10 @@
 // the window tree, the capture ticks and the window marks.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <psapi.h>
+
 #include <atomic>
 #include <cstring>
 #include <memory>
@@ -511,6 +515,38 @@ TEST_F(InspectorTest, HungProgramCostsOneTimeOutPerQuestion) {
     EXPECT_EQ(Tree().Tree().ItemText(6), core::TreeItemText(Tree().Tree().ItemData(6), "Edit", ""));
     EXPECT_LT(fillMs, 3000) << "the tree fill over a hung program took " << fillMs << " ms";
     std::printf("hung program: title %.0f ms, panel %.0f ms, tree of 201 windows %.0f ms\n", titleMs, panelMs, fillMs);
+}
+
+// A control that announces a text of 2^40 characters: nothing is allocated
+// from that length, the panel shows what the control really gives, the tree
+// is filled (it asks such a control: its class keeps its own text), and a
+// text that fills all the room it was given is told as cut.
+TEST_F(InspectorTest, AWindowThatAnnouncesAnEndlessTextIsReadWithinTheLimit) {
+    const FixtureProcess hostile(L"hostile");
+    HWND root = hostile.Window(L"TavrinFixtureHostile");
+    ASSERT_NE(root, nullptr);
+    HWND edit = GetDlgItem(root, 501);
+    ASSERT_NE(edit, nullptr);
+    PROCESS_MEMORY_COUNTERS_EX before = {}, after = {};
+    before.cb = after.cb = sizeof before;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&before), sizeof before);
+
+    // Texts of 'h' only, told by their lengths.
+    auto hs = [](const std::string& text) { return text.find_first_not_of('h') == std::string::npos ? text.size() : 0; };
+    const util::SafeTitle whole = util::QueryWindowTitleSafe(H(edit));
+    EXPECT_EQ(hs(whole.text), 5000u);
+    EXPECT_FALSE(whole.cut);
+    const util::SafeTitle cut = util::QueryWindowTitleSafe(H(edit), 4096);
+    EXPECT_EQ(hs(cut.text), 4096u);
+    EXPECT_TRUE(cut.cut);
+
+    Target().Select(H(edit));
+    EXPECT_EQ(hs(Box("编辑框_控件内容")), 5000u);
+    Tree().Refresh();
+    ASSERT_EQ(Tree().Tree().ItemCount(), 2);
+    EXPECT_TRUE(Tree().Tree().ItemText(1) == core::TreeItemText(H(edit), "TavrinHostileEdit", std::string(5000, 'h')));
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&after), sizeof after);
+    EXPECT_LT(after.PrivateUsage, before.PrivateUsage + (200u << 20)) << "committed memory grew";
 }
 
 TEST_F(InspectorTest, MarkWindowFlashesAnInvertedFrameAndLeavesNoTrace) {

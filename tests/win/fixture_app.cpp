@@ -37,6 +37,11 @@
 //                             frameless window at 900,560, 200 x 100: its
 //                             left half RGB(200, 30, 60), its right half
 //                             RGB(20, 180, 90)
+//   fixture_app hostile       "TavrinFixtureHostile" ("Fixture Hostile") with
+//                             a child of class "TavrinHostileEdit" (id 501)
+//                             that announces a text of 2^40 characters
+//                             (WM_GETTEXTLENGTH) and gives 5,000 'h' (or as
+//                             many as fit) for WM_GETTEXT
 //   fixture_app FILE.tavrintest  "TavrinFixtureDocument" titled with FILE
 //                             (the program a test associates with documents)
 //
@@ -51,6 +56,7 @@
 // window must keep.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -210,6 +216,32 @@ void Many(int count, int group) {
     ShowWindow(root, SW_SHOWNOACTIVATE);
 }
 
+// A control that lies about its text's length, as a hostile program may.
+LRESULT CALLBACK HostileProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETTEXTLENGTH) {
+        // 2^40 where the answer can hold it (64-bit), else the most it can.
+        return sizeof(LRESULT) > 4 ? static_cast<LRESULT>(static_cast<long long>(1) << 40) : 0x7FFFFFFF;
+    }
+    if (message == WM_GETTEXT) {
+        if (wParam == 0) return 0;
+        const std::size_t count = std::min<std::size_t>(wParam - 1, 5000);
+        auto* text = reinterpret_cast<wchar_t*>(lParam);
+        std::fill(text, text + count, L'h');
+        text[count] = L'\0';
+        return static_cast<LRESULT>(count);
+    }
+    return FixtureProc(hwnd, message, wParam, lParam);
+}
+
+void Hostile() {
+    Register(L"TavrinFixtureHostile");
+    Register(L"TavrinHostileEdit", HostileProc);
+    HWND root = CreateWindowExW(0, L"TavrinFixtureHostile", L"Fixture Hostile", WS_OVERLAPPEDWINDOW, 700, 300, 240,
+                                120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    Child(root, L"TavrinHostileEdit", L"", 501, 10, 10, 200, 24);
+    ShowWindow(root, SW_SHOWNOACTIVATE);
+}
+
 void OwnerAndDialog() {
     Register(L"TavrinFixtureOwner");
     Register(L"TavrinFixtureDialog");
@@ -301,6 +333,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     } else if (mode == L"clicks") {
         Clicks();
+    } else if (mode == L"hostile") {
+        Hostile();
     } else if (mode == L"colours") {
         Colours();
     } else if (mode.size() > documentType.size() &&

@@ -180,6 +180,79 @@ TEST_F(MessagesTest, AFolderThatCannotBeWrittenStillGivesTheShippedList) {
     DeleteFileW(util::Wide(rooted).c_str());
 }
 
+// A file far beyond any message list (here 420,000 sections) is left as it
+// is and the shipped list used, with a status that says why; the new files
+// a killed change left beside message.ini go when it is opened (those of a
+// change that may still be under way, younger than a minute, stay).
+TEST_F(MessagesTest, AHugeFileGivesTheShippedListAndCutOffChangesAreCleanedUp) {
+    const std::string folder = TempPath("tavrin_huge_list\\");
+    std::filesystem::remove_all(std::filesystem::path(util::Wide(folder)));
+    std::filesystem::create_directory(std::filesystem::path(util::Wide(folder)));
+    std::string huge = "Korvel:https://korvel.example/        \r\n\r\n";
+    for (int i = 0; i < 420000; ++i) huge += "[" + std::to_string(i) + "]\r\n";
+    const std::string path = folder + "message.ini";
+    WriteFile(path, huge);
+    auto touch = [&](const char* name, int minutesAgo) {
+        const std::wstring file = util::Wide(folder + name);
+        WriteFile(folder + name, "half");
+        const util::OwnedFile handle(CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        ULARGE_INTEGER t = {{now.dwLowDateTime, now.dwHighDateTime}};
+        t.QuadPart -= static_cast<ULONGLONG>(minutesAgo) * 60 * 10000000;
+        const FILETIME then = {t.LowPart, t.HighPart};
+        SetFileTime(handle.Get(), nullptr, nullptr, &then);
+    };
+    touch("tav1A2B.tmp", 60);  // cut off an hour ago
+    touch("tavC3D4.tmp", 0);   // under way
+    touch("tavern.tmp", 60);   // not one of ours
+
+    const double start = NowMs();
+    Sender().LoadMessageList(path);
+    const double ms = NowMs() - start;
+    EXPECT_EQ(Sender().File().ListSource(), messages::MessageFile::Source::TooLarge);
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kListTooLargeStatus));
+    EXPECT_EQ(Combo("组合框_消息分类1").ItemText(0), "常用消息");
+    EXPECT_EQ(Box("编辑框_消息值").Content(), "12");
+    EXPECT_EQ(ReadFileBytes(path), huge);
+    EXPECT_LT(ms, 5000) << "opening the huge file took " << ms << " ms";
+    auto exists = [&](const char* name) {
+        return GetFileAttributesW(util::Wide(folder + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    EXPECT_FALSE(exists("tav1A2B.tmp"));
+    EXPECT_TRUE(exists("tavC3D4.tmp"));
+    EXPECT_TRUE(exists("tavern.tmp"));
+    std::filesystem::remove_all(std::filesystem::path(util::Wide(folder)));
+}
+
+// A list beyond what a list box can usefully show (here 100,000 sections in
+// a file of 1 MB) shows its first 4,096 and says so.
+TEST_F(MessagesTest, AListOfTooManyCategoriesShowsTheFirstOnesAndSaysSo) {
+    std::string big = "Korvel:https://korvel.example/        \r\n\r\n";
+    for (int i = 0; big.size() < 1000000; ++i) big += "[" + std::to_string(i) + "]\r\n";
+    const std::string path = TempPath("tavrin_test_many.ini");
+    WriteFile(path, big);
+    Sender().LoadMessageList(path);
+    EXPECT_EQ(Sender().File().ListSource(), messages::MessageFile::Source::File);
+    EXPECT_EQ(Combo("组合框_消息分类1").ItemCount(), 4096);
+    EXPECT_EQ(Combo("组合框_消息分类1").ItemText(4095), "4095");
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kListCutStatus));
+    DeleteFileW(util::Wide(path).c_str());
+}
+
+// The list kept is read again when the file changes.
+TEST_F(MessagesTest, AnEditedFileIsSeenAtTheNextChange) {
+    const std::string path = TempPath("tavrin_test_edited.ini");
+    const std::string marker = "Korvel:https://korvel.example/        \r\n\r\n";
+    WriteFile(path, core::Utf8ToGbk(marker + "[甲]\r\n一=1\r\n"));
+    Sender().LoadMessageList(path);
+    EXPECT_EQ(Items("组合框_消息分类2"), (std::vector<std::string>{"一"}));
+    WriteFile(path, core::Utf8ToGbk(marker + "[甲]\r\n一=1\r\n二=2\r\n"));
+    Sender().CategoryChanged();
+    EXPECT_EQ(Items("组合框_消息分类2"), (std::vector<std::string>{"一", "二"}));
+    DeleteFileW(util::Wide(path).c_str());
+}
+
 TEST_F(MessagesTest, SetTextWithATextParameterReachesAnotherProgram) {
     Pick(0, 0);
     Box("编辑框_参数二").SetContent("你好 Tavrin");
@@ -278,6 +351,27 @@ TEST_F(MessagesTest, SendMessageToAHungProgramKeepsTheWindowResponsive) {
     EXPECT_EQ(util::GetWindowTitleSafe(H(b)), "xB text");  // inserted once
     std::printf("SendMessage to a hung program: click returned after %.0f ms, answer after %.0f ms, %d timer ticks\n",
                 clickMs, answerMs, ticks);
+}
+
+// A SendMessage that never arrives is not reported as sent: the hung
+// program is ended while the send waits for it.
+TEST_F(MessagesTest, ASendToAProgramThatEndsWhileItWaitsIsReportedAsFailed) {
+    testing_support::FixtureProcess hung(L"hierarchy");
+    HWND root = hung.Window(L"TavrinFixtureRoot");
+    HWND b = GetDlgItem(root, 102);
+    ASSERT_NE(b, nullptr);
+    Pick(1, 0);
+    Box("编辑框_消息值").SetContent("1024");  // WM_USER: nothing happens when it arrives
+    Box("编辑框_返回值").SetContent("77");
+    Box("编辑框_窗口句柄2").SetContent(std::to_string(H(b)));
+    Combo("组合框_消息方式").SetSelectedIndex(0);
+    ASSERT_TRUE(testing_support::HangFixture(root, 8000));
+    ClickSend();
+    ASSERT_TRUE(Sender().Waiting());
+    TerminateProcess(hung.Handle(), 1);
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return !Sender().Waiting(); }, 8000));
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kNotSentStatus));
+    EXPECT_EQ(Box("编辑框_返回值").Content(), "77");
 }
 
 // Text parameters that cannot be handed over safely are refused, and

@@ -2,9 +2,15 @@
 // comparisons that ignore the case of ASCII letters. Texts are UTF-8.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace core {
+
+// The most characters the program ever reads from or hands to another
+// program's window as one text (16 M): a length a window announces beyond
+// it is not believed, and a buffer beyond it is not made.
+inline constexpr std::size_t kMaxTextCharacters = 16u * 1024u * 1024u;
 
 // The full-width blank U+3000 (GBK A1 A1) in UTF-8.
 inline constexpr std::string_view kFullWidthBlank = "\xE3\x80\x80";

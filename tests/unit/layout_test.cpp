@@ -1,7 +1,6 @@
 // Checks of the window layout tables that need no screen: names, kinds,
 // bounds, overlaps, and the lists that start-up applies to named controls.
 #include "app/core/main_layout.h"
-#include "colour/core/colour_layout.h"
 #include "inspector/core/analysis_layout.h"
 #include "inspector/core/field_menus.h"
 
@@ -161,24 +160,6 @@ TEST(MainLayout, EveryFieldMenuBelongsToAFieldButtonBesideItsBox) {
         EXPECT_EQ(box->left, button->left + button->width + 4) << field.box.text;
     }
     EXPECT_EQ(menus.size(), 17u);
-}
-
-TEST(NotationWindowLayout, ControlsLieApartInsideTheClientAreaAndSayTheirKind) {
-    const auto& table = NotationWindowLayout();
-    for (const ControlLayout& c : table) {
-        EXPECT_GE(c.left, 0) << c.name;
-        EXPECT_GE(c.top, 0) << c.name;
-        EXPECT_LE(c.left + c.width, kNotationClientWidth) << c.name;
-        EXPECT_LE(c.top + c.height, kNotationClientHeight) << c.name;
-        const bool named = (c.kind == ControlKind::Label && HasPrefix(c.name, "标签_")) ||
-                           (c.kind == ControlKind::EditBox && HasPrefix(c.name, "编辑框_")) ||
-                           (c.kind == ControlKind::Button && HasPrefix(c.name, "按钮_"));
-        EXPECT_TRUE(named) << c.name;
-        for (const ControlLayout& other : table) {
-            if (&other == &c) continue;
-            EXPECT_FALSE(Overlap(c, other)) << c.name << " overlaps " << other.name;
-        }
-    }
 }
 
 TEST(Layout, SplitsComboItems) {

@@ -148,13 +148,20 @@ void MainWindow::WirePages() {
     // window the inspector's target.
     colour_->Picker().Tool().superModeRelease = [this] { return inspector_->Capture().SuperModeRelease(); };
     colour_->Controls().按钮_截图.Clicked = [this] { StartRegionCapture(); };
+    // The colour page's window of further notations looks like the pages.
+    colour_->windowLook.background = core::kPageColour;
+    colour_->windowLook.dress = [this](ui::Form& form, const std::vector<core::ControlLayout>& table) {
+        DressControls(form, table);
+    };
 }
 
-void MainWindow::DressControls(int page) {
-    // Labels, check boxes and super buttons of the page, and the boards
-    // marked so, take the page colour; cursors as each row says.
-    for (const core::ControlLayout& row : core::MainWindowPages()[page].controls) {
-        ui::Control& c = Get<ui::Control>(row.name);
+void MainWindow::DressControls(int page) { DressControls(*this, core::MainWindowPages()[page].controls); }
+
+void MainWindow::DressControls(ui::Form& form, const std::vector<core::ControlLayout>& table) const {
+    // Labels, check boxes and super buttons, and the boards marked so, take
+    // the page colour; cursors as each row says.
+    for (const core::ControlLayout& row : table) {
+        ui::Control& c = form.Get<ui::Control>(row.name);
         if (row.flags & core::kHandCursor) c.SetMousePointer(resources_.HandCursor());
         if (row.flags & core::kFinderBoard) c.SetMousePointer(resources_.FinderCursor());
         const bool pageColour = row.kind == core::ControlKind::Label || row.kind == core::ControlKind::CheckBox ||

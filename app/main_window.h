@@ -100,6 +100,8 @@ private:
     void WirePages();
     void OnActivated();
     void DressControls(int page);
+    // Cursors and the page colour for the controls of a table on a form.
+    void DressControls(ui::Form& form, const std::vector<core::ControlLayout>& table) const;
     void BuildTrayMenu();
 
     UtilityObjects& utilities_;

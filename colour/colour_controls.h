@@ -1,4 +1,5 @@
-// The controls of the "取点取色" page, resolved once when the page is made.
+// The controls of the "取点取色" page and of the window of the further
+// notations, resolved once when the page or the window is made.
 #pragma once
 
 #include "colour/core/colour_layout.h"
@@ -7,5 +8,6 @@
 namespace colour {
 
 TAVRIN_PAGE_CONTROLS(ColourControls, TAVRIN_COLOUR_CONTROLS)
+TAVRIN_PAGE_CONTROLS(NotationControls, TAVRIN_NOTATION_WINDOW_CONTROLS)
 
 }  // namespace colour

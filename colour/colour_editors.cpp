@@ -48,6 +48,7 @@ ColourEditors::ColourEditors(ColourControls& controls) : c_(controls) {
     });
     BindLeftPress(c_.画板_色阶, [this](int x, int y) { PickFromScale(x, y); });
     BindLeftPress(c_.画板_调色板, [this](int x, int y) { PickFromPalette(x, y); });
+    BindLeftPress(c_.画板_历史颜色, [this](int x, int y) { PickFromHistory(x, y); });
 
     const std::pair<ui::Button*, ui::EditBox*> copies[] = {
         {&c_.按钮_颜色值_16进制, &c_.编辑框_颜色值_16进制}, {&c_.按钮_颜色值_HTML, &c_.编辑框_颜色值_HTML},
@@ -71,6 +72,8 @@ void ColourEditors::WriteNotations(core::Colour colour) {
     c_.编辑框_颜色值_VB.SetContent(n.vb);
     c_.编辑框_颜色值_C.SetContent(n.c);
     c_.编辑框_颜色值_Delphi.SetContent(n.delphi);
+    notationColour_ = colour;
+    if (NotationsWritten) NotationsWritten(colour);
 }
 
 void ColourEditors::FormatSampled() {
@@ -120,7 +123,9 @@ void ColourEditors::Settle(ui::EditBox& box) {
 
 void ColourEditors::PickFromScale(int x, int y) {
     c_.画板_色阶刻度.SetLeft(c_.画板_色阶.Left() + x - kScaleMarkerTip);
-    c_.编辑框_颜色值1.SetNumber(static_cast<std::int32_t>(c_.画板_色阶.GetPixel(x, y)));
+    const core::Colour colour = c_.画板_色阶.GetPixel(x, y);
+    c_.编辑框_颜色值1.SetNumber(static_cast<std::int32_t>(colour));
+    Picked(colour);
 }
 
 void ColourEditors::PickFromPalette(int x, int y) {
@@ -130,6 +135,23 @@ void ColourEditors::PickFromPalette(int x, int y) {
     if (colour == palette.PenColour() || colour == palette.BackgroundColour()) return;
     c_.编辑框_颜色值1.SetNumber(static_cast<std::int32_t>(colour));
     ShowScale(colour);
+    Picked(colour);
 }
+
+void ColourEditors::PickFromHistory(int x, int y) {
+    const int slot = core::HistorySlotAt(x, y);
+    const std::vector<core::Colour>& colours = history_.Colours();
+    if (slot < 0 || slot >= static_cast<int>(colours.size())) return;  // an empty slot, or between swatches
+    const core::Colour colour = colours[static_cast<std::size_t>(slot)];
+    c_.编辑框_颜色值1.SetNumber(static_cast<std::int32_t>(colour));
+    ShowScale(colour);
+}
+
+void ColourEditors::Picked(core::Colour colour) {
+    history_.Add(colour);
+    DrawHistory();
+}
+
+void ColourEditors::DrawHistory() { core::DrawColourHistory(c_.画板_历史颜色, history_); }
 
 }  // namespace colour

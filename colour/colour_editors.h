@@ -4,6 +4,12 @@
 // palette or the palette picture), the colour scale and its marker, and the
 // five notations of whichever colour changed last, each with a copy button.
 //
+// Below the palette, the row of the colours picked in this run (the rule of
+// what is a pick and of the order is colour/core/colour_history.h). A click
+// on a swatch makes its colour the chosen colour, as a palette click does.
+// The further notations (a window of their own) follow the colour the five
+// notation boxes show: NotationsWritten tells of each.
+//
 // While the chosen colour is being formatted, the tag of `编辑框_颜色值1`
 // holds its text ("0" for an empty box): the R1/G1/B1 boxes rewritten then
 // do not compose it again.
@@ -16,9 +22,12 @@
 // number (300 in R1 gives R1 44) is rewritten, the caret after the text.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <unordered_set>
 
 #include "colour/colour_controls.h"
+#include "colour/core/colour_history.h"
 
 namespace colour {
 
@@ -34,16 +43,30 @@ public:
     void FormatChosen();
     void Compose();
 
+    // A colour the user picked: first in the row of picked colours.
+    void Picked(core::Colour colour);
+    const core::ColourHistory& History() const { return history_; }
+    // Draws the row of picked colours (the page's activation; its page
+    // colour is given after the page is made).
+    void DrawHistory();
+
+    // The colour the notation boxes show; none before the first.
+    std::optional<core::Colour> NotationColour() const { return notationColour_; }
+    std::function<void(core::Colour)> NotationsWritten;
+
 private:
     void WriteNotations(core::Colour colour);
     void PickFromScale(int x, int y);
     void PickFromPalette(int x, int y);
+    void PickFromHistory(int x, int y);
     // Shows `value` in a box the user may be typing in (see above).
     void ShowNumber(ui::EditBox& box, std::int32_t value);
     // Makes a box the user typed in show its number's own text.
     void Settle(ui::EditBox& box);
 
     ColourControls& c_;
+    core::ColourHistory history_;
+    std::optional<core::Colour> notationColour_;
     std::unordered_set<const ui::EditBox*> typedIn_;  // edited since they took the focus
 };
 

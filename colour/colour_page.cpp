@@ -3,6 +3,7 @@
 #include "colour/core/palette.h"
 #include "colour/core/pen_colours.h"
 #include "util/core/glyphs.h"
+#include "util/window_operations.h"
 
 namespace colour {
 
@@ -14,6 +15,25 @@ ColourPage::ColourPage(ui::Form& form, util::InputHook& hook)
     controls_.画板_画笔.MouseDown = [this](const ui::MouseEvent& e) {
         if (e.button == ui::MouseButton::Left) PenStep();
     };
+    picker_.Picked = [this](core::Colour colour) { editors_.Picked(colour); };
+    editors_.NotationsWritten = [this](core::Colour colour) {
+        if (NotationWindow* window = Notations()) window->ShowColour(colour);
+    };
+    controls_.按钮_更多格式.Clicked = [this] { OpenNotations(); };
+}
+
+void ColourPage::OpenNotations() {
+    if (NotationWindow* window = Notations()) {
+        util::BringWindowToFront(window->Handle());
+        return;
+    }
+    // Level with the first notation row.
+    RECT row;
+    GetWindowRect(controls_.编辑框_颜色值_16进制.Handle(), &row);
+    auto window = std::make_unique<NotationWindow>();
+    if (window->Open(controls_.form.Handle(), row.top, editors_.NotationColour(), windowLook)) {
+        notations_ = std::move(window);
+    }
 }
 
 void ColourPage::OnCreated() {
@@ -48,6 +68,7 @@ void ColourPage::OnActivated() {
     controls_.画板_色阶刻度.Polygon(triangle, 3);
 
     core::DrawPalette(controls_.画板_调色板);
+    editors_.DrawHistory();
 }
 
 }  // namespace colour

@@ -1,5 +1,6 @@
 // The "取点取色" page: the pen board, the picker and its magnifier, the
-// colour boxes, scale, palette and notations.
+// colour boxes, scale, palette and notations, the row of picked colours,
+// and `按钮_更多格式`, which opens the window of the further notations.
 #pragma once
 
 #include <memory>
@@ -8,6 +9,7 @@
 #include "colour/colour_editors.h"
 #include "colour/colour_picker.h"
 #include "colour/magnifier_view.h"
+#include "colour/notation_window.h"
 #include "util/input_hook.h"
 
 namespace colour {
@@ -24,7 +26,8 @@ public:
     // Steps of the main window's creation: the magnifier's colour chart and
     // the first pen step.
     void OnCreated();
-    // Redraws the picker board, the scale marker and the palette.
+    // Redraws the picker board, the scale marker, the palette and the row of
+    // picked colours.
     void OnActivated();
     // The program ends: the kept screen image goes.
     void OnEnding() { magnifier_.ReleaseKept(); }
@@ -35,6 +38,14 @@ public:
     core::Colour PenColour() const { return penColour_; }
     int PenColourIndex() const { return penColourIndex_; }
 
+    // Opens the window of the further notations beside the main window, or
+    // brings it to the front when it is open.
+    void OpenNotations();
+    // The window, while it is open; null otherwise.
+    NotationWindow* Notations() const { return notations_ && notations_->Handle() ? notations_.get() : nullptr; }
+    // The look the window wears (the main window gives the program's).
+    WindowLook windowLook;
+
 private:
     void DrawPickerBoard();
 
@@ -42,6 +53,7 @@ private:
     ColourEditors editors_;
     MagnifierView magnifier_;
     ColourPicker picker_;
+    std::unique_ptr<NotationWindow> notations_;
     int penColourIndex_ = 0;
     core::Colour penColour_ = 0;
 };

@@ -69,10 +69,10 @@ void ColourPicker::Keep() {
     // The right button may have asked for the palette picture since the
     // release: it stays, and the kept view waits for the next right click.
     const bool palette = magnifier_.ShowsPalette();
-    if (const auto colour = magnifier_.MagnifyAt(keepAt_, true)) {
-        c_.编辑框_颜色值.SetNumber(static_cast<std::int32_t>(*colour));
-    }
+    const auto colour = magnifier_.MagnifyAt(keepAt_, true);
+    if (colour) c_.编辑框_颜色值.SetNumber(static_cast<std::int32_t>(*colour));
     if (palette) magnifier_.ShowPalette();
+    if (colour && Picked) Picked(*colour);
 }
 
 }  // namespace colour

@@ -5,7 +5,8 @@
 // that window's client area) and the magnified view around it. The arrow
 // keys move the cursor one physical pixel, for landing on an exact pixel.
 // Releasing the button puts the pen back on the board and, a moment later,
-// keeps the screen image for the magnifier.
+// keeps the screen image for the magnifier; the colour under the cursor
+// then is the pick (Picked).
 //
 // Over the bare desktop, where Windows reports no window, the super-mode
 // release routine (the inspector's, once the pages are wired together:
@@ -34,6 +35,10 @@ public:
     bool Running() const { return finder_.Running(); }
     ui::CursorWindow* Window() { return finder_.Window(); }
     ui::FinderTool& Tool() { return finder_; }
+
+    // The colour under the cursor once the picker is let go and the screen
+    // kept.
+    std::function<void(core::Colour)> Picked;
 
 private:
     void Hover(const ui::FinderPoint& point);

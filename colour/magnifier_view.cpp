@@ -4,6 +4,8 @@
 #include "colour/core/magnifier.h"
 #include "colour/core/palette_picture.h"
 
+#include <utility>
+
 namespace colour {
 MagnifierView::MagnifierView(ColourControls& controls, ColourEditors& editors, std::function<core::Colour()> penColour)
     : c_(controls), editors_(editors), penColour_(std::move(penColour)) {
@@ -68,7 +70,8 @@ void MagnifierView::Pressed(const ui::MouseEvent& e) {
     }
     if (e.button != ui::MouseButton::Left) return;
     press_ = {e.x, e.y};
-    if (ShowsPalette()) {
+    pressOnPicture_ = ShowsPalette();
+    if (pressOnPicture_) {
         c_.编辑框_颜色值1.SetNumber(static_cast<std::int32_t>(board.GetPixel(e.x, e.y)));
         board.Clear();
     }
@@ -95,12 +98,15 @@ void MagnifierView::Moved(const ui::MouseEvent& e) {
 void MagnifierView::Released(const ui::MouseEvent& e) {
     if (e.button != ui::MouseButton::Left) return;
     press_ = {0, 0};
+    const bool picked = std::exchange(pressOnPicture_, false);
     ui::DrawingBoard& board = c_.画板_放大镜;
     if (ShowsPalette()) {
         board.SetPenColour(0x000000);
         board.Clear();
         core::DrawCrossMarker(board, e.x, e.y);
-        editors_.ShowScale(c_.画板_颜色值1.BackgroundColour());
+        const core::Colour chosen = c_.画板_颜色值1.BackgroundColour();
+        editors_.ShowScale(chosen);
+        if (picked) editors_.Picked(chosen);
     } else {
         editors_.ShowScale(core::ColourOfText(c_.编辑框_颜色值.Content()));
     }

@@ -7,7 +7,8 @@
 // the four position boxes follow) and get it back after the palette. The
 // right button switches between the kept view and the palette picture; on
 // the palette picture the left button picks a colour into `编辑框_颜色值1`
-// and marks it with a cross.
+// and marks it with a cross; the colour it is released on, after a press on
+// the picture, goes into the row of picked colours.
 //
 // The live view grabs only the pixels it shows; the whole screen is grabbed
 // once, when the view is kept.
@@ -54,6 +55,7 @@ private:
     core::Point keptOrigin_;  // the kept image's top-left pixel on the screen
     core::Point keptCentre_;
     core::Point press_;       // (0, 0): no press
+    bool pressOnPicture_ = false;  // the left button went down on the palette picture
     bool magnifyBusy_ = false;
     bool dragBusy_ = false;
 };

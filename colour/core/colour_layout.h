@@ -1,14 +1,20 @@
 // Controls of the "取点取色" page: the picker and pen boards, the
 // sampled point, the magnifier, the colour boxes, scale, palette and
-// notations, and the screen-capture trigger.
+// notations, and the screen-capture trigger; and of the small window of the
+// further notations.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "ui/core/layout.h"
+#include "util/core/geometry.h"
 
 // The pen board covers the picker board's bottom rows (never drawn on);
-// the scale marker sits just above the colour scale.
+// the scale marker sits just above the colour scale. The row of picked
+// colours fills the gap between the palette and the notation rows; the
+// button that opens the further notations stands in the free column left of
+// the notation rows, level with the first.
 #define TAVRIN_COLOUR_CONTROLS(X) \
     X(DrawingBoard, 画板_捕获器2, 8, 32, 31, 31, "", kFinderBoard) \
     X(DrawingBoard, 画板_画笔, 8, 60, 31, 16, "") \
@@ -45,6 +51,7 @@
     X(Label, 标签_颜色值_B1, 508, 88, 12, 20, "B") \
     X(EditBox, 编辑框_颜色值_B1, 520, 88, 32, 20, "") \
     X(DrawingBoard, 画板_调色板, 392, 120, 160, 84, "", kOnPageColour) \
+    X(DrawingBoard, 画板_历史颜色, 392, 204, 160, 20, "", kOnPageColour) \
     X(Label, 标签_颜色值_16进制, 392, 224, 48, 24, "16进制") \
     X(EditBox, 编辑框_颜色值_16进制, 440, 224, 72, 20, "", kDisplayOnly) \
     X(Button, 按钮_颜色值_16进制, 520, 224, 32, 20, "复制", kHandCursor) \
@@ -60,16 +67,46 @@
     X(Label, 标签_颜色值_Delphi, 392, 320, 48, 24, "Delphi") \
     X(EditBox, 编辑框_颜色值_Delphi, 440, 320, 72, 20, "", kDisplayOnly) \
     X(Button, 按钮_颜色值_Delphi, 520, 320, 32, 20, "复制", kHandCursor) \
+    X(Button, 按钮_更多格式, 320, 224, 56, 20, "更多格式", kHandCursor) \
     X(Button, 按钮_截图, 312, 344, 56, 24, "截图") \
     X(CheckBox, 选择框_截取鼠标, 376, 344, 76, 24, "截取鼠标") \
     X(CheckBox, 选择框_隐藏该窗口, 456, 344, 96, 24, "隐藏该窗口")
+
+// The window of the further notations (positions in its client area): one
+// row each for CSS rgb(), HSL and HSV, laid out as the page's notation rows
+// with a wider box.
+#define TAVRIN_NOTATION_WINDOW_CONTROLS(X) \
+    X(Label, 标签_颜色值_CSS, 8, 8, 40, 24, "CSS") \
+    X(EditBox, 编辑框_颜色值_CSS, 48, 8, 136, 20, "", kDisplayOnly) \
+    X(Button, 按钮_颜色值_CSS, 192, 8, 32, 20, "复制", kHandCursor) \
+    X(Label, 标签_颜色值_HSL, 8, 32, 40, 24, "HSL") \
+    X(EditBox, 编辑框_颜色值_HSL, 48, 32, 136, 20, "", kDisplayOnly) \
+    X(Button, 按钮_颜色值_HSL, 192, 32, 32, 20, "复制", kHandCursor) \
+    X(Label, 标签_颜色值_HSV, 8, 56, 40, 24, "HSV") \
+    X(EditBox, 编辑框_颜色值_HSV, 48, 56, 136, 20, "", kDisplayOnly) \
+    X(Button, 按钮_颜色值_HSV, 192, 56, 32, 20, "复制", kHandCursor)
 
 namespace core {
 
 namespace colour {
 TAVRIN_COLOUR_CONTROLS(TAVRIN_DECLARE_CONTROL_NAME)
+TAVRIN_NOTATION_WINDOW_CONTROLS(TAVRIN_DECLARE_CONTROL_NAME)
 }  // namespace colour
 
 const std::vector<ControlLayout>& ColourPageLayout();
+
+inline constexpr std::string_view kNotationWindowTitle = "更多格式";
+// The client area of the notation window (96-DPI pixels).
+inline constexpr int kNotationClientWidth = 232;
+inline constexpr int kNotationClientHeight = 84;
+const std::vector<ControlLayout>& NotationWindowLayout();
+
+// Where a window of the given outer size goes beside its owner: right of
+// the owner's outer rectangle with its top at `top`, or left of it when the
+// work area has no room on the right, or against the work area's right
+// edge when it has room on neither side; moved up or down as far as it
+// takes to lie within the work area (its top edge wins when the window is
+// taller).
+Rect PlaceBeside(const Rect& owner, int top, int width, int height, const Rect& workArea);
 
 }  // namespace core

@@ -1,6 +1,10 @@
 // Colour values as a programmer pastes them into source code, and the
 // reading and composing of the colour boxes. A colour value holds red in its
 // low byte, then green, then blue; the fourth byte is never shown.
+//
+// Besides the five notations of the page there are three more, written as
+// CSS writes colours: "rgb(R, G, B)", "hsl(H, S%, L%)" and, in the same
+// shape, "hsv(H, S%, V%)" (HSV has no CSS form).
 #pragma once
 
 #include <cstdint>
@@ -24,6 +28,33 @@ struct ColourNotations {
     std::string delphi;  // $BBGGRR
 };
 ColourNotations NotationsOf(Colour colour);
+
+// Hue, saturation and lightness, and hue, saturation and value, by the
+// usual formulas, each rounded to a whole number as CSS colour tools round:
+// to the nearest, halves up. They are worked out in whole numbers, so an
+// exact half is a half (200,199,199 has an HSV saturation of exactly 0.5 %,
+// which gives 1 %, where floating point gives 0.4999... and 0 %). Hue is in
+// degrees, 0 to 359: a hue that rounds to 360 is 0, the same hue
+// (rgb(120, 0, 1) has hue 359.5 and is written 0). Saturation, lightness and
+// value are percentages, 0 to 100; a grey (R = G = B) has hue 0 and
+// saturation 0.
+struct Hsl {
+    int hue, saturation, lightness;
+};
+struct Hsv {
+    int hue, saturation, value;
+};
+Hsl HslOf(Colour colour);
+Hsv HsvOf(Colour colour);
+
+// The three further notations: red (255) gives "rgb(255, 0, 0)",
+// "hsl(0, 100%, 50%)" and "hsv(0, 100%, 100%)".
+struct CssNotations {
+    std::string rgb;
+    std::string hsl;
+    std::string hsv;
+};
+CssNotations CssNotationsOf(Colour colour);
 
 // The colour a box's text names: the text read as a number, truncated to
 // 32 bits; anything that is not a number is black.

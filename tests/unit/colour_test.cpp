@@ -1,11 +1,14 @@
-// The colour page's portable half: notations, composing, the colour scale,
-// the magnifier's zoom and geometry, and the BMP reader under malformed and
-// random input.
+// The colour page's portable half: notations (the five of the page and
+// CSS rgb(), HSL and HSV), composing, the row of picked colours, the colour
+// scale, the magnifier's zoom and geometry, the placing of the notation
+// window, and the BMP reader under malformed and random input.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <vector>
 
+#include "colour/core/colour_history.h"
+#include "colour/core/colour_layout.h"
 #include "colour/core/colour_notations.h"
 #include "colour/core/colour_scale.h"
 #include "colour/core/magnifier.h"
@@ -85,6 +88,128 @@ TEST(ColourNotations, ComposingKeepsRedAndBlueUnlimitedAndGreenToOneByte) {
     EXPECT_EQ(ComposeColour(0, 0x1FF, 0), 0xFF00);
     EXPECT_EQ(ComposeColour(0, 0, 256), 0x1000000);
     EXPECT_EQ(IntegerToText(ComposeColour(0, 0, 255)), "16711680");
+}
+
+struct CssCase {
+    Colour colour;
+    const char* rgb;
+    const char* hsl;
+    const char* hsv;
+};
+
+TEST(CssNotations, MatchPublishedValuesOfPureHuesGreysAndNamedColours) {
+    // HSL and HSV as colour references list them (CSS named colours:
+    // steelblue, cornflowerblue, chocolate), rounded to whole numbers.
+    const CssCase cases[] = {
+        {Rgb(255, 0, 0), "rgb(255, 0, 0)", "hsl(0, 100%, 50%)", "hsv(0, 100%, 100%)"},
+        {Rgb(0, 255, 0), "rgb(0, 255, 0)", "hsl(120, 100%, 50%)", "hsv(120, 100%, 100%)"},
+        {Rgb(0, 0, 255), "rgb(0, 0, 255)", "hsl(240, 100%, 50%)", "hsv(240, 100%, 100%)"},
+        {Rgb(255, 255, 0), "rgb(255, 255, 0)", "hsl(60, 100%, 50%)", "hsv(60, 100%, 100%)"},
+        {Rgb(0, 255, 255), "rgb(0, 255, 255)", "hsl(180, 100%, 50%)", "hsv(180, 100%, 100%)"},
+        {Rgb(255, 0, 255), "rgb(255, 0, 255)", "hsl(300, 100%, 50%)", "hsv(300, 100%, 100%)"},
+        {Rgb(128, 128, 128), "rgb(128, 128, 128)", "hsl(0, 0%, 50%)", "hsv(0, 0%, 50%)"},
+        {Rgb(127, 127, 127), "rgb(127, 127, 127)", "hsl(0, 0%, 50%)", "hsv(0, 0%, 50%)"},
+        {Rgb(255, 255, 255), "rgb(255, 255, 255)", "hsl(0, 0%, 100%)", "hsv(0, 0%, 100%)"},
+        {Rgb(0, 0, 0), "rgb(0, 0, 0)", "hsl(0, 0%, 0%)", "hsv(0, 0%, 0%)"},
+        {Rgb(70, 130, 180), "rgb(70, 130, 180)", "hsl(207, 44%, 49%)", "hsv(207, 61%, 71%)"},
+        {Rgb(100, 149, 237), "rgb(100, 149, 237)", "hsl(219, 79%, 66%)", "hsv(219, 58%, 93%)"},
+        {Rgb(210, 105, 30), "rgb(210, 105, 30)", "hsl(25, 75%, 47%)", "hsv(25, 86%, 82%)"},
+        // The fourth byte is not part of the colour.
+        {0x7F0000FF, "rgb(255, 0, 0)", "hsl(0, 100%, 50%)", "hsv(0, 100%, 100%)"},
+    };
+    for (const CssCase& c : cases) {
+        const CssNotations n = CssNotationsOf(c.colour);
+        EXPECT_EQ(n.rgb, c.rgb);
+        EXPECT_EQ(n.hsl, c.hsl) << c.rgb;
+        EXPECT_EQ(n.hsv, c.hsv) << c.rgb;
+    }
+}
+
+TEST(CssNotations, RoundExactHalvesUpAndAHueOf360ToZero) {
+    // Hue 359.76 and 359.53 round to 360, which is 0; 359.29 stays 359.
+    EXPECT_EQ(HslOf(Rgb(255, 0, 1)).hue, 0);
+    EXPECT_EQ(HslOf(Rgb(255, 0, 2)).hue, 0);
+    EXPECT_EQ(HsvOf(Rgb(255, 0, 3)).hue, 359);
+    // Exactly 359.5 and 0.5 degrees.
+    EXPECT_EQ(CssNotationsOf(Rgb(120, 0, 1)).hsl, "hsl(0, 100%, 24%)");
+    EXPECT_EQ(CssNotationsOf(Rgb(120, 1, 0)).hsv, "hsv(1, 100%, 47%)");
+    // HSV saturation exactly 0.5 %, HSL saturation exactly 87.5 %: floating
+    // point lands just below the half for both.
+    EXPECT_EQ(HsvOf(Rgb(200, 199, 199)).saturation, 1);
+    EXPECT_EQ(CssNotationsOf(Rgb(1, 15, 7)).hsl, "hsl(146, 88%, 3%)");
+}
+
+TEST(ColourHistory, TwentyPicksKeepTheLastSixteenNewestFirst) {
+    ColourHistory history;
+    for (Colour c = 1; c <= 20; ++c) history.Add(c * 0x010101);
+    std::vector<Colour> expected;
+    for (Colour c = 20; c >= 5; --c) expected.push_back(c * 0x010101);
+    EXPECT_EQ(history.Colours(), expected);
+}
+
+TEST(ColourHistory, APickedColourMovesToTheFrontInsteadOfAppearingTwice) {
+    ColourHistory history;
+    for (Colour c : {0x0000FFu, 0x00FF00u, 0xFF0000u}) history.Add(c);
+    history.Add(0x00FF00);
+    EXPECT_EQ(history.Colours(), (std::vector<Colour>{0x00FF00, 0xFF0000, 0x0000FF}));
+    // The same colour with another fourth byte is the same colour.
+    history.Add(0x7F0000FF);
+    EXPECT_EQ(history.Colours(), (std::vector<Colour>{0x0000FF, 0x00FF00, 0xFF0000}));
+    // Full: the oldest picked again comes to the front and nothing drops.
+    for (Colour c = 100; c < 113; ++c) history.Add(c);
+    ASSERT_EQ(history.Colours().size(), 16u);
+    EXPECT_EQ(history.Colours().back(), 0xFF0000u);
+    history.Add(0xFF0000);
+    EXPECT_EQ(history.Colours().size(), 16u);
+    EXPECT_EQ(history.Colours().front(), 0xFF0000u);
+    EXPECT_EQ(history.Colours().back(), 0x00FF00u);
+}
+
+TEST(ColourHistory, SwatchesAreDrawnWhereClicksFindThem) {
+    PixelCanvas board(kHistoryBoardWidth, kHistoryBoardHeight);
+    const Colour page = Rgb(242, 236, 243);
+    board.SetBackgroundColour(page);
+    ColourHistory history;
+    for (Colour c = 1; c <= 5; ++c) history.Add(Rgb(c * 40, 0, 255 - c * 40));
+    DrawColourHistory(board, history);
+    // Every pixel: inside swatch i exactly when a click there finds slot i;
+    // inside the outline it shows the slot's colour or, empty, the board.
+    for (int y = 0; y < kHistoryBoardHeight; ++y) {
+        for (int x = 0; x < kHistoryBoardWidth; ++x) {
+            const int slot = HistorySlotAt(x, y);
+            if (slot < 0) {
+                ASSERT_EQ(board.GetPixel(x, y), page) << x << "," << y;
+                continue;
+            }
+            ASSERT_LT(slot, 16);
+            const SquareRect r = HistorySwatch(slot);
+            ASSERT_TRUE(x >= r.left && x < r.right && y >= r.top && y < r.bottom) << x << "," << y;
+            const bool edge = x == r.left || y == r.top || x == r.right - 1 || y == r.bottom - 1;
+            const Colour inside = slot < 5 ? history.Colours()[static_cast<std::size_t>(slot)] : page;
+            ASSERT_EQ(board.GetPixel(x, y), edge ? kPaletteOutline : inside) << x << "," << y;
+        }
+    }
+    // Each of the 16 slots has its swatch, left to right.
+    for (int slot = 0; slot < 16; ++slot) {
+        const SquareRect r = HistorySwatch(slot);
+        EXPECT_EQ(HistorySlotAt((r.left + r.right) / 2, (r.top + r.bottom) / 2), slot);
+        EXPECT_LE(r.right, kHistoryBoardWidth);
+    }
+    EXPECT_EQ(HistorySlotAt(-1, 8), -1);
+    EXPECT_EQ(HistorySlotAt(kHistoryBoardWidth + 5, 8), -1);
+}
+
+TEST(NotationWindowPlacement, GoesRightOfTheOwnerThenLeftThenAgainstTheEdge) {
+    const Rect work{0, 0, 1280, 1000};
+    EXPECT_EQ(PlaceBeside({300, 200, 865, 636}, 460, 240, 110, work), (Rect{865, 460, 1105, 570}));
+    // No room on the right: on the left.
+    EXPECT_EQ(PlaceBeside({700, 200, 1265, 636}, 460, 240, 110, work), (Rect{460, 460, 700, 570}));
+    // Room on neither side; the top moved up to keep the bottom on the screen.
+    EXPECT_EQ(PlaceBeside({100, 500, 1200, 990}, 950, 240, 110, work), (Rect{1040, 890, 1280, 1000}));
+    // A monitor left of and above the primary one, the owner near its right
+    // edge and hanging off its top.
+    const Rect left{-1920, -200, 0, 880};
+    EXPECT_EQ(PlaceBeside({-800, -400, -235, 36}, -350, 240, 110, left), (Rect{-1040, -200, -800, -90}));
 }
 
 TEST(ColourScale, RunsFromNearWhiteThroughTheColourToBlack) {

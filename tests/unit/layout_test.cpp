@@ -136,9 +136,9 @@ TEST(MainLayout, StartUpFlagsSitOnControlsOfTheirKind) {
             }
         }
     }
-    EXPECT_EQ(hand, 46);
+    EXPECT_EQ(hand, 47);
     EXPECT_EQ(finders, 3);
-    EXPECT_EQ(boards, 2);
+    EXPECT_EQ(boards, 3);
 }
 
 TEST(MainLayout, EveryFieldMenuBelongsToAFieldButtonBesideItsBox) {

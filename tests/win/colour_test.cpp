@@ -1,11 +1,16 @@
 // The screen and bitmap routines against windows painted by this process,
 // and the colour page in it: the picker's ticks and release, the
 // magnifier's view against a whole-screen grab, the palette picks, the
-// chosen colour's editors, and the kept image freed on close.
+// chosen colour's editors, the row of picked colours, the window of the
+// further notations, and the kept image freed on close.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "colour/core/colour_history.h"
+#include "colour/core/colour_notations.h"
+#include "colour/core/colour_scale.h"
 #include "colour/core/magnifier.h"
 #include "colour/core/palette.h"
 #include "ui/buttons.h"
@@ -198,9 +203,9 @@ protected:
     // A mouse message at a board point (96-DPI pixels).
     void Mouse(const char* board, UINT message, int x, int y, WPARAM keys = 0) {
         HWND h = Get<ui::DrawingBoard>(board).Handle();
-        const UINT dpi = util::WindowDpi(Window().Handle());
-        SendMessageW(h, message, keys, MAKELPARAM(util::ScaleToDpi(x, dpi), util::ScaleToDpi(y, dpi)));
+        SendMessageW(h, message, keys, MAKELPARAM(Scaled(x), Scaled(y)));
     }
+    int Scaled(int v) { return util::ScaleToDpi(v, util::WindowDpi(Window().Handle())); }
 
     bool held_ = true;
 };
@@ -230,6 +235,15 @@ TEST_F(ColourPageTest, PicksFromThePalettePictureGoToTheChosenColourOnly) {
     EXPECT_EQ(board.GetPixel(31, 3), 0u);
     EXPECT_EQ(board.GetPixel(40, 3), atPoint);
     EXPECT_TRUE(magnifier().ShowsPalette());
+    // The pick is the colour released on: a drag over the picture leaves
+    // only its last colour in the row, after the first click's.
+    const core::Colour dragEnd = board.GetPixel(200, 150);
+    Mouse("画板_放大镜", WM_LBUTTONDOWN, 100, 40, MK_LBUTTON);
+    Mouse("画板_放大镜", WM_MOUSEMOVE, 150, 90, MK_LBUTTON);
+    Mouse("画板_放大镜", WM_MOUSEMOVE, 200, 150, MK_LBUTTON);
+    Mouse("画板_放大镜", WM_LBUTTONUP, 200, 150);
+    EXPECT_EQ(Box("编辑框_颜色值1"), testing_support::Text(dragEnd));
+    EXPECT_EQ(page().Editors().History().Colours(), (std::vector<core::Colour>{dragEnd, atPoint}));
 }
 
 TEST_F(ColourPageTest, ThePalettesWhiteSquarePicksWhiteAndItsOutlineNothing) {
@@ -268,6 +282,100 @@ TEST_F(ColourPageTest, TheChosenColoursBoxesComposeAndRewriteEachOther) {
     // A copy button puts its row's text on the clipboard.
     SendMessageW(Get<ui::Button>("按钮_颜色值_Delphi").Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(util::ClipboardText(), "$0000FF");
+}
+
+// Twenty picks from the palette and the scale: the swatches show the last
+// sixteen, newest on the left, and a click on one makes it the chosen
+// colour without reordering the row.
+TEST_F(ColourPageTest, TheRowOfPickedColoursShowsTheLastSixteenAndAClickMakesOneCurrent) {
+    std::vector<core::Colour> picks;
+    for (int i = 0; i < 19; ++i) {
+        const core::SquareRect square = core::PaletteSquare(i % core::kPaletteColumns, i / core::kPaletteColumns);
+        Mouse("画板_调色板", WM_LBUTTONDOWN, square.left + 5, square.top + 5, MK_LBUTTON);
+        picks.push_back(core::PaletteColour(i % core::kPaletteColumns, i / core::kPaletteColumns));
+    }
+    // The scale now runs through the last palette colour; right of its
+    // middle lies a darker shade.
+    Mouse("画板_色阶", WM_LBUTTONDOWN, 100, 10, MK_LBUTTON);
+    picks.push_back(core::ScaleColumnColour(picks.back(), 100, 144));
+    ASSERT_EQ(Box("编辑框_颜色值1"), testing_support::Text(picks.back()));
+    SetBox("编辑框_颜色值1", "4210752");  // typed: not a pick
+
+    ui::DrawingBoard& row = Get<ui::DrawingBoard>("画板_历史颜色");
+    RECT onScreen;
+    GetWindowRect(row.Handle(), &onScreen);
+    const auto shown = [&](int slot) {
+        const core::SquareRect s = core::HistorySwatch(slot);
+        return testing_support::ScreenPixel(onScreen.left + Scaled((s.left + s.right) / 2),
+                                            onScreen.top + Scaled((s.top + s.bottom) / 2));
+    };
+    PumpUntil([&] { return shown(0) == picks[19]; }, 2000);  // painted
+    for (int slot = 0; slot < 16; ++slot) {
+        const core::SquareRect s = core::HistorySwatch(slot);
+        const core::Colour expected = picks[19 - static_cast<std::size_t>(slot)];
+        EXPECT_EQ(row.GetPixel((s.left + s.right) / 2, (s.top + s.bottom) / 2), expected) << "slot " << slot;
+        EXPECT_EQ(row.GetPixel(s.left, s.top), core::kPaletteOutline) << "slot " << slot;
+        EXPECT_EQ(shown(slot), expected) << "on screen, slot " << slot;
+    }
+
+    const core::SquareRect third = core::HistorySwatch(2);
+    Mouse("画板_历史颜色", WM_LBUTTONDOWN, third.left + 4, third.top + 7, MK_LBUTTON);
+    const core::Colour chosen = picks[17];
+    EXPECT_EQ(Box("编辑框_颜色值1"), testing_support::Text(chosen));
+    EXPECT_EQ(Get<ui::DrawingBoard>("画板_颜色值1").BackgroundColour(), chosen);
+    EXPECT_EQ(Box("编辑框_颜色值_R1"), testing_support::Text(core::RedOf(chosen)));
+    EXPECT_EQ(Box("编辑框_颜色值_HTML"), "#" + core::NotationsOf(chosen).hex);
+    EXPECT_EQ(Get<ui::DrawingBoard>("画板_色阶").GetPixel(71, 10), chosen);
+    EXPECT_EQ(row.GetPixel(third.left + 4, third.top + 7), chosen);  // the row is as it was
+    EXPECT_EQ(page().Editors().History().Colours().front(), picks[19]);
+    // Between two swatches: nothing.
+    Mouse("画板_历史颜色", WM_LBUTTONDOWN, third.right, third.top + 7, MK_LBUTTON);
+    EXPECT_EQ(Box("编辑框_颜色值1"), testing_support::Text(chosen));
+}
+
+// The further notations: opened beside the main window level with the
+// notation rows, showing the colour the notation boxes show and following
+// it, display-only, copied by their buttons; reopened after closing, they
+// show the colour of the moment.
+TEST_F(ColourPageTest, TheFurtherNotationsFollowTheNotationBoxesInAWindowBesideThePage) {
+    SetBox("编辑框_颜色值", "255");
+    const HWND more = Get<ui::Button>("按钮_更多格式").Handle();
+    SendMessageW(more, BM_CLICK, 0, 0);
+    colour::NotationWindow* window = page().Notations();
+    ASSERT_NE(window, nullptr);
+    colour::NotationControls& n = window->Controls();
+    EXPECT_EQ(n.编辑框_颜色值_CSS.Content(), "rgb(255, 0, 0)");
+    EXPECT_EQ(n.编辑框_颜色值_HSL.Content(), "hsl(0, 100%, 50%)");
+    EXPECT_EQ(n.编辑框_颜色值_HSV.Content(), "hsv(0, 100%, 100%)");
+    RECT main, own, first;
+    GetWindowRect(Window().Handle(), &main);
+    GetWindowRect(window->Handle(), &own);
+    GetWindowRect(Get<ui::EditBox>("编辑框_颜色值_16进制").Handle(), &first);
+    EXPECT_EQ(own.left, main.right);
+    EXPECT_EQ(own.top, first.top);
+    EXPECT_EQ(GetWindow(window->Handle(), GW_OWNER), Window().Handle());
+    for (ui::EditBox* box : {&n.编辑框_颜色值_CSS, &n.编辑框_颜色值_HSL, &n.编辑框_颜色值_HSV}) {
+        EXPECT_TRUE(GetWindowLongW(box->Handle(), GWL_STYLE) & ES_READONLY) << box->Name();
+    }
+    EXPECT_EQ(n.按钮_颜色值_HSL.MousePointer(), Window().Resources().HandCursor());
+
+    // The chosen colour changed last, then the sampled one.
+    SetBox("编辑框_颜色值1", "16711680");
+    EXPECT_EQ(n.编辑框_颜色值_HSV.Content(), "hsv(240, 100%, 100%)");
+    SetBox("编辑框_颜色值", "12632256");
+    EXPECT_EQ(n.编辑框_颜色值_CSS.Content(), "rgb(192, 192, 192)");
+    SendMessageW(n.按钮_颜色值_HSL.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(util::ClipboardText(), "hsl(0, 0%, 75%)");
+
+    // A second click brings the same window forward.
+    SendMessageW(more, BM_CLICK, 0, 0);
+    EXPECT_EQ(page().Notations(), window);
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(page().Notations(), nullptr);
+    SetBox("编辑框_颜色值", "8421504");
+    SendMessageW(more, BM_CLICK, 0, 0);
+    ASSERT_NE(page().Notations(), nullptr);
+    EXPECT_EQ(page().Notations()->Controls().编辑框_颜色值_HSL.Content(), "hsl(0, 0%, 50%)");
 }
 
 TEST_F(ColourPageTest, ADragOnTheMagnifierBeforeAnyPickDoesNothing) {
@@ -338,6 +446,9 @@ TEST_F(ColourPageTest, ThePickerSamplesWhileHeldAndKeepsTheScreenOnRelease) {
     ASSERT_TRUE(PumpUntil([&] { return magnifier().KeptBitmap() != nullptr; }, 3000));
     EXPECT_EQ(magnifier().KeptCentre().x, 1160);
     EXPECT_EQ(GetWindowLongW(Window().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    // The release is the pick; the colours passed while held are not.
+    const std::vector<core::Colour> picked = {RGB(0, 255, 0)};
+    EXPECT_EQ(page().Editors().History().Colours(), picked);
 
     // Dragging the kept view ten board pixels left moves it two screen
     // pixels right, and the boxes follow.
@@ -349,6 +460,7 @@ TEST_F(ColourPageTest, ThePickerSamplesWhileHeldAndKeepsTheScreenOnRelease) {
     Mouse("画板_放大镜", WM_MOUSEMOVE, 90 + 5 * 45, 100, MK_LBUTTON);  // back 45 pixels: red
     EXPECT_EQ(Box("编辑框_颜色值"), testing_support::Text(RGB(255, 0, 0)));
     Mouse("画板_放大镜", WM_LBUTTONUP, 315, 100);
+    EXPECT_EQ(page().Editors().History().Colours(), picked);  // dragging the kept view picks nothing
 
     // The right button: the palette, then the kept view again.
     Mouse("画板_放大镜", WM_RBUTTONDOWN, 10, 10, MK_RBUTTON);

@@ -14,6 +14,7 @@
 #include "app/core/skin_file.h"
 #include "app/core/skin_table.h"
 #include "app/skin.h"
+#include "app/core/main_layout.h"
 #include "tests/win/test_support.h"
 #include "ui/buttons.h"
 #include "ui/edit_box.h"
@@ -246,6 +247,28 @@ TEST_F(SkinTest, CaptionButtonsAndPagesAreDrawnInTheSkin) {
         return std::count(seen.begin(), seen.end(), RGB(255, 0, 255)) > 0;
     };
     EXPECT_TRUE(PumpUntil(magenta, 3000));
+}
+
+// The colour page's window of further notations wears the skin as the
+// pages do: in a dark skin its page, boxes and buttons are the skin's.
+TEST_F(SkinTest, TheNotationWindowWearsTheSkinLikeThePages) {
+    const int dark = 54;
+    const core::SkinStyle night = core::SkinFromSeed(core::StoredSkinSeed(dark));
+    ASSERT_TRUE(Attach(dark));
+    SelectPage(core::kColourPage);
+    SendMessageW(Get<ui::Button>("按钮_更多格式").Handle(), BM_CLICK, 0, 0);
+    colour::NotationWindow* window = Window().Colour().Notations();
+    ASSERT_NE(window, nullptr);
+    colour::NotationControls& n = window->Controls();
+    const POINT label = Inside(n.标签_颜色值_HSL.Handle(), 1, 1);
+    EXPECT_EQ(PixelBecomes(label.x, label.y, night.colours[core::kSkinWindow]), Ref(night.colours[core::kSkinWindow]));
+    const POINT aside = Inside(n.按钮_颜色值_HSL.Handle(), -1, 10);  // the client area right of the button
+    EXPECT_EQ(PixelBecomes(aside.x + 4, aside.y, night.colours[core::kSkinWindow]),
+              Ref(night.colours[core::kSkinWindow]));
+    const POINT box = Inside(n.编辑框_颜色值_HSL.Handle(), -4, 4);
+    EXPECT_EQ(PixelBecomes(box.x, box.y, night.colours[core::kSkinEdit]), Ref(night.colours[core::kSkinEdit]));
+    const POINT face = Inside(n.按钮_颜色值_HSL.Handle(), 4, 10);
+    EXPECT_EQ(PixelBecomes(face.x, face.y, night.colours[core::kSkinButton]), Ref(night.colours[core::kSkinButton]));
 }
 
 // The caption's icon and title at the window's DPI: the small-icon size and

@@ -1,15 +1,18 @@
 // Photographs the main window in one of the stored skins on one of its
 // pages, so that the skins can be looked at (scripts/screenshots):
 //
-//   skin_gallery STORED PAGE OUT.png [send-code]
+//   skin_gallery STORED PAGE OUT.png [picks|send-code]
 //                                        STORED 1 to 67, PAGE 0 to 2
 //
 // The window is the program's own, made as the program makes it (wearing
 // skin 4); the stored skin asked for is then attached over it, the page
 // shown, and the window's pixels on the screen saved once it has painted.
-// With "send-code", the message page has sent WM_GETTEXT to the window
-// itself (with a time limit) and its code box shows the code that sends
-// that message again.
+// With "picks" on the colour page, sixteen colours are first picked from
+// the palette and the scale (clicks on the boards) and the window of the
+// further notations is opened: the picture holds both windows. With
+// "send-code" on the message page, the page has sent WM_GETTEXT to the
+// window itself (with a time limit) and its code box shows the code that
+// sends that message again.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -19,17 +22,45 @@
 
 #include "app/main_window.h"
 #include "app/skin.h"
+#include "colour/core/palette.h"
 #include "util/bitmap.h"
 #include "util/callback_guard.h"
 #include "util/image_file.h"
 #include "util/threads.h"
 
+namespace {
+
+// A left click on a board of the main window at a 96-DPI board point.
+void ClickBoard(app::MainWindow& window, const char* board, int x, int y) {
+    const HWND h = window.Get<ui::DrawingBoard>(board).Handle();
+    const LPARAM at = MAKELPARAM(window.ToPhysical(x), window.ToPhysical(y));
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(h, WM_LBUTTONUP, 0, at);
+}
+
+// Sixteen picks: palette squares, the last followed by two shades from the
+// scale; then the notation window, showing the last pick.
+void PickColours(app::MainWindow& window) {
+    for (int i = 8; i < 22; ++i) {
+        const core::SquareRect square = core::PaletteSquare(i % core::kPaletteColumns, i / core::kPaletteColumns);
+        ClickBoard(window, "画板_调色板", square.left + 5, square.top + 5);
+    }
+    ClickBoard(window, "画板_色阶", 30, 10);
+    ClickBoard(window, "画板_色阶", 100, 10);
+    window.Colour().OpenNotations();
+    SetForegroundWindow(window.Handle());
+}
+
+}  // namespace
+
 int wmain(int argc, wchar_t** argv) {
     if (argc != 4 && argc != 5) return 2;
-    const bool sendCode = argc == 5 && std::wstring(argv[4]) == L"send-code";
     const int stored = _wtoi(argv[1]);
     const int page = _wtoi(argv[2]);
     const std::wstring out = argv[3];
+    const std::wstring mode = argc == 5 ? argv[4] : L"";
+    const bool picks = mode == L"picks", sendCode = mode == L"send-code";
+    if ((picks && page != 2) || (sendCode && page != 1) || (!mode.empty() && !picks && !sendCode)) return 2;
     INITCOMMONCONTROLSEX controls = {sizeof controls,
                                      ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -69,6 +100,20 @@ int wmain(int argc, wchar_t** argv) {
             }
             RECT r;
             GetWindowRect(window.Handle(), &r);
+            if (picks) {
+                PickColours(window);
+                // The picture takes in the notation window beside the main one.
+                if (const colour::NotationWindow* notations = window.Colour().Notations()) {
+                    RECT n;
+                    GetWindowRect(notations->Handle(), &n);
+                    UnionRect(&r, &r, &n);
+                }
+                const DWORD until = GetTickCount() + 500;
+                while (GetTickCount() < until) {
+                    util::ProcessPendingMessages();
+                    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+                }
+            }
             const util::OwnedBitmap shot = util::GrabScreenArea({r.left, r.top, r.right, r.bottom});
             const bool saved =
                 shot && util::SaveImageFile(util::BitmapToBytes(shot.Get()), out, core::ImageFormat::Png);

@@ -1,0 +1,62 @@
+#include "colour/notation_window.h"
+
+#include "colour/core/colour_notations.h"
+#include "ui/layout_builder.h"
+#include "util/clipboard.h"
+
+namespace colour {
+
+NotationWindow::~NotationWindow() { Destroy(); }
+
+bool NotationWindow::Open(HWND owner, int top, std::optional<core::Colour> colour, const WindowLook& look) {
+    ui::FormOptions options;
+    options.title = std::string(core::kNotationWindowTitle);
+    options.width = core::kNotationClientWidth + 8;
+    options.height = core::kNotationClientHeight + 28;
+    options.owner = owner;
+    options.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    options.exStyle = WS_EX_TOOLWINDOW;
+    options.background = look.background;
+    if (!Form::Create(options)) return false;
+    EnsureClientSize(core::kNotationClientWidth, core::kNotationClientHeight);
+
+    const std::vector<core::ControlLayout>& table = core::NotationWindowLayout();
+    ui::BuildControls(*this, table, ui::kNoPage);
+    controls_ = std::make_unique<NotationControls>(*this);
+    if (look.dress) look.dress(*this, table);
+    const std::pair<ui::Button*, ui::EditBox*> copies[] = {
+        {&controls_->按钮_颜色值_CSS, &controls_->编辑框_颜色值_CSS},
+        {&controls_->按钮_颜色值_HSL, &controls_->编辑框_颜色值_HSL},
+        {&controls_->按钮_颜色值_HSV, &controls_->编辑框_颜色值_HSV},
+    };
+    for (const auto& [button, box] : copies) {
+        button->Clicked = [box = box] { util::CopyTextToClipboard(box->Content()); };
+    }
+    if (colour) ShowColour(*colour);
+
+    // Beside the owner, level with the row asked for, inside the work area
+    // of the owner's monitor.
+    RECT ownerRect, own;
+    GetWindowRect(owner, &ownerRect);
+    GetWindowRect(Handle(), &own);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const core::Rect placed =
+        core::PlaceBeside({ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom}, top,
+                          own.right - own.left, own.bottom - own.top, {work.left, work.top, work.right, work.bottom});
+    SetWindowPos(Handle(), nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Show(SW_SHOWNORMAL);
+    return true;
+}
+
+void NotationWindow::ShowColour(core::Colour colour) {
+    if (!controls_) return;
+    const core::CssNotations n = core::CssNotationsOf(colour);
+    controls_->编辑框_颜色值_CSS.SetContent(n.rgb);
+    controls_->编辑框_颜色值_HSL.SetContent(n.hsl);
+    controls_->编辑框_颜色值_HSV.SetContent(n.hsv);
+}
+
+}  // namespace colour

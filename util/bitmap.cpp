@@ -197,7 +197,14 @@ core::ByteSet CaptureWindowImage(HWND hwnd, int left, int top, int right, int bo
         const OwnedBitmap drawn = CaptureToBitmap(hwnd, bits);
         OwnedBitmap out;
         if (drawn) CropBitmap(drawn.Get(), out, left, top, width, height);
-        return BitmapToBytes(out.Get());
+        core::ByteSet image = BitmapToBytes(out.Get());
+        // A shown window drawn in one colour all over was not drawn at all:
+        // the window's program did not answer the drawing request (PrintWindow
+        // succeeds and leaves black, under Wine for every other program's
+        // window). Nothing is captured then, so that a caller takes the
+        // screen's pixels instead.
+        if (core::BmpIsOneColour(image)) return {};
+        return image;
     }
     // The screen as displayed: only the wanted rectangle is read from it.
     core::Rect wanted;

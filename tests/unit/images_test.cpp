@@ -41,6 +41,23 @@ TEST(Bmp, RejectsBytesThatAreNotAnImage) {
     EXPECT_FALSE(ReadBmpInfo(ByteSet{}, info));
 }
 
+// A window picture of one colour all over counts as not drawn: every
+// pixel is compared, the last one too, and row padding is not a pixel.
+TEST(Bmp, TellsAPictureOfOneColour) {
+    ByteSet plain = MakeBmp24(5, 3, [](int, int) { return Rgb(0, 0, 0); });
+    for (int row = 0; row < 3; ++row) plain[54 + 16 * row + 15] = 0xAB;  // padding
+    EXPECT_TRUE(BmpIsOneColour(plain));
+    const ByteSet lastDiffers = MakeBmp24(5, 3, [](int x, int y) { return x == 4 && y == 0 ? Rgb(0, 0, 1) : 0u; });
+    EXPECT_FALSE(BmpIsOneColour(lastDiffers));
+    const ByteSet firstDiffers = MakeBmp24(5, 3, [](int x, int y) { return x == 0 && y == 2 ? Rgb(9, 0, 0) : 0u; });
+    EXPECT_FALSE(BmpIsOneColour(firstDiffers));
+    const std::uint8_t rows16[] = {1, 2, 1, 2, 1, 2, 1, 2};  // 3 x 2 at 16 bits, rows padded to 8 bytes
+    EXPECT_TRUE(BmpIsOneColour(MakeBmp(3, 1, 16, rows16, 8)));
+    const std::uint8_t rows32[] = {1, 2, 3, 4, 1, 2, 3, 5};
+    EXPECT_FALSE(BmpIsOneColour(MakeBmp(2, 1, 32, rows32, 8)));
+    EXPECT_FALSE(BmpIsOneColour(ByteSet{}));
+}
+
 TEST(PalettePicture, IsA258SquareHueSaturationChart) {
     const ByteSet& bmp = PalettePictureBmp();
     EXPECT_EQ(bmp.size(), 200262u);

@@ -312,4 +312,37 @@ TEST(WindowImageActions, CopyPutsTheTargetsImageOnTheClipboardAndIgnoresMissingW
     EXPECT_EQ(util::GetBitmapPixel(back.Get(), 150, 50), RGB(0, 0, 255));
 }
 
+// Another program's window: its program does not draw it for us under
+// Wine (PrintWindow leaves black), so its image comes from the screen, with
+// its real colours.
+TEST(WindowImageActions, AnotherProgramsWindowIsCopiedWithItsColoursNotBlack) {
+    ui::Form main;
+    ui::FormOptions options;
+    options.width = 200;
+    options.height = 100;
+    ASSERT_TRUE(main.Create(options));
+    main.Show(SW_SHOWNOACTIVATE);
+    const testing_support::FixtureProcess fixture(L"colours");
+    HWND colours = fixture.Window(L"TavrinFixtureColours");
+    ASSERT_NE(colours, nullptr);
+    // Painted on the screen before it is copied.
+    ASSERT_TRUE(PumpUntil([&] { return testing_support::ScreenPixel(900 + 50, 560 + 50) == RGB(200, 30, 60); }, 3000));
+    capture::WindowImageActions actions(main);
+    int finished = -1;
+    actions.Finished = [&](bool ok) { finished = ok ? 1 : 0; };
+    actions.CopyToClipboard(colours);
+    ASSERT_TRUE(PumpUntil([&] { return finished != -1; }, 3000));
+    EXPECT_EQ(finished, 1);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const core::ByteSet copied = util::BitmapToBytes(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
+    CloseClipboard();
+    core::BmpInfo info;
+    ASSERT_TRUE(core::ReadBmpInfo(copied, info));
+    EXPECT_EQ(info.width, 200);
+    EXPECT_EQ(info.height, 100);
+    const util::OwnedBitmap back = util::CreateBitmapFromBmp(copied);
+    EXPECT_EQ(util::GetBitmapPixel(back.Get(), 50, 50), RGB(200, 30, 60));
+    EXPECT_EQ(util::GetBitmapPixel(back.Get(), 150, 50), RGB(20, 180, 90));
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include "util/core/bmp.h"
 
+#include <algorithm>
+
 namespace core {
 namespace {
 
@@ -71,6 +73,23 @@ Colour Bmp24Pixel(const ByteSet& bytes, int x, int y) {
     const std::size_t at = info.pixelOffset + static_cast<std::size_t>(info.height - 1 - y) * Bmp24RowStride(info.width) +
                            static_cast<std::size_t>(x) * 3;
     return Rgb(bytes[at + 2], bytes[at + 1], bytes[at]);
+}
+
+bool BmpIsOneColour(const ByteSet& bytes) {
+    BmpInfo info;
+    if (!ReadBmpInfo(bytes, info) || (info.bitsPerPixel != 16 && info.bitsPerPixel != 24 && info.bitsPerPixel != 32)) {
+        return false;
+    }
+    const std::size_t pixelBytes = static_cast<std::size_t>(info.bitsPerPixel) / 8;
+    const std::size_t stride = (static_cast<std::size_t>(info.width) * info.bitsPerPixel + 31) / 32 * 4;
+    const std::uint8_t* first = bytes.data() + info.pixelOffset;
+    for (int y = 0; y < info.height; ++y) {
+        const std::uint8_t* row = first + stride * static_cast<std::size_t>(y);
+        for (int x = 0; x < info.width; ++x) {
+            if (!std::equal(first, first + pixelBytes, row + pixelBytes * static_cast<std::size_t>(x))) return false;
+        }
+    }
+    return true;
 }
 
 ByteSet MakeBmp(int width, int height, int bitsPerPixel, const std::uint8_t* rows, std::size_t rowBytes) {

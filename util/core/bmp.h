@@ -34,6 +34,10 @@ bool ReadBmpInfo(const ByteSet& bytes, BmpInfo& info);
 // Colour of pixel (x, y), y from the top, of a 24-bit BMP; 0 when outside.
 Colour Bmp24Pixel(const ByteSet& bytes, int x, int y);
 
+// Whether every pixel of a 16-, 24- or 32-bit BMP has the same value (the
+// row padding aside); false for anything else, and for an unreadable image.
+bool BmpIsOneColour(const ByteSet& bytes);
+
 // The largest width or height this program reads or makes: far beyond any
 // virtual screen, small enough that no size computed from it overflows.
 inline constexpr int kMaxBmpSide = 1 << 15;

@@ -287,27 +287,17 @@ void KeyWithShift(HWND w, WPARAM key, bool shift) {
 }
 
 // Snapping, over windows of another program: the owner window and its
-// dialog, whose button is disabled.
+// dialog, whose button is disabled. (The end-to-end test saves a snapped
+// button through the real dialog and compares its pixels.)
 TEST_F(RegionCaptureTest, AClickTakesTheWindowUnderTheCursorTabStepsOutAndADragStillWins) {
     const testing_support::OwnedDialogFixture fixture;
     ASSERT_TRUE(fixture.owner && fixture.dialog);
     const core::Rect button = ScreenRectOf(GetDlgItem(fixture.dialog, 301));
     const core::Rect owner = ScreenRectOf(fixture.owner), ownerClient = ClientRectOf(fixture.owner);
     const POINT onButton{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
-    // The button's pixels once the fixture has painted them: two grabs
-    // alike, a moment apart.
-    core::ByteSet expected, again;
-    ASSERT_TRUE(PumpUntil(
-        [&] {
-            expected = util::BitmapToBytes(util::GrabScreenArea(button).Get());
-            Sleep(100);
-            again = util::BitmapToBytes(util::GrabScreenArea(button).Get());
-            return !expected.empty() && expected == again;
-        },
-        5000));
 
-    // Over the button: its rectangle is framed at once and a click without
-    // a drag takes it; the double click saves exactly its pixels.
+    // Over the disabled button: its rectangle is framed at once, with its
+    // size on the lens, and a click without a drag takes it.
     ASSERT_TRUE(testing_support::MoveCursorTo(onButton));
     ASSERT_TRUE(capture_.Show());
     EXPECT_EQ(capture_.State().Selected(), button);
@@ -317,26 +307,7 @@ TEST_F(RegionCaptureTest, AClickTakesTheWindowUnderTheCursorTabStepsOutAndADragS
     Mouse(WM_LBUTTONUP, onButton.x + 2, onButton.y + 1);
     EXPECT_TRUE(capture_.State().Done());
     EXPECT_EQ(capture_.State().Selected(), button);
-    wchar_t folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    const std::wstring path = std::wstring(folder) + L"tavrin_snap_test.bmp";
-    DeleteFileW(path.c_str());
-    choice_ = capture::SaveChoice{path, core::ImageFormat::Bmp};
-    SendMessageW(Selection(), WM_LBUTTONDBLCLK, 0, 0);
-    EXPECT_EQ(finished_, 1);
-    std::string bytes;
-    ASSERT_TRUE(util::ReadWholeFile(path, bytes));
-    DeleteFileW(path.c_str());
-    const core::ByteSet saved(bytes.begin(), bytes.end());
-    core::BmpInfo info;
-    ASSERT_TRUE(core::ReadBmpInfo(saved, info));
-    ASSERT_EQ(info.width, button.Width());
-    ASSERT_EQ(info.height, button.Height());
-    int different = 0;
-    for (int y = 0; y < info.height; ++y) {
-        for (int x = 0; x < info.width; ++x) different += core::Bmp24Pixel(saved, x, y) != core::Bmp24Pixel(expected, x, y);
-    }
-    EXPECT_EQ(different, 0) << "pixels unlike the screen's";
+    capture_.CloseAll();
 
     // Over the owner's client area, off its panel: the client rectangle;
     // Tab or the wheel away steps out to the whole window, Shift+Tab or the

@@ -11,14 +11,15 @@
 // Snapping, before any drag: the frame shows the window under the cursor
 // (the levels of core::WindowSnap, from the windows of the frozen screen),
 // and the lens's label its size. Tab or the wheel turned away from the user
-// steps out to the rectangle around it (a control's parent, a window's
-// client area's window); Shift+Tab or the wheel turned towards the user
-// steps back in; a move of the cursor starts again at the deepest one. A
-// press and release that moves no more than the system's drag distance
-// (SM_CXDRAG, SM_CYDRAG) from the press point takes the shown rectangle as
-// the fixed selection, just as a drag would have made it; a press that
-// moves further is a drag from the press point. So a double click on a
-// window saves that window. Where no window is, a press is a drag at once.
+// steps out to the rectangle around it (from a control to its parent, from
+// a window's client area to the whole window); Shift+Tab or the wheel
+// turned towards the user steps back in; a move of the cursor starts again
+// at the deepest one. A press and release that moves no more than the
+// system's drag distance (SM_CXDRAG, SM_CYDRAG; 4 pixels where it gives
+// none) from the press point takes the shown rectangle as the fixed
+// selection, just as a drag would have made it; a press that moves further
+// is a drag from the press point. So a double click on a window saves that
+// window. Where no window is, a press is a drag at once.
 #pragma once
 
 #include <functional>

@@ -1,6 +1,8 @@
 // The region capture: from the call that opens it to the frozen screen
 // painted on every window, a lens update, and saving a 1920 x 1080
-// selection as BMP and as PNG. Prints figures, per screen size.
+// selection as BMP and as PNG; reading the windows the selection snaps to
+// with 2,000 more windows on the screen (a fixture program's). Prints
+// figures, per screen size.
 //
 // Usage: region_capture_bench [RUNS]
 #include <windows.h>
@@ -8,9 +10,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "capture/region_capture.h"
+#include "capture/window_snapshot.h"
 #include "util/bitmap.h"
 #include "util/core/bmp.h"
 #include "util/image_file.h"
@@ -77,6 +81,36 @@ int main(int argc, char** argv) {
         DeleteFileW(path.c_str());
         std::printf("  save 1920x1080 as %s:          %8.1f ms median\n", format == core::ImageFormat::Bmp ? "BMP" : "PNG",
                     Median(times));
+    }
+
+    // The windows read when the screen freezes, with a program of 2,000
+    // windows beside (fixture_app.exe, built beside this program).
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring command = exe;
+    command = L"\"" + command.substr(0, command.find_last_of(L'\\') + 1) + L"fixture_app.exe\" many 2000 20";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION fixture{};
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &fixture)) {
+        // It shows its window once every child is made.
+        for (int i = 0; i < 200; ++i) {
+            const HWND many = FindWindowW(L"TavrinFixtureMany", nullptr);
+            if (many && IsWindowVisible(many)) break;
+            Sleep(50);
+        }
+        std::vector<double> times;
+        std::size_t count = 0;
+        for (int i = 0; i < 5; ++i) {
+            const double t0 = NowMs();
+            count = capture::VisibleWindowSnapshot().size();
+            times.push_back(NowMs() - t0);
+        }
+        std::printf("  windows read at the freeze:    %8.1f ms median (%zu windows)\n", Median(times), count);
+        TerminateProcess(fixture.hProcess, 0);
+        WaitForSingleObject(fixture.hProcess, 5000);
+        CloseHandle(fixture.hThread);
+        CloseHandle(fixture.hProcess);
     }
     return 0;
 }

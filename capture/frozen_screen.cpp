@@ -1,5 +1,6 @@
 #include "capture/frozen_screen.h"
 
+#include "capture/window_snapshot.h"
 #include "util/bitmap.h"
 
 namespace capture {
@@ -37,12 +38,14 @@ bool FrozenScreen::Take() {
     if (!surface->dc.Select(surface->bitmap.Get())) return false;
     surface_ = std::move(surface);
     dc_ = surface_->dc.Get();
+    windows_ = VisibleWindowSnapshot();
     return true;
 }
 
 void FrozenScreen::Release() {
     surface_.reset();
     dc_ = nullptr;
+    windows_.clear();
 }
 
 void FrozenScreen::Draw(HDC to, POINT at, const core::Rect& screen) const {

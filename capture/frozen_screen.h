@@ -1,6 +1,7 @@
 // The frozen screen of the region capture: one grab of the whole virtual
 // screen (every monitor), taken when the capture opens and shown by its
-// windows until it closes.
+// windows until it closes, and the rectangles of the windows it shows, read
+// at the same moment (the selection snaps to them).
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "capture/core/window_snap.h"
 #include "util/core/bmp.h"
 #include "util/core/geometry.h"
 #include "util/scoped.h"
@@ -21,7 +23,8 @@ public:
     FrozenScreen(const FrozenScreen&) = delete;
     FrozenScreen& operator=(const FrozenScreen&) = delete;
 
-    // Grabs the screen as it is now; false when it could not be grabbed.
+    // Grabs the screen as it is now and reads its windows; false when it
+    // could not be grabbed. The capture's own windows do not exist yet.
     bool Take();
     void Release();
     bool Taken() const { return surface_ != nullptr; }
@@ -29,6 +32,9 @@ public:
     // The virtual screen's rectangle (screen coordinates) and its monitors.
     const core::Rect& Area() const { return area_; }
     const std::vector<core::Rect>& Monitors() const { return monitors_; }
+    // The visible windows when the screen was grabbed (see
+    // VisibleWindowSnapshot).
+    const std::vector<core::SnapWindow>& Windows() const { return windows_; }
 
     // Copies the part `screen` of the frozen image to `to` at `at` (device
     // coordinates), or stretched over `target`.
@@ -46,6 +52,7 @@ private:
     HDC dc_ = nullptr;  // the surface's DC while taken
     core::Rect area_;
     std::vector<core::Rect> monitors_;
+    std::vector<core::SnapWindow> windows_;
 };
 
 // The monitors' rectangles, primary first.

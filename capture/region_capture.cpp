@@ -67,6 +67,7 @@ bool RegionCapture::Show() {
     selection_->SaveAsked = [this] { SaveSelection(); };
     selection_->CopyAsked = [this] { CopySelection(); };
     selection_->RightReleased = [this] { selection_->Destroy(); };
+    selection_->HoverAt({cursor.x, cursor.y});  // the window under the cursor framed from the start
 
     // Each window paints the frozen image before it is seen: no flash of
     // the live screen.

@@ -22,7 +22,32 @@ bool SelectionWindow::Create(HWND owner) {
     if (!CreateAt(frozen_.Area(), owner, WS_EX_LAYERED)) return false;
     SetLayeredWindowAttributes(Handle(), 0, kOpacity, LWA_ALPHA);
     saveDialog_ = &Add<ui::FileDialog>("通用对话框", ui::kNoPage);
+    snap_ = core::WindowSnap(frozen_.Windows(), frozen_.Area());
+    // The distance the system lets the mouse go before a press is a drag.
+    const int dragX = GetSystemMetrics(SM_CXDRAG), dragY = GetSystemMetrics(SM_CYDRAG);
+    state_.SetDragThreshold(dragX > 0 ? dragX : 4, dragY > 0 ? dragY : 4);
     return true;
+}
+
+void SelectionWindow::HoverAt(core::Point cursor) {
+    cursor_ = cursor;
+    const core::Rect before = state_.Selected();
+    if (FollowSnap(cursor)) SelectionChanged(before);
+}
+
+bool SelectionWindow::FollowSnap(core::Point cursor) {
+    if (state_.Done() || state_.Dragging() || state_.Pressed() || !snap_.Hover(cursor)) return false;
+    state_.Offer(snap_.Shown());
+    return true;
+}
+
+void SelectionWindow::StepSnap(bool out) {
+    if (state_.Done() || state_.Dragging() || state_.Pressed()) return;
+    const core::Rect before = state_.Selected();
+    if (!(out ? snap_.StepOut() : snap_.StepIn())) return;
+    state_.Offer(snap_.Shown());
+    SelectionChanged(before);
+    if (CursorMoved) CursorMoved(cursor_);  // the label says the new size
 }
 
 void SelectionWindow::MakeClear() {
@@ -79,7 +104,9 @@ LRESULT SelectionWindow::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
             SetFocus(Handle());
             if (state_.Done()) return 0;
             const core::Rect before = state_.Selected();
-            state_.Press(ScreenPoint(lParam));
+            const core::Point p = ScreenPoint(lParam);
+            FollowSnap(p);  // what lies under the press is what a click takes
+            state_.Press(p);
             SetCapture(Handle());
             SelectionChanged(before);
             return 0;
@@ -88,7 +115,9 @@ LRESULT SelectionWindow::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
             handled = true;
             const core::Point p = ScreenPoint(lParam);
             const core::Rect before = state_.Selected();
-            if (state_.Move(p)) SelectionChanged(before);
+            const bool moved = state_.Move(p);
+            if (FollowSnap(p) || moved) SelectionChanged(before);
+            cursor_ = p;
             // The lens's size label says the size with this move.
             if (CursorMoved) CursorMoved(p);
             if (state_.Done()) {
@@ -124,7 +153,21 @@ LRESULT SelectionWindow::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
                 call();
             }
             return 0;
+        case WM_MOUSEWHEEL: {
+            handled = true;
+            // A notch away from the user steps out, towards the user in;
+            // fine-grained wheels add up to whole notches.
+            wheel_ += GET_WHEEL_DELTA_WPARAM(wParam);
+            for (; wheel_ >= WHEEL_DELTA; wheel_ -= WHEEL_DELTA) StepSnap(true);
+            for (; wheel_ <= -WHEEL_DELTA; wheel_ += WHEEL_DELTA) StepSnap(false);
+            return 0;
+        }
         case WM_KEYDOWN: {
+            if (wParam == VK_TAB) {
+                handled = true;
+                StepSnap(!(GetKeyState(VK_SHIFT) & 0x8000));
+                return 0;
+            }
             if (wParam == 'C') {
                 if ((GetKeyState(VK_CONTROL) & 0x8000) && state_.CanSave() && CopyAsked) {
                     handled = true;

@@ -1,22 +1,52 @@
 #include "capture/core/selection_state.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "capture/core/capture_geometry.h"
 
 namespace core {
 
+void SelectionState::Offer(const std::optional<Rect>& snapped) {
+    if (done_ || dragging_ || pressed_) return;
+    offered_ = snapped && !snapped->Empty() ? snapped : std::nullopt;
+}
+
+void SelectionState::SetDragThreshold(int dx, int dy) { threshold_ = {std::max(0, dx), std::max(0, dy)}; }
+
 void SelectionState::Press(Point p) {
     if (done_) return;
-    dragging_ = true;
     anchor_ = moving_ = p;
+    if (offered_) {
+        pressed_ = true;  // a click or a drag: the moves tell
+        return;
+    }
+    dragging_ = true;
 }
 
 bool SelectionState::Move(Point p) {
-    if (!dragging_ || done_ || (p.x == moving_.x && p.y == moving_.y)) return false;
+    if (done_) return false;
+    if (pressed_) {
+        moving_ = p;
+        if (std::abs(p.x - anchor_.x) <= threshold_.x && std::abs(p.y - anchor_.y) <= threshold_.y) return false;
+        // Far enough: a drag from the press point, the offer withdrawn.
+        pressed_ = false;
+        offered_.reset();
+        dragging_ = true;
+        return true;
+    }
+    if (!dragging_ || (p.x == moving_.x && p.y == moving_.y)) return false;
     moving_ = p;
     return true;
 }
 
 void SelectionState::Release() {
+    if (pressed_ && offered_) {
+        anchor_ = {offered_->left, offered_->top};
+        moving_ = {offered_->right, offered_->bottom};
+    }
+    pressed_ = false;
+    offered_.reset();
     dragging_ = false;
     done_ = true;
 }
@@ -31,9 +61,12 @@ bool SelectionState::Nudge(int dx, int dy, const Rect& screen) {
     return true;
 }
 
-Rect SelectionState::Selected() const { return SelectedRect(anchor_, moving_); }
+Rect SelectionState::Selected() const { return offered_ ? *offered_ : SelectedRect(anchor_, moving_); }
 
-std::string SelectionState::Label() const { return SizeLabel(anchor_, moving_); }
+std::string SelectionState::Label() const {
+    if (offered_) return SizeLabel({offered_->left, offered_->top}, {offered_->right, offered_->bottom});
+    return SizeLabel(anchor_, moving_);
+}
 
 bool SelectionState::Inside(Point p) const {
     const Rect r = Selected();

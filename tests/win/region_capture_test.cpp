@@ -1,8 +1,9 @@
 // The region capture's windows in this process, driven by the messages the
 // mouse and keyboard send: the frozen screen, the selection and its nudging,
 // the lens and its corner jump, saving and copying the selection, Esc and
-// the right button, and a hundred captures that keep no objects. Then the
-// window-image buttons' copy to the clipboard.
+// the right button, snapping to another program's windows, and a hundred
+// captures that keep no objects. Then the window-image buttons' copy to the
+// clipboard.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -259,6 +260,82 @@ TEST_F(RegionCaptureTest, CtrlCCopiesTheSelectedPixelsAndTheRightButtonLeavesThe
     EXPECT_TRUE(capture_.Open());
     Key(capture_.Save()->Handle(), VK_ESCAPE);
     EXPECT_FALSE(capture_.Open());
+}
+
+// The rectangle of a window, and of its client area, on the screen.
+core::Rect ScreenRectOf(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+core::Rect ClientRectOf(HWND hwnd) {
+    RECT r;
+    GetClientRect(hwnd, &r);
+    MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// A key with Shift held or not, as the window reads it.
+void KeyWithShift(HWND w, WPARAM key, bool shift) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    SendMessageW(w, WM_KEYDOWN, key, 0);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
+// Snapping, over windows of another program: the owner window and its
+// dialog, whose button is disabled. (The end-to-end test saves a snapped
+// button through the real dialog and compares its pixels.)
+TEST_F(RegionCaptureTest, AClickTakesTheWindowUnderTheCursorTabStepsOutAndADragStillWins) {
+    const testing_support::OwnedDialogFixture fixture;
+    ASSERT_TRUE(fixture.owner && fixture.dialog);
+    const core::Rect button = ScreenRectOf(GetDlgItem(fixture.dialog, 301));
+    const core::Rect owner = ScreenRectOf(fixture.owner), ownerClient = ClientRectOf(fixture.owner);
+    const POINT onButton{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+
+    // Over the disabled button: its rectangle is framed at once, with its
+    // size on the lens, and a click without a drag takes it.
+    ASSERT_TRUE(testing_support::MoveCursorTo(onButton));
+    ASSERT_TRUE(capture_.Show());
+    EXPECT_EQ(capture_.State().Selected(), button);
+    EXPECT_EQ(capture_.Lens()->Label(), "x:" + std::to_string(button.Width()) + " y:" + std::to_string(button.Height()));
+    Mouse(WM_LBUTTONDOWN, onButton.x, onButton.y);
+    Mouse(WM_MOUSEMOVE, onButton.x + 2, onButton.y + 1);  // within the drag distance
+    Mouse(WM_LBUTTONUP, onButton.x + 2, onButton.y + 1);
+    EXPECT_TRUE(capture_.State().Done());
+    EXPECT_EQ(capture_.State().Selected(), button);
+    capture_.CloseAll();
+
+    // Over the owner's client area, off its panel: the client rectangle;
+    // Tab or the wheel away steps out to the whole window, Shift+Tab or the
+    // wheel back in again.
+    const POINT onClient{ownerClient.right - 20, ownerClient.bottom - 20};
+    ASSERT_TRUE(testing_support::MoveCursorTo(onClient));
+    ASSERT_TRUE(capture_.Show());
+    EXPECT_EQ(capture_.State().Selected(), ownerClient);
+    KeyWithShift(Selection(), VK_TAB, false);
+    EXPECT_EQ(capture_.State().Selected(), owner);
+    EXPECT_EQ(capture_.Lens()->Label(), "x:" + std::to_string(owner.Width()) + " y:" + std::to_string(owner.Height()));
+    KeyWithShift(Selection(), VK_TAB, true);
+    EXPECT_EQ(capture_.State().Selected(), ownerClient);
+    SendMessageW(Selection(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    EXPECT_EQ(capture_.State().Selected(), owner);
+    SendMessageW(Selection(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    EXPECT_EQ(capture_.State().Selected(), ownerClient);
+    Mouse(WM_MOUSEMOVE, onClient.x, onClient.y);
+    Mouse(WM_LBUTTONDOWN, onClient.x, onClient.y);
+    Mouse(WM_LBUTTONUP, onClient.x, onClient.y);
+    EXPECT_EQ(capture_.State().Selected(), ownerClient);
+    capture_.CloseAll();
+
+    // A real drag from the button wins over it.
+    ASSERT_TRUE(testing_support::MoveCursorTo(onButton));
+    ASSERT_TRUE(capture_.Show());
+    Drag(onButton.x, onButton.y, onButton.x + 40, onButton.y + 30);
+    EXPECT_EQ(capture_.State().Selected(), (core::Rect{onButton.x, onButton.y, onButton.x + 40, onButton.y + 30}));
 }
 
 TEST_F(RegionCaptureTest, AHundredCapturesKeepNoObjects) {

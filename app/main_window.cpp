@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "app/offline_help.h"
+
 #include "app/core/help_pages.h"
 #include "app/core/main_layout.h"
 #include "app/core/skin_file.h"
@@ -15,6 +17,9 @@ namespace app {
 
 MainWindow::MainWindow(UtilityObjects& utilities)
     : OpenAddress(util::OpenInShell),
+      ShowNotice([this](const std::string& text) {
+          MessageBoxW(Handle(), util::Wide(text).c_str(), util::Wide(core::kNoticeCaption).c_str(), MB_OK | MB_ICONINFORMATION);
+      }),
       utilities_(utilities),
       webMenu_(std::string(core::kWebMenuCaption)),
       trayMenu_(std::string(core::kTrayMenuName)) {
@@ -255,12 +260,15 @@ void MainWindow::OpenLink(core::WebLink link) {
         OpenAddress(util::Wide(target.address));
         return;
     }
-    const std::vector<core::HelpPage> pages = core::HelpPages();
-    std::vector<util::OutputFile> files;
-    for (const core::HelpPage& page : pages) files.push_back({util::Wide(page.fileName), page.html});
-    const std::wstring folder = util::PlaceFiles(util::ProgramOutputFolders(), util::Wide(core::kHelpFolderName), files);
-    if (folder.empty()) return;  // nowhere to write the help: nothing to open
-    OpenAddress(folder + L"\\" + util::Wide(target.address));
+    const std::wstring folder = WriteOfflineHelp();
+    if (folder.empty()) {
+        ShowNotice(std::string(core::kHelpNotWrittenNotice));
+        return;
+    }
+    const std::wstring page = folder + L"\\" + util::Wide(target.address);
+    // Opened the way the shell opens a web page: where no program takes
+    // .html files, the user learns where the pages are.
+    if (!OpenAddress(page)) ShowNotice(std::string(core::kHelpNotOpenedNotice) + util::Utf8(page));
 }
 
 void MainWindow::PopUpWebMenu() {

@@ -88,6 +88,9 @@ public:
     // Hands an address or a help page's path to the shell; tests put their
     // own here to see what would be opened.
     std::function<bool(const std::wstring&)> OpenAddress;
+    // Tells the user something in a message box ("友情提醒"); replaceable
+    // for tests.
+    std::function<void(const std::string&)> ShowNotice;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

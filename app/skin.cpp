@@ -4,24 +4,16 @@
 
 #include "app/core/skin_file.h"
 #include "app/core/skin_table.h"
+#include "app/exe_resources.h"
 #include "app/transparent_blt_filter.h"
 #include "util/program_output.h"
 
 namespace app {
 namespace {
 
-std::string_view Resource(const wchar_t* name) {
-    HMODULE exe = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(exe, name, RT_RCDATA);
-    if (!found) return {};
-    HGLOBAL loaded = LoadResource(exe, found);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    return bytes ? std::string_view(static_cast<const char*>(bytes), SizeofResource(exe, found)) : std::string_view();
-}
-
 SkinEngine Load() {
     SkinEngine engine;
-    const std::string_view library = Resource(L"TAVRINSKIN");
+    const std::string_view library = ExeResource(L"TAVRINSKIN");
     if (library.empty()) return engine;
     const std::wstring folder = util::PlaceFiles(util::ProgramOutputFolders(), L"", {{L"TavrinSkin.dll", library}});
     if (folder.empty()) return engine;
@@ -47,7 +39,7 @@ const SkinEngine* LoadSkinEngine() {
 
 std::string_view StoredSkinBytes(int stored) {
     if (stored < 1 || stored > core::kStoredSkinCount) return {};
-    return Resource(MAKEINTRESOURCEW(core::kSkinResourceBase + stored));
+    return ExeResource(MAKEINTRESOURCEW(core::kSkinResourceBase + stored));
 }
 
 int ApplySkin(int number, util::EntryPatch& patch) {

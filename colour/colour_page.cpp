@@ -37,6 +37,9 @@ void ColourPage::OpenNotations() {
 }
 
 void ColourPage::OnCreated() {
+    // A colour value has up to eight digits (white is 16777215): all of
+    // them show, at every DPI.
+    for (ui::EditBox* box : {&controls_.编辑框_颜色值, &controls_.编辑框_颜色值1}) box->FitText("16777215");
     magnifier_.ShowPalette();
     // A click on a colour the outline has picks nothing.
     controls_.画板_调色板.SetPenColour(core::kPaletteOutline);

@@ -2,6 +2,11 @@
 
 #include "ui/form.h"
 
+#include <algorithm>
+#include <cstdlib>
+
+#include "util/wide_text.h"
+
 namespace ui {
 
 EditBox::EditBox(Form& form, std::string_view name, Bounds bounds, int page, EditBoxStyle style)
@@ -32,6 +37,46 @@ bool EditBox::OnCommand(WORD code) {
 
 void EditBox::SelectAll() {
     if (Handle()) SendMessageW(Handle(), EM_SETSEL, 0, -1);
+}
+
+void EditBox::FitText(std::string sample) {
+    fitSample_ = std::move(sample);
+    ApplyFittedFont();
+}
+
+void EditBox::OnDpiChanged() {
+    Control::OnDpiChanged();
+    ApplyFittedFont();
+}
+
+void EditBox::ApplyFittedFont() {
+    if (!Handle() || fitSample_.empty()) return;
+    LOGFONTW font = {};
+    if (!GetObjectW(Owner().Font(), sizeof font, &font)) return;
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const DWORD margins = static_cast<DWORD>(SendMessageW(Handle(), EM_GETMARGINS, 0, 0));
+    // The caret takes a pixel beyond the text.
+    const int room = client.right - LOWORD(margins) - HIWORD(margins) - 1;
+    const std::wstring sample = util::Wide(fitSample_);
+    const util::WindowDC dc(Handle());
+    const int full = std::abs(font.lfHeight);
+    for (int height = full; height >= std::max(full / 2, 6); --height) {
+        font.lfHeight = -height;
+        util::OwnedFont candidate(CreateFontIndirectW(&font));
+        SIZE extent = {};
+        {
+            const util::DcState state(dc.Get());
+            SelectObject(dc.Get(), candidate.Get());
+            GetTextExtentPoint32W(dc.Get(), sample.c_str(), static_cast<int>(sample.size()), &extent);
+        }
+        if (extent.cx <= room || height == std::max(full / 2, 6)) {
+            // The box takes the new font before the old one goes.
+            SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(candidate.Get()), TRUE);
+            fittedFont_ = std::move(candidate);
+            return;
+        }
+    }
 }
 
 void EditBox::MoveCaretToEnd() {

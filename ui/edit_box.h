@@ -44,13 +44,22 @@ public:
     bool Focused() const { return Handle() && GetFocus() == Handle(); }
     // Puts the caret after the last character.
     void MoveCaretToEnd();
+    // Draws the content in the form's font, made smaller where needed, so
+    // that `sample` (say the widest number the box shows) fits in full
+    // within the box; at every DPI.
+    void FitText(std::string sample);
+    void OnDpiChanged() override;
 
 protected:
     core::Colour DefaultBackground() const override { return 0xFFFFFF; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
 private:
+    void ApplyFittedFont();
+
     EditBoxStyle style_;
+    std::string fitSample_;
+    util::OwnedFont fittedFont_;
 };
 
 }  // namespace ui

@@ -5,6 +5,8 @@
 
 #include "ui/control.h"
 
+#include <string>
+
 namespace ui {
 
 class Label : public Control {
@@ -15,6 +17,10 @@ public:
     bool IsFrame() const { return frame_; }
 
 private:
+    // A font as high as the form's whose `text` fits in `width`; none when
+    // the form's own fits.
+    util::OwnedFont NarrowFontFor(HDC dc, const std::wstring& text, int width) const;
+
     std::string initialCaption_;
     bool frame_;
 };

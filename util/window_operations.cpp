@@ -1,5 +1,7 @@
 #include "util/window_operations.h"
 
+#include "util/core/text_basics.h"
+
 #include "util/core/mouse_plan.h"
 #include "util/wide_text.h"
 
@@ -90,9 +92,16 @@ bool ApplyWindowStyles(WindowHandle hwnd, std::uint32_t style, std::uint32_t ext
     SetWindowLongPtrW(h, GWL_STYLE, static_cast<LONG_PTR>(static_cast<LONG>((style & ~kByCall) | (oldStyle & kByCall))));
     SetWindowLongPtrW(h, GWL_EXSTYLE,
                       static_cast<LONG_PTR>(static_cast<LONG>((extended & ~WS_EX_TOPMOST) | (oldExtended & WS_EX_TOPMOST))));
-    // A button takes a change of its kind through its own message.
-    if ((style & 0xFFFF) != (oldStyle & 0xFFFF) && GetWindowClassName(hwnd) == "Button") {
+    // A button takes a change of its kind through its own message, and an
+    // edit (plain or rich) its read-only state: both keep their own copy of
+    // those bits, which the style alone does not change.
+    const std::string className = GetWindowClassName(hwnd);
+    if ((style & 0xFFFF) != (oldStyle & 0xFFFF) && core::EqualsIgnoringAsciiCase(className, "Button")) {
         SendMessageTimeoutW(h, BM_SETSTYLE, style & 0xFFFF, TRUE, SMTO_ABORTIFHUNG, 500, nullptr);
+    }
+    const bool edit = core::EqualsIgnoringAsciiCase(className, "Edit") || core::StartsWithIgnoringCase(className, "RichEdit");
+    if (edit && (style & ES_READONLY) != (oldStyle & ES_READONLY)) {
+        SendMessageTimeoutW(h, EM_SETREADONLY, (style & ES_READONLY) ? TRUE : FALSE, 0, SMTO_ABORTIFHUNG, 500, nullptr);
     }
     SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     if ((style & WS_DISABLED) != (oldStyle & WS_DISABLED)) EnableWindow(h, (style & WS_DISABLED) ? FALSE : TRUE);

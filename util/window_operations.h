@@ -43,7 +43,8 @@ bool GetWindowStyles(WindowHandle hwnd, std::uint32_t& style, std::uint32_t& ext
 // Gives the window these styles: written with SetWindowLongPtr and made to
 // take effect with SWP_FRAMECHANGED; the bits the system keeps for itself
 // are changed the way that works (WS_VISIBLE by showing or hiding,
-// WS_DISABLED by enabling, WS_EX_TOPMOST through the Z order). False when
+// WS_DISABLED by enabling, WS_EX_TOPMOST through the Z order, a button's
+// kind by BM_SETSTYLE, an edit's ES_READONLY by EM_SETREADONLY). False when
 // there is no window.
 bool ApplyWindowStyles(WindowHandle hwnd, std::uint32_t style, std::uint32_t extended);
 

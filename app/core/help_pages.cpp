@@ -1,6 +1,8 @@
 #include "app/core/help_pages.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 #include "app/core/main_layout.h"
 #include "messages/core/config_text.h"
@@ -12,20 +14,28 @@ namespace {
 
 constexpr std::string_view kCallSuffix = " ()";
 
+struct NavLink {
+    std::string_view page;
+    std::string_view caption;
+};
+constexpr NavLink kNavigation[] = {
+    {kHelpIndexPage, "程序与页面"},   {kHelpAnalysisPage, "窗口分析"}, {kHelpMessagesPage, "消息|代码"},
+    {kHelpColourPage, "取点取色与截图"}, {kHelpModulePage, "Korvel模块命令"}, {kHelpMessageFilePage, "message.ini"},
+};
+
 std::string Page(std::string_view title, const std::string& body) {
     std::string html =
         "<!DOCTYPE html>\r\n<html lang=\"zh-CN\">\r\n<head>\r\n<meta charset=\"utf-8\">\r\n<title>";
     html += HtmlEscaped(title);
     html +=
-        "</title>\r\n<style>body{font-family:sans-serif;max-width:46em;margin:2em auto;line-height:1.6;color:#222}"
-        "code,pre{background:#f3f0f4;padding:0 .2em}pre{padding:.6em}nav a{margin-right:1.2em}</style>\r\n"
-        "</head>\r\n<body>\r\n<nav><a href=\"";
-    html += kHelpIndexPage;
-    html += "\">程序与页面</a><a href=\"";
-    html += kHelpModulePage;
-    html += "\">Korvel模块命令</a><a href=\"";
-    html += kHelpMessageFilePage;
-    html += "\">message.ini</a></nav>\r\n<h1>";
+        "</title>\r\n<style>body{font-family:sans-serif;max-width:50em;margin:2em auto;line-height:1.6;color:#222}"
+        "code,pre{background:#f3f0f4;padding:0 .2em}pre{padding:.6em}nav a{margin-right:1.2em}"
+        "img{max-width:100%;border:1px solid #ccc;margin:.5em 0}dt{font-weight:bold;margin-top:.6em}"
+        "dd{margin-left:1.5em}</style>\r\n</head>\r\n<body>\r\n<nav>";
+    for (const NavLink& link : kNavigation) {
+        html += "<a href=\"" + std::string(link.page) + "\">" + HtmlEscaped(link.caption) + "</a>";
+    }
+    html += "</nav>\r\n<h1>";
     html += HtmlEscaped(title);
     html += "</h1>\r\n";
     html += body;
@@ -33,39 +43,208 @@ std::string Page(std::string_view title, const std::string& body) {
     return html;
 }
 
-std::string Section(std::string_view heading, std::string_view text) {
-    return "<h2>" + HtmlEscaped(heading) + "</h2>\r\n<p>" + HtmlEscaped(text) + "</p>\r\n";
+std::string Paragraph(std::string_view text) { return "<p>" + HtmlEscaped(text) + "</p>\r\n"; }
+
+std::string Heading(std::string_view text) { return "<h2>" + HtmlEscaped(text) + "</h2>\r\n"; }
+
+std::string Picture(std::string_view file, std::string_view what) {
+    return "<p><img src=\"" + std::string(file) + "\" alt=\"" + HtmlEscaped(what) + "\"></p>\r\n";
+}
+
+// A list of terms, each with what it means or does.
+std::string Terms(std::initializer_list<std::pair<std::string_view, std::string_view>> terms) {
+    std::string html = "<dl>\r\n";
+    for (const auto& [term, meaning] : terms) {
+        html += "<dt>" + HtmlEscaped(term) + "</dt><dd>" + HtmlEscaped(meaning) + "</dd>\r\n";
+    }
+    return html + "</dl>\r\n";
+}
+
+// Numbered steps.
+std::string Steps(std::initializer_list<std::string_view> steps) {
+    std::string html = "<ol>\r\n";
+    for (std::string_view step : steps) html += "<li>" + HtmlEscaped(step) + "</li>\r\n";
+    return html + "</ol>\r\n";
 }
 
 std::string IndexPage() {
-    std::string body = "<p>" + HtmlEscaped(kMainWindowTitle) +
-                       " 是给用易语言编写 Windows 程序的人用的窗口工具：从外部查看和操作其它程序的窗口，"
-                       "发送窗口消息，生成易语言代码，取色和截图。</p>\r\n";
+    std::string body = Paragraph(std::string(kMainWindowTitle) +
+                                 " 是给用易语言编写 Windows 程序的人用的窗口工具：从外部查看和操作其它程序的窗口，"
+                                 "发送窗口消息，生成易语言代码，取色和截图。主窗口有三页：");
+    body += "<ul>\r\n";
     const auto& pages = MainWindowPages();
-    body += Section(pages[kAnalysisPage].caption,
-                    "按住左上角的捕获器拖到任意窗口上松开，该窗口即成为目标：面板显示它的句柄、父句柄、顶级句柄、"
-                    "进程ID、线程ID、控件ID、标题、类名、内容、程序路径、鼠标位置、位置和大小。每个字段左边的按钮"
-                    "有复制、粘贴、修改、标记、暂停与恢复、结束、移动鼠标和点击等操作。下方的选择框可让目标置顶、隐藏、"
-                    "禁止或透明；右边的树显示目标所在顶级窗口下的全部窗口，可按标题、类名或句柄搜索。");
-    body += Section(pages[kMessagesPage].caption,
-                    "从分类列表里选一条消息，用 SendMessage、PostMessage 或 SendMessageTimeout 发给目标窗口并显示"
-                    "返回值；消息列表来自程序旁边的 message.ini。上方可选六种代码样式，生成用于重新找到窗口的易语言"
-                    "代码（API 声明或 Korvel模块命令）并复制到剪辑板。");
-    body += Section(pages[kColourPage].caption,
-                    "用第二个捕获器取鼠标下的颜色，放大镜显示周围像素；颜色以 R/G/B 以及 Delphi、C、VB、HTML 和"
-                    "十六进制写法给出，旁边有色阶和 32 色调色板。");
-    body += Section("托盘",
-                    "程序运行时在通知区域有一个图标：双击它把主窗口显示在屏幕中央，右键打开托盘菜单"
-                    "（主界面、帮助页面、易语言官方网站、退出）。");
+    const std::pair<std::string_view, std::string_view> summaries[] = {
+        {kHelpAnalysisPage, "用捕获器选中任意窗口，查看并修改它的句柄、标题、类名、位置等，暂停或结束它的进程，"
+                            "在窗口树里查找它的兄弟和子窗口。"},
+        {kHelpMessagesPage, "给窗口发送消息并看它回答什么；生成重新找到窗口、重新发送消息的易语言代码。"},
+        {kHelpColourPage, "取屏幕上任意一点的颜色，以十多种写法复制；截取屏幕上的一块保存成图片。"},
+    };
+    for (std::size_t i = 0; i < 3; ++i) {
+        body += "<li><a href=\"" + std::string(summaries[i].first) + "\">" + HtmlEscaped(pages[i].caption) + "</a>：" +
+                HtmlEscaped(summaries[i].second) + "</li>\r\n";
+    }
+    body += "</ul>\r\n";
+    body += Heading("托盘");
+    body += Paragraph("程序运行时在通知区域有一个图标：双击它把主窗口恢复并放到屏幕中央；右键打开托盘菜单：主界面、"
+                      "两个 Korvel模块 帮助页面、三个易语言网站、退出。关闭主窗口或选“退出”都会结束程序，"
+                      "并恢复程序暂停过的进程和线程。");
+    body += Heading("“官网”菜单");
+    body += Paragraph("在页签上或窗口空白处松开右键会弹出“官网”菜单，其中的“官方论坛”打开这些帮助页面。");
     return Page("程序与页面", body);
 }
 
+std::string AnalysisPage() {
+    std::string body = Picture("page-analysis.png", "窗口分析页");
+    body += Heading("选中一个窗口");
+    body += Steps({"在左上角的捕获器（十字加圆点）上按住鼠标左键。",
+                   "拖到想看的窗口上：光标下的窗口（最深的一层，禁用的控件和分组框里的控件也算）被反色框出，"
+                   "面板随之显示它。",
+                   "松开鼠标：它成为当前目标，右边的窗口树列出它所在顶级窗口下的全部窗口，目标加粗选中。"});
+    body += Paragraph("按住捕获器时方向键把光标移动一个像素，便于对准细小的控件。光标下没有任何窗口（例如桌面外）时进入"
+                      "“超级模式”：松开后取松开处的窗口。拖到本程序自己的窗口上时面板清空，不选中自己。");
+    body += Heading("面板的字段");
+    body += Terms({{"窗口句柄、父句柄、顶级句柄", "十进制的窗口句柄。顶级句柄是最外层的所有者窗口（对话框的主窗口）。"},
+                   {"进程ID、线程ID、控件ID", "窗口所属的进程和线程，以及它在父窗口中的控件ID。"},
+                   {"窗口标题、窗口类名、控件内容", "标题是系统保存的文本；控件内容是向窗口询问（WM_GETTEXT）得到的"
+                                                    "文本，编辑框的内容就在这里。询问有时限，挂起的程序不会卡住本程序。"},
+                   {"程序路径", "窗口所属进程的程序文件。"},
+                   {"鼠标位置、窗口鼠标位置", "屏幕坐标和相对目标客户区的坐标（物理像素）。"},
+                   {"窗口位置、窗口大小、内部大小、控件位置", "可以直接修改后用旁边的按钮应用；"
+                                                                "原样应用不会移动窗口。"}});
+    body += Heading("字段按钮的菜单");
+    body += Paragraph("每个字段左边的按钮打开一个菜单：复制、粘贴（把剪辑板的文本填进框里）、修改（把框里的值写给目标）、"
+                      "标记（目标窗口的外框闪烁五次）、暂停与恢复（进程或线程；菜单项显示当前状态）、结束进程或线程、"
+                      "把鼠标移到窗口上或在窗口里单击。句柄的菜单还能按十六进制复制，“刷新”重新读取目标。"
+                      "“其它操作”里有“解禁所有按钮”“显示所有控件”和“窗口样式…”。");
+    body += Paragraph("“窗口样式…”把目标的样式和扩展样式按名称列成选择框（按目标的类名给出按钮、编辑框等各自的样式），"
+                      "勾选后点“应用”写回目标并重新读出：可见、禁止、置顶等由系统管理的位按正确的方式修改，"
+                      "按钮的种类和编辑框的只读（ES_READONLY）也真正生效。");
+    body += Paragraph("暂停过的进程或线程在“恢复”、关闭主窗口、退出和系统关机时都会恢复；但如果本程序被强行结束，"
+                      "它暂停的进程会一直停着，需要用别的工具恢复或结束。");
+    body += Heading("窗口状态与位置");
+    body += Paragraph("四个选择框让目标半透明、禁止、隐藏或置顶；每次刷新都显示目标的真实状态。去掉半透明时会把"
+                      "本程序加上的分层样式一并去掉。");
+    body += Heading("窗口树与查找");
+    body += Paragraph("窗口树按深度优先的顺序列出顶级窗口和它的全部子窗口，以及它拥有的对话框；每项是 "
+                      "句柄|类名|标题，根项前面带程序名。隐藏的窗口显示为灰色，禁止的窗口显示为暗色。"
+                      "在树上单击右键打开菜单：刷新窗口树、标记窗口位置、切换至该窗口（把键盘焦点交给它）、"
+                      "查看窗口信息（让面板显示这一项）。");
+    body += Paragraph("树上方的查找框可以输入标题、类名或句柄的一部分（区分大小写），点“查找”选中下一个匹配项，"
+                      "到最后一个后回到第一个。即使有上万个窗口，树也是边填边响应，目标最先显示并选中。");
+    body += Heading("超级按钮");
+    body += Terms({{"定位", "让树上选中项的窗口外框闪烁。"},
+                   {"刷新", "重新读取当前顶级窗口下的窗口树。"},
+                   {"切换", "在最近查看的两个窗口之间来回切换。"},
+                   {"截图", "把目标窗口的图像复制到剪辑板（窗口画不出来时取屏幕上它所在位置的像素）。"},
+                   {"截图2", "把目标窗口的图像保存成 BMP、JPG 或 PNG 文件。"}});
+    return Page("窗口分析", body);
+}
+
+std::string MessagesPage() {
+    std::string body = Picture("page-messages.png", "消息|代码页：发送 WM_GETTEXT 之后生成的代码");
+    body += Heading("发送消息");
+    body += Steps({"“窗口句柄”会自动填入窗口分析页的当前目标，也可以手工输入，或用本页左上角的捕获器选择。",
+                   "在“消息分类”的两个下拉框里选一条消息（来自程序旁边的 message.ini），消息值和两个参数随之填好；"
+                   "也可以直接修改。参数二可以是整数、文本或逻辑值。",
+                   "选择发送方式：SendMessage（等目标处理完；本程序在等待时照常响应）、PostMessage（放进目标的"
+                   "消息队列，不等）、SendMessageTimeout（最多等 500 毫秒，目标挂起时放弃）。",
+                   "点“发出消息”。右边显示结果：成功、失败（目标在等待期间消失也算失败），或目标写回的文本"
+                   "（黑色，例如 WM_GETTEXT 取得的标题）；“返回值”是消息的结果。"});
+    body += Paragraph("文本参数放在一个缓冲区里交给目标，大小至少是文本长度加一和参数一中较大的那个，所以 WM_GETTEXT "
+                      "这类按参数一写入的消息不会写出界。PostMessage 不能带文本参数（目标读到时缓冲区已经不在了），"
+                      "超过 16777216 个字符的缓冲区也会被拒绝，两种情况都不会显示“发送成功”。");
+    body += Heading("生成易代码");
+    body += Paragraph("上方的六个单选框是六种代码样式：按标题类名、按控件ID、其它方式，每种有 API 声明（纯 API 命令）"
+                      "和 Korvel模块命令两种写法。选好后点“生成易代码”，再点“复制代码”放到剪辑板。");
+    body += Heading("代码框的右键菜单");
+    body += Terms({{"生成查找当前窗口的代码", "写出一个子程序“取目标窗口句柄”：从顶级窗口起逐层找回当前目标，每层用"
+                                              "最可靠的办法（类名加标题、只用类名、控件ID、同类窗口中的位置），"
+                                              "每行的注释说明为什么可靠。代码同时复制到剪辑板。"},
+                   {"生成发送此消息的易代码", "发出过消息之后可用：除了找回窗口的子程序，再写一个子程序"
+                                              "“发送消息给目标窗口”，用同样的方式、消息值和参数把这条消息再发一次；"
+                                              "文本参数放在同样大小的字节集缓冲区里，目标写回的文本用调试输出显示。"
+                                              "只声明用到的 DLL 命令。"}});
+    body += Paragraph("窗口标题或文本里的引号、换行等特殊字符会写成 #引号、#换行符、字符 (n)，不会破坏代码。");
+    return Page("消息|代码", body);
+}
+
+std::string ColourPage() {
+    std::string body = Picture("page-colour.png", "取点取色页（右半部分）与“更多格式”窗口");
+    body += Heading("取色");
+    body += Steps({"在“画笔”下面的捕获器上按住左键，拖到屏幕上任意一点。",
+                   "拖动时左边的放大镜显示光标周围放大五倍的像素，上面的框显示光标下的窗口、颜色值和坐标；"
+                   "方向键把光标移动一个像素。",
+                   "松开：取到的颜色留在第一行（颜色值、R、G、B），放大镜保留松开时的画面，可以用左键拖动查看周围。"});
+    body += Paragraph("在放大镜上单击右键换成色板图，在色板图上按下左键挑选颜色；再按右键换回。");
+    body += Heading("颜色的写法");
+    body += Paragraph("最后变化的颜色以五种写法显示，各有“复制”按钮：16进制（RRGGBB）、HTML（#RRGGBB）、"
+                      "VB（&hBBGGRR）、C/C++（0xBBGGRR）、Delphi（$BBGGRR）。点“更多格式”打开一个小窗口，"
+                      "给出 CSS 的 rgb()、HSL 和 HSV 写法，也各有“复制”按钮。");
+    body += Heading("第二种颜色");
+    body += Paragraph("第二行是自己选择的颜色：在颜色值框里输入十进制数，或在 R、G、B 框里输入各分量（输入时保持原样，"
+                      "离开框或按回车后显示规范的数字），或点色阶、调色板。点色块显示该颜色的色阶。");
+    body += Heading("最近取过的颜色");
+    body += Paragraph("调色板下面的一排色块是本次运行最近取过的 16 种颜色（最新的在最左边）。点一个色块，它就成为"
+                      "第二行的颜色。");
+    body += Heading("截图");
+    body += Picture("capture-snap.png", "截图时框住一个按钮");
+    body += Steps({"点“截图”：屏幕被定格（勾选“隐藏该窗口”时先把主窗口藏起来）。",
+                   "还没拖动时，光标下的窗口或控件被框出：单击就选中它。Tab 或滚轮向上选它的父窗口，"
+                   "Shift+Tab 或滚轮向下回到里面。",
+                   "或者按住左键拖出一个矩形；右下角的放大镜显示光标附近和选区大小。方向键可以微调选区。",
+                   "双击选区保存：在桌面文件夹打开的对话框里选 BMP、JPG（质量 95）或 PNG；Ctrl+C 复制到剪辑板；"
+                   "Esc 或右键取消。"});
+    return Page("取点取色与截图", body);
+}
+
+// What each command the generator lists is for, as its name says; the
+// module's own notes give its parameters.
+constexpr std::pair<std::string_view, std::string_view> kModuleCommandUses[] = {
+    {"通过类名取句柄", "按窗口类名找窗口，返回第一个的句柄。"},
+    {"爆力取句柄", "逐个查看所有窗口，找出标题或类名相符的那个；慢，但藏得深的窗口也找得到。"},
+    {"取子窗口", "取某个窗口下的子窗口句柄。"},
+    {"取句柄", "按标题和类名取窗口句柄。"},
+    {"取句柄2", "同上，另一种参数写法。"},
+    {"取句柄数组", "取所有符合条件的窗口句柄，放进数组。"},
+    {"取句柄数组2", "同上，另一种参数写法。"},
+    {"_取窗口控件句柄", "按控件ID取父窗口里的控件句柄（与 GetDlgItem 相同）。"},
+    {"取坐标句柄", "取屏幕上某一点的窗口句柄。"},
+    {"取当前父窗口", "取当前窗口的父窗口句柄。"},
+    {"取当前窗口", "取当前（前台）窗口的句柄。"},
+    {"取桌面句柄", "取桌面窗口的句柄。"},
+    {"取焦点句柄", "取拥有键盘焦点的窗口句柄。"},
+    {"取线程窗口", "取某个线程的窗口。"},
+    {"取进程窗口", "取某个进程的窗口。"},
+    {"取进程窗口信息", "取某个进程的窗口及其信息。"},
+    {"枚举任务窗口", "列出任务栏上的（有标题的顶级）窗口。"},
+    {"枚举子窗口", "列出某个窗口的全部子窗口。"},
+    {"枚举窗口", "列出全部顶级窗口。"},
+    {"枚举窗口2", "同上，另一种参数写法。"},
+    {"枚举窗口信息", "列出窗口并取它们的标题、类名等信息。"},
+    {"枚举窗口信息2", "同上，另一种参数写法。"},
+    {"爆力枚举窗口", "不靠窗口链表，逐个句柄查看，列出全部窗口。"},
+};
+
+std::string_view UseOfCommand(std::string_view command) {
+    for (const auto& [name, use] : kModuleCommandUses) {
+        if (name == command) return use;
+    }
+    return {};
+}
+
 std::string ModulePage() {
-    std::string body =
-        "<p>“消息|代码”页的代码样式中，每组的第二种列出 Korvel模块 的命令，在易语言程序里引用该模块后即可调用。"
-        "下面是代码生成器给出的全部命令：</p>\r\n<ul>\r\n";
-    for (const std::string& name : ModuleCommandNames()) body += "<li><code>" + HtmlEscaped(name) + " ()</code></li>\r\n";
-    body += "</ul>\r\n";
+    std::string body = Paragraph(
+        "Korvel模块 是一个易语言模块，把查找和枚举窗口的常用写法做成了命令。“消息|代码”页上三组代码样式"
+        "（标题类名方式、控件ID方式、其它方式）的第二种写法列出这些命令：在易语言程序里引用该模块，"
+        "再照着生成的代码调用即可；第一种写法给出同样用途的 API 声明，不需要模块。");
+    body += Paragraph("下面是代码生成器给出的全部命令，按名称说明用途；参数和返回值见模块自带的说明。");
+    body += "<dl>\r\n";
+    for (const std::string& name : ModuleCommandNames()) {
+        body += "<dt><code>" + HtmlEscaped(name) + " ()</code></dt><dd>" + HtmlEscaped(UseOfCommand(name)) + "</dd>\r\n";
+    }
+    body += "</dl>\r\n";
+    body += Paragraph("要找回某一个具体的窗口，也可以在“消息|代码”页的代码框上单击右键，选“生成查找当前窗口的代码”："
+                      "生成的代码只用 API，不需要模块。");
     return Page("Korvel模块命令", body);
 }
 
@@ -107,6 +286,8 @@ std::string HtmlEscaped(std::string_view text) {
     return out;
 }
 
+std::string_view ModuleCommandUse(std::string_view command) { return UseOfCommand(command); }
+
 std::vector<std::string> ModuleCommandNames() {
     std::vector<std::string> names;
     for (const ECodeTemplate& t : ECodeTemplates()) {
@@ -124,7 +305,9 @@ std::vector<std::string> ModuleCommandNames() {
 }
 
 std::vector<HelpPage> HelpPages() {
-    return {{kHelpIndexPage, IndexPage()}, {kHelpModulePage, ModulePage()}, {kHelpMessageFilePage, MessageFilePage()}};
+    return {{kHelpIndexPage, IndexPage()},     {kHelpAnalysisPage, AnalysisPage()},
+            {kHelpMessagesPage, MessagesPage()}, {kHelpColourPage, ColourPage()},
+            {kHelpModulePage, ModulePage()},     {kHelpMessageFilePage, MessageFilePage()}};
 }
 
 }  // namespace core

@@ -1,6 +1,7 @@
 // Texts of the window tree's items: "handle|class|title", and for the root
 // (a top-level window) the program's module name in brackets before it,
-// e.g. "[app.exe]461|Main|Demo".
+// e.g. "[app.exe]461|Main|Demo". An item is one line: a title's line breaks
+// and other control characters show as blanks.
 #pragma once
 
 #include <cstdint>

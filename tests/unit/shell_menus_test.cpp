@@ -62,7 +62,7 @@ TEST(HelpPages, ModulePageListsEveryGeneratedCommandOnce) {
 
 TEST(HelpPages, EveryPageIsUtf8HtmlLinkingToTheOthers) {
     const auto pages = core::HelpPages();
-    ASSERT_EQ(pages.size(), 3u);
+    ASSERT_EQ(pages.size(), 6u);
     EXPECT_EQ(pages.front().fileName, core::kHelpIndexPage);
     for (const core::HelpPage& page : pages) {
         SCOPED_TRACE(std::string(page.fileName));
@@ -74,14 +74,35 @@ TEST(HelpPages, EveryPageIsUtf8HtmlLinkingToTheOthers) {
     }
     EXPECT_NE(pages[0].html.find("窗口分析"), std::string::npos);
     EXPECT_NE(pages[0].html.find("取点取色"), std::string::npos);
-    EXPECT_NE(pages[2].html.find("Korvel:"), std::string::npos);  // the marker line
+    EXPECT_NE(pages.back().html.find("Korvel:"), std::string::npos);  // the marker line
+}
+
+// The pages teach what the program does beyond the first look: the
+// region capture, the style window and the code box's menu are there, and
+// every picture a page shows is one the program carries, each shown.
+TEST(HelpPages, ThePagesCoverTheProgramAndShowThePicturesItCarries) {
+    std::string all;
+    for (const core::HelpPage& page : core::HelpPages()) all += page.html;
+    for (const char* topic : {"窗口样式…", "生成查找当前窗口的代码", "生成发送此消息的易代码", "截图", "更多格式",
+                              "Tab", "超级模式", "查看窗口信息"}) {
+        EXPECT_NE(all.find(topic), std::string::npos) << topic;
+    }
+    std::set<std::string> shown;
+    for (std::size_t at = all.find("<img src=\""); at != std::string::npos; at = all.find("<img src=\"", at + 1)) {
+        const std::size_t start = at + 10;
+        shown.insert(all.substr(start, all.find('"', start) - start));
+    }
+    std::set<std::string> carried;
+    for (const core::HelpPicture& picture : core::kHelpPictures) carried.insert(std::string(picture.fileName));
+    EXPECT_EQ(shown, carried);
+    for (const std::string& name : core::ModuleCommandNames()) EXPECT_FALSE(core::ModuleCommandUse(name).empty()) << name;
 }
 
 TEST(HelpPages, TextIsEscaped) {
     EXPECT_EQ(core::HtmlEscaped("a<b>&\"c\""), "a&lt;b&gt;&amp;&quot;c&quot;");
     // The example's quoted text parameter arrives escaped, not as markup.
     const auto pages = core::HelpPages();
-    EXPECT_NE(pages[2].html.find("&quot;"), std::string::npos);
+    EXPECT_NE(pages.back().html.find("&quot;"), std::string::npos);
 }
 
 }  // namespace

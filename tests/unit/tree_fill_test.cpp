@@ -1,5 +1,6 @@
 #include "inspector/core/title_source.h"
 #include "inspector/core/tree_insertion.h"
+#include "inspector/core/tree_item_text.h"
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,13 @@ TEST(TitleSource, EditsAndTheirKinAreAskedTheRestAreRead) {
                              "msctls_statusbar32", "TavrinFixtureMany", ""}) {
         EXPECT_FALSE(core::KeepsItsOwnText(read)) << read;
     }
+}
+
+// A title of several lines makes an item of one: each line break (CR LF,
+// CR, LF) and other control character a blank, nothing else changed.
+TEST(TreeItemText, ATitleOfSeveralLinesIsOneLine) {
+    EXPECT_EQ(core::TreeItemText(7, "Static", "第一行\r\n第二行\r第三\n四\t五"), "7|Static|第一行 第二行 第三 四 五");
+    EXPECT_EQ(core::RootItemText("a.exe", 8, "Main", "x\r\n"), "[a.exe]8|Main|x ");
 }
 
 }  // namespace

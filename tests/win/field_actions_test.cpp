@@ -664,6 +664,25 @@ TEST_F(FieldActionsTest, TheStyleWindowShowsAndChangesTheTargetsStyles) {
     EXPECT_TRUE(GetWindowLongW(radio, GWL_EXSTYLE) & 0x40000000);
     EXPECT_FALSE(box("WS_VISIBLE").Checked());  // read back
 
+    // ES_READONLY on an edit makes it read-only indeed: typing no longer
+    // changes it; and clearing the box makes it writable again.
+    HWND edit = GetDlgItem(dialog, 302);
+    Target().Select(H(edit));
+    Choose("下拉其它操作", "窗口样式…");
+    styles = Actions().Styles();
+    ASSERT_NE(styles, nullptr);
+    auto typeX = [&] {
+        SendMessageW(edit, EM_SETSEL, 0, 0);
+        SendMessageW(edit, WM_CHAR, 'x', 1);
+        return util::GetWindowTitleSafe(H(edit));
+    };
+    SendMessageW(box("ES_READONLY").Handle(), BM_CLICK, 0, 0);
+    SendMessageW(styles->Get<ui::Button>("按钮_应用").Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(typeX(), "dialog edit");
+    SendMessageW(box("ES_READONLY").Handle(), BM_CLICK, 0, 0);
+    SendMessageW(styles->Get<ui::Button>("按钮_应用").Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(typeX(), "xdialog edit");
+
     // WS_EX_TOPMOST on a top-level window makes it topmost.
     Target().Select(H(dialog));
     Choose("下拉其它操作", "窗口样式…");

@@ -372,3 +372,32 @@ TEST(MainProgram, ClosingTheWindowEndsTheProcess) {
 }
 
 }  // namespace
+namespace {
+
+// The colour value boxes show a colour's eight digits in full (the widest
+// digits too), at 96 and at 144 DPI: the text fits within the box's client
+// area, margins and caret left aside.
+TEST_F(MainWindowTest, ColourValueBoxesShowEightDigitsInFull) {
+    SelectPage(2);
+    for (const char* name : {"编辑框_颜色值", "编辑框_颜色值1"}) {
+        HWND box = Get<ui::EditBox>(name).Handle();
+        ASSERT_NE(box, nullptr) << name;
+        RECT client;
+        GetClientRect(box, &client);
+        const DWORD margins = static_cast<DWORD>(SendMessageW(box, EM_GETMARGINS, 0, 0));
+        const util::WindowDC dc(box);
+        const util::DcState state(dc.Get());
+        SelectObject(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+        for (const wchar_t* digits : {L"16777215", L"88888888", L"00000000"}) {
+            SIZE extent = {};
+            GetTextExtentPoint32W(dc.Get(), digits, 8, &extent);
+            EXPECT_LE(extent.cx + LOWORD(margins) + HIWORD(margins) + 1, client.right) << name;
+        }
+        // And the box shows the first digit: its view starts at the text's start.
+        Get<ui::EditBox>(name).SetContent("12345678");
+        EXPECT_EQ(LOWORD(SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(LOWORD(margins) + 1, client.bottom / 2))), 0)
+            << name;
+    }
+}
+
+}  // namespace

@@ -52,6 +52,31 @@ TEST_F(ToolkitTest, EditBoxReportsEveryChangeAndCanDiscardTypedCharacters) {
     EXPECT_EQ(box.Content(), "7");
 }
 
+// A caption longer than its label is drawn narrower and shows in full: its
+// last glyph is there, and no glyph reaches the label's right edge.
+TEST_F(ToolkitTest, ALabelShowsACaptionLongerThanItselfInFull) {
+    auto& label = form_.Add<ui::Label>("标签_长", ui::Bounds{10, 10, 70, 24}, ui::kNoPage, "一二三四五六七八九十", false);
+    auto& last = form_.Add<ui::Label>("标签_十", ui::Bounds{10, 40, 70, 24}, ui::kNoPage, "十", false);
+    for (HWND h : {label.Handle(), last.Handle()}) RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT r;
+    GetWindowRect(label.Handle(), &r);
+    const COLORREF background = testing_support::ScreenPixel(r.right - 1, r.top);
+    int inkColumns = 0, lastInk = -1;
+    for (int x = r.left; x < r.right; ++x) {
+        bool ink = false;
+        for (int y = r.top; y < r.bottom; ++y) ink = ink || testing_support::ScreenPixel(x, y) != background;
+        if (ink) {
+            ++inkColumns;
+            lastInk = x - r.left;
+        }
+    }
+    EXPECT_LT(lastInk, r.right - r.left - 1) << "the caption is cut at the label's right edge";
+    // Ten glyphs drawn, not the seven or so of the room at full width: the
+    // ink spreads over most of the label.
+    EXPECT_GT(lastInk, (r.right - r.left) * 3 / 4);
+    EXPECT_GT(inkColumns, 10);
+}
+
 TEST_F(ToolkitTest, DisplayOnlyBoxIgnoresTypingPastingAndDeleting) {
     ui::EditBoxStyle style;
     style.displayOnly = true;

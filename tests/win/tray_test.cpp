@@ -186,6 +186,23 @@ TEST_F(MainWindowTest, WebItemsOpenTheLanguageSiteOrPagesOfTheWrittenHelp) {
     Choose(Window().WebMenu(), "官方论坛");
     expectHelpPage(core::kHelpIndexPage);
     EXPECT_EQ(opened.size(), 3u);
+    // The pictures the pages show lie beside them, whole PNG files.
+    const std::wstring folder = opened.back().substr(0, opened.back().find_last_of(L'\\') + 1);
+    for (const core::HelpPicture& picture : core::kHelpPictures) {
+        std::string bytes;
+        ASSERT_TRUE(util::ReadWholeFile(folder + util::Wide(picture.fileName), bytes)) << picture.fileName;
+        EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1A\n") << picture.fileName;
+        EXPECT_GT(bytes.size(), 1000u) << picture.fileName;
+    }
+
+    // Where no program opens .html files, the user is told where the page is.
+    std::vector<std::string> notices;
+    Window().ShowNotice = [&](const std::string& text) { notices.push_back(text); };
+    Window().OpenAddress = [](const std::wstring&) { return false; };
+    Choose(Window().WebMenu(), "官方论坛");
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].rfind(std::string(core::kHelpNotOpenedNotice), 0), 0u);
+    EXPECT_NE(notices[0].find(util::Utf8(folder) + std::string(core::kHelpIndexPage)), std::string::npos) << notices[0];
 }
 
 TEST_F(MainWindowTest, ExitTakesTheIconDownAndEndsTheLoopWithCodeZero) {

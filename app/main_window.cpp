@@ -210,6 +210,7 @@ capture::RegionCapture& MainWindow::RegionCapture() {
     if (!regionCapture_) {
         const ProgramResources::CaptureCursors& c = resources_.SelectionCursors();
         regionCapture_ = std::make_unique<capture::RegionCapture>(capture::SelectionCursors{c.start, c.inside, c.outside});
+        regionCapture_->clipboardOwner = Handle();
     }
     return *regionCapture_;
 }

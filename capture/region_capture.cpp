@@ -103,7 +103,7 @@ void RegionCapture::SaveSelection() {
 void RegionCapture::CopySelection() {
     const core::ByteSet cut = frozen_.Cut(state_.Selected());
     CloseAll();
-    const bool ok = util::CopyBitmapToClipboard(cut);
+    const bool ok = util::CopyBitmapToClipboard(cut, clipboardOwner);
     if (Finished) Finished(ok);
 }
 

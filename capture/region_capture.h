@@ -50,6 +50,9 @@ public:
     // Told after a save or copy: the file or the clipboard, and whether it
     // worked.
     std::function<void(bool ok)> Finished;
+    // The window that owns what Ctrl+C puts on the clipboard (one that
+    // outlives the capture's own windows).
+    HWND clipboardOwner = nullptr;
 
 private:
     void SaveSelection();

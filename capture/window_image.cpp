@@ -35,8 +35,10 @@ void WindowImageActions::Prepare(HWND target, std::function<void()> take) {
 void WindowImageActions::CopyToClipboard(HWND target) {
     if (!util::WindowExists(util::FromHwnd(target))) return;
     Prepare(target, [this, target] {
-        bool ok = util::CopyBitmapToClipboard(util::CaptureWindowImage(target, 0, 0, -1, -1, true, 24));
-        if (!ok) ok = util::CopyBitmapToClipboard(util::CaptureWindowImage(target, 0, 0, -1, -1, false, 24));
+        // Our own window owns what goes on the clipboard.
+        const HWND owner = main_.Handle();
+        bool ok = util::CopyBitmapToClipboard(util::CaptureWindowImage(target, 0, 0, -1, -1, true, 24), owner);
+        if (!ok) ok = util::CopyBitmapToClipboard(util::CaptureWindowImage(target, 0, 0, -1, -1, false, 24), owner);
         if (Finished) Finished(ok);
     });
 }

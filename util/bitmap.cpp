@@ -177,16 +177,28 @@ OwnedBitmap LoadPictureBitmap(const core::ByteSet& picture) {
 
 }  // namespace
 
-bool CopyBitmapToClipboard(const core::ByteSet& picture) {
+bool CopyBitmapToClipboard(const core::ByteSet& picture, HWND owner) {
     if (picture.empty()) return false;
-    OwnedBitmap bitmap = LoadPictureBitmap(picture);
+    const OwnedBitmap bitmap = LoadPictureBitmap(picture);
     if (!bitmap) return false;
-    const ClipboardScope clipboard;
+    // A device-independent bitmap in global memory, which every program can
+    // read (a bitmap handle means nothing in another process); the system
+    // makes CF_BITMAP of it for those who ask for that.
+    const core::ByteSet dib = core::PackedDib(BitmapToBytes(bitmap.Get()));
+    if (dib.empty()) return false;
+    OwnedGlobal memory(GlobalAlloc(GMEM_MOVEABLE, dib.size()));
+    if (!memory) return false;
+    {
+        const GlobalLockScope<BYTE> bytes(memory.Get());
+        if (!bytes) return false;
+        std::copy(dib.begin(), dib.end(), bytes.Get());
+    }
+    const ClipboardScope clipboard(owner);
     if (!clipboard.Open()) return false;
     EmptyClipboard();
-    // The clipboard takes the bitmap it is given and keeps it alive there.
-    if (!SetClipboardData(CF_BITMAP, bitmap.Get())) return false;
-    bitmap.Detach();
+    // The clipboard owns the memory once it has taken it.
+    if (!SetClipboardData(CF_DIB, memory.Get())) return false;
+    memory.Detach();
     return true;
 }
 

@@ -54,10 +54,12 @@ core::ByteSet BitmapToBytes(HBITMAP bitmap);
 core::Colour GetBitmapPixel(HBITMAP bitmap, int x, int y);
 
 // Puts the picture (any format OLE picture loading reads: BMP, JPEG, GIF,
-// icons) on the clipboard as a bitmap. False, with the clipboard left as it
-// was, for empty or unreadable bytes; false when the clipboard could not be
-// opened or refused the bitmap.
-bool CopyBitmapToClipboard(const core::ByteSet& picture);
+// icons) on the clipboard as a device-independent bitmap (CF_DIB, which
+// every program can read; the system gives CF_BITMAP of it to those who ask
+// for that), with `owner` as the clipboard's owner. False, with the
+// clipboard left as it was, for empty or unreadable bytes; false when the
+// clipboard could not be opened or refused the bitmap.
+bool CopyBitmapToClipboard(const core::ByteSet& picture, HWND owner = nullptr);
 
 // The image of a window as a BMP byte set, empty when nothing was captured.
 // direct: the window's own drawing of its client area (PrintWindow), cut to

@@ -70,6 +70,9 @@
 //   probe wait-centred       until the main window is restored and centred
 //                            on the screen (integer halves); print its
 //                            rectangle and whether it is in front
+//   probe clipboard-dib X Y  the device-independent bitmap on the clipboard
+//                            (CF_DIB): print its width, height and the
+//                            colour of pixel (X, Y) from the top (decimal)
 //
 // "probe --desktop NAME COMMAND ..." looks into the Wine virtual desktop of
 // that name (started with "wine explorer /desktop=NAME,WxH ...").
@@ -275,6 +278,32 @@ std::wstring TextOf(HWND hwnd) {
     std::wstring text;
     AskText(hwnd, text);
     return text;
+}
+
+int ClipboardDib(int x, int y) {
+    if (!OpenClipboard(nullptr)) return Fail("cannot open the clipboard");
+    struct Closer {
+        ~Closer() { CloseClipboard(); }
+    } closer;
+    HANDLE data = GetClipboardData(CF_DIB);
+    if (!data) return Fail("no CF_DIB on the clipboard");
+    const auto* info = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data));
+    if (!info) return Fail("the CF_DIB cannot be read");
+    struct Unlocker {
+        HANDLE h;
+        ~Unlocker() { GlobalUnlock(h); }
+    } unlocker{data};
+    const long width = info->biWidth, height = std::labs(info->biHeight);
+    if (info->biBitCount != 24 && info->biBitCount != 32) return Fail("a CF_DIB of another depth");
+    if (x < 0 || y < 0 || x >= width || y >= height) return Fail("the pixel lies outside the bitmap");
+    const std::size_t bytesPerPixel = info->biBitCount / 8u;
+    const std::size_t stride = (static_cast<std::size_t>(width) * info->biBitCount + 31) / 32 * 4;
+    const std::size_t masks = info->biCompression == BI_BITFIELDS ? 12 : 0;
+    const auto* bits = reinterpret_cast<const BYTE*>(info) + info->biSize + masks;
+    const long row = info->biHeight > 0 ? height - 1 - y : y;  // bottom-up unless the height is negative
+    const BYTE* p = bits + stride * static_cast<std::size_t>(row) + bytesPerPixel * static_cast<std::size_t>(x);
+    std::printf("%ld %ld %lu\n", width, height, static_cast<unsigned long>(RGB(p[2], p[1], p[0])));
+    return 0;
 }
 
 int Finder() {
@@ -909,6 +938,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"close") return Close();
     if (command == L"startup" && argc > 3) return Startup(_wtoi(argv[2]), argv[3], argc > 4 ? argv[4] : nullptr);
     if (command == L"finder") return Finder();
+    if (command == L"clipboard-dib" && argc > 3) return ClipboardDib(_wtoi(argv[2]), _wtoi(argv[3]));
     if (command == L"point" && argc > 3) {
         HWND w = WaitForMainWindow(0, kWaitMs);
         if (!w) return Fail("the main window did not appear");
@@ -1014,5 +1044,5 @@ int wmain(int argc, wchar_t** argv) {
                 "tree-selected|window-of|child-of|place|child-class|text-of|end|desktop|wait-cursor|wait-text-at|wait-pixel|"
                 "wait-pixel-other|wait-capture|capture-gone|wait-tray-icons|minimise|wait-centred|"
                 "wait-text-of|wait-focus|wait-tree-selected|wait-menu|menu-gone|wait-finder-window|"
-                "finder-window-gone ...");
+                "finder-window-gone|clipboard-dib ...");
 }

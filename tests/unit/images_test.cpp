@@ -2,6 +2,7 @@
 // palette squares, the cursors, the icon, and the BMP byte sets they travel in.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -39,6 +40,20 @@ TEST(Bmp, RejectsBytesThatAreNotAnImage) {
     bmp[0] = 'X';
     EXPECT_FALSE(ReadBmpInfo(bmp, info));
     EXPECT_FALSE(ReadBmpInfo(ByteSet{}, info));
+}
+
+// The clipboard's packed bitmap is the file without its file header, and
+// only where the pixels follow the header directly.
+TEST(Bmp, PackedDibIsTheFileWithoutItsFileHeader) {
+    const ByteSet bmp = MakeBmp24(3, 2, [](int x, int y) { return Rgb(x, y, 9); });
+    const ByteSet dib = PackedDib(bmp);
+    ASSERT_EQ(dib.size(), bmp.size() - 14);
+    EXPECT_TRUE(std::equal(dib.begin(), dib.end(), bmp.begin() + 14));
+    ByteSet gap = bmp;
+    gap[10] = 58;  // pixels said to start four bytes later
+    gap.insert(gap.begin() + 54, 4, 0);
+    EXPECT_TRUE(PackedDib(gap).empty());
+    EXPECT_TRUE(PackedDib(ByteSet{}).empty());
 }
 
 // A window picture of one colour all over counts as not drawn: every

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "capture/region_capture.h"
 #include "capture/window_image.h"
@@ -420,6 +421,15 @@ TEST(WindowImageActions, AnotherProgramsWindowIsCopiedWithItsColoursNotBlack) {
     const util::OwnedBitmap back = util::CreateBitmapFromBmp(copied);
     EXPECT_EQ(util::GetBitmapPixel(back.Get(), 50, 50), RGB(200, 30, 60));
     EXPECT_EQ(util::GetBitmapPixel(back.Get(), 150, 50), RGB(20, 180, 90));
+
+    // Another program reads it too: a device-independent bitmap, its pixels.
+    for (const auto& [x, colour] : {std::pair{50, RGB(200, 30, 60)}, std::pair{150, RGB(20, 180, 90)}}) {
+        DWORD exitCode = 1;
+        const std::string read =
+            testing_support::RunTestProgram(L"tavrin_probe.exe", L"clipboard-dib " + std::to_wstring(x) + L" 50", exitCode);
+        EXPECT_EQ(exitCode, 0u) << read;
+        EXPECT_EQ(read.substr(0, read.find_first_of("\r\n")), "200 100 " + std::to_string(colour));
+    }
 }
 
 }  // namespace

@@ -75,6 +75,22 @@ Colour Bmp24Pixel(const ByteSet& bytes, int x, int y) {
     return Rgb(bytes[at + 2], bytes[at + 1], bytes[at]);
 }
 
+ByteSet PackedDib(const ByteSet& bmp) {
+    BmpInfo info;
+    if (!ReadBmpInfo(bmp, info)) return {};
+    const std::uint32_t headerSize = Get32(bmp, 14);
+    const std::uint32_t compression = Get32(bmp, 30);
+    std::uint64_t table = 0;
+    if (info.bitsPerPixel <= 8) {
+        const std::uint32_t used = Get32(bmp, 46);
+        table = 4ull * (used != 0 ? used : (1u << info.bitsPerPixel));
+    } else if (compression == 3 && headerSize == kInfoHeaderSize) {  // BI_BITFIELDS: three masks
+        table = 12;
+    }
+    if (info.pixelOffset != kFileHeaderSize + headerSize + table) return {};
+    return ByteSet(bmp.begin() + kFileHeaderSize, bmp.end());
+}
+
 bool BmpIsOneColour(const ByteSet& bytes) {
     BmpInfo info;
     if (!ReadBmpInfo(bytes, info) || (info.bitsPerPixel != 16 && info.bitsPerPixel != 24 && info.bitsPerPixel != 32)) {

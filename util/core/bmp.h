@@ -34,6 +34,12 @@ bool ReadBmpInfo(const ByteSet& bytes, BmpInfo& info);
 // Colour of pixel (x, y), y from the top, of a 24-bit BMP; 0 when outside.
 Colour Bmp24Pixel(const ByteSet& bytes, int x, int y);
 
+// The packed device-independent bitmap of a BMP file image (what the
+// clipboard's CF_DIB holds): the file without its 14-byte file header.
+// Empty for an unreadable image, or one whose pixels do not follow its
+// header and colour table directly (a packed bitmap has no room for a gap).
+ByteSet PackedDib(const ByteSet& bmp);
+
 // Whether every pixel of a 16-, 24- or 32-bit BMP has the same value (the
 // row padding aside); false for anything else, and for an unreadable image.
 bool BmpIsOneColour(const ByteSet& bytes);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "messages/core/message_fields.h"
+#include "messages/core/pointer_messages.h"
 #include "messages/core/send_plan.h"
 #include "util/core/number_text.h"
 #include "util/threads.h"
@@ -105,6 +106,13 @@ void MessageSender::Send() {
     auto delivery = std::make_shared<Delivery>();
     delivery->hwnd = hwnd;
     delivery->message = static_cast<UINT>(c_.编辑框_消息值.Number());
+    // A common control's message that takes the address of a structure:
+    // any value given here is wrong in the target's memory.
+    if (const core::PointerMessage* pointer =
+            core::PointerMessageFor(delivery->message, util::GetWindowClassName(util::FromHwnd(hwnd)))) {
+        ShowStatus(core::PointerMessageStatus(*pointer), kStatusColour);
+        return;
+    }
     const std::int32_t wParam = c_.编辑框_参数一.Number();
     delivery->wParam = static_cast<WPARAM>(static_cast<INT_PTR>(wParam));
     const auto method = static_cast<core::SendMethod>(c_.组合框_消息方式.SelectedIndex());
@@ -139,6 +147,8 @@ void MessageSender::Send() {
         case core::SendMethod::Post:
             delivery->result = PostMessageW(hwnd, delivery->message, delivery->wParam, delivery->lParam);
             ShowOutcome(*delivery, delivery->result != 0);
+            // Its own result is the one to show, 0 for a failure too.
+            if (delivery->result == 0) c_.编辑框_返回值.SetNumber(0);
             break;
         case core::SendMethod::SendWithTimeout: {
             DWORD_PTR answer = 0;

@@ -42,6 +42,8 @@
 //                             that announces a text of 2^40 characters
 //                             (WM_GETTEXTLENGTH) and gives 5,000 'h' (or as
 //                             many as fit) for WM_GETTEXT
+//   fixture_app listview      "TavrinFixtureList" ("Fixture List") with a
+//                             list view (id 601) holding one item "first"
 //   fixture_app FILE.tavrintest  "TavrinFixtureDocument" titled with FILE
 //                             (the program a test associates with documents)
 //
@@ -55,6 +57,8 @@
 // root carries the extended style WS_EX_ACCEPTFILES, which changes to the
 // window must keep.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -242,6 +246,21 @@ void Hostile() {
     ShowWindow(root, SW_SHOWNOACTIVATE);
 }
 
+void ListView() {
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
+    Register(L"TavrinFixtureList");
+    HWND root = CreateWindowExW(0, L"TavrinFixtureList", L"Fixture List", WS_OVERLAPPEDWINDOW, 700, 440, 240, 160,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND list = CreateWindowExW(0, L"SysListView32", L"", WS_CHILD | WS_VISIBLE | LVS_LIST, 10, 10, 200, 100, root,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(601)), GetModuleHandleW(nullptr), nullptr);
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(L"first");
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    ShowWindow(root, SW_SHOWNOACTIVATE);
+}
+
 void OwnerAndDialog() {
     Register(L"TavrinFixtureOwner");
     Register(L"TavrinFixtureDialog");
@@ -333,6 +352,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     } else if (mode == L"clicks") {
         Clicks();
+    } else if (mode == L"listview") {
+        ListView();
     } else if (mode == L"hostile") {
         Hostile();
     } else if (mode == L"colours") {

@@ -3,15 +3,19 @@
 // the system's own headers, and every message of the file is checked.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
 
 #include "messages/core/config_text.h"
 #include "messages/core/default_message_list.h"
+#include "messages/core/pointer_messages.h"
 #include "messages/core/message_fields.h"
 #include "util/core/number_text.h"
 
@@ -218,6 +222,44 @@ TEST(MessageListWin, EveryMessageIsTheSystemConstantItsNameMeans) {
         }
     }
     EXPECT_EQ(inFile, inTable.size());
+}
+
+// The messages the sender refuses because they take a structure's address
+// have the values the system's headers give their names.
+TEST(MessageListWin, EveryMessageThatTakesAnAddressHasTheHeadersValue) {
+    const std::map<std::string, UINT> headers = {
+#define NAMED(m) {#m, m}
+        NAMED(LVM_GETITEMA), NAMED(LVM_SETITEMA), NAMED(LVM_INSERTITEMA), NAMED(LVM_FINDITEMA),
+        NAMED(LVM_GETITEMRECT), NAMED(LVM_GETITEMPOSITION), NAMED(LVM_GETSTRINGWIDTHA), NAMED(LVM_HITTEST),
+        NAMED(LVM_GETCOLUMNA), NAMED(LVM_SETCOLUMNA), NAMED(LVM_INSERTCOLUMNA), NAMED(LVM_GETVIEWRECT),
+        NAMED(LVM_GETORIGIN), NAMED(LVM_SETITEMSTATE), NAMED(LVM_GETITEMTEXTA), NAMED(LVM_SETITEMTEXTA),
+        NAMED(LVM_SORTITEMS), NAMED(LVM_SETITEMPOSITION32), NAMED(LVM_GETISEARCHSTRINGA),
+        NAMED(LVM_GETSUBITEMRECT), NAMED(LVM_SUBITEMHITTEST), NAMED(LVM_SETCOLUMNORDERARRAY),
+        NAMED(LVM_GETCOLUMNORDERARRAY), NAMED(LVM_SETWORKAREAS), NAMED(LVM_SETBKIMAGEA), NAMED(LVM_GETBKIMAGEA),
+        NAMED(LVM_GETWORKAREAS), NAMED(LVM_GETNUMBEROFWORKAREAS), NAMED(LVM_GETITEMW), NAMED(LVM_SETITEMW),
+        NAMED(LVM_INSERTITEMW), NAMED(LVM_SORTITEMSEX), NAMED(LVM_FINDITEMW), NAMED(LVM_GETSTRINGWIDTHW),
+        NAMED(LVM_GETCOLUMNW), NAMED(LVM_SETCOLUMNW), NAMED(LVM_INSERTCOLUMNW), NAMED(LVM_GETITEMTEXTW),
+        NAMED(LVM_SETITEMTEXTW), NAMED(LVM_GETISEARCHSTRINGW), NAMED(LVM_SETBKIMAGEW), NAMED(LVM_GETBKIMAGEW),
+        NAMED(TVM_INSERTITEMA), NAMED(TVM_GETITEMRECT), NAMED(TVM_GETITEMA), NAMED(TVM_SETITEMA), NAMED(TVM_HITTEST),
+        NAMED(TVM_SORTCHILDRENCB), NAMED(TVM_GETISEARCHSTRINGA), NAMED(TVM_INSERTITEMW), NAMED(TVM_GETITEMW),
+        NAMED(TVM_SETITEMW), NAMED(TVM_GETISEARCHSTRINGW),
+        NAMED(HDM_INSERTITEMA), NAMED(HDM_GETITEMA), NAMED(HDM_SETITEMA), NAMED(HDM_LAYOUT), NAMED(HDM_HITTEST),
+        NAMED(HDM_GETITEMRECT), NAMED(HDM_INSERTITEMW), NAMED(HDM_GETITEMW), NAMED(HDM_SETITEMW),
+        NAMED(HDM_GETORDERARRAY), NAMED(HDM_SETORDERARRAY),
+        NAMED(TCM_GETITEMA), NAMED(TCM_SETITEMA), NAMED(TCM_INSERTITEMA), NAMED(TCM_GETITEMRECT), NAMED(TCM_HITTEST),
+        NAMED(TCM_ADJUSTRECT), NAMED(TCM_GETITEMW), NAMED(TCM_SETITEMW), NAMED(TCM_INSERTITEMW),
+        NAMED(CBEM_INSERTITEMA), NAMED(CBEM_GETITEMA), NAMED(CBEM_SETITEMA), NAMED(CBEM_INSERTITEMW),
+        NAMED(CBEM_SETITEMW), NAMED(CBEM_GETITEMW),
+#undef NAMED
+    };
+    std::size_t count = 0;
+    const core::PointerMessage* messages = core::PointerMessages(count);
+    ASSERT_EQ(count, headers.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto found = headers.find(std::string(messages[i].name));
+        ASSERT_NE(found, headers.end()) << messages[i].name;
+        EXPECT_EQ(messages[i].value, found->second) << messages[i].name;
+    }
 }
 
 }  // namespace

@@ -402,6 +402,53 @@ TEST_F(MessagesTest, PostMessageArrivesAndReportsSuccess) {
     EXPECT_EQ(WaitForSingleObject(other.Handle(), 3000), WAIT_OBJECT_0);  // it closed and ended
 }
 
+// A PostMessage that the system refuses (WM_SETTEXT carries a pointer:
+// it can only be sent) is reported as failed, with its result 0.
+TEST_F(MessagesTest, APostMessageThatFailsSaysSoAndShowsItsResult) {
+    Pick(1, 0);
+    Box("编辑框_消息值").SetContent("12");
+    Box("编辑框_参数二").SetContent("0");
+    Box("编辑框_返回值").SetContent("77");
+    SendTo(b_, 1);
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kNotSentStatus));
+    EXPECT_EQ(Box("编辑框_返回值").Content(), "0");
+    EXPECT_EQ(util::GetWindowTitleSafe(H(b_)), "B text");
+}
+
+// A list view's message that takes the address of a structure is refused,
+// whatever parameter two holds, and nothing is reported as sent; the list
+// view's other messages, and the same number sent to another control, go.
+TEST_F(MessagesTest, MessagesThatTakeAStructuresAddressAreRefused) {
+    testing_support::FixtureProcess fixture(L"listview");
+    HWND root = fixture.Window(L"TavrinFixtureList");
+    ASSERT_NE(root, nullptr);
+    HWND list = GetDlgItem(root, 601);
+    ASSERT_NE(list, nullptr);
+    Pick(0, 0);  // a text parameter
+    Box("编辑框_返回值").SetContent("77");
+    for (const char* message : {"4211", "4110"}) {  // LVM_GETITEMTEXTW, LVM_GETITEMRECT
+        for (int type : {1, 0}) {
+            Combo("组合框_参数二").SetSelectedIndex(type);
+            Sender().TypeChanged();
+            Box("编辑框_消息值").SetContent(message);
+            SendTo(list, 0);
+            EXPECT_EQ(Box("编辑框_返回消息").Content().rfind("\r\n提示：LVM_GETITEM", 0), 0u) << message;
+            EXPECT_NE(Box("编辑框_返回消息").Content().find("消息未发出"), std::string::npos);
+            EXPECT_EQ(Box("编辑框_返回值").Content(), "77");
+        }
+    }
+    EXPECT_FALSE(Sender().LastSent().has_value());
+    Combo("组合框_参数二").SetSelectedIndex(0);
+    Sender().TypeChanged();
+    Box("编辑框_消息值").SetContent("4100");  // LVM_GETITEMCOUNT takes no address
+    Box("编辑框_参数二").SetContent("0");
+    SendTo(list, 0);
+    EXPECT_EQ(Box("编辑框_返回值").Content(), "1");
+    Box("编辑框_消息值").SetContent("4211");  // to an edit it is just a number
+    SendTo(b_, 0);
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kSentStatus));
+}
+
 TEST_F(MessagesTest, CodeGeneratorShowsTheFirstSelectedTemplate) {
     auto& code = Box("编辑框_易代码");
     code.SetContent("mine");

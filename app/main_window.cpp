@@ -220,14 +220,20 @@ void MainWindow::StartRegionCapture() {
         RegionCapture().Show();
         return;
     }
-    // Hidden first; the screen is frozen once the windows beneath have
-    // repainted, and the main window comes back behind the capture.
+    // Hidden first, with the window of further notations if it is open;
+    // the screen is frozen once the windows beneath have repainted, and they
+    // come back behind the capture.
     Show(SW_HIDE);
+    const colour::NotationWindow* notations = colour_->Notations();
+    if (notations) ShowWindow(notations->Handle(), SW_HIDE);
     if (!captureAfterHiding_) {
         captureAfterHiding_ = std::make_unique<ui::Timer>(*this, [this] {
             captureAfterHiding_->Stop();
             RegionCapture().Show();
             Show(SW_SHOWNOACTIVATE);
+            if (const colour::NotationWindow* hidden = colour_->Notations()) {
+                ShowWindow(hidden->Handle(), SW_SHOWNOACTIVATE);
+            }
         });
     }
     captureAfterHiding_->Start(capture::kSettleMs);

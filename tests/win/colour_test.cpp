@@ -495,4 +495,23 @@ TEST_F(ColourPageTest, TheKeptImageIsFreedOnANewPickAndWhenTheWindowCloses) {
     EXPECT_EQ(GetObjectType(kept), 0u);
 }
 
+// "隐藏该窗口" keeps the program's windows out of the frozen screen: the
+// window of further notations goes with the main window, and both come back
+// behind the capture.
+TEST_F(ColourPageTest, ACaptureThatHidesTheWindowHidesTheNotationWindowToo) {
+    SendMessageW(Get<ui::Button>("按钮_更多格式").Handle(), BM_CLICK, 0, 0);
+    ASSERT_NE(page().Notations(), nullptr);
+    const HWND notations = page().Notations()->Handle();
+    ASSERT_TRUE(IsWindowVisible(notations));
+    Get<ui::CheckBox>("选择框_隐藏该窗口").SetChecked(true);
+    SendMessageW(Get<ui::Button>("按钮_截图").Handle(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(Window().Handle()));
+    EXPECT_FALSE(IsWindowVisible(notations));
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return Window().RegionCapture().Open(); }, 5000));
+    EXPECT_TRUE(IsWindowVisible(Window().Handle()));
+    EXPECT_TRUE(IsWindowVisible(notations));
+    Window().RegionCapture().CloseAll();
+    Get<ui::CheckBox>("选择框_隐藏该窗口").SetChecked(false);
+}
+
 }  // namespace

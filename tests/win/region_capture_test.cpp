@@ -358,69 +358,59 @@ TEST_F(RegionCaptureTest, AHundredCapturesKeepNoObjects) {
     EXPECT_EQ(after.user, before.user) << (after.windowsOnly ? "windows" : "USER objects");
 }
 
-TEST(WindowImageActions, CopyPutsTheTargetsImageOnTheClipboardAndIgnoresMissingWindows) {
-    ui::Form main;
-    ui::FormOptions options;
-    options.width = 200;
-    options.height = 100;
-    ASSERT_TRUE(main.Create(options));
-    main.Show(SW_SHOWNOACTIVATE);
+// The window-image actions with a main window of their own.
+class WindowImageActionsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ui::FormOptions options;
+        options.width = 200;
+        options.height = 100;
+        ASSERT_TRUE(main_.Create(options));
+        main_.Show(SW_SHOWNOACTIVATE);
+        actions_.Finished = [this](bool ok) { finished_ = ok ? 1 : 0; };
+    }
+    // Copies the window's image and reads the clipboard's bitmap back; the
+    // image's two halves have these colours.
+    void CopyAndExpectHalves(HWND target, COLORREF left, COLORREF right) {
+        finished_ = -1;
+        actions_.CopyToClipboard(target);
+        EXPECT_TRUE(IsIconic(main_.Handle()));
+        ASSERT_TRUE(PumpUntil([&] { return finished_ != -1; }, 3000));
+        EXPECT_EQ(finished_, 1);
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        const core::ByteSet copied = util::BitmapToBytes(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
+        CloseClipboard();
+        core::BmpInfo info;
+        ASSERT_TRUE(core::ReadBmpInfo(copied, info));
+        EXPECT_EQ(info.width, 200);
+        EXPECT_EQ(info.height, 100);
+        const util::OwnedBitmap back = util::CreateBitmapFromBmp(copied);
+        EXPECT_EQ(util::GetBitmapPixel(back.Get(), 50, 50), left);
+        EXPECT_EQ(util::GetBitmapPixel(back.Get(), 150, 50), right);
+    }
+    ui::Form main_;
+    capture::WindowImageActions actions_{main_};
+    int finished_ = -1;
+};
+
+TEST_F(WindowImageActionsTest, CopyPutsTheTargetsImageOnTheClipboardAndIgnoresMissingWindows) {
     TwoColourWindow painted(300, 300);
-    capture::WindowImageActions actions(main);
-    int finished = -1;
-    actions.Finished = [&](bool ok) { finished = ok ? 1 : 0; };
-
-    actions.CopyToClipboard(reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7FFFFFF0)));  // no such window
-    EXPECT_FALSE(PumpUntil([&] { return finished != -1; }, 2 * capture::kSettleMs));
-    EXPECT_FALSE(IsIconic(main.Handle()));
-
-    actions.CopyToClipboard(painted.Handle());
-    EXPECT_TRUE(IsIconic(main.Handle()));
-    ASSERT_TRUE(PumpUntil([&] { return finished != -1; }, 3000));
-    EXPECT_EQ(finished, 1);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    const core::ByteSet copied = util::BitmapToBytes(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
-    CloseClipboard();
-    core::BmpInfo info;
-    ASSERT_TRUE(core::ReadBmpInfo(copied, info));
-    EXPECT_EQ(info.width, 200);
-    EXPECT_EQ(info.height, 100);
-    const util::OwnedBitmap back = util::CreateBitmapFromBmp(copied);
-    EXPECT_EQ(util::GetBitmapPixel(back.Get(), 50, 50), RGB(255, 0, 0));
-    EXPECT_EQ(util::GetBitmapPixel(back.Get(), 150, 50), RGB(0, 0, 255));
+    actions_.CopyToClipboard(reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7FFFFFF0)));  // no such window
+    EXPECT_FALSE(PumpUntil([&] { return finished_ != -1; }, 2 * capture::kSettleMs));
+    EXPECT_FALSE(IsIconic(main_.Handle()));
+    CopyAndExpectHalves(painted.Handle(), RGB(255, 0, 0), RGB(0, 0, 255));
 }
 
 // Another program's window: its program does not draw it for us under
 // Wine (PrintWindow leaves black), so its image comes from the screen, with
 // its real colours.
-TEST(WindowImageActions, AnotherProgramsWindowIsCopiedWithItsColoursNotBlack) {
-    ui::Form main;
-    ui::FormOptions options;
-    options.width = 200;
-    options.height = 100;
-    ASSERT_TRUE(main.Create(options));
-    main.Show(SW_SHOWNOACTIVATE);
+TEST_F(WindowImageActionsTest, AnotherProgramsWindowIsCopiedWithItsColoursNotBlack) {
     const testing_support::FixtureProcess fixture(L"colours");
     HWND colours = fixture.Window(L"TavrinFixtureColours");
     ASSERT_NE(colours, nullptr);
     // Painted on the screen before it is copied.
     ASSERT_TRUE(PumpUntil([&] { return testing_support::ScreenPixel(900 + 50, 560 + 50) == RGB(200, 30, 60); }, 3000));
-    capture::WindowImageActions actions(main);
-    int finished = -1;
-    actions.Finished = [&](bool ok) { finished = ok ? 1 : 0; };
-    actions.CopyToClipboard(colours);
-    ASSERT_TRUE(PumpUntil([&] { return finished != -1; }, 3000));
-    EXPECT_EQ(finished, 1);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    const core::ByteSet copied = util::BitmapToBytes(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
-    CloseClipboard();
-    core::BmpInfo info;
-    ASSERT_TRUE(core::ReadBmpInfo(copied, info));
-    EXPECT_EQ(info.width, 200);
-    EXPECT_EQ(info.height, 100);
-    const util::OwnedBitmap back = util::CreateBitmapFromBmp(copied);
-    EXPECT_EQ(util::GetBitmapPixel(back.Get(), 50, 50), RGB(200, 30, 60));
-    EXPECT_EQ(util::GetBitmapPixel(back.Get(), 150, 50), RGB(20, 180, 90));
+    CopyAndExpectHalves(colours, RGB(200, 30, 60), RGB(20, 180, 90));
 
     // Another program reads it too: a device-independent bitmap, its pixels.
     for (const auto& [x, colour] : {std::pair{50, RGB(200, 30, 60)}, std::pair{150, RGB(20, 180, 90)}}) {

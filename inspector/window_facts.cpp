@@ -13,7 +13,8 @@ WindowFacts ReadWindowFacts(util::WindowHandle target) {
     facts.controlId = GetDlgCtrlID(hwnd);
     facts.title = util::GetWindowTitle(target);
     facts.className = util::GetWindowClassName(target);
-    util::SafeTitle content = util::QueryWindowTitleSafe(target);
+    util::SafeTitle content =
+        util::QueryWindowTitleSafe(target, core::kMaxTextCharacters, util::kPatientTextAnswerMs);
     facts.content = std::move(content.text);
     facts.contentCut = content.cut;
     facts.programPath = util::GetProcessExePath(facts.processId);

@@ -92,7 +92,7 @@ std::string GetWindowStoredTitle(WindowHandle hwnd) {
     }
 }
 
-SafeTitle QueryWindowTitleSafe(WindowHandle hwnd, std::size_t most) {
+SafeTitle QueryWindowTitleSafe(WindowHandle hwnd, std::size_t most, unsigned firstAnswerMs) {
     SafeTitle result;
     const HWND h = ToHwnd(hwnd);
     auto ask = [&](UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs, DWORD_PTR& answer) {
@@ -108,14 +108,14 @@ SafeTitle QueryWindowTitleSafe(WindowHandle hwnd, std::size_t most) {
     const std::size_t firstTry = std::min<std::size_t>(1024, most + 1);
     std::vector<wchar_t> first(firstTry, L'\0');
     DWORD_PTR copied = 0;
-    if (!ask(WM_GETTEXT, firstTry, reinterpret_cast<LPARAM>(first.data()), 100, copied)) return result;
+    if (!ask(WM_GETTEXT, firstTry, reinterpret_cast<LPARAM>(first.data()), firstAnswerMs, copied)) return result;
     first.back() = L'\0';
     if (copied + 1 < firstTry) {
         result.text = Utf8(first.data());
         return result;
     }
     DWORD_PTR length = 0;
-    if (!ask(WM_GETTEXTLENGTH, 0, 0, 100, length)) return result;
+    if (!ask(WM_GETTEXTLENGTH, 0, 0, firstAnswerMs, length)) return result;
     // Room for the text the window announced, with a margin for a text that
     // grew in between, but never more than `most`: a window may announce
     // any length at all. The answer is cut at the first NUL either way.

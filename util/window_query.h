@@ -36,11 +36,11 @@ std::string GetWindowTitle(WindowHandle hwnd);
 std::string GetWindowStoredTitle(WindowHandle hwnd);
 
 // The text a window reports through WM_GETTEXT, asked so that a hung
-// program cannot freeze the caller: the first answer within 100 ms (a text
-// too long for a first 1,024-character try is then asked for with its
-// length, within 500 ms). "" when the window does not answer in time. A
-// length beyond core::kMaxTextCharacters is not believed: the text is read
-// with that much room and told as cut.
+// program cannot freeze the caller: the first answer within 100 ms, or the
+// time given below (a text too long for a first 1,024-character try is then
+// asked for with its length, within 500 ms). "" when the window does not
+// answer in time. A length beyond core::kMaxTextCharacters is not believed:
+// the text is read with that much room and told as cut.
 std::string GetWindowTitleSafe(WindowHandle hwnd);
 // The same, telling also whether the window's thread failed to answer in
 // time (so that a caller can skip other windows of that thread) and whether
@@ -50,7 +50,14 @@ struct SafeTitle {
     bool timedOut = false;
     bool cut = false;
 };
-SafeTitle QueryWindowTitleSafe(WindowHandle hwnd, std::size_t most = core::kMaxTextCharacters);
+// How long the first question waits for the window's thread. A tree of
+// thousands of windows asks quickly; the panel, which reads one window on a
+// worker, waits as a busy program on a loaded machine may need (a window
+// the system counts as hung still costs nothing: SMTO_ABORTIFHUNG).
+constexpr unsigned kQuickTextAnswerMs = 100;
+constexpr unsigned kPatientTextAnswerMs = 500;
+SafeTitle QueryWindowTitleSafe(WindowHandle hwnd, std::size_t most = core::kMaxTextCharacters,
+                               unsigned firstAnswerMs = kQuickTextAnswerMs);
 
 // File name of the process's program (e.g. "notepad.exe") and its full
 // path. Read from the process's first module; where modules cannot be

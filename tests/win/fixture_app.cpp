@@ -41,7 +41,9 @@
 //                             a child of class "TavrinHostileEdit" (id 501)
 //                             that announces a text of 2^40 characters
 //                             (WM_GETTEXTLENGTH) and gives 5,000 'h' (or as
-//                             many as fit) for WM_GETTEXT
+//                             many as fit) for WM_GETTEXT, and a child of
+//                             class "TavrinSlowEdit" (id 502) that answers
+//                             WM_GETTEXT with "late answer" after 250 ms
 //   fixture_app listview      "TavrinFixtureList" ("Fixture List") with a
 //                             list view (id 601) holding one item "first"
 //   fixture_app FILE.tavrintest  "TavrinFixtureDocument" titled with FILE
@@ -237,12 +239,20 @@ LRESULT CALLBACK HostileProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return FixtureProc(hwnd, message, wParam, lParam);
 }
 
+// A control of a busy program: it answers, but only after a while.
+LRESULT CALLBACK SlowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETTEXT) Sleep(250);
+    return FixtureProc(hwnd, message, wParam, lParam);
+}
+
 void Hostile() {
     Register(L"TavrinFixtureHostile");
     Register(L"TavrinHostileEdit", HostileProc);
+    Register(L"TavrinSlowEdit", SlowProc);
     HWND root = CreateWindowExW(0, L"TavrinFixtureHostile", L"Fixture Hostile", WS_OVERLAPPEDWINDOW, 700, 300, 240,
                                 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     Child(root, L"TavrinHostileEdit", L"", 501, 10, 10, 200, 24);
+    Child(root, L"TavrinSlowEdit", L"late answer", 502, 10, 40, 200, 24);
     ShowWindow(root, SW_SHOWNOACTIVATE);
 }
 

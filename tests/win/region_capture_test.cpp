@@ -64,6 +64,20 @@ private:
     HWND hwnd_ = nullptr;
 };
 
+// The clipboard's bitmap has this size and these colours at two points.
+void ExpectClipboardImage(SIZE size, POINT a, COLORREF aColour, POINT b, COLORREF bColour) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const core::ByteSet copied = util::BitmapToBytes(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
+    CloseClipboard();
+    core::BmpInfo info;
+    ASSERT_TRUE(core::ReadBmpInfo(copied, info));
+    EXPECT_EQ(info.width, size.cx);
+    EXPECT_EQ(info.height, size.cy);
+    const util::OwnedBitmap back = util::CreateBitmapFromBmp(copied);
+    EXPECT_EQ(util::GetBitmapPixel(back.Get(), a.x, a.y), aColour);
+    EXPECT_EQ(util::GetBitmapPixel(back.Get(), b.x, b.y), bColour);
+}
+
 class RegionCaptureTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -243,16 +257,7 @@ TEST_F(RegionCaptureTest, CtrlCCopiesTheSelectedPixelsAndTheRightButtonLeavesThe
     SetKeyboardState(keys);
     EXPECT_FALSE(capture_.Open());
     EXPECT_EQ(finished_, 1);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    const core::ByteSet copied = util::BitmapToBytes(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
-    CloseClipboard();
-    core::BmpInfo info;
-    ASSERT_TRUE(core::ReadBmpInfo(copied, info));
-    EXPECT_EQ(info.width, 100);
-    EXPECT_EQ(info.height, 40);
-    const util::OwnedBitmap back = util::CreateBitmapFromBmp(copied);
-    EXPECT_EQ(util::GetBitmapPixel(back.Get(), 10, 20), RGB(255, 0, 0));
-    EXPECT_EQ(util::GetBitmapPixel(back.Get(), 90, 20), RGB(0, 0, 255));
+    ExpectClipboardImage({100, 40}, {10, 20}, RGB(255, 0, 0), {90, 20}, RGB(0, 0, 255));
 
     // The frozen image stays when the selection window goes; Esc ends it.
     ASSERT_TRUE(capture_.Show());
@@ -377,16 +382,7 @@ protected:
         EXPECT_TRUE(IsIconic(main_.Handle()));
         ASSERT_TRUE(PumpUntil([&] { return finished_ != -1; }, 3000));
         EXPECT_EQ(finished_, 1);
-        ASSERT_TRUE(OpenClipboard(nullptr));
-        const core::ByteSet copied = util::BitmapToBytes(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
-        CloseClipboard();
-        core::BmpInfo info;
-        ASSERT_TRUE(core::ReadBmpInfo(copied, info));
-        EXPECT_EQ(info.width, 200);
-        EXPECT_EQ(info.height, 100);
-        const util::OwnedBitmap back = util::CreateBitmapFromBmp(copied);
-        EXPECT_EQ(util::GetBitmapPixel(back.Get(), 50, 50), left);
-        EXPECT_EQ(util::GetBitmapPixel(back.Get(), 150, 50), right);
+        ExpectClipboardImage({200, 100}, {50, 50}, left, {150, 50}, right);
     }
     ui::Form main_;
     capture::WindowImageActions actions_{main_};

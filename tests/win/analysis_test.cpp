@@ -35,6 +35,20 @@ using testing_support::PumpUntil;
 using testing_support::Text;
 using testing_support::H;
 
+// A window and its descendants depth first, children in the order Windows
+// lists them.
+std::vector<HWND> PreOrder(HWND root) {
+    std::vector<HWND> order = {root};
+    std::function<void(HWND)> add = [&](HWND parent) {
+        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            order.push_back(child);
+            add(child);
+        }
+    };
+    add(root);
+    return order;
+}
+
 class InspectorTest : public testing_support::HierarchyTest {
 protected:
     std::string Box(const char* name) { return Get<ui::EditBox>(name).Content(); }
@@ -147,15 +161,7 @@ TEST_F(InspectorTest, TreeHoldsTheHierarchyInPreOrderWithTheTargetBold) {
     Target().Select(H(a1_));
     Tree().Refresh();
     ui::TreeBox& tree = Tree().Tree();
-    // The expected order: depth first, children in the order Windows lists them.
-    std::vector<HWND> expected = {root_};
-    std::function<void(HWND)> add = [&](HWND parent) {
-        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            expected.push_back(child);
-            add(child);
-        }
-    };
-    add(root_);
+    const std::vector<HWND> expected = PreOrder(root_);
     ASSERT_EQ(expected.size(), 5u);
     ASSERT_EQ(tree.ItemCount(), 5);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(tree.ItemData(i), H(expected[i])) << i;
@@ -434,14 +440,7 @@ TEST_F(InspectorTest, ALargeTreeShowsItsTargetFirstAndEndsInPreOrder) {
     const FixtureProcess fixture(L"many 600 100");
     HWND many = ManyWindows(fixture, 600);
     ASSERT_NE(many, nullptr);
-    std::vector<HWND> expected = {many};
-    std::function<void(HWND)> add = [&](HWND parent) {
-        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            expected.push_back(child);
-            add(child);
-        }
-    };
-    add(many);
+    const std::vector<HWND> expected = PreOrder(many);
     HWND last = expected.back();
     Target().Select(H(last));
 

@@ -24,25 +24,25 @@ constexpr std::array<int, 64> kZigZag = {0,  1,  8,  16, 9,  2,  3,  10, 17, 24,
                                          35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23, 30, 37, 44, 51,
                                          58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
 
-// The Huffman tables of annex K: how many codes of each length 1..16, then
+// The standard JPEG Huffman tables: how many codes of each length 1..16, then
 // the symbols in code order.
-struct HuffmanSpec {
+struct HuffmanCounts {
     std::array<std::uint8_t, 16> counts;
     std::vector<std::uint8_t> symbols;
 };
 
-const HuffmanSpec& DcLuminance() {
-    static const HuffmanSpec spec{{0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0},
+const HuffmanCounts& DcLuminance() {
+    static const HuffmanCounts huffman{{0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0},
                                   {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
-    return spec;
+    return huffman;
 }
-const HuffmanSpec& DcChrominance() {
-    static const HuffmanSpec spec{{0, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0},
+const HuffmanCounts& DcChrominance() {
+    static const HuffmanCounts huffman{{0, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0},
                                   {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
-    return spec;
+    return huffman;
 }
-const HuffmanSpec& AcLuminance() {
-    static const HuffmanSpec spec{
+const HuffmanCounts& AcLuminance() {
+    static const HuffmanCounts huffman{
         {0, 2, 1, 3, 3, 2, 4, 3, 5, 5, 4, 4, 0, 0, 1, 0x7d},
         {0x01, 0x02, 0x03, 0x00, 0x04, 0x11, 0x05, 0x12, 0x21, 0x31, 0x41, 0x06, 0x13, 0x51, 0x61, 0x07, 0x22, 0x71,
          0x14, 0x32, 0x81, 0x91, 0xa1, 0x08, 0x23, 0x42, 0xb1, 0xc1, 0x15, 0x52, 0xd1, 0xf0, 0x24, 0x33, 0x62, 0x72,
@@ -53,10 +53,10 @@ const HuffmanSpec& AcLuminance() {
          0xa4, 0xa5, 0xa6, 0xa7, 0xa8, 0xa9, 0xaa, 0xb2, 0xb3, 0xb4, 0xb5, 0xb6, 0xb7, 0xb8, 0xb9, 0xba, 0xc2, 0xc3,
          0xc4, 0xc5, 0xc6, 0xc7, 0xc8, 0xc9, 0xca, 0xd2, 0xd3, 0xd4, 0xd5, 0xd6, 0xd7, 0xd8, 0xd9, 0xda, 0xe1, 0xe2,
          0xe3, 0xe4, 0xe5, 0xe6, 0xe7, 0xe8, 0xe9, 0xea, 0xf1, 0xf2, 0xf3, 0xf4, 0xf5, 0xf6, 0xf7, 0xf8, 0xf9, 0xfa}};
-    return spec;
+    return huffman;
 }
-const HuffmanSpec& AcChrominance() {
-    static const HuffmanSpec spec{
+const HuffmanCounts& AcChrominance() {
+    static const HuffmanCounts huffman{
         {0, 2, 1, 2, 4, 4, 3, 4, 7, 5, 4, 4, 0, 1, 2, 0x77},
         {0x00, 0x01, 0x02, 0x03, 0x11, 0x04, 0x05, 0x21, 0x31, 0x06, 0x12, 0x41, 0x51, 0x07, 0x61, 0x71, 0x13, 0x22,
          0x32, 0x81, 0x08, 0x14, 0x42, 0x91, 0xa1, 0xb1, 0xc1, 0x09, 0x23, 0x33, 0x52, 0xf0, 0x15, 0x62, 0x72, 0xd1,
@@ -67,7 +67,7 @@ const HuffmanSpec& AcChrominance() {
          0xa2, 0xa3, 0xa4, 0xa5, 0xa6, 0xa7, 0xa8, 0xa9, 0xaa, 0xb2, 0xb3, 0xb4, 0xb5, 0xb6, 0xb7, 0xb8, 0xb9, 0xba,
          0xc2, 0xc3, 0xc4, 0xc5, 0xc6, 0xc7, 0xc8, 0xc9, 0xca, 0xd2, 0xd3, 0xd4, 0xd5, 0xd6, 0xd7, 0xd8, 0xd9, 0xda,
          0xe2, 0xe3, 0xe4, 0xe5, 0xe6, 0xe7, 0xe8, 0xe9, 0xea, 0xf2, 0xf3, 0xf4, 0xf5, 0xf6, 0xf7, 0xf8, 0xf9, 0xfa}};
-    return spec;
+    return huffman;
 }
 
 // The code of every symbol, made from the counts as the standard says.
@@ -76,14 +76,14 @@ struct HuffmanCodes {
     std::array<std::uint8_t, 256> length{};
 };
 
-HuffmanCodes CodesOf(const HuffmanSpec& spec) {
+HuffmanCodes CodesOf(const HuffmanCounts& huffman) {
     HuffmanCodes codes;
     std::uint16_t code = 0;
     std::size_t k = 0;
     for (int length = 1; length <= 16; ++length) {
-        for (int i = 0; i < spec.counts[static_cast<std::size_t>(length - 1)]; ++i, ++k) {
-            codes.code[spec.symbols[k]] = code++;
-            codes.length[spec.symbols[k]] = static_cast<std::uint8_t>(length);
+        for (int i = 0; i < huffman.counts[static_cast<std::size_t>(length - 1)]; ++i, ++k) {
+            codes.code[huffman.symbols[k]] = code++;
+            codes.length[huffman.symbols[k]] = static_cast<std::uint8_t>(length);
         }
         code = static_cast<std::uint16_t>(code << 1);
     }
@@ -212,10 +212,10 @@ void PutMarker(ByteSet& out, std::uint8_t marker, int length) {
     if (length >= 0) Put16(out, length);
 }
 
-void PutHuffmanTable(ByteSet& out, std::uint8_t classAndId, const HuffmanSpec& spec) {
+void PutHuffmanTable(ByteSet& out, std::uint8_t classAndId, const HuffmanCounts& huffman) {
     out.push_back(classAndId);
-    out.insert(out.end(), spec.counts.begin(), spec.counts.end());
-    out.insert(out.end(), spec.symbols.begin(), spec.symbols.end());
+    out.insert(out.end(), huffman.counts.begin(), huffman.counts.end());
+    out.insert(out.end(), huffman.symbols.begin(), huffman.symbols.end());
 }
 
 }  // namespace
@@ -250,9 +250,9 @@ ByteSet EncodeJpeg(const ByteSet& bmp, int quality) {
         out.push_back(0x11);
         out.push_back(component == 1 ? 0 : 1);
     }
-    const HuffmanSpec* tables[] = {&DcLuminance(), &AcLuminance(), &DcChrominance(), &AcChrominance()};
+    const HuffmanCounts* tables[] = {&DcLuminance(), &AcLuminance(), &DcChrominance(), &AcChrominance()};
     int huffmanLength = 2;
-    for (const HuffmanSpec* spec : tables) huffmanLength += 17 + static_cast<int>(spec->symbols.size());
+    for (const HuffmanCounts* huffman : tables) huffmanLength += 17 + static_cast<int>(huffman->symbols.size());
     PutMarker(out, 0xC4, huffmanLength);
     PutHuffmanTable(out, 0x00, DcLuminance());
     PutHuffmanTable(out, 0x10, AcLuminance());

@@ -290,8 +290,11 @@ int wmain(int argc, wchar_t** argv) {
     if (argc > 2 && std::wstring(argv[1]) == L"--code") {
         code = ReadFileUtf8(argv[2]);
     } else {
-        for (int i = 0; i < 150 && code.find(L"返回 (窗口)") == std::wstring::npos; ++i) {
+        // The code reaches the clipboard when the program has made it: up
+        // to 15 s, looking every 100 ms.
+        for (int i = 0; i < 150; ++i) {
             code = ClipboardText();
+            if (code.find(L"返回 (窗口)") != std::wstring::npos) break;
             Sleep(100);
         }
         if (argc > 1) {

@@ -94,8 +94,7 @@ int AskingWalk(HWND hwnd) {
     for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         GetClassNameW(c, text, 256);
         DWORD_PTR copied = 0;
-        SendMessageTimeoutW(c, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_BLOCK | SMTO_ABORTIFHUNG, 100,
-                            &copied);
+        SendMessageTimeoutW(c, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 100, &copied);
         count += 1 + AskingWalk(c);
     }
     return count;

@@ -94,14 +94,16 @@ bool ApplyWindowStyles(WindowHandle hwnd, std::uint32_t style, std::uint32_t ext
                       static_cast<LONG_PTR>(static_cast<LONG>((extended & ~WS_EX_TOPMOST) | (oldExtended & WS_EX_TOPMOST))));
     // A button takes a change of its kind through its own message, and an
     // edit (plain or rich) its read-only state: both keep their own copy of
-    // those bits, which the style alone does not change.
+    // those bits, which the style alone does not change. The program is
+    // given half a second to answer, whether or not the system counts it
+    // as hung (Wine counts an idle program so for the moment it wakes).
     const std::string className = GetWindowClassName(hwnd);
     if ((style & 0xFFFF) != (oldStyle & 0xFFFF) && core::EqualsIgnoringAsciiCase(className, "Button")) {
-        SendMessageTimeoutW(h, BM_SETSTYLE, style & 0xFFFF, TRUE, SMTO_ABORTIFHUNG, 500, nullptr);
+        SendMessageTimeoutW(h, BM_SETSTYLE, style & 0xFFFF, TRUE, SMTO_NORMAL, 500, nullptr);
     }
     const bool edit = core::EqualsIgnoringAsciiCase(className, "Edit") || core::StartsWithIgnoringCase(className, "RichEdit");
     if (edit && (style & ES_READONLY) != (oldStyle & ES_READONLY)) {
-        SendMessageTimeoutW(h, EM_SETREADONLY, (style & ES_READONLY) ? TRUE : FALSE, 0, SMTO_ABORTIFHUNG, 500, nullptr);
+        SendMessageTimeoutW(h, EM_SETREADONLY, (style & ES_READONLY) ? TRUE : FALSE, 0, SMTO_NORMAL, 500, nullptr);
     }
     SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     if ((style & WS_DISABLED) != (oldStyle & WS_DISABLED)) EnableWindow(h, (style & WS_DISABLED) ? FALSE : TRUE);

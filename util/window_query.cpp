@@ -96,7 +96,11 @@ SafeTitle QueryWindowTitleSafe(WindowHandle hwnd, std::size_t most, unsigned fir
     SafeTitle result;
     const HWND h = ToHwnd(hwnd);
     auto ask = [&](UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs, DWORD_PTR& answer) {
-        if (SendMessageTimeoutW(h, message, wParam, lParam, SMTO_BLOCK | SMTO_ABORTIFHUNG, timeoutMs, &answer)) {
+        // No SMTO_ABORTIFHUNG: a program that has not looked at its messages
+        // for five seconds counts as hung, and Wine counts an idle one so
+        // for the moment it wakes for anything else (an expose as the
+        // finder passes over it). The time-out alone bounds the wait.
+        if (SendMessageTimeoutW(h, message, wParam, lParam, SMTO_BLOCK, timeoutMs, &answer)) {
             return true;
         }
         result.timedOut = IsWindow(h) != FALSE;

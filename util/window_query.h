@@ -50,10 +50,11 @@ struct SafeTitle {
     bool timedOut = false;
     bool cut = false;
 };
-// How long the first question waits for the window's thread. A tree of
-// thousands of windows asks quickly; the panel, which reads one window on a
-// worker, waits as a busy program on a loaded machine may need (a window
-// the system counts as hung still costs nothing: SMTO_ABORTIFHUNG).
+// How long the first question waits for the window's thread, whether or
+// not the system counts the program as hung. A tree of thousands of windows
+// asks quickly (and stops asking a thread that let a question time out);
+// the panel, which reads one window on a worker, waits as a busy program on
+// a loaded machine may need.
 constexpr unsigned kQuickTextAnswerMs = 100;
 constexpr unsigned kPatientTextAnswerMs = 500;
 SafeTitle QueryWindowTitleSafe(WindowHandle hwnd, std::size_t most = core::kMaxTextCharacters,

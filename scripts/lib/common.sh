@@ -126,3 +126,50 @@ wine_session_stop() {
     XVFB_PID=""
     return 0
 }
+
+# Runs a Windows program under Wine ("run_windows_program PROGRAM ARGS...")
+# with its output passed on as it comes; gives the program's status. A
+# TERM sent to the shell that runs this (a script's `kill` of a program it
+# started in the background) ends the program.
+#
+# A start that ends with a failure status within two seconds without a
+# byte on stdout or stderr has not started: every program of the tests
+# says something before it fails (the probe names its failure on stderr, a
+# test program writes its first line first). On these machines a start
+# rarely ends that way, silently, within about 50 ms: Wine's process start,
+# not the program. That is said on stderr, with the status, and the program
+# is started once more; a program that fails again fails its caller.
+run_windows_program() {
+    local out err out_fd err_fd out_tee err_tee pid status started elapsed_ms attempt
+    out=$(mktemp) err=$(mktemp)
+    for attempt in 1 2; do
+        started=$EPOCHREALTIME
+        exec {out_fd}> >(tee "$out")
+        out_tee=$!
+        exec {err_fd}> >(tee "$err" >&2)
+        err_tee=$!
+        command wine "$@" <&0 >&"$out_fd" 2>&"$err_fd" &
+        pid=$!
+        exec {out_fd}>&- {err_fd}>&-
+        # shellcheck disable=SC2064  # the program's process id, now
+        trap "kill $pid 2>/dev/null" TERM
+        # A signal's trap interrupts the wait: wait again for the status.
+        while :; do
+            wait "$pid"
+            status=$?
+            kill -0 "$pid" 2>/dev/null || break
+        done
+        trap - TERM
+        wait "$out_tee" "$err_tee" 2>/dev/null  # the output is all passed on and kept
+        elapsed_ms=$(( (${EPOCHREALTIME/./} - ${started/./}) / 1000 ))
+        if [ "$attempt" -eq 1 ] && [ "$status" -ne 0 ] && [ ! -s "$out" ] && [ ! -s "$err" ] \
+            && [ "$elapsed_ms" -lt 2000 ]; then
+            printf 'run_windows_program: %s ended with status %d after %d ms without output; started again\n' \
+                "$1" "$status" "$elapsed_ms" >&2
+            continue
+        fi
+        break
+    done
+    rm -f "$out" "$err"
+    return "$status"
+}

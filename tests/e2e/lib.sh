@@ -20,6 +20,15 @@ same() {  # description, expected, actual
     fi
 }
 
+# shellcheck source=../../scripts/lib/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
+
+# Every Windows program these scripts start (the program, the probe, the
+# fixture, Wine's own programs) is started again when Wine did not start it
+# (see run_windows_program): a script asks the probe hundreds of times, and
+# one silent miss would read as an empty box.
+wine() { run_windows_program "$@"; }
+
 # Runs the probe with the arguments; its output without CR.
 probe() { wine "$PROBE" "$@" | tr -d '\r'; }
 

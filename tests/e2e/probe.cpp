@@ -264,12 +264,14 @@ HWND WaitForClass(const wchar_t* className) {
 
 // The window's text; false when the window did not answer in time (a busy
 // program on a loaded machine can take seconds: the wait is generous, so
-// that an unanswered question is never taken for an empty box).
+// that an unanswered question is never taken for an empty box). Not
+// SMTO_ABORTIFHUNG: Wine counts a program idle for five seconds as hung
+// for the moment it wakes for anything else.
 bool AskText(HWND hwnd, std::wstring& text) {
     wchar_t buffer[4096] = {};
     DWORD_PTR copied = 0;
     const bool answered = SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer),
-                                              SMTO_ABORTIFHUNG, kWaitMs, &copied) != 0;
+                                              SMTO_NORMAL, kWaitMs, &copied) != 0;
     text = buffer;
     return answered;
 }

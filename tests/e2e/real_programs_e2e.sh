@@ -16,7 +16,7 @@ trap 'probe end Notepad; probe end RegEdit_RegEdit; probe end WORDPADTOP; probe 
 wine "$exe" >/dev/null 2>&1 &
 probe painted || { echo "FAILED: the main window did not appear"; exit 1; }
 wine regedit >/dev/null 2>&1 &
-wine "$(dirname "$(command -v wine)")/../lib/x86_64-linux-gnu/wine/x86_64-windows/wordpad.exe" >/dev/null 2>&1 &
+wine "$(dirname "$(type -P wine)")/../lib/x86_64-linux-gnu/wine/x86_64-windows/wordpad.exe" >/dev/null 2>&1 &
 wine winemine >/dev/null 2>&1 &
 for class in RegEdit_RegEdit WORDPADTOP; do
     probe window-of "$class" >/dev/null || { echo "FAILED: $class did not start"; exit 1; }

@@ -149,7 +149,7 @@ bool HangFixture(HWND anyWindowOfIt, DWORD ms) {
 
 bool QuietFixtureCounter(HWND counter) {
     DWORD_PTR answer = 0;
-    return SendMessageTimeoutW(counter, WM_APP + 2, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0 && answer == 1;
+    return SendMessageTimeoutW(counter, WM_APP + 2, 0, 0, SMTO_NORMAL, 5000, &answer) != 0 && answer == 1;
 }
 
 util::OwnedHandle StartXdotool(const std::wstring& arguments) {

@@ -148,6 +148,8 @@ run_windows_program() {
         out_tee=$!
         exec {err_fd}> >(tee "$err" >&2)
         err_tee=$!
+        # In the background so that a TERM's trap can run while it waits;
+        # <&0 keeps the caller's input, which a background start would lose.
         command wine "$@" <&0 >&"$out_fd" 2>&"$err_fd" &
         pid=$!
         exec {out_fd}>&- {err_fd}>&-

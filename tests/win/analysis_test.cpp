@@ -415,6 +415,12 @@ HWND ManyWindows(const FixtureProcess& fixture, int count) {
     return many;
 }
 
+// A control of the "hostile" fixture by its id (nullptr when it is not there).
+HWND HostileControl(const FixtureProcess& hostile, int id) {
+    HWND root = hostile.Window(L"TavrinFixtureHostile");
+    return root ? GetDlgItem(root, id) : nullptr;
+}
+
 // The handles of the items in the order the tree control shows them.
 std::vector<std::int32_t> ShownOrder(HWND tree) {
     std::vector<std::int32_t> shown;
@@ -541,9 +547,7 @@ TEST_F(InspectorTest, AProgramBusyForSecondsIsWaitedForNotTakenForHung) {
 // text that fills all the room it was given is told as cut.
 TEST_F(InspectorTest, AWindowThatAnnouncesAnEndlessTextIsReadWithinTheLimit) {
     const FixtureProcess hostile(L"hostile");
-    HWND root = hostile.Window(L"TavrinFixtureHostile");
-    ASSERT_NE(root, nullptr);
-    HWND edit = GetDlgItem(root, 501);
+    HWND edit = HostileControl(hostile, 501);
     ASSERT_NE(edit, nullptr);
     PROCESS_MEMORY_COUNTERS_EX before = {}, after = {};
     before.cb = after.cb = sizeof before;
@@ -571,9 +575,7 @@ TEST_F(InspectorTest, AWindowThatAnnouncesAnEndlessTextIsReadWithinTheLimit) {
 // holds (a loaded machine makes any program's answer this slow at times).
 TEST_F(InspectorTest, ThePanelWaitsForTheTextOfABusyProgramsControl) {
     const FixtureProcess hostile(L"hostile");
-    HWND root = hostile.Window(L"TavrinFixtureHostile");
-    ASSERT_NE(root, nullptr);
-    HWND slow = GetDlgItem(root, 502);
+    HWND slow = HostileControl(hostile, 502);
     ASSERT_NE(slow, nullptr);
     Target().Select(H(slow));
     EXPECT_EQ(Box("编辑框_控件内容"), "late answer");

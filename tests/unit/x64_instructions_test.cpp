@@ -57,6 +57,32 @@ TEST(X64Decoder, KnowsTheUsualEntryInstructions) {
     }
 }
 
+// The immediate's size follows the operand size, which REX.W decides over
+// 66 (a 64-bit operation takes a sign-extended imm32, mov r64 an imm64).
+TEST(X64Decoder, TakesTheImmediateSizeFromThePrefixes) {
+    const Case cases[] = {
+        {"add eax, imm32", {0x81, 0xC0, 1, 2, 3, 4}, 6, false},
+        {"add ax, imm16", {0x66, 0x81, 0xC0, 1, 2}, 5, false},
+        {"add rax, imm32", {0x48, 0x81, 0xC0, 1, 2, 3, 4}, 7, false},
+        {"66 + REX.W add rax, imm32", {0x66, 0x48, 0x81, 0xC0, 1, 2, 3, 4}, 8, false},
+        {"66 + REX.B add r8w, imm16", {0x66, 0x41, 0x81, 0xC0, 1, 2}, 6, false},
+        {"mov dword [rax], imm32", {0xC7, 0x00, 1, 2, 3, 4}, 6, false},
+        {"mov word [rax], imm16", {0x66, 0xC7, 0x00, 1, 2}, 5, false},
+        {"66 + REX.W mov rax, imm32", {0x66, 0x48, 0xC7, 0xC0, 1, 2, 3, 4}, 8, false},
+        {"F3 66 REX.W mov [rip], imm32", {0xF3, 0x66, 0x48, 0xC7, 0x05, 0, 0, 0, 0, 1, 2, 3, 4}, 13, true},
+        {"66 + REX.W mov rax, imm64", {0x66, 0x48, 0xB8, 1, 2, 3, 4, 5, 6, 7, 8}, 11, false},
+        {"66 + REX.B mov r8w, imm16", {0x66, 0x41, 0xB8, 1, 2}, 5, false},
+        {"mov byte [rax], imm8", {0xC6, 0x00, 1}, 3, false},
+        {"66 + REX.W cmp rax, imm8", {0x66, 0x48, 0x83, 0xF8, 1}, 5, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const core::X64Instruction ins = core::DecodeX64Instruction(c.bytes.data(), c.bytes.size());
+        EXPECT_EQ(ins.length, c.length);
+        EXPECT_EQ(ins.ripRelative, c.rip);
+    }
+}
+
 TEST(X64Decoder, KnowsWhereTheFunctionDoesNotGoOn) {
     const Case cases[] = {
         {"ret", {0xC3}, 1, false},
@@ -93,6 +119,11 @@ TEST(X64Decoder, RefusesWhatItDoesNotKnowOrCannotMove) {
         {"inc through FF /0", {0xFF, 0xC0}, 0, false},
         {"jmp far through a register (invalid)", {0xFF, 0xE8}, 0, false},
         {"jmp rel16", {0x66, 0xE9, 0, 0}, 0, false},
+        {"xbegin rel32 (jumps relative to itself)", {0xC7, 0xF8, 0, 0, 0, 0}, 0, false},
+        {"xabort imm8", {0xC6, 0xF8, 0x01}, 0, false},
+        {"C7 /1 (invalid)", {0xC7, 0xC8, 0, 0, 0, 0}, 0, false},
+        {"C6 /7 through memory (invalid)", {0xC6, 0x38, 0x01}, 0, false},
+        {"lea with a register operand (invalid)", {0x48, 0x8D, 0xC0}, 0, false},
         {"cut short: modrm missing", {0x48, 0x89}, 0, false},
         {"cut short: disp32", {0x8B, 0x05, 0x34, 0x12}, 0, false},
         {"cut short: imm64", {0x48, 0xB8, 1, 2, 3}, 0, false},

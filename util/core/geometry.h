@@ -19,12 +19,20 @@ struct Rect {
     int right = 0;
     int bottom = 0;
 
-    constexpr int Width() const { return right - left; }
-    constexpr int Height() const { return bottom - top; }
+    // The distances between the edges, worked out in 64 bits: corners more
+    // than 2^31 apart (numbers a hostile window or a file can hand us) give
+    // the nearest int instead of a wrapped one.
+    constexpr int Width() const { return Saturated(static_cast<std::int64_t>(right) - left); }
+    constexpr int Height() const { return Saturated(static_cast<std::int64_t>(bottom) - top); }
     constexpr bool Empty() const { return right <= left || bottom <= top; }
     constexpr bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    // Each side is below 2^32, so the product fits 64 unsigned bits; beyond
+    // the signed range it is the largest value.
     constexpr std::int64_t Area() const {
-        return Empty() ? 0 : static_cast<std::int64_t>(Width()) * static_cast<std::int64_t>(Height());
+        if (Empty()) return 0;
+        const auto area = static_cast<std::uint64_t>(static_cast<std::int64_t>(right) - left) *
+                          static_cast<std::uint64_t>(static_cast<std::int64_t>(bottom) - top);
+        return area > static_cast<std::uint64_t>(INT64_MAX) ? INT64_MAX : static_cast<std::int64_t>(area);
     }
     // Grown by d on every side (shrunk for a negative d).
     constexpr Rect Inflated(int d) const { return {left - d, top - d, right + d, bottom + d}; }
@@ -33,6 +41,11 @@ struct Rect {
         return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
     }
     friend constexpr bool operator!=(const Rect& a, const Rect& b) { return !(a == b); }
+
+private:
+    static constexpr int Saturated(std::int64_t v) {
+        return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : static_cast<int>(v);
+    }
 };
 
 // The part two rectangles share; an empty rectangle when they share nothing.

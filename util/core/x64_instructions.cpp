@@ -5,7 +5,7 @@
 namespace core {
 namespace {
 
-enum Immediate { kNone, kImm8, kImm16or32, kImmFromOperandSize };
+enum Immediate { kNone, kImm8, kImmFromOperandSize };
 
 // The ModRM operand's bytes after the ModRM byte, and whether it is
 // [rip + disp32]; false when the bytes run out.
@@ -71,17 +71,25 @@ X64Instruction DecodeX64Instruction(const std::uint8_t* code, std::size_t availa
         fixedImmediate = op == 0xEB ? 1 : 4;
     } else if (op >= 0xB8 && op <= 0xBF) {  // mov r, imm
         fixedImmediate = rexW ? 8 : operandSize16 ? 2 : 4;
-    } else if (op == 0x88 || op == 0x89 || op == 0x8A || op == 0x8B || op == 0x8D || op == 0x84 || op == 0x85 ||
-               op == 0x63) {
-        modrm = true;  // mov, lea, test, movsxd
+    } else if (op == 0x8D) {  // lea: its operand is an address, never a register
+        if (i >= available || (code[i] >> 6) == 3) return none;
+        modrm = true;
+    } else if (op == 0x88 || op == 0x89 || op == 0x8A || op == 0x8B || op == 0x84 || op == 0x85 || op == 0x63) {
+        modrm = true;  // mov, test, movsxd
     } else if (op < 0x40 && (op & 7) <= 3 && op != 0x0F) {
         modrm = true;  // add, or, adc, sbb, and, sub, xor, cmp with a ModRM operand
-    } else if (op == 0x80 || op == 0x83 || op == 0xC6) {
+    } else if (op == 0x80 || op == 0x83) {
         modrm = true;
         immediate = kImm8;
-    } else if (op == 0x81 || op == 0xC7) {
+    } else if (op == 0x81) {
         modrm = true;
         immediate = kImmFromOperandSize;
+    } else if (op == 0xC6 || op == 0xC7) {
+        // mov r/m, imm is /0; C6 F8 and C7 F8 are xabort and xbegin (the
+        // latter jumps relative to its own place), the rest is invalid.
+        if (i >= available || ((code[i] >> 3) & 7) != 0) return none;
+        modrm = true;
+        immediate = op == 0xC6 ? kImm8 : kImmFromOperandSize;
     } else if (op == 0xFF) {
         if (i >= available) return none;
         const int reg = (code[i] >> 3) & 7;
@@ -117,7 +125,8 @@ X64Instruction DecodeX64Instruction(const std::uint8_t* code, std::size_t availa
         i += extra;
     }
     if (immediate == kImm8) fixedImmediate = 1;
-    if (immediate == kImmFromOperandSize) fixedImmediate = operandSize16 ? 2 : 4;
+    // REX.W wins over 66: a 64-bit operation takes a sign-extended imm32.
+    if (immediate == kImmFromOperandSize) fixedImmediate = operandSize16 && !rexW ? 2 : 4;
     i += fixedImmediate;
     if (i > available) return none;
     result.length = i;

@@ -12,9 +12,11 @@ Colour ScaleColumnColour(Colour colour, int column, int width) {
         if (column >= n) {
             const int i = 2 * n - column;  // 1 at the right edge
             out[k] = c * (i - 1) / n;
+        } else if (n > 1) {
+            const int j = n - 1 - column;  // 0 in the middle, n - 1 at the left edge
+            out[k] = c + (255 - c) * j / (n - 1);
         } else {
-            const int j = n - 1 - column;  // 0 in the middle
-            out[k] = c + (255 - c) * j / n;
+            out[k] = c;
         }
     }
     return Rgb(out[0], out[1], out[2]);

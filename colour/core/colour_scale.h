@@ -9,7 +9,8 @@ namespace core {
 
 // Colour of one column of a scale `width` pixels wide for `colour`. With
 // n = width / 2: column n - 1 is the colour itself, column n - 1 - j
-// (j = 1 .. n - 1) each channel c + (255 - c) * j / n toward white, column
+// (j = 1 .. n - 1) each channel c + (255 - c) * j / (n - 1) toward white,
+// so the leftmost column is white, column
 // 2n - i (i = 1 .. n) each channel c * (i - 1) / n toward black, so the
 // rightmost column is black.
 Colour ScaleColumnColour(Colour colour, int column, int width);

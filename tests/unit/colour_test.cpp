@@ -212,16 +212,16 @@ TEST(NotationWindowPlacement, GoesRightOfTheOwnerThenLeftThenAgainstTheEdge) {
     EXPECT_EQ(PlaceBeside({-800, -400, -235, 36}, -350, 240, 110, left), (Rect{-1040, -200, -800, -90}));
 }
 
-TEST(ColourScale, RunsFromNearWhiteThroughTheColourToBlack) {
+TEST(ColourScale, RunsFromWhiteThroughTheColourToBlack) {
     const Colour c = Rgb(200, 100, 50);
     EXPECT_EQ(ScaleColumnColour(c, 143, 144), 0u);
     EXPECT_EQ(ScaleColumnColour(c, 71, 144), c);
     // Column 72 is the first step toward black: c * 71 / 72.
     EXPECT_EQ(ScaleColumnColour(c, 72, 144), Rgb(200 * 71 / 72, 100 * 71 / 72, 50 * 71 / 72));
-    const Colour left = ScaleColumnColour(c, 0, 144);
-    EXPECT_EQ(left, Rgb(200 + 55 * 71 / 72, 100 + 155 * 71 / 72, 50 + 205 * 71 / 72));
-    EXPECT_GE(RedOf(left), 250);
-    EXPECT_GE(BlueOf(left), 250);
+    // The left edge is white, column 70 the first step toward it.
+    EXPECT_EQ(ScaleColumnColour(c, 0, 144), 0xFFFFFFu);
+    EXPECT_EQ(ScaleColumnColour(c, 70, 144), Rgb(200 + 55 / 71, 100 + 155 / 71, 50 + 205 / 71));
+    EXPECT_EQ(ScaleColumnColour(0, 0, 20), 0xFFFFFFu);
     // Monotonic in each channel from left to right.
     for (int x = 1; x < 144; ++x) {
         EXPECT_LE(GreenOf(ScaleColumnColour(c, x, 144)), GreenOf(ScaleColumnColour(c, x - 1, 144))) << x;

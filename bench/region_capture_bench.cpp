@@ -18,6 +18,7 @@
 #include "util/bitmap.h"
 #include "util/core/bmp.h"
 #include "util/image_file.h"
+#include "util/threads.h"
 
 namespace {
 
@@ -55,8 +56,7 @@ int main(int argc, char** argv) {
             lens.push_back(NowMs() - l0);
         }
         capture.CloseAll();
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        util::ProcessPendingMessages();
         if (i > 0) open.push_back(t1 - t0);  // the first run loads what later runs find loaded
     }
     const double pixels = static_cast<double>(screen.Width()) * screen.Height();

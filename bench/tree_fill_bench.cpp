@@ -140,10 +140,7 @@ private:
 
 void HandleMessagesFor(double ms) {
     const double end = NowMs() + ms;
-    while (NowMs() < end) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-        util::ProcessPendingMessages();
-    }
+    util::WaitHandlingMessages([end] { return NowMs() >= end; }, nullptr, {{}, 1});
 }
 
 }  // namespace
@@ -185,7 +182,7 @@ int main(int argc, char** argv) {
         asking.push_back(NowMs() - start);
 
         start = NowMs();
-        inspector::WalkWindows(util::FromHwnd(root), false);
+        inspector::WalkWindows(util::FromHwnd(root));
         walk.push_back(NowMs() - start);
 
         start = NowMs();
@@ -197,13 +194,14 @@ int main(int argc, char** argv) {
             start = NowMs();
             tree.RefreshOnWorkerThread();
             double selectedAt = 0;
-            do {
-                MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-                util::ProcessPendingMessages();
-                if (selectedAt == 0 && box.ItemData(box.SelectedIndex()) == util::FromHwnd(targetWindow)) {
-                    selectedAt = NowMs();
-                }
-            } while (tree.FillRunning() || box.ItemCount() != items);
+            util::WaitHandlingMessages(
+                [&] {
+                    if (selectedAt == 0 && box.ItemData(box.SelectedIndex()) == util::FromHwnd(targetWindow)) {
+                        selectedAt = NowMs();
+                    }
+                    return !tree.FillRunning() && box.ItemCount() == items;
+                },
+                nullptr, {{}, 1});
             complete.push_back(NowMs() - start);
             selected.push_back((selectedAt ? selectedAt : NowMs()) - start);
             HandleMessagesFor(50);

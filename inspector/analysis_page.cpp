@@ -6,6 +6,7 @@ namespace inspector {
 
 AnalysisPage::AnalysisPage(ui::Form& form, util::InputHook& hook, util::ThreadControl& threads)
     : controls_(form),
+      target_(form.Handle()),
       panel_(controls_, target_),
       tree_(controls_, target_),
       capture_(controls_, target_, tree_, hook),

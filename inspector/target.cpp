@@ -4,10 +4,10 @@
 
 namespace inspector {
 
-Target::Target()
-    : readFacts([](util::WindowHandle hwnd) {
+Target::Target(HWND owner)
+    : readFacts([owner](util::WindowHandle hwnd) {
           WindowFacts facts;
-          util::RunOnWorker([&] { facts = ReadWindowFacts(hwnd); });
+          util::RunOnWorker([&] { facts = ReadWindowFacts(hwnd); }, owner);
           return facts;
       }) {}
 
@@ -23,7 +23,15 @@ void Target::Select(util::WindowHandle hwnd) {
 }
 
 void Target::Refresh() {
-    if (util::WindowExists(handle_)) ReadFacts();
+    if (util::WindowExists(handle_)) {
+        ReadFacts();
+    } else {
+        CheckStillThere();
+    }
+}
+
+void Target::CheckStillThere() {
+    if (handle_ != 0 && !util::WindowExists(handle_)) WindowGone(handle_);
 }
 
 void Target::Clear() {

@@ -13,11 +13,15 @@
 //   messages meanwhile, and FactsChanged reports them. A handle that is no
 //   window keeps the facts of the last window shown. HandleChanged tells
 //   the new handle and whether it is a window.
-// - Refresh() reads the current window's facts again.
+// - Refresh() reads the current window's facts again; when the window is
+//   gone, WindowGone tells so instead (the facts stay the last ones read).
+// - CheckStillThere() only tells WindowGone when the window is gone.
 // - Clear() makes 0 the handle and forgets the facts (Cleared).
 // - A Select made while facts are being read (a handler run during the
 //   wait) wins: the older reading is dropped.
 #pragma once
+
+#include <windows.h>
 
 #include <cstdint>
 #include <functional>
@@ -29,10 +33,13 @@ namespace inspector {
 
 class Target {
 public:
-    Target();
+    // `owner`: the window whose thread handles messages while facts are
+    // read; the wait for a reading stops handling them once it is gone.
+    explicit Target(HWND owner = nullptr);
 
     void Select(util::WindowHandle hwnd);
     void Refresh();
+    void CheckStillThere();
     void Clear();
 
     util::WindowHandle Handle() const { return handle_; }
@@ -44,6 +51,7 @@ public:
     core::Signal<> BeforeNewWindow;
     core::Signal<const WindowFacts&> FactsChanged;
     core::Signal<> Cleared;
+    core::Signal<util::WindowHandle> WindowGone;
 
     // Reads a window's facts; by default on a worker thread while this
     // thread handles its messages. Replaceable for tests.

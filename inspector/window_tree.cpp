@@ -1,7 +1,6 @@
 #include "inspector/window_tree.h"
 
 #include <algorithm>
-#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <mutex>
@@ -53,15 +52,15 @@ private:
 // during the walk can send the chain to windows already met (its handle
 // taken by a new window, a sibling moved in the Z order): a window met
 // before ends its chain.
-void CollectChildren(util::WindowHandle hwnd, int parentIndex, bool pump, std::unordered_set<HWND>& seen,
+void CollectChildren(util::WindowHandle hwnd, int parentIndex, HWND pumpFor, std::unordered_set<HWND>& seen,
                      std::vector<TreeNode>& nodes) {
     for (HWND child = GetWindow(util::ToHwnd(hwnd), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!seen.insert(child).second) break;
         nodes.push_back({parentIndex, {}, util::FromHwnd(child)});
         // Every 32 windows (a few milliseconds): a look at the queue is a
         // round trip to the window system too.
-        if (pump && nodes.size() % 32 == 0) util::ProcessPendingMessages();
-        CollectChildren(nodes.back().handle, static_cast<int>(nodes.size()) - 1, pump, seen, nodes);
+        if (pumpFor && nodes.size() % 32 == 0 && IsWindow(pumpFor)) util::ProcessPendingMessages();
+        CollectChildren(nodes.back().handle, static_cast<int>(nodes.size()) - 1, pumpFor, seen, nodes);
     }
 }
 
@@ -94,15 +93,15 @@ std::vector<TopLevelWindow> TopLevelWindows() {
 // with its descendants, after the owner's own descendants; and so on for
 // the windows they own. `topLevel` is the desktop's list in Z order, the
 // order in which owned windows are listed.
-void CollectOwned(HWND owner, int ownerIndex, bool pump, const std::vector<TopLevelWindow>& topLevel,
+void CollectOwned(HWND owner, int ownerIndex, HWND pumpFor, const std::vector<TopLevelWindow>& topLevel,
                   std::unordered_set<HWND>& seen, std::vector<TreeNode>& nodes) {
     for (const auto& [w, itsOwner] : topLevel) {
         if (itsOwner != owner || !seen.insert(w).second) continue;
         nodes.push_back({ownerIndex, {}, util::FromHwnd(w)});
         nodes.back().topLevel = true;
         const int index = static_cast<int>(nodes.size()) - 1;
-        CollectChildren(util::FromHwnd(w), index, pump, seen, nodes);
-        CollectOwned(w, index, pump, topLevel, seen, nodes);
+        CollectChildren(util::FromHwnd(w), index, pumpFor, seen, nodes);
+        CollectOwned(w, index, pumpFor, topLevel, seen, nodes);
     }
 }
 
@@ -137,8 +136,9 @@ DWORD WINAPI FillTexts(void* parameter) {
 
 // Asks for the class names and titles of nodes[1...]. Each question waits
 // for a round trip to the window's program, so several threads ask at once;
-// the calling thread keeps handling its messages meanwhile when `pump` is set.
-void FillChildTexts(std::vector<TreeNode>& nodes, TitleReader& titles, bool pump) {
+// the calling thread keeps handling its messages meanwhile for `pumpFor`, if
+// given, as long as that window is there.
+void FillChildTexts(std::vector<TreeNode>& nodes, TitleReader& titles, HWND pumpFor) {
     constexpr std::size_t kThreads = 4;
     constexpr std::size_t kWorthThreads = 64;
     if (nodes.size() <= kWorthThreads) {
@@ -159,30 +159,31 @@ void FillChildTexts(std::vector<TreeNode>& nodes, TitleReader& titles, bool pump
             FillTexts(&job);  // no thread: this share on the calling thread
         }
     }
-    while (!running.empty()) {
-        const auto count = static_cast<DWORD>(running.size());
-        const DWORD woke = MsgWaitForMultipleObjects(count, running.data(), FALSE, INFINITE, pump ? QS_ALLINPUT : 0);
-        if (woke < WAIT_OBJECT_0 + count) {
-            running.erase(running.begin() + (woke - WAIT_OBJECT_0));
-        } else if (woke == WAIT_OBJECT_0 + count) {
-            util::ProcessPendingMessages();
-        } else {
-            WaitForMultipleObjects(count, running.data(), TRUE, INFINITE);  // a failed wait: just wait
-            break;
-        }
+    if (running.empty()) return;
+    const auto allDone = [&running] {
+        return WaitForMultipleObjects(static_cast<DWORD>(running.size()), running.data(), TRUE, 0) != WAIT_TIMEOUT;
+    };
+    if (!pumpFor) {
+        WaitForMultipleObjects(static_cast<DWORD>(running.size()), running.data(), TRUE, INFINITE);
+        return;
+    }
+    // The jobs live on this stack: whatever ends the handling of messages
+    // (the window closed, the program ending), they are waited for.
+    if (util::WaitHandlingMessages(allDone, pumpFor, {running}) != util::WaitEnd::Done) {
+        util::WaitHandlingMessages(allDone, nullptr, {running, INFINITE, util::MessageHandling::SentOnly});
     }
 }
 
 }  // namespace
 
-std::vector<TreeNode> WalkWindows(util::WindowHandle root, bool pump) {
+std::vector<TreeNode> WalkWindows(util::WindowHandle root, HWND pumpFor) {
     std::vector<TreeNode> nodes = {{-1, {}, root}};
     nodes[0].topLevel = true;
     std::unordered_set<HWND> seen = {util::ToHwnd(root)};
-    CollectChildren(root, 0, pump, seen, nodes);
-    CollectOwned(util::ToHwnd(root), 0, pump, TopLevelWindows(), seen, nodes);
+    CollectChildren(root, 0, pumpFor, seen, nodes);
+    CollectOwned(util::ToHwnd(root), 0, pumpFor, TopLevelWindows(), seen, nodes);
     TitleReader titles;
-    FillChildTexts(nodes, titles, pump);
+    FillChildTexts(nodes, titles, pumpFor);
     const std::string module = util::GetProcessModuleName(util::GetWindowProcessId(root));
     const std::string className = util::GetWindowClassName(root);
     nodes[0].text = core::RootItemText(module, root, className, titles.Title(root, className));
@@ -233,11 +234,7 @@ WindowTree::~WindowTree() {
     insertion_.reset();
     // A walk on a worker thread may still be asking the GUI thread to do
     // things; keep answering until it has finished.
-    while (fills_ > 0) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
-        MSG msg;
-        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
+    util::WaitHandlingMessages([this] { return fills_ == 0; }, nullptr, {{}, 10, util::MessageHandling::SentOnly});
 }
 
 // One walk from start to end, on whichever thread: the walk is counted
@@ -261,17 +258,19 @@ private:
 };
 
 void WindowTree::Refresh() {
-    if (fillBusy_.exchange(true)) return;
+    const HWND guiWindow = c_.form.Handle();
+    if (!guiWindow || fillBusy_.exchange(true)) return;
+    target_.CheckStillThere();  // a target that went is shown as gone
     {
         FillScope fill(*this);
-        Fill(target_.Facts().topLevel, c_.form.Handle(), fill);
+        Fill(target_.Facts().topLevel, guiWindow, fill);
     }
     // The rest of the items go in step by step; this waits for them,
-    // handling messages meanwhile.
-    while (fillBusy_ && !closing_) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        util::ProcessPendingMessages();
-    }
+    // handling messages meanwhile. When the window goes or the program ends
+    // first, the steps will never come: the fill ends here.
+    const util::WaitEnd end =
+        util::WaitHandlingMessages([this] { return !fillBusy_ || closing_; }, guiWindow, {{}, 10});
+    if (end != util::WaitEnd::Done && insertion_) FinishInsertion();
 }
 
 void WindowTree::RefreshOnWorkerThread() {
@@ -287,7 +286,7 @@ void WindowTree::RefreshOnWorkerThread() {
 void WindowTree::Fill(util::WindowHandle root, HWND guiWindow, FillScope& fill) {
     const bool onGuiThread = GetWindowThreadProcessId(guiWindow, nullptr) == GetCurrentThreadId();
     std::vector<TreeNode> nodes;
-    if (util::WindowExists(root)) nodes = WalkWindows(root, onGuiThread);
+    if (util::WindowExists(root)) nodes = WalkWindows(root, onGuiThread ? guiWindow : nullptr);
     ui::Form::RunOnThreadOf(guiWindow, [&] {
         if (closing_) return;
         StartInsertion(std::move(nodes));

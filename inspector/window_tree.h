@@ -59,10 +59,11 @@ inline constexpr core::Colour kHiddenItemColour = 0x808080;
 inline constexpr core::Colour kDisabledItemColour = core::Rgb(160, 110, 90);
 
 // Walks the window hierarchy below `root` (which must exist). Handles the
-// calling thread's messages between windows when `pump` is set. Windows
+// calling thread's messages between windows for `pumpFor`, a window of that
+// thread, while it is there (null: no messages are handled). Windows
 // come and go during the walk: a window met twice ends the walk of its
 // sibling chain there, so the walk always ends and lists each window once.
-std::vector<TreeNode> WalkWindows(util::WindowHandle root, bool pump);
+std::vector<TreeNode> WalkWindows(util::WindowHandle root, HWND pumpFor = nullptr);
 
 class WindowTree {
 public:

@@ -56,8 +56,10 @@ bool Form::Create(const FormOptions& options) {
     const int height = ToPhysical(options.height);
     const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    SetLastError(0);
     hwnd_ = CreateWindowExW(options.exStyle, kFormClass, util::Wide(options.title).c_str(), options.style, x, y,
                             width, height, options.owner, nullptr, GetModuleHandleW(nullptr), this);
+    creationError_ = hwnd_ ? 0 : GetLastError();
     if (!hwnd_) return false;
     if (options.icon) {
         SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(options.icon));
@@ -305,7 +307,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DESTROY:
-            for (auto& [id, timer] : timers_) KillTimer(hwnd_, id);
+            // A timer of a window that is gone never fires again: it says so.
+            for (auto& [id, timer] : timers_) timer->Stop();
             if (Destroying) Destroying();
             ReleaseMenuBar();
             if (endProgramOnDestroy_) PostQuitMessage(0);

@@ -1,5 +1,7 @@
 // A timer of a form: calls its routine on the GUI thread every period while
-// it runs. Stopping it, or destroying it or its form, ends the calls.
+// it runs. Stopping it, or destroying it or its form, ends the calls; a
+// timer whose form's window is destroyed is stopped (Running() says false)
+// and starts only on a window again.
 #pragma once
 
 #include <windows.h>

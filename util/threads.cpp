@@ -17,7 +17,7 @@ DWORD WINAPI RunFunction(void* parameter) {
 
 }  // namespace
 
-void ProcessPendingMessages() {
+bool ProcessPendingMessages() {
     // Bounded in time: a timer whose routine takes longer than its period
     // is due again whenever the queue is empty, so "until nothing is left"
     // could last for ever and the caller would never look at what it waits
@@ -27,11 +27,34 @@ void ProcessPendingMessages() {
     MSG msg;
     while (GetTickCount64() < end && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the message loop
-            return;
+            PostQuitMessage(static_cast<int>(msg.wParam));  // for the message loop
+            return false;
         }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
+    }
+    return true;
+}
+
+WaitEnd WaitHandlingMessages(const std::function<bool()>& done, HWND owner, const WaitOptions& options) {
+    const bool all = options.handling == MessageHandling::All;
+    const auto count = static_cast<DWORD>(options.wakers.size());
+    const DWORD wake = all ? QS_ALLINPUT : QS_SENDMESSAGE;
+    for (;;) {
+        if (done()) return WaitEnd::Done;
+        if (all && owner && !IsWindow(owner)) return WaitEnd::OwnerGone;
+        const DWORD woke = MsgWaitForMultipleObjects(count, options.wakers.data(), FALSE, options.pollMs, wake);
+        if (woke == WAIT_FAILED) {
+            // A waker that is no object (closed meanwhile): wait on messages
+            // and time alone, never spinning.
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, options.pollMs == INFINITE ? 10 : options.pollMs, wake);
+        }
+        if (all) {
+            if (!ProcessPendingMessages()) return WaitEnd::Quit;
+        } else {
+            MSG msg;  // a look at the queue answers what other threads sent
+            PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
     }
 }
 
@@ -50,7 +73,7 @@ std::int32_t StartThread(std::function<void()> work) {
     return id;
 }
 
-void RunOnWorker(const std::function<void()>& work) {
+void RunOnWorker(const std::function<void()>& work, HWND owner) {
     struct Job {
         const std::function<void()>* work;
         std::exception_ptr error;
@@ -70,25 +93,11 @@ void RunOnWorker(const std::function<void()>& work) {
         return;
     }
     const HANDLE waited = thread.Get();
-    for (;;) {
-        const DWORD woke = MsgWaitForMultipleObjects(1, &waited, FALSE, INFINITE, QS_ALLINPUT);
-        if (woke == WAIT_OBJECT_0) break;
-        if (woke != WAIT_OBJECT_0 + 1) {
-            WaitForSingleObject(waited, INFINITE);  // the wait failed; the job lives on this stack
-            break;
-        }
-        MSG msg;
-        if (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) {
-            // The program is ending: only messages sent by other threads
-            // (the work may be asking this thread's windows) are answered.
-            DWORD sent;
-            while ((sent = MsgWaitForMultipleObjects(1, &waited, FALSE, INFINITE, QS_SENDMESSAGE)) == WAIT_OBJECT_0 + 1) {
-                PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-            }
-            if (sent != WAIT_OBJECT_0) WaitForSingleObject(waited, INFINITE);
-            break;
-        }
-        ProcessPendingMessages();
+    const auto finished = [waited] { return WaitForSingleObject(waited, 0) != WAIT_TIMEOUT; };
+    if (WaitHandlingMessages(finished, owner, {{waited}}) != WaitEnd::Done) {
+        // The window or the program is going; the job lives on this stack,
+        // and the work may still ask this thread's windows something.
+        WaitHandlingMessages(finished, nullptr, {{waited}, INFINITE, MessageHandling::SentOnly});
     }
     if (job.error) std::rethrow_exception(job.error);
 }
@@ -96,17 +105,14 @@ void RunOnWorker(const std::function<void()>& work) {
 void Delay(std::int32_t count, std::int32_t unit) {
     const std::int64_t due = core::DelayDueTime(count, unit);
     if (due == 0) return;
-    const OwnedHandle timer(CreateWaitableTimerW(nullptr, FALSE, nullptr));
+    // Manual reset: it stays signalled once due, however often it is asked.
+    const OwnedHandle timer(CreateWaitableTimerW(nullptr, TRUE, nullptr));
     if (!timer) return;
     LARGE_INTEGER when;
     when.QuadPart = due;
     if (!SetWaitableTimer(timer.Get(), &when, 0, nullptr, nullptr, FALSE)) return;
     const HANDLE waited = timer.Get();
-    for (;;) {
-        const DWORD woke = MsgWaitForMultipleObjects(1, &waited, FALSE, INFINITE, QS_ALLINPUT);
-        if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) break;
-        ProcessPendingMessages();
-    }
+    WaitHandlingMessages([waited] { return WaitForSingleObject(waited, 0) != WAIT_TIMEOUT; }, nullptr, {{waited}});
 }
 
 }  // namespace util

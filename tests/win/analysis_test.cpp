@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <set>
@@ -207,6 +208,70 @@ TEST_F(InspectorTest, TreeFillOnAWorkerThread) {
     EXPECT_EQ(Tree().Tree().ItemCount(), 0);
 }
 
+// The window closed while 刷新 puts the items in step by step: the steps
+// will never come (a destroyed window's timers are gone), so the refresh
+// returns at once and leaves the tree free, instead of waiting for ever.
+TEST_F(InspectorTest, ClosingTheWindowDuringRefreshEndsTheRefresh) {
+    Target().Select(H(a1_));
+    static inspector::WindowTree* tree = nullptr;
+    static app::MainWindow* window = nullptr;
+    tree = &Tree();
+    window = &Window();
+    // Closes the main window once the first step is in (items there, fill
+    // still running).
+    const UINT_PTR closer = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (tree->FillRunning() && tree->Tree().ItemCount() > 0) window->Destroy();
+    });
+    ASSERT_NE(closer, 0u);
+    // A refresh that never returns fails the test instead of hanging it.
+    const util::OwnedHandle returned(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    std::thread watchdog([event = returned.Get()] {
+        if (WaitForSingleObject(event, 15000) != WAIT_OBJECT_0) {
+            std::fprintf(stderr, "刷新 did not return within 15 s of the window being closed\n");
+            std::fflush(stderr);
+            ExitProcess(3);
+        }
+    });
+    Tree().Refresh();
+    SetEvent(returned.Get());
+    watchdog.join();
+    KillTimer(nullptr, closer);
+    EXPECT_EQ(Window().Handle(), nullptr);
+    EXPECT_FALSE(Tree().FillRunning());
+}
+
+// A target that went after it was picked: both refreshes say so beside its
+// handle instead of showing it as if it were there; the next window shown
+// looks as always.
+TEST_F(InspectorTest, ARefreshShowsThatTheTargetIsGone) {
+    const auto refreshItem = [this] {
+        ui::Menu& menu = Window().Analysis().Actions().MenuOf(core::Field::WindowHandle);
+        const int item = core::FieldItemIndex(core::Field::WindowHandle, core::FieldItem::Refresh);
+        SendMessageW(Window().Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(menu.Handle(), item), 0), 0);
+    };
+    for (const bool superButton : {false, true}) {
+        SCOPED_TRACE(superButton ? "超级按钮_刷新" : "刷新 of the handle menu");
+        util::WindowHandle picked = 0;
+        {
+            FixtureProcess counters(L"counters");
+            HWND counter = counters.Window(L"TavrinFixtureCounter");
+            ASSERT_NE(counter, nullptr);
+            Target().Select(picked = H(counter));
+            ASSERT_EQ(Box("编辑框_窗口句柄"), Text(picked));
+        }
+        ASSERT_TRUE(PumpUntil([&] { return !IsWindow(util::ToHwnd(picked)); }, 3000));
+        if (superButton) {
+            Tree().Refresh();
+        } else {
+            refreshItem();
+        }
+        EXPECT_EQ(Box("编辑框_窗口句柄"), Text(picked) + "（窗口已不存在）");
+        EXPECT_EQ(Get<ui::EditBox>("编辑框_窗口句柄").Number(), picked);
+        Target().Select(H(root_));
+        EXPECT_EQ(Box("编辑框_窗口句柄"), Text(H(root_)));
+    }
+}
+
 // The worker takes the root as it was when the fill started: the next
 // target, of another top-level window, does not reach into its walk.
 TEST_F(InspectorTest, WorkerFillTakesTheRootFromBeforeItStarted) {
@@ -226,7 +291,7 @@ TEST_F(InspectorTest, WalkOverChangingWindowsEndsAndListsEachWindowOnce) {
     ASSERT_NE(root, nullptr);
     for (int walk = 0; walk < 20; ++walk) {
         const double start = NowMs();
-        const std::vector<inspector::TreeNode> nodes = inspector::WalkWindows(H(root), false);
+        const std::vector<inspector::TreeNode> nodes = inspector::WalkWindows(H(root));
         const double ms = NowMs() - start;
         std::set<util::WindowHandle> handles;
         for (const inspector::TreeNode& node : nodes) {
@@ -320,7 +385,7 @@ TEST_F(InspectorTest, OwnedDialogsStayInTheTreeWhileTopLevelWindowsComeAndGo) {
     int missing = 0;
     for (int walk = 0; walk < 200; ++walk) {
         bool dialogMet = false, buttonMet = false;
-        for (const inspector::TreeNode& node : inspector::WalkWindows(H(owner), false)) {
+        for (const inspector::TreeNode& node : inspector::WalkWindows(H(owner))) {
             dialogMet = dialogMet || node.handle == H(dialog);
             buttonMet = buttonMet || node.handle == H(disabled);
         }

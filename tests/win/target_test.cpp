@@ -124,4 +124,29 @@ TEST(WaitingWhileMessagesAreHandled, AWaitEndsWhileATimerTakesLongerThanItsPerio
     EXPECT_GT(ticks, 0);
 }
 
+// The one wait that handles messages ends when its window goes (a handler
+// run inside it closed it) and when the program ends, and leaves the
+// WM_QUIT for the message loop; a Delay ends with the program too.
+TEST(WaitingWhileMessagesAreHandled, AWaitEndsWhenItsWindowGoesAndWhenTheProgramEnds) {
+    HWND window =
+        CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    SetTimer(window, 1, 5, [](HWND hwnd, UINT, UINT_PTR, DWORD) { DestroyWindow(hwnd); });
+    const util::WaitEnd gone = util::WaitHandlingMessages([] { return false; }, window, {{}, 10});
+    EXPECT_EQ(gone, util::WaitEnd::OwnerGone);
+    EXPECT_FALSE(IsWindow(window));
+
+    PostQuitMessage(7);
+    EXPECT_EQ(util::WaitHandlingMessages([] { return false; }, nullptr), util::WaitEnd::Quit);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
+
+    PostQuitMessage(0);
+    const double start = testing_support::NowMs();
+    util::Delay(10000);
+    EXPECT_LT(testing_support::NowMs() - start, 2000.0);
+    EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 }  // namespace

@@ -15,12 +15,13 @@ namespace testing_support {
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        util::ProcessPendingMessages();
-        if (condition()) return true;
-        if (GetTickCount64() >= deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+    bool holds = false;
+    // What is waiting is handled before the first look: the condition is
+    // taken after the events that were already due.
+    util::ProcessPendingMessages();
+    util::WaitHandlingMessages([&] { return (holds = condition()) || GetTickCount64() >= deadline; }, nullptr,
+                               {{}, 10});
+    return holds;
 }
 
 ::testing::AssertionResult CursorArrivesAt(POINT expected, DWORD timeoutMs) {
@@ -307,13 +308,17 @@ void MainWindowTest::SetUp() {
     window_->BuildLaterPages();  // made after the first paint; the tests reach all pages at once
 }
 
+void ForgetQuit() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
 void MainWindowTest::TearDown() {
     window_.reset();
     // The window posts WM_QUIT when it goes; take it out of the queue so
     // that the next test's pumping is not affected.
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    ForgetQuit();
 }
 
 FixtureProcess* HierarchyTest::fixture_ = nullptr;

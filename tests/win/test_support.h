@@ -17,8 +17,12 @@
 namespace testing_support {
 
 // Handles this thread's messages until the condition holds or the time is
-// up; returns the condition's last value.
+// up; returns the condition's last value. Like every wait of the program
+// it ends when the program ends (a WM_QUIT in the queue): a test that closes
+// the main window and goes on takes the quit out first (ForgetQuit).
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+// Takes a WM_QUIT that a closed main window left out of this thread's queue.
+void ForgetQuit();
 
 // Whether the cursor is at the screen point within the time (under Wine a
 // move is seen a moment after it was made, and an earlier move's position

@@ -30,6 +30,12 @@
 
 namespace {
 
+// Lets the windows paint and settle for a while.
+void HandleMessagesFor(DWORD ms) {
+    const ULONGLONG until = GetTickCount64() + ms;
+    util::WaitHandlingMessages([until] { return GetTickCount64() >= until; }, nullptr, {{}, 20});
+}
+
 // A left click on a board of the main window at a 96-DPI board point.
 void ClickBoard(app::MainWindow& window, const char* board, int x, int y) {
     const HWND h = window.Get<ui::DrawingBoard>(board).Handle();
@@ -92,11 +98,7 @@ int wmain(int argc, wchar_t** argv) {
             for (int round = 0; round < 2; ++round) {
                 RedrawWindow(window.Handle(), nullptr, nullptr,
                              RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-                const DWORD until = GetTickCount() + 500;
-                while (GetTickCount() < until) {
-                    util::ProcessPendingMessages();
-                    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-                }
+                HandleMessagesFor(500);
             }
             RECT r;
             GetWindowRect(window.Handle(), &r);
@@ -108,11 +110,7 @@ int wmain(int argc, wchar_t** argv) {
                     GetWindowRect(notations->Handle(), &n);
                     UnionRect(&r, &r, &n);
                 }
-                const DWORD until = GetTickCount() + 500;
-                while (GetTickCount() < until) {
-                    util::ProcessPendingMessages();
-                    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-                }
+                HandleMessagesFor(500);
             }
             const util::OwnedBitmap shot = util::GrabScreenArea({r.left, r.top, r.right, r.bottom});
             const bool saved =

@@ -8,14 +8,26 @@ namespace {
 // Ends a text that filled all the room a text is given.
 std::string CutMark() { return "……（文本太长，只取了前 " + core::IntegerToText(core::kMaxTextCharacters) + " 个字符）"; }
 
+// After the handle of a window that no longer exists: the number stays
+// first, so the box still reads as that handle.
+constexpr const char* kGoneMark = "（窗口已不存在）";
+constexpr core::Colour kGoneColour = core::Rgb(200, 0, 0);
+constexpr core::Colour kNormalColour = 0x000000;
+
 }  // namespace
 
 InfoPanel::InfoPanel(AnalysisControls& controls, Target& target) : c_(controls) {
     target.HandleChanged.Connect([this](util::WindowHandle hwnd, bool isWindow) {
-        if (!isWindow) c_.编辑框_窗口句柄.SetNumber(hwnd);
+        if (isWindow) return;
+        c_.编辑框_窗口句柄.SetNumber(hwnd);
+        c_.编辑框_窗口句柄.SetTextColour(kNormalColour);
     });
     target.FactsChanged.Connect([this](const WindowFacts& facts) { Show(facts); });
     target.Cleared.Connect([this] { EmptyFields(); });
+    target.WindowGone.Connect([this](util::WindowHandle hwnd) {
+        c_.编辑框_窗口句柄.SetContent(core::IntegerToText(hwnd) + kGoneMark);
+        c_.编辑框_窗口句柄.SetTextColour(kGoneColour);
+    });
 }
 
 void InfoPanel::EmptyFields() {
@@ -27,10 +39,12 @@ void InfoPanel::EmptyFields() {
           &c_.编辑框_窗口鼠标位置_Y, &c_.编辑框_控件位置_左边, &c_.编辑框_控件位置_顶边}) {
         box->SetContent("");
     }
+    c_.编辑框_窗口句柄.SetTextColour(kNormalColour);
 }
 
 void InfoPanel::Show(const WindowFacts& facts) {
     c_.编辑框_窗口句柄.SetNumber(facts.handle);
+    c_.编辑框_窗口句柄.SetTextColour(kNormalColour);
     // The tags keep the handle and process id of the window last shown.
     c_.编辑框_窗口句柄.SetTag(core::IntegerToText(facts.handle));
     c_.编辑框_父句柄.SetNumber(facts.parent);

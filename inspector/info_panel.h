@@ -3,7 +3,9 @@
 // last existing window chosen, all of them changed in one step once the
 // facts are read (so the handle box never shows a window whose other facts
 // are not there yet); a handle that is no window goes into the handle box
-// alone. The boxes are emptied with the target.
+// alone. The boxes are emptied with the target. When a refresh finds the
+// window gone, the handle box says so in red beside the handle; the other
+// boxes keep what the window last showed.
 //
 // The boxes are a view: nothing reads the target back from them. The
 // editable ones (title, content, positions and sizes) are where the user

@@ -7,6 +7,7 @@
 #include "app/core/skin_file.h"
 #include "app/skin.h"
 #include "ui/layout_builder.h"
+#include "ui/notice.h"
 #include "util/launch.h"
 #include "util/program_files.h"
 #include "util/program_output.h"
@@ -17,9 +18,7 @@ namespace app {
 
 MainWindow::MainWindow(UtilityObjects& utilities)
     : OpenAddress(util::OpenInShell),
-      ShowNotice([this](const std::string& text) {
-          MessageBoxW(Handle(), util::Wide(text).c_str(), util::Wide(core::kNoticeCaption).c_str(), MB_OK | MB_ICONINFORMATION);
-      }),
+      ShowNotice([this](const std::string& text) { ui::ShowNotice(Handle(), text); }),
       utilities_(utilities),
       webMenu_(std::string(core::kWebMenuCaption)),
       trayMenu_(std::string(core::kTrayMenuName)) {
@@ -145,7 +144,6 @@ void MainWindow::WirePages() {
     const util::WindowHandle shown = util::WindowExists(target.Handle()) ? target.Handle() : target.Facts().handle;
     if (shown != 0) messageTarget.SetNumber(shown);
     target.BeforeNewWindow.Connect([&messageTarget, &target] { messageTarget.SetNumber(target.Handle()); });
-    messages_->Generator().currentTarget = [&target] { return target.Handle(); };
     ui::DrawingBoard& finder = inspector_->FinderBoard();
     messages_->RouteFinderTo(finder);
     inspector_->Capture().FinderBoardChanged = [this, &finder] { messages_->MirrorFinder(finder); };

@@ -1,6 +1,7 @@
 #include "inspector/field_actions.h"
 
 #include "inspector/core/window_styles.h"
+#include "ui/notice.h"
 #include "util/clipboard.h"
 #include "util/launch.h"
 #include "util/mouse_input.h"
@@ -19,10 +20,11 @@ FieldActions::FieldActions(AnalysisControls& controls, Target& target, WindowTre
       target_(target),
       tree_(tree),
       threads_(threads),
-      processPause_{Field::ProcessId, kProcessPauseItem, util::PauseProcess, util::ProcessRunning, util::IsOwnProcess,
-                    std::nullopt},
-      threadPause_{Field::ThreadId, kThreadPauseItem, util::PauseThreadById, util::ThreadRunning, util::IsOwnThread,
-                   std::nullopt} {
+      processPause_{Field::ProcessId,       kProcessPauseItem, util::OpenProcessOfWindow, util::kProcessPauseAccess,
+                    util::PauseProcessHandle, util::IsOwnProcess, {}},
+      threadPause_{Field::ThreadId,       kThreadPauseItem, util::OpenThreadOfWindow, util::kThreadPauseAccess,
+                   util::PauseThreadHandle, util::IsOwnThread, {}} {
+    showNotice = [this](const std::string& text) { ui::ShowNotice(c_.form.Handle(), text); };
     for (const core::FieldMenu& field : core::kFieldMenus) {
         auto menu = std::make_unique<ui::Menu>(std::string(field.menu));
         for (std::size_t i = 0; i < field.itemCount; ++i) menu->AddItem(core::FieldItemCaption(field.items[i]), nullptr);
@@ -104,32 +106,54 @@ void FieldActions::BindWindowItems() {
     });
 }
 
-void FieldActions::TogglePause(Pause& pause, std::int32_t idNow) {
+bool FieldActions::RefuseForGoneWindow(Field field, FieldItem item) {
+    const util::WindowHandle hwnd = target_.Handle();
+    if (hwnd == 0 || util::WindowExists(hwnd)) return false;  // no target at all: nothing to say
+    showNotice(core::GoneWindowNotice(field, item));
+    return true;
+}
+
+void FieldActions::TogglePause(Pause& pause) {
     if (pause.paused) {
         Resume(pause);
         return;
     }
+    util::OwnedHandle object = pause.open(target_.Handle(), pause.access);
+    if (!object) {
+        RefuseForGoneWindow(pause.field, FieldItem::Pause);
+        return;
+    }
     // The caption is the state: it changes only when the call succeeded.
-    if (pause.own(idNow) || !pause.call(idNow, true)) return;
-    pause.paused = idNow;
+    if (pause.own(object.Get()) || !pause.call(object.Get(), true)) return;
+    pause.paused = std::move(object);
     MenuOf(pause.field).SetItemCaption(pause.item, core::kResumeCaption);
 }
 
 void FieldActions::Resume(Pause& pause) {
     if (!pause.paused) return;
-    // Resumed, or gone meanwhile: either way nothing of ours sleeps any more.
-    if (!pause.call(*pause.paused, false) && pause.running(*pause.paused)) return;
-    pause.paused.reset();
+    // Resumed, or ended meanwhile: either way nothing of ours sleeps any more.
+    if (!pause.call(pause.paused.Get(), false) && util::StillRunning(pause.paused.Get())) return;
+    pause.paused.Reset();
     MenuOf(pause.field).SetItemCaption(pause.item, core::kPauseCaption);
 }
 
 void FieldActions::BindProcessAndThreadItems() {
-    Bind<Field::ProcessId, FieldItem::Pause>([this] { TogglePause(processPause_, target_.Facts().processId); });
-    Bind<Field::ThreadId, FieldItem::Pause>(
-        [this] { TogglePause(threadPause_, util::GetWindowThreadId(target_.Handle())); });
-    Bind<Field::ProcessId, FieldItem::End>([this] { util::TerminateProcessById(target_.Facts().processId); });
+    Bind<Field::ProcessId, FieldItem::Pause>([this] { TogglePause(processPause_); });
+    Bind<Field::ThreadId, FieldItem::Pause>([this] { TogglePause(threadPause_); });
+    Bind<Field::ProcessId, FieldItem::End>([this] {
+        const util::OwnedHandle process = util::OpenProcessOfWindow(target_.Handle(), PROCESS_TERMINATE);
+        if (process) {
+            TerminateProcess(process.Get(), 0);
+        } else {
+            RefuseForGoneWindow(Field::ProcessId, FieldItem::End);
+        }
+    });
     Bind<Field::ThreadId, FieldItem::End>([this] {
-        if (threads_.OpenThreadById(target_.Facts().threadId)) threads_.TerminateOpenedThread();
+        if (threads_.OpenThreadOfWindow(target_.Handle())) {
+            threads_.TerminateOpenedThread();
+        } else {
+            RefuseForGoneWindow(Field::ThreadId, FieldItem::End);
+        }
     });
 }
 

@@ -7,16 +7,20 @@
 //
 // The captions of the two "暂停" items are the pause state: "恢复" while a
 // process or thread is paused by this program. A caption changes only when
-// the pause or resume call succeeded. The paused process and thread are
-// remembered as pause found them, whatever the boxes show later, and exactly
-// those are resumed: by "恢复", when the panel moves to another window, and
-// when the program ends.
+// the pause or resume call succeeded.
+//
+// Pause and the two "结束" items act on the process or thread that owns the
+// target window at the moment they run (util/process_control.h), never on
+// ids read earlier: an id can name another program by then. When the
+// window is gone they do nothing and say so. A pause keeps the process or
+// thread it put to sleep open, and exactly that one is resumed, through its
+// handle: by "恢复", when the panel moves to another window, and when the
+// program ends.
 #pragma once
 
 #include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "inspector/analysis_controls.h"
@@ -51,6 +55,12 @@ public:
     void ResumePaused();
     // The style window last opened by "窗口样式…" (null before).
     StyleWindow* Styles() { return styles_.get(); }
+    // What pause holds open, while paused (null otherwise).
+    HANDLE PausedProcess() const { return processPause_.paused.Get(); }
+    HANDLE PausedThread() const { return threadPause_.paused.Get(); }
+
+    // Tells the user why an item did nothing; replaceable for tests.
+    std::function<void(const std::string&)> showNotice;
 
 private:
     static constexpr int kProcessPauseItem = core::FieldItemIndex(core::Field::ProcessId, core::FieldItem::Pause);
@@ -69,13 +79,17 @@ private:
     struct Pause {
         core::Field field;
         int item;
-        bool (*call)(std::int32_t id, bool pause);
-        bool (*running)(std::int32_t id);
-        bool (*own)(std::int32_t id);  // this program's own: never paused, it would freeze
-        std::optional<std::int32_t> paused;  // the id pause put to sleep
+        util::OwnedHandle (*open)(util::WindowHandle hwnd, DWORD access);
+        DWORD access;
+        bool (*call)(HANDLE object, bool pause);
+        bool (*own)(HANDLE object);  // this program's own: never paused, it would freeze
+        util::OwnedHandle paused;    // what pause put to sleep, open until it runs again
     };
-    void TogglePause(Pause& pause, std::int32_t idNow);
+    void TogglePause(Pause& pause);
     void Resume(Pause& pause);
+    // Says that the item did nothing because the target window is gone;
+    // false (and silent) when the window is there.
+    bool RefuseForGoneWindow(core::Field field, core::FieldItem item);
 
     AnalysisControls& c_;
     Target& target_;

@@ -1,8 +1,8 @@
 #include "inspector/tree_menu.h"
 
 #include "ui/buttons.h"
+#include "ui/notice.h"
 #include "util/threads.h"
-#include "util/wide_text.h"
 #include "util/window_marking.h"
 
 namespace inspector {
@@ -11,7 +11,6 @@ namespace {
 constexpr const char* kPlaceholder = "可以为标题,类名,句柄";
 constexpr core::Colour kPlaceholderColour = 0x808080;
 constexpr const char* kNotFoundText = "未找到相关的窗口或控件！";
-constexpr const char* kNotFoundCaption = "友情提醒";
 
 }  // namespace
 
@@ -35,10 +34,7 @@ TreeMenu::TreeMenu(AnalysisControls& controls, Target& target, WindowTree& tree)
         menu_.Popup(c_.form, cursor);
     };
 
-    showNotFound = [this] {
-        MessageBoxW(c_.form.Handle(), util::Wide(kNotFoundText).c_str(), util::Wide(kNotFoundCaption).c_str(),
-                    MB_OK);
-    };
+    showNotFound = [this] { ui::ShowNotice(c_.form.Handle(), kNotFoundText, 0); };
     c_.按钮_查找窗口.Clicked = [this] { Search(); };
     ui::EditBox& searchBox = c_.编辑框_查找窗口;
     searchBox.SetTag(kPlaceholder);

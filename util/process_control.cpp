@@ -12,61 +12,50 @@ LONG CallNtdll(const char* name, HANDLE process) {
     return call(process);
 }
 
-OwnedHandle OpenProcessById(DWORD access, std::int32_t pid) {
-    return OwnedHandle(OpenProcess(access, FALSE, static_cast<DWORD>(pid)));
-}
-
-OwnedHandle OpenThreadOfId(DWORD access, std::int32_t tid) {
-    return OwnedHandle(OpenThread(access, FALSE, static_cast<DWORD>(tid)));
-}
-
-// Whether a process or thread opened for waiting has not ended yet.
-bool NotEnded(const OwnedHandle& waitable) {
-    return waitable && WaitForSingleObject(waitable.Get(), 0) == WAIT_TIMEOUT;
+// Opens what `open` gives for the window's ids, then checks that the window
+// still has those ids: only then is the object the window's.
+template <typename Open>
+OwnedHandle OpenOfWindow(WindowHandle hwnd, Open open) {
+    DWORD pid = 0;
+    const DWORD tid = GetWindowThreadProcessId(ToHwnd(hwnd), &pid);
+    if (tid == 0) return {};
+    OwnedHandle object(open(pid, tid));
+    DWORD pidNow = 0;
+    if (!object || GetWindowThreadProcessId(ToHwnd(hwnd), &pidNow) != tid || pidNow != pid) return {};
+    return object;
 }
 
 }  // namespace
 
-bool PauseWindowThread(WindowHandle hwnd, bool pause) {
-    const DWORD tid = GetWindowThreadProcessId(ToHwnd(hwnd), nullptr);
-    return tid != 0 && PauseThreadById(static_cast<std::int32_t>(tid), pause);
+OwnedHandle OpenProcessOfWindow(WindowHandle hwnd, DWORD access) {
+    return OpenOfWindow(hwnd, [access](DWORD pid, DWORD) { return OpenProcess(access, FALSE, pid); });
 }
 
-bool PauseThreadById(std::int32_t tid, bool pause) {
-    if (tid == 0) return false;
-    const OwnedHandle thread = OpenThreadOfId(THREAD_SUSPEND_RESUME, tid);
-    if (!thread) return false;
-    const DWORD result = pause ? SuspendThread(thread.Get()) : ResumeThread(thread.Get());
-    return result != static_cast<DWORD>(-1);
+OwnedHandle OpenThreadOfWindow(WindowHandle hwnd, DWORD access) {
+    return OpenOfWindow(hwnd, [access](DWORD, DWORD tid) { return OpenThread(access, FALSE, tid); });
 }
 
-bool ProcessRunning(std::int32_t pid) { return NotEnded(OpenProcessById(SYNCHRONIZE, pid)); }
-
-bool ThreadRunning(std::int32_t tid) { return NotEnded(OpenThreadOfId(SYNCHRONIZE, tid)); }
-
-std::int32_t SuspendProcessHandle(HANDLE process) { return CallNtdll("ZwSuspendProcess", process); }
-std::int32_t ResumeProcessHandle(HANDLE process) { return CallNtdll("ZwResumeProcess", process); }
-
-bool PauseProcess(std::int32_t pid, bool pause) {
-    const OwnedHandle process = OpenProcessById(PROCESS_SUSPEND_RESUME, pid);
-    if (!process) return false;
-    return (pause ? SuspendProcessHandle(process.Get()) : ResumeProcessHandle(process.Get())) == 0;
+bool PauseProcessHandle(HANDLE process, bool pause) {
+    return process && CallNtdll(pause ? "ZwSuspendProcess" : "ZwResumeProcess", process) == 0;
 }
 
-bool IsOwnProcess(std::int32_t pid) { return static_cast<DWORD>(pid) == GetCurrentProcessId(); }
-
-bool IsOwnThread(std::int32_t tid) {
-    const OwnedHandle thread = OpenThreadOfId(THREAD_QUERY_LIMITED_INFORMATION, tid);
-    return thread && GetProcessIdOfThread(thread.Get()) == GetCurrentProcessId();
+bool PauseThreadHandle(HANDLE thread, bool pause) {
+    return thread && (pause ? SuspendThread(thread) : ResumeThread(thread)) != static_cast<DWORD>(-1);
 }
 
-bool TerminateProcessById(std::int32_t pid) {
-    const OwnedHandle process = OpenProcessById(PROCESS_TERMINATE, pid);
-    return process && TerminateProcess(process.Get(), 0) != FALSE;
-}
+bool StillRunning(HANDLE waitable) { return waitable && WaitForSingleObject(waitable, 0) == WAIT_TIMEOUT; }
+
+bool IsOwnProcess(HANDLE process) { return process && GetProcessId(process) == GetCurrentProcessId(); }
+
+bool IsOwnThread(HANDLE thread) { return thread && GetProcessIdOfThread(thread) == GetCurrentProcessId(); }
 
 bool ThreadControl::OpenThreadById(std::int32_t tid) {
-    thread_ = OpenThreadOfId(THREAD_ALL_ACCESS, tid);  // the one open before is closed
+    thread_.Reset(OpenThread(THREAD_ALL_ACCESS, FALSE, static_cast<DWORD>(tid)));  // the one open before is closed
+    return static_cast<bool>(thread_);
+}
+
+bool ThreadControl::OpenThreadOfWindow(WindowHandle hwnd) {
+    thread_ = util::OpenThreadOfWindow(hwnd, THREAD_ALL_ACCESS);
     return static_cast<bool>(thread_);
 }
 

@@ -1,4 +1,9 @@
 // Pausing, resuming and ending other programs' processes and threads.
+//
+// Every action goes through a handle opened from the live window at the
+// moment it runs: ids are handed out again by the system once a process or
+// thread has ended, so a number remembered from earlier can name another
+// program, while an open handle keeps its object (and its id) alive.
 // Every routine answers with its failure value; none throws.
 #pragma once
 
@@ -11,26 +16,30 @@
 
 namespace util {
 
-// Suspends (pause) or resumes the thread that owns the window; false when
-// there is no such window, the thread cannot be opened, or the call fails.
-bool PauseWindowThread(WindowHandle hwnd, bool pause = true);
-// The same for a thread known by its id.
-bool PauseThreadById(std::int32_t tid, bool pause = true);
-// Whether a process of that id is still running.
-bool ProcessRunning(std::int32_t pid);
-// Whether a thread of that id still exists and has not ended.
-bool ThreadRunning(std::int32_t tid);
-// Whether the process, or the thread's process, is this program's.
-bool IsOwnProcess(std::int32_t pid);
-bool IsOwnThread(std::int32_t tid);
-// Suspends (pause) or resumes every thread of the process at once; true
+// The process, or the thread, that owns the window now, opened with
+// `access`. The window is asked again once the object is open, so the handle
+// is the window's own even when the window went and its id was given to
+// another meanwhile. Empty when the window is gone or the object cannot be
+// opened.
+OwnedHandle OpenProcessOfWindow(WindowHandle hwnd, DWORD access);
+OwnedHandle OpenThreadOfWindow(WindowHandle hwnd, DWORD access);
+
+// Access a pause needs: suspend and resume, and asking whether it ended and
+// whose it is.
+inline constexpr DWORD kProcessPauseAccess = PROCESS_SUSPEND_RESUME | PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE;
+inline constexpr DWORD kThreadPauseAccess = THREAD_SUSPEND_RESUME | THREAD_QUERY_LIMITED_INFORMATION | SYNCHRONIZE;
+
+// Suspends (pause) or resumes every thread of an opened process at once
+// (ZwSuspendProcess / ZwResumeProcess of ntdll), or one opened thread; true
 // when the system reports success.
-bool PauseProcess(std::int32_t pid, bool pause = true);
-// ZwSuspendProcess / ZwResumeProcess of ntdll; the NTSTATUS (0 = success).
-std::int32_t SuspendProcessHandle(HANDLE process);
-std::int32_t ResumeProcessHandle(HANDLE process);
-// Ends the process with exit code 0; true when it was ended.
-bool TerminateProcessById(std::int32_t pid);
+bool PauseProcessHandle(HANDLE process, bool pause);
+bool PauseThreadHandle(HANDLE thread, bool pause);
+// Whether an opened process or thread (opened with SYNCHRONIZE) still runs.
+bool StillRunning(HANDLE waitable);
+// Whether the opened process, or the opened thread's process, is this
+// program's.
+bool IsOwnProcess(HANDLE process);
+bool IsOwnThread(HANDLE thread);
 
 // The thread-control object (线程操作类): one open thread at a time.
 class ThreadControl {
@@ -43,6 +52,8 @@ public:
     // Opens the thread with full access, replacing the open one (which is
     // closed first); true when it could be opened.
     bool OpenThreadById(std::int32_t tid);
+    // The same for the thread that owns the window now.
+    bool OpenThreadOfWindow(WindowHandle hwnd);
     // Ends the open thread with exit code 0 and closes it.
     void TerminateOpenedThread();
     void CloseOpenedThread();

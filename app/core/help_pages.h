@@ -41,7 +41,6 @@ struct HelpPage {
 
 // What the user is told when the help cannot be written anywhere, or
 // written but not opened (no program takes .html files: the path follows).
-inline constexpr std::string_view kNoticeCaption = "友情提醒";
 inline constexpr std::string_view kHelpNotWrittenNotice =
     "帮助页面无法写入：程序所在的文件夹和用户的程序数据文件夹都不能写入。";
 inline constexpr std::string_view kHelpNotOpenedNotice =

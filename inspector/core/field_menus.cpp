@@ -23,4 +23,10 @@ std::string_view FieldItemCaption(FieldItem item) {
     return {};
 }
 
+std::string GoneWindowNotice(Field field, FieldItem item) {
+    const std::string what = field == Field::ThreadId ? "线程" : "进程";
+    const std::string done = item == FieldItem::Pause ? "暂停" : "结束";
+    return "目标窗口已不存在，没有" + done + "任何" + what + "。";
+}
+
 }  // namespace core

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "inspector/core/analysis_layout.h"
@@ -138,5 +139,9 @@ static_assert(FieldMenusAreConsistent(), "field menu table out of order or an it
 // The item captions of the two pause items: the caption is the pause state.
 inline constexpr std::string_view kPauseCaption = "暂停";   // running: the item pauses
 inline constexpr std::string_view kResumeCaption = "恢复";  // paused by this program: the item resumes
+
+// What the user is told when an item that acts on the target's process or
+// thread finds the window gone: e.g. "目标窗口已不存在，没有结束任何进程。"
+std::string GoneWindowNotice(Field field, FieldItem item);
 
 }  // namespace core

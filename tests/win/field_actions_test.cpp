@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "inspector/core/field_menus.h"
 #include "inspector/core/window_styles.h"
@@ -379,6 +380,7 @@ TEST_F(ProcessActionsTest, ClosingTheProgramResumesWhatItPaused) {
     ASSERT_EQ(Actions().ProcessPauseCaption(), "恢复");
     ASSERT_FALSE(Counting(counter));
     window_.reset();  // the main window closes
+    testing_support::ForgetQuit();
     EXPECT_TRUE(Counting(counter));
     EXPECT_TRUE(Counting(worker));
 }
@@ -446,6 +448,82 @@ TEST_F(ProcessActionsTest, EndAThreadAndEndAProcess) {
     DWORD code = 1;
     GetExitCodeProcess(counters.Handle(), &code);
     EXPECT_EQ(code, 0u);
+}
+
+// Ids read when the window was picked can name another program by the time
+// an item is chosen (the system hands ids out again). Here the facts carry
+// the other program's ids from the start: pause, resume and both ends still
+// reach the target window's own process and thread.
+TEST_F(ProcessActionsTest, PauseAndEndActOnTheLiveWindowsProcessNotOnIdsReadBefore) {
+    FixtureProcess target(L"counters"), other(L"counters");
+    HWND counter = target.Window(L"TavrinFixtureCounter");
+    HWND worker = target.Window(L"TavrinFixtureWorker");
+    HWND otherCounter = other.Window(L"TavrinFixtureCounter");
+    ASSERT_TRUE(counter && worker && otherCounter);
+    ASSERT_TRUE(testing_support::QuietFixtureCounter(worker));
+    Target().readFacts = [otherCounter](util::WindowHandle hwnd) {
+        inspector::WindowFacts facts = inspector::ReadWindowFacts(hwnd);
+        DWORD pid = 0;
+        facts.threadId = static_cast<std::int32_t>(GetWindowThreadProcessId(otherCounter, &pid));
+        facts.processId = static_cast<std::int32_t>(pid);
+        return facts;
+    };
+    Target().Select(H(counter));
+    ASSERT_EQ(Box("编辑框_进程ID"), Text(other.Id()));  // the stale id is what the box shows
+
+    ChoosePause("下拉进程ID");
+    ASSERT_EQ(Actions().ProcessPauseCaption(), "恢复");
+    EXPECT_EQ(GetProcessId(Actions().PausedProcess()), target.Id());  // held open: its id cannot be reused
+    EXPECT_FALSE(Counting(counter));
+    EXPECT_TRUE(Counting(otherCounter));
+    ChoosePause("下拉进程ID");
+    EXPECT_TRUE(Counting(counter));
+
+    ChoosePause("下拉线程ID");
+    ASSERT_EQ(Actions().ThreadPauseCaption(), "恢复");
+    EXPECT_EQ(GetThreadId(Actions().PausedThread()), GetWindowThreadProcessId(counter, nullptr));
+    EXPECT_EQ(SuspendCountOf(counter), 1);
+    EXPECT_EQ(SuspendCountOf(otherCounter), 0);
+    ChoosePause("下拉线程ID");
+    EXPECT_EQ(SuspendCountOf(counter), 0);
+
+    Target().Select(H(worker));
+    Choose("下拉线程ID", "结束");
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(worker); }, 3000));
+    EXPECT_TRUE(Counting(otherCounter));
+    Target().Select(H(counter));
+    Choose("下拉进程ID", "结束");
+    EXPECT_EQ(WaitForSingleObject(target.Handle(), 3000), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(other.Handle(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(Counting(otherCounter));
+}
+
+// The window went after it was picked: the items end, pause nothing and
+// say why, and another program that took over an id is left alone.
+TEST_F(ProcessActionsTest, ItemsForAWindowThatIsGoneDoNothingAndSaySo) {
+    std::vector<std::string> notices;
+    Actions().showNotice = [&notices](const std::string& text) { notices.push_back(text); };
+    FixtureProcess other(L"counters");
+    HWND otherCounter = other.Window(L"TavrinFixtureCounter");
+    ASSERT_NE(otherCounter, nullptr);
+    {
+        FixtureProcess gone(L"counters");
+        HWND counter = gone.Window(L"TavrinFixtureCounter");
+        ASSERT_NE(counter, nullptr);
+        Target().Select(H(counter));
+    }  // ended with its windows
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(util::ToHwnd(Target().Handle())); }, 3000));
+
+    Choose("下拉进程ID", "结束");
+    ChoosePause("下拉进程ID");
+    Choose("下拉线程ID", "结束");
+    ChoosePause("下拉线程ID");
+    EXPECT_EQ(notices, (std::vector<std::string>{"目标窗口已不存在，没有结束任何进程。", "目标窗口已不存在，没有暂停任何进程。",
+                                                 "目标窗口已不存在，没有结束任何线程。", "目标窗口已不存在，没有暂停任何线程。"}));
+    EXPECT_EQ(Actions().ProcessPauseCaption(), "暂停");
+    EXPECT_EQ(Actions().ThreadPauseCaption(), "暂停");
+    EXPECT_EQ(WaitForSingleObject(other.Handle(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(Counting(otherCounter));
 }
 
 TEST_F(ProcessActionsTest, PostedClicksArriveWithTheirCoordinates) {
@@ -534,7 +612,8 @@ TEST_F(ProcessActionsTest, RunProgramOpensAFolderAndADocumentByItsAssociation) {
     PumpUntil([&] { return (opened = FindWindowW(L"TavrinFixtureDocument", nullptr)) != nullptr; }, 5000);
     ASSERT_NE(opened, nullptr);
     EXPECT_NE(TitleOf(opened).find(L"notes.tavrintest"), std::wstring::npos) << util::Utf8(TitleOf(opened));
-    util::TerminateProcessById(pid);
+    const util::OwnedHandle started(OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(pid)));
+    if (started) TerminateProcess(started.Get(), 0);
     RegDeleteTreeW(HKEY_CLASSES_ROOT, L"TavrinTest.Document");
     RegDeleteTreeW(HKEY_CLASSES_ROOT, L".tavrintest");
 }

@@ -21,13 +21,26 @@ std::atomic<InputHook*> owner{nullptr};
 // record. Written on the owner's thread, read on the hook thread.
 std::atomic<HWND> eventTarget{nullptr};
 
-// A request to the hook thread and its answer.
+// The hook thread whose hooks deliver events: a thread given up on (it did
+// not answer in time) may still run for a while and must not deliver.
+std::atomic<DWORD> deliveringThread{0};
+
+// A request to the hook thread and its answer. Shared by the two threads:
+// a thread that answers late writes into a request that still exists.
 struct HookRequest {
     bool mouse = false;
     bool keyboard = false;
     bool mouseInstalled = false;
     bool keyboardInstalled = false;
-    HANDLE done = nullptr;
+    OwnedHandle done{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+};
+
+// The start of a hook thread, shared the same way: the thread says it is
+// ready, or finds that the starter gave up on it and ends at once.
+struct HookThreadStart {
+    enum State { Starting, Ready, GivenUp };
+    std::atomic<int> state{Starting};
+    OwnedHandle ready{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
 int MouseMessageOf(WPARAM wParam) {
@@ -107,42 +120,59 @@ bool InputHook::ApplyHooks() {
     }
     eventTarget = eventWindow_;
 
-    const OwnedHandle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    HookRequest request;
-    request.mouse = wantMouse;
-    request.keyboard = wantKeyboard;
-    request.done = done.Get();
+    auto request = std::make_shared<HookRequest>();
+    request->mouse = wantMouse;
+    request->keyboard = wantKeyboard;
     bool answered = false;
-    if (done && PostThreadMessageW(threadId_, kSetHooks, reinterpret_cast<WPARAM>(&request), 0)) {
-        answered = WaitForSingleObject(done.Get(), kThreadAnswerMs) == WAIT_OBJECT_0;
+    if (request->done) {
+        // The thread takes over this copy of the request with the message.
+        auto posted = std::make_unique<std::shared_ptr<HookRequest>>(request);
+        if (PostThreadMessageW(threadId_, kSetHooks, reinterpret_cast<WPARAM>(posted.get()), 0)) {
+            posted.release();
+            answered = WaitForSingleObject(request->done.Get(), kThreadAnswerMs) == WAIT_OBJECT_0;
+        }
     }
     if (!answered) {
-        // The hook thread does not answer: start afresh next time.
+        // The hook thread does not answer: give it up and start afresh next
+        // time. It may answer later; its answer goes nowhere.
         StopHookThread();
         return false;
     }
-    mouseHooked_ = request.mouseInstalled;
-    keyboardHooked_ = request.keyboardInstalled;
+    mouseHooked_ = request->mouseInstalled;
+    keyboardHooked_ = request->keyboardInstalled;
     return mouseHooked_ == wantMouse && keyboardHooked_ == wantKeyboard;
 }
 
 bool InputHook::StartHookThread() {
-    const OwnedHandle ready(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    if (!ready) return false;
-    thread_.Reset(CreateThread(nullptr, 0, HookThread, ready.Get(), 0, &threadId_));
-    // The thread has a message queue once it says so.
-    const bool started = thread_ && WaitForSingleObject(ready.Get(), kThreadAnswerMs) == WAIT_OBJECT_0;
-    if (!started && thread_) {
-        TerminateThread(thread_.Get(), 1);
+    auto start = std::make_shared<HookThreadStart>();
+    if (!start->ready) return false;
+    auto given = std::make_unique<std::shared_ptr<HookThreadStart>>(start);
+    thread_.Reset(CreateThread(nullptr, 0, HookThread, given.get(), 0, &threadId_));
+    if (!thread_) return false;
+    given.release();  // the thread's now
+    // The thread has a message queue once it says so. A thread that has
+    // not said so in time is given up: it ends by itself as soon as it
+    // runs. A thread is never ended from outside: it could hold a lock of
+    // the loader or the heap, which the whole program would then wait for.
+    bool ready = WaitForSingleObject(start->ready.Get(), kThreadAnswerMs) == WAIT_OBJECT_0;
+    int starting = HookThreadStart::Starting;
+    if (!ready && !start->state.compare_exchange_strong(starting, HookThreadStart::GivenUp)) ready = true;
+    if (!ready) {
         thread_.Reset();
+        threadId_ = 0;
+        return false;
     }
-    return started;
+    deliveringThread = threadId_;
+    return true;
 }
 
 void InputHook::StopHookThread() {
     if (thread_) {
-        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);  // the thread removes its hooks as it ends
-        if (WaitForSingleObject(thread_.Get(), kThreadAnswerMs) != WAIT_OBJECT_0) TerminateThread(thread_.Get(), 1);
+        deliveringThread = 0;
+        // The thread removes its hooks as it ends. One that does not end in
+        // time is left to end by itself (see StartHookThread).
+        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        WaitForSingleObject(thread_.Get(), kThreadAnswerMs);
         thread_.Reset();
         threadId_ = 0;
     }
@@ -152,9 +182,12 @@ void InputHook::StopHookThread() {
 }
 
 DWORD WINAPI InputHook::HookThread(void* parameter) {
+    const std::unique_ptr<std::shared_ptr<HookThreadStart>> start(static_cast<std::shared_ptr<HookThreadStart>*>(parameter));
     MSG msg;
     PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // makes the message queue
-    SetEvent(static_cast<HANDLE>(parameter));
+    int starting = HookThreadStart::Starting;
+    if (!(*start)->state.compare_exchange_strong(starting, HookThreadStart::Ready)) return 0;  // given up
+    SetEvent((*start)->ready.Get());
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
     // Removed as the thread ends.
     OwnedHook mouse, keyboard;
@@ -168,14 +201,20 @@ DWORD WINAPI InputHook::HookThread(void* parameter) {
             DispatchMessageW(&msg);
             continue;
         }
-        auto* request = reinterpret_cast<HookRequest*>(msg.wParam);
-        if (request->mouse && !mouse) mouse.Reset(SetWindowsHookExW(WH_MOUSE_LL, MouseProc, module, 0));
-        if (!request->mouse) unhook(mouse);
-        if (request->keyboard && !keyboard) keyboard.Reset(SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, module, 0));
-        if (!request->keyboard) unhook(keyboard);
-        request->mouseInstalled = static_cast<bool>(mouse);
-        request->keyboardInstalled = static_cast<bool>(keyboard);
-        SetEvent(request->done);
+        const std::unique_ptr<std::shared_ptr<HookRequest>> posted(
+            reinterpret_cast<std::shared_ptr<HookRequest>*>(msg.wParam));
+        HookRequest& request = **posted;
+        if (request.mouse && !mouse) mouse.Reset(SetWindowsHookExW(WH_MOUSE_LL, MouseProc, module, 0));
+        if (!request.mouse) unhook(mouse);
+        if (request.keyboard && !keyboard) keyboard.Reset(SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, module, 0));
+        if (!request.keyboard) unhook(keyboard);
+        request.mouseInstalled = static_cast<bool>(mouse);
+        request.keyboardInstalled = static_cast<bool>(keyboard);
+        SetEvent(request.done.Get());
+    }
+    // Requests still queued when the thread ends are dropped with it.
+    while (PeekMessageW(&msg, nullptr, kSetHooks, kSetHooks, PM_REMOVE)) {
+        if (!msg.hwnd) delete reinterpret_cast<std::shared_ptr<HookRequest>*>(msg.wParam);
     }
     return 0;
 }
@@ -188,7 +227,8 @@ void InputHook::DeliverRecordedEvents() {
 
 void InputHook::Record(const core::InputEvent& event) {
     const HWND target = eventTarget;
-    if (!target) return;
+    // The hooks call back on the thread that installed them.
+    if (!target || GetCurrentThreadId() != deliveringThread) return;
     auto copy = std::make_unique<core::InputEvent>(event);
     if (PostMessageW(target, kRecordedEvent, 0, reinterpret_cast<LPARAM>(copy.get()))) copy.release();
 }

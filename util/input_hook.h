@@ -16,6 +16,10 @@
 // routine is. Clearing the last registration, or all, removes them and ends
 // the hook thread. A registration reports 0 when a hook it needs could not
 // be installed, and a later registration tries again.
+//
+// A hook thread that does not answer within 5 s is given up: a new one is
+// started for the next registration, and the old one ends by itself when it
+// runs again (it is never ended from outside) without delivering anything.
 #pragma once
 
 #include <windows.h>
@@ -48,6 +52,8 @@ public:
     // Runs the routines of events recorded but not yet delivered (the
     // caller is about to change the registrations).
     void DeliverRecordedEvents();
+    // The thread that serves the hooks (0 while there is none).
+    DWORD HookThreadId() const { return threadId_; }
 
 private:
     // Installs and removes hooks until exactly those the slots need are

@@ -298,6 +298,38 @@ TEST_F(InputHookTest, ARegistrationWhoseHookCannotBeInstalledReportsZeroAndIsTri
     second.ClearMouseKeyCallback();
 }
 
+// A hook thread that stops answering (here: suspended) is given up, never
+// ended from outside (that could leave a lock of the loader or the heap
+// held for good): once it runs again it ends by itself, with its own exit
+// code, and the next registration gets a thread of its own.
+TEST_F(InputHookTest, AHookThreadThatDoesNotAnswerIsGivenUpNotKilled) {
+    util::InputHook hook;
+    int calls = 0;
+    const core::HookRoutine routine{&calls, [&](std::int32_t, std::int32_t, std::int32_t) { ++calls; }};
+    ASSERT_EQ(hook.SetMouseKeyCallback(routine, core::kHookRightUp), 1);
+    const DWORD stuck = hook.HookThreadId();
+    const util::OwnedHandle thread(
+        OpenThread(SYNCHRONIZE | THREAD_SUSPEND_RESUME | THREAD_QUERY_LIMITED_INFORMATION, FALSE, stuck));
+    ASSERT_TRUE(thread);
+    ASSERT_NE(SuspendThread(thread.Get()), static_cast<DWORD>(-1));
+
+    // Asks the thread for the keyboard hook too; no answer comes.
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine, core::kHookKeyUp), 0);
+    EXPECT_FALSE(hook.KeyboardHooked());
+    EXPECT_NE(hook.HookThreadId(), stuck);  // what is still registered has a new thread
+    DWORD code = 0;
+    ASSERT_TRUE(GetExitCodeThread(thread.Get(), &code));
+    EXPECT_EQ(code, static_cast<DWORD>(STILL_ACTIVE)) << "the thread was ended from outside";
+
+    ResumeThread(thread.Get());
+    ASSERT_EQ(WaitForSingleObject(thread.Get(), 5000), WAIT_OBJECT_0) << "the given-up thread did not end";
+    GetExitCodeThread(thread.Get(), &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine, core::kHookKeyUp), 1);
+    EXPECT_TRUE(hook.KeyboardHooked());
+    hook.ClearMouseKeyCallback();
+}
+
 TEST_F(InputHookTest, KeysReachTheirRoutinesWithTheVirtualKeyCode) {
     util::InputHook hook;
     std::vector<std::int32_t> keys;

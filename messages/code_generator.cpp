@@ -20,14 +20,17 @@ CodeGenerator::CodeGenerator(MessagesControls& controls, const MessageSender& se
     codeMenu_.AddItem("全选", [this] { c_.编辑框_易代码.SelectAll(); });
     codeMenu_.AddSeparator();
     sendItem_ = codeMenu_.AddItem("生成发送此消息的易代码", [this] { GenerateSend(); });
-    codeMenu_.AddItem("生成查找当前窗口的代码", [this] { GenerateLookup(); });
+    lookupItem_ = codeMenu_.AddItem("生成查找当前窗口的代码", [this] { GenerateLookup(); });
     c_.编辑框_易代码.ContextMenuRequested = [this](POINT at) {
         UpdateMenu();
         codeMenu_.Popup(c_.form, at);
     };
 }
 
-void CodeGenerator::UpdateMenu() { codeMenu_.SetItemEnabled(sendItem_, sender_.LastSent().has_value()); }
+void CodeGenerator::UpdateMenu() {
+    codeMenu_.SetItemEnabled(sendItem_, sender_.LastSent().has_value());
+    codeMenu_.SetItemEnabled(lookupItem_, util::WindowExists(c_.编辑框_窗口句柄2.Number()));
+}
 
 void CodeGenerator::Generate() {
     for (std::size_t i = 0; i < radios_.size(); ++i) {
@@ -41,8 +44,9 @@ void CodeGenerator::Generate() {
 void CodeGenerator::Copy() { util::CopyTextToClipboard(c_.编辑框_易代码.Content()); }
 
 void CodeGenerator::GenerateLookup() {
-    const util::WindowHandle target = currentTarget ? currentTarget() : 0;
-    Show(core::LookupCode(core::PlanLookup(LookupLevelsOf(target))));
+    const util::WindowHandle window = c_.编辑框_窗口句柄2.Number();
+    if (!util::WindowExists(window)) return;
+    Show(core::LookupCode(core::PlanLookup(LookupLevelsOf(window))));
 }
 
 void CodeGenerator::GenerateSend() {

@@ -3,16 +3,16 @@
 // what it held); "复制代码" copies the code box to the clipboard.
 //
 // The code box's context menu ("复制", "全选", "生成发送此消息的易代码",
-// "生成查找当前窗口的代码") also writes code that finds the current target
-// again (the inspector's current window), level by level from its
-// top-level window down, and code that finds the window the last message
-// went to and sends that message again the same way; each is put on the
-// clipboard as the other code goes. "生成发送此消息的易代码" is grey until a
-// message has gone out.
+// "生成查找当前窗口的代码") also writes code that finds the window in this
+// page's handle box `编辑框_窗口句柄2` again (typed there, or captured),
+// level by level from its top-level window down, and code that finds the
+// window the last message went to and sends that message again the same
+// way; each is put on the clipboard as the other code goes.
+// "生成发送此消息的易代码" is grey until a message has gone out,
+// "生成查找当前窗口的代码" while the handle box holds no window.
 #pragma once
 
 #include <array>
-#include <functional>
 
 #include "messages/core/e_code_templates.h"
 #include "messages/message_sender.h"
@@ -27,14 +27,12 @@ public:
     CodeGenerator(MessagesControls& controls, const MessageSender& sender);
     void Generate();
     void Copy();
-    // Writes the code that finds the current target; nothing when there is
-    // no such window.
+    // Writes the code that finds the window in the handle box; nothing when
+    // there is no such window.
     void GenerateLookup();
     // Writes the code that sends the last message again; nothing before the
     // first message, or when its window is gone.
     void GenerateSend();
-    // The current target; none (0) until the pages are wired together.
-    std::function<util::WindowHandle()> currentTarget;
     ui::Menu& CodeMenu() { return codeMenu_; }
     // Greys what cannot be done now; run before the menu pops up.
     void UpdateMenu();
@@ -46,6 +44,7 @@ private:
     MessagesControls& c_;
     const MessageSender& sender_;
     int sendItem_ = -1;
+    int lookupItem_ = -1;
     // The radio button of each template, in the templates' order.
     std::array<ui::RadioButton*, core::kECodeTemplateCount> radios_{};
     ui::Menu codeMenu_;

@@ -22,31 +22,36 @@ bool MessageFile::Open(const std::string& path) {
     const std::size_t slash = path_.find_last_of(L"\\/");
     util::RemoveStaleReplacements(slash == std::wstring::npos ? L"." : path_.substr(0, slash));
 
-    util::FileStamp stamp;
-    if (util::StampOf(path_, stamp) && stamp.size > kMaxListBytes) {
-        list_ = core::ConfigText(core::DefaultMessageListBytes());
-        read_ = true;
-        source_ = Source::TooLarge;
-        return true;
+    const DWORD attributes = GetFileAttributesW(path_.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return UseShippedList(Source::Folder);
     }
+    util::FileStamp stamp;
+    if (util::StampOf(path_, stamp) && stamp.size > kMaxListBytes) return UseShippedList(Source::TooLarge);
     std::string bytes;
     if (!util::ReadWholeFile(path_, bytes)) {
-        if (GetFileAttributesW(path_.c_str()) != INVALID_FILE_ATTRIBUTES) return false;  // there, but unreadable
+        if (attributes != INVALID_FILE_ATTRIBUTES) return UseShippedList(Source::Unreadable);
         // Missing: the list the program ships, written to disk when the
         // folder takes it, else kept in memory.
-        const std::string list = core::DefaultMessageListBytes();
-        if (util::CreateFileWithContents(path_, list, writer) || util::ReadWholeFile(path_, bytes)) {
+        if (util::CreateFileWithContents(path_, core::DefaultMessageListBytes(), writer) ||
+            util::ReadWholeFile(path_, bytes)) {
             source_ = Source::File;
-        } else {
-            list_ = core::ConfigText(list);
-            read_ = true;
-            source_ = Source::Memory;
+            return true;
         }
-        return true;
+        return UseShippedList(Source::Memory);
     }
+    if (bytes.empty()) return UseShippedList(Source::Empty);
+    if (core::ConfigText(bytes).SectionNames().empty()) return UseShippedList(Source::NoSections);
     source_ = Source::File;
     // A read-only file keeps its first line: it is read as it is.
     if (core::NeedsMarkerLine(bytes)) util::ReplaceFileContents(path_, core::AddMarkerLine(bytes).bytes, writer);
+    return true;
+}
+
+bool MessageFile::UseShippedList(Source reason) {
+    list_ = core::ConfigText(core::DefaultMessageListBytes());
+    read_ = true;
+    source_ = reason;
     return true;
 }
 

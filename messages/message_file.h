@@ -10,10 +10,14 @@
 // one that then takes its place in one step, so the user's file is never
 // left half-written. A file that cannot be changed (read-only) is still
 // read as it is; where no file can be made at all (a folder that cannot be
-// written), the shipped list is used from memory. So it is for a file
-// beyond kMaxListBytes, which no message list needs (the shipped one is
-// 3 KB): it is left as it is. Opening also removes the new files that
-// changes cut off by a killed program left beside it.
+// written), the shipped list is used from memory. So it is for what is no
+// message list: a file beyond kMaxListBytes, which no message list needs
+// (the shipped one is 3 KB), a file without a single [category] section
+// (empty, or bytes of something else), a folder of that name, a file that
+// cannot be read. Those are left exactly as they are (no marker line put in
+// front of somebody's bytes), and ListSource() says which it was, so that
+// the page can say why the shipped list shows. Opening also removes the new
+// files that changes cut off by a killed program left beside it.
 #pragma once
 
 #include <string>
@@ -28,8 +32,13 @@ public:
     enum class Source {
         None,      // no list: nothing was opened
         File,      // the file on disk
-        Memory,    // the shipped list, because no file could be made
-        TooLarge,  // the shipped list, because the file is beyond kMaxListBytes
+        // The shipped list, because ...
+        Memory,      // no file could be made
+        TooLarge,    // the file is beyond kMaxListBytes
+        Empty,       // the file holds no byte
+        NoSections,  // the file holds no [category] section
+        Folder,      // a folder has the file's name
+        Unreadable,  // the file is there but cannot be read
     };
     static constexpr unsigned long long kMaxListBytes = 1024 * 1024;
 
@@ -46,6 +55,9 @@ public:
     util::FileWriter writer = util::WriteAllBytes;
 
 private:
+    // The shipped list in memory, for the reason given.
+    bool UseShippedList(Source reason);
+
     Source source_ = Source::None;
     std::wstring path_;
     // The list as last read, and the file's stamp then.

@@ -32,8 +32,17 @@ MessageSender::MessageSender(MessagesControls& controls) : c_(controls) {
 
 void MessageSender::LoadMessageList(const std::string& path) {
     file_.Open(path);
-    if (file_.ListSource() == MessageFile::Source::Memory) ShowStatus(core::kShippedListStatus, kStatusColour);
-    if (file_.ListSource() == MessageFile::Source::TooLarge) ShowStatus(core::kListTooLargeStatus, kStatusColour);
+    // Why the shipped list shows instead of the file's.
+    switch (file_.ListSource()) {
+        case MessageFile::Source::Memory: ShowStatus(core::kShippedListStatus, kStatusColour); break;
+        case MessageFile::Source::TooLarge: ShowStatus(core::kListTooLargeStatus, kStatusColour); break;
+        case MessageFile::Source::Empty: ShowStatus(core::kEmptyListStatus, kStatusColour); break;
+        case MessageFile::Source::NoSections: ShowStatus(core::kNoSectionsListStatus, kStatusColour); break;
+        case MessageFile::Source::Folder: ShowStatus(core::kFolderListStatus, kStatusColour); break;
+        case MessageFile::Source::Unreadable: ShowStatus(core::kUnreadableListStatus, kStatusColour); break;
+        case MessageFile::Source::None:
+        case MessageFile::Source::File: break;
+    }
     List(c_.组合框_消息分类1, file_.Read().SectionNames());
     c_.组合框_消息分类1.SetSelectedIndex(0);
     CategoryChanged();

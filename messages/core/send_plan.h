@@ -42,6 +42,14 @@ inline constexpr std::string_view kListCutStatus = "\r\n提示：message.ini 的
 // Shown at start-up when message.ini is beyond any message list's size.
 inline constexpr std::string_view kListTooLargeStatus =
     "\r\n提示：message.ini 超过 1 MB，不像消息列表，暂用程序自带的消息列表（文件没有改动）。";
+inline constexpr std::string_view kEmptyListStatus =
+    "\r\n提示：message.ini 是空文件，没有消息分类，暂用程序自带的消息列表（文件没有改动）。";
+inline constexpr std::string_view kNoSectionsListStatus =
+    "\r\n提示：message.ini 里没有任何 [分类] 段，不像消息列表，暂用程序自带的消息列表（文件没有改动）。";
+inline constexpr std::string_view kFolderListStatus =
+    "\r\n提示：message.ini 是一个文件夹，不是消息列表，暂用程序自带的消息列表。";
+inline constexpr std::string_view kUnreadableListStatus =
+    "\r\n提示：message.ini 无法读取，暂用程序自带的消息列表（文件没有改动）。";
 inline constexpr std::string_view kShippedListStatus =
     "\r\n提示：程序目录不能写入，无法建立message.ini，暂用程序自带的消息列表。";
 

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <string>
 
 #include "app/core/main_layout.h"
 #include "messages/core/e_code_templates.h"
@@ -178,6 +180,38 @@ TEST_F(MessagesTest, AFolderThatCannotBeWrittenStillGivesTheShippedList) {
     SetCurrentDirectoryW(current);
     EXPECT_EQ(Items("组合框_消息分类1"), (std::vector<std::string>{"根"}));
     DeleteFileW(util::Wide(rooted).c_str());
+}
+
+// What is no message list (a file of no bytes, bytes of something else, a
+// folder of that name) gives the shipped list and a status that says why,
+// and stays exactly as it was: no marker line in front of somebody's bytes.
+TEST_F(MessagesTest, WhatIsNoMessageListGivesTheShippedListAndSaysWhy) {
+    const std::string folder = TempPath("tavrin_no_list\\");
+    const std::string path = folder + "message.ini";
+    std::string junk = "\x7F" "ELF\x02\x01";
+    for (int i = 0; i < 3000; ++i) junk += static_cast<char>((i * 131 + 7) % 256 == '[' ? 0 : (i * 131 + 7) % 256);
+    const struct {
+        const char* what;
+        std::optional<std::string> bytes;  // none: a folder
+        std::string_view status;
+    } cases[] = {
+        {"a file of no bytes", std::string(), core::kEmptyListStatus},
+        {"binary junk", junk, core::kNoSectionsListStatus},
+        {"a folder named message.ini", std::nullopt, core::kFolderListStatus},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(std::filesystem::path(util::Wide(folder)));
+        std::filesystem::create_directories(std::filesystem::path(util::Wide(c.bytes ? folder : path)));
+        if (c.bytes) WriteFile(path, *c.bytes);
+        Sender().LoadMessageList(path);
+        EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(c.status));
+        EXPECT_EQ(Combo("组合框_消息分类1").ItemText(0), "常用消息");
+        if (c.bytes) {
+            EXPECT_EQ(ReadFileBytes(path), *c.bytes);
+        }
+    }
+    std::filesystem::remove_all(std::filesystem::path(util::Wide(folder)));
 }
 
 // A file far beyond any message list (here 420,000 sections) is left as it
@@ -527,6 +561,37 @@ TEST_F(MessagesTest, TheCodeForTheMessageJustSentSendsItAgain) {
     EXPECT_EQ(get[1], std::to_string(core::Utf8ToGbk(text).size()));  // the bytes copied
     EXPECT_EQ(get[2], text);
     SetWindowTextW(b_, L"B text");
+}
+
+// The lookup code is for the window in this page's handle box, typed there,
+// not for the inspector's target; with no window there the item is grey
+// and writes nothing.
+TEST_F(MessagesTest, TheLookupCodeFindsTheWindowInThisPagesHandleBox) {
+    messages::CodeGenerator& generator = Window().Messages().Generator();
+    ui::Menu& menu = generator.CodeMenu();
+    int item = 0;
+    while (item < menu.ItemCount() && menu.ItemCaption(item) != "生成查找当前窗口的代码") ++item;
+    auto& code = Box("编辑框_易代码");
+    auto& handle = Box("编辑框_窗口句柄2");
+    Window().Analysis().CurrentTarget().Select(H(root_));
+    handle.SetContent("0");
+    code.SetContent("mine");
+    generator.UpdateMenu();
+    EXPECT_FALSE(menu.ItemEnabled(item));
+    generator.GenerateLookup();
+    EXPECT_EQ(code.Content(), "mine");
+
+    handle.SetContent(std::to_string(H(b_)));  // typed
+    generator.UpdateMenu();
+    EXPECT_TRUE(menu.ItemEnabled(item));
+    generator.GenerateLookup();
+    const std::string path = TempPath("tavrin_test_lookup_code.e.txt");
+    WriteFile(path, code.Content());
+    DWORD exitCode = 1;
+    const std::string found =
+        testing_support::RunTestProgram(L"e_code_check.exe", L"--code \"" + util::Wide(path) + L"\"", exitCode);
+    EXPECT_EQ(exitCode, 0u) << found;
+    EXPECT_EQ(found.substr(0, found.find_first_of("\r\n")), std::to_string(H(b_))) << code.Content();
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
-// Start-up of Tavrin编程助手: common controls, the main window, and the
-// message loop that runs until the main window is gone.
+// Start-up of Tavrin编程助手: common controls, then the program's run
+// (app/program_run.h) until the main window is gone.
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include "app/main_window.h"
+#include "app/program_run.h"
+#include "ui/notice.h"
 #include "util/callback_guard.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
@@ -14,12 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
 
     return util::GuardCallback(
         [show] {
-            // The utility routines' single-instance objects live for the whole run.
-            app::UtilityObjects utilities;
-            app::MainWindow window(utilities);
-            if (!window.Create()) return 1;
-            window.Show(show);
-            return ui::RunMessageLoop();
+            return app::RunProgram(show, [](const std::string& text) { ui::ShowNotice(nullptr, text, MB_ICONERROR); });
         },
         1);
 }

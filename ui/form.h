@@ -49,6 +49,8 @@ public:
 
     // Creates the window (hidden), centred on the screen at the system DPI.
     bool Create(const FormOptions& options);
+    // Why the last Create failed: the system's error code (0 when it gave none).
+    DWORD CreationError() const { return creationError_; }
     void Show(int command = SW_SHOW);
     void Destroy();
     HWND Handle() const { return hwnd_; }
@@ -124,6 +126,7 @@ private:
     void ReleaseMenuBar();
 
     HWND hwnd_ = nullptr;
+    DWORD creationError_ = 0;
     UINT dpi_ = 96;
     util::OwnedFont font_;
     core::Colour background_ = 0xF0F0F0;

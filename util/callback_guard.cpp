@@ -5,6 +5,7 @@
 #include <atomic>
 #include <string>
 
+#include "util/error_log.h"
 #include "util/wide_text.h"
 
 namespace util {
@@ -14,7 +15,7 @@ std::atomic<long> escaped{0};
 
 }  // namespace
 
-void NoteEscapedException(std::exception_ptr exception) noexcept {
+void NoteEscapedException(std::exception_ptr exception, const char* file, int line) noexcept {
     ++escaped;
     try {
         std::string what = "unknown exception";
@@ -26,6 +27,7 @@ void NoteEscapedException(std::exception_ptr exception) noexcept {
         }
         const std::wstring text = L"Tavrin: an event handler failed and was skipped: " + Wide(what) + L"\n";
         OutputDebugStringW(text.c_str());
+        AppendToErrorLog(file ? file : "?", line, what);
     } catch (...) {
         // Not even the text could be made (no memory): the count is enough.
     }

@@ -7,6 +7,8 @@
 
 #include <objbase.h>
 
+#include <filesystem>
+
 #include <new>
 #include <random>
 #include <stdexcept>
@@ -14,10 +16,14 @@
 #include <thread>
 #include <vector>
 
+#include "app/program_run.h"
 #include "colour/core/magnifier.h"
 #include "tests/win/failing_allocations.h"
 #include "tests/win/test_support.h"
+#include "util/callback_guard.h"
 #include "util/clipboard.h"
+#include "util/error_log.h"
+#include "util/file_replace.h"
 #include "util/core/bmp.h"
 #include "util/image_file.h"
 #include "util/launch.h"
@@ -160,6 +166,80 @@ TEST_F(ExceptionPathsOfThePages, AFillThatThrowsOnItsWorkerLeavesTheTreeFreeForT
     EXPECT_EQ(tree.Tree().ItemCount(), 3001);
     // The window's destructor waits for running fills: it must not wait for
     // the failed one (the test would hang here).
+}
+
+// The error log of this test: LOCALAPPDATA points into a folder of its own.
+class ErrorLogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        folder_ = std::wstring(temp) + L"tavrin_error_log_" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(folder_.c_str(), nullptr);
+        wchar_t saved[MAX_PATH] = {};
+        hadSaved_ = GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH) > 0;
+        saved_ = saved;
+        SetEnvironmentVariableW(L"LOCALAPPDATA", folder_.c_str());
+    }
+    void TearDown() override {
+        SetEnvironmentVariableW(L"LOCALAPPDATA", hadSaved_ ? saved_.c_str() : nullptr);
+        std::error_code ignored;
+        std::filesystem::remove_all(std::filesystem::path(folder_), ignored);
+    }
+    std::string Log() {
+        std::string bytes;
+        util::ReadWholeFile(util::ErrorLogPath(), bytes);
+        return bytes;
+    }
+    std::wstring folder_, saved_;
+    bool hadSaved_ = false;
+};
+
+// A fault caught at the boundary leaves a line with its time, the place of
+// the guard and its message; however many come, the log stays under 64 KB
+// and ends with the newest.
+TEST_F(ErrorLogTest, CaughtFaultsAreWrittenWithTimeAndPlaceAndTheLogStaysSmall) {
+    ASSERT_EQ(util::ErrorLogPath(), folder_ + L"\\Tavrin\\errors.log");
+    util::GuardCallback([] { throw std::runtime_error("first fault"); });
+    const int line = __LINE__ - 1;
+    const std::string log = Log();
+    EXPECT_NE(log.find("win/exception_paths_test.cpp:" + std::to_string(line) + "  first fault\r\n"), std::string::npos)
+        << log;
+    EXPECT_EQ(log.size() > 4 ? log.substr(0, 2) : "", "20") << "the line starts with the year";
+    for (int i = 0; i < 1500; ++i) {
+        util::GuardCallback([i] { throw std::runtime_error("fault " + std::to_string(i) + std::string(60, '.')); });
+    }
+    const std::string full = Log();
+    EXPECT_LE(full.size(), util::kErrorLogLimit);
+    EXPECT_NE(full.find("fault 1499..."), std::string::npos);
+    EXPECT_EQ(full.find("first fault"), std::string::npos);  // the oldest went
+}
+
+// A main window that cannot be made (here a hook refuses it) is not a silent
+// end: the user is told, with the system's words, and the log keeps it.
+TEST_F(ErrorLogTest, AMainWindowThatCannotBeMadeIsReportedNotSilent) {
+    const util::OwnedHook refuse(SetWindowsHookExW(
+        WH_CBT,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (code == HCBT_CREATEWND) {
+                wchar_t name[64] = {};
+                GetClassNameW(reinterpret_cast<HWND>(wParam), name, 64);
+                if (std::wstring(name) == L"TavrinForm") return 1;  // refused
+            }
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId()));
+    ASSERT_TRUE(refuse);
+    std::vector<std::string> told;
+    EXPECT_EQ(app::RunProgram(SW_HIDE, [&](const std::string& text) { told.push_back(text); }), 1);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].rfind("主窗口无法创建", 0), 0u) << told[0];
+    EXPECT_NE(told[0].find("错误代码"), std::string::npos) << told[0];
+    EXPECT_NE(Log().find(told[0]), std::string::npos);
+    // The system's words for a known error.
+    EXPECT_NE(app::MainWindowFailureText(ERROR_NOT_ENOUGH_MEMORY).find("（错误代码 8）"), std::string::npos);
+    EXPECT_GT(app::MainWindowFailureText(ERROR_NOT_ENOUGH_MEMORY).size(),
+              app::MainWindowFailureText(0).size() + 3);
 }
 
 }  // namespace

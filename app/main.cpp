@@ -6,14 +6,14 @@
 
 #include "app/program_run.h"
 #include "ui/notice.h"
-#include "util/callback_guard.h"
+#include "win/callback_guard.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     INITCOMMONCONTROLSEX controls = {sizeof controls,
                                      ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
-    return util::GuardCallback(
+    return win::GuardCallback(
         [show] {
             return app::RunProgram(show, [](const std::string& text) { ui::ShowNotice(nullptr, text, MB_ICONERROR); });
         },

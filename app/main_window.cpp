@@ -4,20 +4,20 @@
 
 #include "app/core/help_pages.h"
 #include "app/core/main_layout.h"
-#include "app/core/skin_file.h"
 #include "app/skin.h"
+#include "skin/core/skin_file.h"
 #include "ui/layout_builder.h"
 #include "ui/notice.h"
-#include "util/launch.h"
-#include "util/program_files.h"
-#include "util/program_output.h"
-#include "util/wide_text.h"
-#include "util/window_operations.h"
+#include "win/launch.h"
+#include "win/program_files.h"
+#include "win/program_output.h"
+#include "win/wide_text.h"
+#include "win/window_operations.h"
 
 namespace app {
 
 MainWindow::MainWindow(UtilityObjects& utilities)
-    : OpenAddress(util::OpenInShell),
+    : OpenAddress(win::OpenInShell),
       ShowNotice([this](const std::string& text) { ui::ShowNotice(Handle(), text); }),
       utilities_(utilities),
       webMenu_(std::string(core::kWebMenuCaption)),
@@ -56,8 +56,8 @@ bool MainWindow::Create() {
     SetMenuBar({&webMenu_});
     // The skin (first the filter of 16 x 16 transparent blits); without it
     // the program runs in the system's look.
-    ApplySkin(core::kProgramSkinNumber, utilities_.entryPatch);
-    tray_.Add(Handle(), resources_.SmallProgramIcon(), util::Wide(core::kMainWindowTitle));
+    ApplySkin(skin::core::kProgramSkinNumber, utilities_.entryPatch);
+    tray_.Add(Handle(), resources_.SmallProgramIcon(), win::Wide(core::kMainWindowTitle));
     // Thicker frames (as on Windows 10 and later) would cut off the pages'
     // right and bottom edges at the classic outer size.
     EnsureClientSize(core::kMainClientWidth, core::kMainClientHeight);
@@ -69,7 +69,7 @@ bool MainWindow::Create() {
     BuildPageControls(core::kAnalysisPage);
     ShowPage(core::kAnalysisPage);
     inspector_ = std::make_unique<inspector::AnalysisPage>(*this, utilities_.hook, utilities_.threads);
-    inspector_->OnCreated(util::Utf8(util::ProgramDirectory()));
+    inspector_->OnCreated(win::Utf8(win::ProgramDirectory()));
     DressControls(core::kAnalysisPage);
 
     Activated = [this] { OnActivated(); };
@@ -96,9 +96,9 @@ bool MainWindow::Create() {
     windowImages_ = std::make_unique<capture::WindowImageActions>(*this);
     inspector::AnalysisControls& analysis = inspector_->Controls();
     inspector::Target& target = inspector_->CurrentTarget();
-    analysis.超级按钮_截图.Clicked = [this, &target] { windowImages_->CopyToClipboard(util::ToHwnd(target.Handle())); };
+    analysis.超级按钮_截图.Clicked = [this, &target] { windowImages_->CopyToClipboard(win::ToHwnd(target.Handle())); };
     analysis.超级按钮_截图2.Clicked = [this, &target, &analysis] {
-        windowImages_->SaveToFile(util::ToHwnd(target.Handle()), analysis.通用对话框1);
+        windowImages_->SaveToFile(win::ToHwnd(target.Handle()), analysis.通用对话框1);
     };
 
     Destroying = [this] { OnEnding(); };
@@ -141,7 +141,7 @@ void MainWindow::WirePages() {
     ui::EditBox& messageTarget = messages_->Controls().编辑框_窗口句柄2;
     // A target chosen before (perhaps still being read: these pages may be
     // made while its facts are read).
-    const util::WindowHandle shown = util::WindowExists(target.Handle()) ? target.Handle() : target.Facts().handle;
+    const win::WindowHandle shown = win::WindowExists(target.Handle()) ? target.Handle() : target.Facts().handle;
     if (shown != 0) messageTarget.SetNumber(shown);
     target.BeforeNewWindow.Connect([&messageTarget, &target] { messageTarget.SetNumber(target.Handle()); });
     ui::DrawingBoard& finder = inspector_->FinderBoard();
@@ -153,22 +153,22 @@ void MainWindow::WirePages() {
     colour_->Controls().按钮_截图.Clicked = [this] { StartRegionCapture(); };
     // The colour page's window of further notations looks like the pages.
     colour_->windowLook.background = core::kPageColour;
-    colour_->windowLook.dress = [this](ui::Form& form, const std::vector<core::ControlLayout>& table) {
+    colour_->windowLook.dress = [this](ui::Form& form, const std::vector<ui::core::ControlLayout>& table) {
         DressControls(form, table);
     };
 }
 
 void MainWindow::DressControls(int page) { DressControls(*this, core::MainWindowPages()[page].controls); }
 
-void MainWindow::DressControls(ui::Form& form, const std::vector<core::ControlLayout>& table) const {
+void MainWindow::DressControls(ui::Form& form, const std::vector<ui::core::ControlLayout>& table) const {
     // Labels, check boxes and super buttons, and the boards marked so, take
     // the page colour; cursors as each row says.
-    for (const core::ControlLayout& row : table) {
+    for (const ui::core::ControlLayout& row : table) {
         ui::Control& c = form.Get<ui::Control>(row.name);
-        if (row.flags & core::kHandCursor) c.SetMousePointer(resources_.HandCursor());
-        if (row.flags & core::kFinderBoard) c.SetMousePointer(resources_.FinderCursor());
-        const bool pageColour = row.kind == core::ControlKind::Label || row.kind == core::ControlKind::CheckBox ||
-                                row.kind == core::ControlKind::SuperButton || (row.flags & core::kOnPageColour);
+        if (row.flags & ui::core::kHandCursor) c.SetMousePointer(resources_.HandCursor());
+        if (row.flags & ui::core::kFinderBoard) c.SetMousePointer(resources_.FinderCursor());
+        const bool pageColour = row.kind == ui::core::ControlKind::Label || row.kind == ui::core::ControlKind::CheckBox ||
+                                row.kind == ui::core::ControlKind::SuperButton || (row.flags & ui::core::kOnPageColour);
         if (pageColour) c.SetBackgroundColour(core::kPageColour);
     }
 }
@@ -252,7 +252,7 @@ void MainWindow::ShowMainWindow() {
         const int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
         if (r.left != x || r.top != y) SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
-    util::BringWindowToFront(hwnd);
+    win::BringWindowToFront(hwnd);
 }
 
 void MainWindow::PopUpTrayMenu(POINT cursor) {
@@ -262,7 +262,7 @@ void MainWindow::PopUpTrayMenu(POINT cursor) {
 void MainWindow::OpenLink(core::WebLink link) {
     const core::LinkTarget target = core::TargetOf(link);
     if (!target.helpPage) {
-        OpenAddress(util::Wide(target.address));
+        OpenAddress(win::Wide(target.address));
         return;
     }
     const std::wstring folder = WriteOfflineHelp();
@@ -270,10 +270,10 @@ void MainWindow::OpenLink(core::WebLink link) {
         ShowNotice(std::string(core::kHelpNotWrittenNotice));
         return;
     }
-    const std::wstring page = folder + L"\\" + util::Wide(target.address);
+    const std::wstring page = folder + L"\\" + win::Wide(target.address);
     // Opened the way the shell opens a web page: where no program takes
     // .html files, the user learns where the pages are.
-    if (!OpenAddress(page)) ShowNotice(std::string(core::kHelpNotOpenedNotice) + util::Utf8(page));
+    if (!OpenAddress(page)) ShowNotice(std::string(core::kHelpNotOpenedNotice) + win::Utf8(page));
 }
 
 void MainWindow::PopUpWebMenu() {

@@ -104,7 +104,7 @@ private:
     void OnActivated();
     void DressControls(int page);
     // Cursors and the page colour for the controls of a table on a form.
-    void DressControls(ui::Form& form, const std::vector<core::ControlLayout>& table) const;
+    void DressControls(ui::Form& form, const std::vector<ui::core::ControlLayout>& table) const;
     void BuildTrayMenu();
 
     UtilityObjects& utilities_;

@@ -1,7 +1,7 @@
 // The offline help on disk: its pages (made by app/core/help_pages) and the
 // pictures the exe carries, written together into "TavrinHelp" beside the
 // program, or under the per-user folder when the program's folder cannot
-// take them (util/program_output.h).
+// take them (win/program_output.h).
 #pragma once
 
 #include <string>

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 namespace app {
 
@@ -26,11 +26,11 @@ public:
     const CaptureCursors& SelectionCursors() const;
 
 private:
-    util::OwnedCursor finderCursor_;
-    util::OwnedCursor handCursor_;
-    util::OwnedIcon icon_;
-    util::OwnedIcon smallIcon_;
-    mutable util::OwnedCursor captureStart_, captureInside_, captureOutside_;
+    win::OwnedCursor finderCursor_;
+    win::OwnedCursor handCursor_;
+    win::OwnedIcon icon_;
+    win::OwnedIcon smallIcon_;
+    mutable win::OwnedCursor captureStart_, captureInside_, captureOutside_;
     mutable CaptureCursors captureCursors_;
 };
 

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "app/main_window.h"
-#include "util/core/number_text.h"
-#include "util/error_log.h"
-#include "util/wide_text.h"
+#include "text/number_text.h"
+#include "win/error_log.h"
+#include "win/wide_text.h"
 
 namespace app {
 
@@ -19,10 +19,10 @@ std::string MainWindowFailureText(unsigned long error) {
     if (length > 0 && message) {
         std::wstring words(message, length);
         while (!words.empty() && (words.back() == L'\r' || words.back() == L'\n' || words.back() == L' ')) words.pop_back();
-        text += "：" + util::Utf8(words);
+        text += "：" + win::Utf8(words);
     }
     if (message) LocalFree(message);
-    return text + "（错误代码 " + core::IntegerToText(static_cast<std::int64_t>(error)) + "）";
+    return text + "（错误代码 " + text::IntegerToText(static_cast<std::int64_t>(error)) + "）";
 }
 
 int RunProgram(int show, const std::function<void(const std::string&)>& tellUser) {
@@ -31,7 +31,7 @@ int RunProgram(int show, const std::function<void(const std::string&)>& tellUser
     MainWindow window(utilities);
     if (!window.Create()) {
         const std::string text = MainWindowFailureText(window.CreationError());
-        util::AppendToErrorLog(__FILE__, __LINE__, text);
+        win::AppendToErrorLog(__FILE__, __LINE__, text);
         tellUser(text);
         return 1;
     }

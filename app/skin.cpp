@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "app/core/skin_file.h"
-#include "app/core/skin_table.h"
 #include "app/exe_resources.h"
 #include "app/transparent_blt_filter.h"
-#include "util/program_output.h"
+#include "skin/core/skin_file.h"
+#include "skin/core/skin_table.h"
+#include "win/program_output.h"
 
 namespace app {
 namespace {
@@ -15,7 +15,7 @@ SkinEngine Load() {
     SkinEngine engine;
     const std::string_view library = ExeResource(L"TAVRINSKIN");
     if (library.empty()) return engine;
-    const std::wstring folder = util::PlaceFiles(util::ProgramOutputFolders(), L"", {{L"TavrinSkin.dll", library}});
+    const std::wstring folder = win::PlaceFiles(win::ProgramOutputFolders(), L"", {{L"TavrinSkin.dll", library}});
     if (folder.empty()) return engine;
     const std::wstring path = folder + L"\\TavrinSkin.dll";
     // The full path, and the library's own folder for anything it needs:
@@ -38,14 +38,14 @@ const SkinEngine* LoadSkinEngine() {
 }
 
 std::string_view StoredSkinBytes(int stored) {
-    if (stored < 1 || stored > core::kStoredSkinCount) return {};
-    return ExeResource(MAKEINTRESOURCEW(core::kSkinResourceBase + stored));
+    if (stored < 1 || stored > skin::core::kStoredSkinCount) return {};
+    return ExeResource(MAKEINTRESOURCEW(skin::core::kSkinResourceBase + stored));
 }
 
-int ApplySkin(int number, util::EntryPatch& patch) {
+int ApplySkin(int number, patch::EntryPatch& patch) {
     // Without a safe patch the program runs unfiltered.
     InstallTransparentBltFilter(patch);
-    const int stored = core::StoredSkinOfNumber(number);
+    const int stored = skin::core::StoredSkinOfNumber(number);
     const std::string_view bytes = StoredSkinBytes(stored);
     const SkinEngine* engine = bytes.empty() ? nullptr : LoadSkinEngine();
     if (!engine) return 0;

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/skin_engine/skin_engine.h"
-#include "util/entry_patch.h"
+#include "patch/entry_patch.h"
+#include "skin/skin_engine.h"
 
 namespace app {
 
@@ -30,6 +30,6 @@ std::string_view StoredSkinBytes(int stored);
 // Installs the transparent-blit filter through `patch`, then attaches the
 // skin of `number` (1 to 77; any other number attaches nothing) to the
 // calling thread's windows. Returns the stored skin attached, 0 for none.
-int ApplySkin(int number, util::EntryPatch& patch);
+int ApplySkin(int number, patch::EntryPatch& patch);
 
 }  // namespace app

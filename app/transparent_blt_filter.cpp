@@ -22,7 +22,7 @@ BOOL WINAPI FilteredTransparentBlt(HDC destination, int x, int y, int width, int
 
 }  // namespace
 
-bool InstallTransparentBltFilter(util::EntryPatch& patch) {
+bool InstallTransparentBltFilter(patch::EntryPatch& patch) {
     return patch.Patch("gdi32.dll", "GdiTransparentBlt", reinterpret_cast<void*>(&FilteredTransparentBlt),
                        systemTransparentBlt) != nullptr;
 }

@@ -4,13 +4,13 @@
 // Together with the skin it keeps 16 x 16 images from being drawn.
 #pragma once
 
-#include "util/entry_patch.h"
+#include "patch/entry_patch.h"
 
 namespace app {
 
 // Installs the filter through `patch` (which then holds it until it is
 // undone or patches something else); false when gdi32's entry could not be
 // patched safely, and then nothing is filtered.
-bool InstallTransparentBltFilter(util::EntryPatch& patch);
+bool InstallTransparentBltFilter(patch::EntryPatch& patch);
 
 }  // namespace app

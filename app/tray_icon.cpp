@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "util/system_library.h"
+#include "win/system_library.h"
 
 namespace app {
 namespace {
@@ -22,7 +22,7 @@ UINT TaskbarCreatedMessage() {
 
 bool TrayIcon::Notify(DWORD operation) {
     using NotifyIcon = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAW*);
-    static const auto notify = util::SystemFunctionOf<NotifyIcon>(L"shell32.dll", "Shell_NotifyIconW");
+    static const auto notify = win::SystemFunctionOf<NotifyIcon>(L"shell32.dll", "Shell_NotifyIconW");
     if (!notify) return false;
     NOTIFYICONDATAW data = {};
     data.cbSize = sizeof data;

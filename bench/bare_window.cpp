@@ -13,15 +13,15 @@
 #include <string>
 
 #include "app/core/main_layout.h"
-#include "util/core/glyphs.h"
-#include "util/core/text_encoding.h"
+#include "text/text_encoding.h"
+#include "ui/core/glyphs.h"
 
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 namespace {
 
 std::wstring Wide(std::string_view utf8) {
-    const std::u16string u = core::Utf8ToUtf16(utf8);
+    const std::u16string u = text::Utf8ToUtf16(utf8);
     return std::wstring(u.begin(), u.end());
 }
 
@@ -31,11 +31,11 @@ LRESULT CALLBACK BareProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_DRAWITEM) {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         const bool finder = item->hwndItem == firstBoard;
-        const util::OwnedBrush field(CreateSolidBrush(finder ? core::kFinderBackground : 0xFFFFFF));
+        const win::OwnedBrush field(CreateSolidBrush(finder ? ui::core::kFinderBackground : 0xFFFFFF));
         FillRect(item->hDC, &item->rcItem, field.Get());
         if (finder) {
-            const util::OwnedBrush disc(CreateSolidBrush(core::kFinderIcon));
-            const util::DcState state(item->hDC);
+            const win::OwnedBrush disc(CreateSolidBrush(ui::core::kFinderIcon));
+            const win::DcState state(item->hDC);
             SelectObject(item->hDC, disc.Get());
             Ellipse(item->hDC, 4, 4, 26, 26);
         }
@@ -51,8 +51,8 @@ struct SystemClass {
     DWORD exStyle;
 };
 
-SystemClass ClassOf(const core::ControlLayout& c) {
-    using K = core::ControlKind;
+SystemClass ClassOf(const ui::core::ControlLayout& c) {
+    using K = ui::core::ControlKind;
     switch (c.kind) {
         case K::Label: return {L"STATIC", SS_LEFT, 0};
         case K::Button: return {L"BUTTON", BS_PUSHBUTTON, 0};
@@ -60,7 +60,7 @@ SystemClass ClassOf(const core::ControlLayout& c) {
         case K::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX, 0};
         case K::RadioButton: return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
         case K::EditBox: {
-            const DWORD multi = (c.flags & core::kMultiline) ? ES_MULTILINE | WS_VSCROLL : ES_AUTOHSCROLL;
+            const DWORD multi = (c.flags & ui::core::kMultiline) ? ES_MULTILINE | WS_VSCROLL : ES_AUTOHSCROLL;
             return {L"EDIT", multi, WS_EX_CLIENTEDGE};
         }
         case K::ComboBox: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
@@ -84,32 +84,32 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = L"TavrinBareBaseline";
     RegisterClassExW(&wc);
-    const int width = core::kMainWindowWidth, height = core::kMainWindowHeight;
-    HWND window = CreateWindowExW(0, wc.lpszClassName, Wide(core::kMainWindowTitle).c_str(),
+    const int width = app::core::kMainWindowWidth, height = app::core::kMainWindowHeight;
+    HWND window = CreateWindowExW(0, wc.lpszClassName, Wide(app::core::kMainWindowTitle).c_str(),
                                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                                   (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                                   (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr, nullptr,
                                   instance, nullptr);
-    const util::OwnedFont font(
+    const win::OwnedFont font(
         CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"SimSun"));
     HWND tab = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
-                               core::kTabWidth, core::kTabHeight, window, nullptr, instance, nullptr);
-    const auto& pages = core::MainWindowPages();
+                               app::core::kTabWidth, app::core::kTabHeight, window, nullptr, instance, nullptr);
+    const auto& pages = app::core::MainWindowPages();
     for (std::size_t page = 0; page < pages.size(); ++page) {
         std::wstring caption = Wide(pages[page].caption);
         TCITEMW item = {};
         item.mask = TCIF_TEXT;
         item.pszText = caption.data();
         SendMessageW(tab, TCM_INSERTITEMW, page, reinterpret_cast<LPARAM>(&item));
-        for (const core::ControlLayout& c : pages[page].controls) {
+        for (const ui::core::ControlLayout& c : pages[page].controls) {
             const SystemClass kind = ClassOf(c);
             if (!kind.name) continue;
-            const DWORD visible = page == 0 && !(c.flags & core::kHiddenAtStart) ? WS_VISIBLE : 0;
+            const DWORD visible = page == 0 && !(c.flags & ui::core::kHiddenAtStart) ? WS_VISIBLE : 0;
             HWND control = CreateWindowExW(kind.exStyle, kind.name, Wide(c.caption).c_str(),
                                            WS_CHILD | WS_CLIPSIBLINGS | visible | kind.style, c.left, c.top, c.width,
                                            c.height, window, nullptr, instance, nullptr);
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
-            if (!firstBoard && c.kind == core::ControlKind::DrawingBoard) firstBoard = control;
+            if (!firstBoard && c.kind == ui::core::ControlKind::DrawingBoard) firstBoard = control;
         }
     }
     SetWindowPos(tab, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

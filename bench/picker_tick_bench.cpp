@@ -11,8 +11,8 @@
 #include <functional>
 
 #include "colour/core/magnifier.h"
-#include "util/bitmap.h"
-#include "util/core/bmp.h"
+#include "imaging/bitmap.h"
+#include "imaging/core/bmp.h"
 
 namespace {
 
@@ -33,23 +33,23 @@ double CpuMs() {
 }
 
 // What the magnifier does with a 52 x 52 cut.
-core::Colour Show(HBITMAP cut) {
-    const core::Colour c = util::GetBitmapPixel(cut, core::kGrabCentre, core::kGrabCentre);
-    const core::ByteSet zoomed = core::ZoomBmp24(util::BitmapToBytes(cut), 500, 500);
+base::Colour Show(HBITMAP cut) {
+    const base::Colour c = imaging::GetBitmapPixel(cut, colour::core::kGrabCentre, colour::core::kGrabCentre);
+    const imaging::core::ByteSet zoomed = imaging::core::ZoomBmp24(imaging::BitmapToBytes(cut), 500, 500);
     return zoomed.empty() ? 0 : c;
 }
 
-core::Colour OurTick(core::Point p) {
-    return Show(util::GrabScreenArea(core::GrabRect(p)).Get());
+base::Colour OurTick(base::Point p) {
+    return Show(imaging::GrabScreenArea(colour::core::GrabRect(p)).Get());
 }
 
-core::Colour LiteralTick(core::Point p) {
-    const core::Rect screen = util::VirtualScreenRect();
-    const util::OwnedBitmap whole = util::CaptureClientToBitmap(nullptr);
-    util::OwnedBitmap cut;
-    const core::Rect grab = core::GrabRect(p);
-    util::CropBitmap(whole.Get(), cut, grab.left - screen.left, grab.top - screen.top, core::kGrabSize,
-                     core::kGrabSize);
+base::Colour LiteralTick(base::Point p) {
+    const base::Rect screen = imaging::VirtualScreenRect();
+    const win::OwnedBitmap whole = imaging::CaptureClientToBitmap(nullptr);
+    win::OwnedBitmap cut;
+    const base::Rect grab = colour::core::GrabRect(p);
+    imaging::CropBitmap(whole.Get(), cut, grab.left - screen.left, grab.top - screen.top, colour::core::kGrabSize,
+                     colour::core::kGrabSize);
     return Show(cut.Get());
 }
 
@@ -57,8 +57,8 @@ struct Figures {
     double wallMs, cpuMs;
 };
 
-Figures Measure(const std::function<core::Colour(core::Point)>& tick, int ticks) {
-    const core::Rect screen = util::VirtualScreenRect();
+Figures Measure(const std::function<base::Colour(base::Point)>& tick, int ticks) {
+    const base::Rect screen = imaging::VirtualScreenRect();
     unsigned sum = 0;
     const double wall0 = NowMs(), cpu0 = CpuMs();
     for (int i = 0; i < ticks; ++i) {
@@ -74,7 +74,7 @@ Figures Measure(const std::function<core::Colour(core::Point)>& tick, int ticks)
 int main(int argc, char** argv) {
     SetProcessDPIAware();
     const int ticks = argc > 1 ? std::atoi(argv[1]) : 60;
-    const core::Rect screen = util::VirtualScreenRect();
+    const base::Rect screen = imaging::VirtualScreenRect();
     OurTick({screen.left + 10, screen.top + 10});  // first-time costs
     LiteralTick({screen.left + 10, screen.top + 10});
     const Figures ours = Measure(OurTick, ticks);

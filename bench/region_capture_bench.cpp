@@ -15,10 +15,10 @@
 
 #include "capture/region_capture.h"
 #include "capture/window_snapshot.h"
-#include "util/bitmap.h"
-#include "util/core/bmp.h"
-#include "util/image_file.h"
-#include "util/threads.h"
+#include "imaging/bitmap.h"
+#include "imaging/core/bmp.h"
+#include "imaging/image_file.h"
+#include "win/threads.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ double Median(std::vector<double> v) {
 int main(int argc, char** argv) {
     SetProcessDPIAware();
     const int runs = argc > 1 ? std::atoi(argv[1]) : 9;
-    const core::Rect screen = util::VirtualScreenRect();
+    const base::Rect screen = imaging::VirtualScreenRect();
     capture::RegionCapture capture(capture::SelectionCursors{LoadCursorW(nullptr, IDC_CROSS),
                                                              LoadCursorW(nullptr, IDC_HAND),
                                                              LoadCursorW(nullptr, IDC_ARROW)});
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
             lens.push_back(NowMs() - l0);
         }
         capture.CloseAll();
-        util::ProcessPendingMessages();
+        win::ProcessPendingMessages();
         if (i > 0) open.push_back(t1 - t0);  // the first run loads what later runs find loaded
     }
     const double pixels = static_cast<double>(screen.Width()) * screen.Height();
@@ -65,21 +65,21 @@ int main(int argc, char** argv) {
                 Median(open) / (pixels / 1e6));
     std::printf("  lens update:                   %8.3f ms median\n", Median(lens));
 
-    const core::ByteSet selection =
-        core::MakeBmp24(1920, 1080, [](int x, int y) { return core::Rgb(x & 255, y & 255, (x ^ y) & 255); });
+    const imaging::core::ByteSet selection =
+        imaging::core::MakeBmp24(1920, 1080, [](int x, int y) { return base::Rgb(x & 255, y & 255, (x ^ y) & 255); });
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
-    for (const auto& [name, format] : {std::pair{L"bench.bmp", core::ImageFormat::Bmp},
-                                       std::pair{L"bench.png", core::ImageFormat::Png}}) {
+    for (const auto& [name, format] : {std::pair{L"bench.bmp", imaging::core::ImageFormat::Bmp},
+                                       std::pair{L"bench.png", imaging::core::ImageFormat::Png}}) {
         const std::wstring path = std::wstring(folder) + name;
         std::vector<double> times;
         for (int i = 0; i < 5; ++i) {
             const double t0 = NowMs();
-            util::SaveImageFile(selection, path, format);
+            imaging::SaveImageFile(selection, path, format);
             times.push_back(NowMs() - t0);
         }
         DeleteFileW(path.c_str());
-        std::printf("  save 1920x1080 as %s:          %8.1f ms median\n", format == core::ImageFormat::Bmp ? "BMP" : "PNG",
+        std::printf("  save 1920x1080 as %s:          %8.1f ms median\n", format == imaging::core::ImageFormat::Bmp ? "BMP" : "PNG",
                     Median(times));
     }
 

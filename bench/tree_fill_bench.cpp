@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "util/scoped.h"
-#include "util/threads.h"
+#include "win/scoped.h"
+#include "win/threads.h"
 
 namespace {
 
@@ -105,7 +105,7 @@ class LatencyProbe {
 public:
     explicit LatencyProbe(HWND window) : window_(window) {
         running_ = true;
-        util::StartThread(Run, this, &thread_);
+        win::StartThread(Run, this, &thread_);
     }
     ~LatencyProbe() { Stop(); }
     LatencyProbe(const LatencyProbe&) = delete;
@@ -135,12 +135,12 @@ private:
     HWND window_;
     std::atomic<bool> running_{false};
     std::vector<double> times_;  // the probe thread's until Stop
-    util::OwnedHandle thread_;
+    win::OwnedHandle thread_;
 };
 
 void HandleMessagesFor(double ms) {
     const double end = NowMs() + ms;
-    util::WaitHandlingMessages([end] { return NowMs() >= end; }, nullptr, {{}, 1});
+    win::WaitHandlingMessages([end] { return NowMs() >= end; }, nullptr, {{}, 1});
 }
 
 }  // namespace
@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
 
     PROCESS_INFORMATION fixture = {};
     HWND root = StartFixture(windows, fixture);
-    const util::OwnedHandle process(fixture.hProcess), thread(fixture.hThread);
+    const win::OwnedHandle process(fixture.hProcess), thread(fixture.hThread);
     if (!root) {
         std::fprintf(stderr, "the fixture with %d windows did not come up\n", windows);
         if (process) TerminateProcess(process.Get(), 1);
@@ -164,10 +164,10 @@ int main(int argc, char** argv) {
     app::MainWindow window(utilities);
     window.Create();
     window.Show(SW_SHOWNOACTIVATE);
-    util::ProcessPendingMessages();
+    win::ProcessPendingMessages();
     inspector::WindowTree& tree = window.Analysis().Tree();
     ui::TreeBox& box = tree.Tree();
-    window.Analysis().CurrentTarget().Select(util::FromHwnd(targetWindow));
+    window.Analysis().CurrentTarget().Select(win::FromHwnd(targetWindow));
     const int items = windows + 1;
 
     std::vector<double> bare, asking, walk, selected, complete, guiFill, worst;
@@ -182,7 +182,7 @@ int main(int argc, char** argv) {
         asking.push_back(NowMs() - start);
 
         start = NowMs();
-        inspector::WalkWindows(util::FromHwnd(root));
+        inspector::WalkWindows(win::FromHwnd(root));
         walk.push_back(NowMs() - start);
 
         start = NowMs();
@@ -194,9 +194,9 @@ int main(int argc, char** argv) {
             start = NowMs();
             tree.RefreshOnWorkerThread();
             double selectedAt = 0;
-            util::WaitHandlingMessages(
+            win::WaitHandlingMessages(
                 [&] {
-                    if (selectedAt == 0 && box.ItemData(box.SelectedIndex()) == util::FromHwnd(targetWindow)) {
+                    if (selectedAt == 0 && box.ItemData(box.SelectedIndex()) == win::FromHwnd(targetWindow)) {
                         selectedAt = NowMs();
                     }
                     return !tree.FillRunning() && box.ItemCount() == items;

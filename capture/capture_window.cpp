@@ -1,12 +1,12 @@
 #include "capture/capture_window.h"
 
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 namespace capture {
 
 CaptureWindow::~CaptureWindow() { Destroy(); }
 
-bool CaptureWindow::CreateAt(const core::Rect& screen, HWND owner, DWORD exStyle) {
+bool CaptureWindow::CreateAt(const base::Rect& screen, HWND owner, DWORD exStyle) {
     ui::FormOptions options;
     options.style = WS_POPUP;
     options.exStyle = exStyle | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
@@ -32,7 +32,7 @@ LRESULT CaptureWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // DPI of the monitors they cover.
         case WM_DPICHANGED: return 0;
         case WM_PAINT: {
-            const util::PaintDC dc(Handle());
+            const win::PaintDC dc(Handle());
             Paint(dc.Get(), dc.Dirty());
             return 0;
         }

@@ -6,8 +6,8 @@
 
 #include <functional>
 
+#include "base/geometry.h"
 #include "ui/form.h"
-#include "util/core/geometry.h"
 
 namespace capture {
 
@@ -17,13 +17,13 @@ public:
     std::function<void()> EscapePressed;
 
 protected:
-    bool CreateAt(const core::Rect& screen, HWND owner, DWORD exStyle);
+    bool CreateAt(const base::Rect& screen, HWND owner, DWORD exStyle);
     virtual void Paint(HDC dc, const RECT& dirty) = 0;
     // Messages of the derived window; set handled to keep them from the form.
     virtual LRESULT OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    core::Rect screen_;  // where the window stands
+    base::Rect screen_;  // where the window stands
 };
 
 }  // namespace capture

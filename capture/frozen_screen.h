@@ -9,10 +9,10 @@
 #include <memory>
 #include <vector>
 
+#include "base/geometry.h"
 #include "capture/core/window_snap.h"
-#include "util/core/bmp.h"
-#include "util/core/geometry.h"
-#include "util/scoped.h"
+#include "imaging/core/bmp.h"
+#include "win/scoped.h"
 
 namespace capture {
 
@@ -30,32 +30,32 @@ public:
     bool Taken() const { return surface_ != nullptr; }
 
     // The virtual screen's rectangle (screen coordinates) and its monitors.
-    const core::Rect& Area() const { return area_; }
-    const std::vector<core::Rect>& Monitors() const { return monitors_; }
+    const base::Rect& Area() const { return area_; }
+    const std::vector<base::Rect>& Monitors() const { return monitors_; }
     // The visible windows when the screen was grabbed (see
     // VisibleWindowSnapshot).
     const std::vector<core::SnapWindow>& Windows() const { return windows_; }
 
     // Copies the part `screen` of the frozen image to `to` at `at` (device
     // coordinates), or stretched over `target`.
-    void Draw(HDC to, POINT at, const core::Rect& screen) const;
-    void DrawStretched(HDC to, const RECT& target, const core::Rect& screen) const;
+    void Draw(HDC to, POINT at, const base::Rect& screen) const;
+    void DrawStretched(HDC to, const RECT& target, const base::Rect& screen) const;
     // The rectangle of the frozen image as a 24-bit BMP byte set.
-    core::ByteSet Cut(const core::Rect& screen) const;
+    imaging::core::ByteSet Cut(const base::Rect& screen) const;
 
 private:
     struct Surface {
-        util::OwnedBitmap bitmap;  // before the DC, which lets go of it first
-        util::MemoryDC dc;
+        win::OwnedBitmap bitmap;  // before the DC, which lets go of it first
+        win::MemoryDC dc;
     };
     std::unique_ptr<Surface> surface_;
     HDC dc_ = nullptr;  // the surface's DC while taken
-    core::Rect area_;
-    std::vector<core::Rect> monitors_;
+    base::Rect area_;
+    std::vector<base::Rect> monitors_;
     std::vector<core::SnapWindow> windows_;
 };
 
 // The monitors' rectangles, primary first.
-std::vector<core::Rect> MonitorRects();
+std::vector<base::Rect> MonitorRects();
 
 }  // namespace capture

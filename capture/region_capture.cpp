@@ -1,11 +1,11 @@
 #include "capture/region_capture.h"
 
 #include "capture/core/capture_geometry.h"
+#include "imaging/bitmap.h"
+#include "imaging/image_file.h"
 #include "ui/file_dialog.h"
-#include "util/bitmap.h"
-#include "util/image_file.h"
-#include "util/program_files.h"
-#include "util/wide_text.h"
+#include "win/program_files.h"
+#include "win/wide_text.h"
 
 namespace capture {
 namespace {
@@ -15,19 +15,19 @@ namespace {
 std::optional<SaveChoice> AskWhereToSave(SelectionWindow& owner) {
     ui::FileDialog& dialog = owner.SaveDialog();
     dialog.filter = core::CaptureSaveFilter();
-    dialog.initialDirectory = util::Utf8(util::DesktopFolder());
+    dialog.initialDirectory = win::Utf8(win::DesktopFolder());
     dialog.filterIndex = 1;
     dialog.fileName.clear();
     if (!dialog.Show(true)) return std::nullopt;
     SaveChoice choice;
     std::string name = dialog.fileName;
-    if (const auto asked = core::FormatOfFileName(name)) {
+    if (const auto asked = imaging::core::FormatOfFileName(name)) {
         choice.format = *asked;
     } else {
         choice.format = core::FormatOfFilterIndex(dialog.filterIndex);
-        name += "." + core::ExtensionOf(choice.format);
+        name += "." + imaging::core::ExtensionOf(choice.format);
     }
-    choice.path = util::Wide(name);
+    choice.path = win::Wide(name);
     return choice;
 }
 
@@ -60,7 +60,7 @@ bool RegionCapture::Show() {
                              static_cast<CaptureWindow*>(lens_.get())}) {
         w->EscapePressed = [this] { CloseAll(); };
     }
-    selection_->CursorMoved = [this](core::Point p) {
+    selection_->CursorMoved = [this](base::Point p) {
         if (lens_->Handle() && IsWindowVisible(lens_->Handle())) lens_->Follow(p, state_.Label());
     };
     selection_->Released = [this] { lens_->Show(SW_HIDE); };
@@ -90,20 +90,20 @@ void RegionCapture::CloseAll() {
 }
 
 void RegionCapture::SaveSelection() {
-    const core::ByteSet cut = frozen_.Cut(state_.Selected());
+    const imaging::core::ByteSet cut = frozen_.Cut(state_.Selected());
     selection_->MakeClear();
     std::optional<SaveChoice> choice = chooseFile ? chooseFile(selection_->Handle()) : AskWhereToSave(*selection_);
     // The file is in place before the capture closes: once its windows are
     // gone, the save is done.
-    const bool ok = choice && util::SaveImageFile(cut, choice->path, choice->format);
+    const bool ok = choice && imaging::SaveImageFile(cut, choice->path, choice->format);
     CloseAll();
     if (choice && Finished) Finished(ok);
 }
 
 void RegionCapture::CopySelection() {
-    const core::ByteSet cut = frozen_.Cut(state_.Selected());
+    const imaging::core::ByteSet cut = frozen_.Cut(state_.Selected());
     CloseAll();
-    const bool ok = util::CopyBitmapToClipboard(cut, clipboardOwner);
+    const bool ok = imaging::CopyBitmapToClipboard(cut, clipboardOwner);
     if (Finished) Finished(ok);
 }
 

@@ -18,13 +18,13 @@
 #include "capture/save_window.h"
 #include "capture/selection_window.h"
 #include "capture/zoom_lens.h"
-#include "util/core/image_format.h"
+#include "imaging/core/image_format.h"
 
 namespace capture {
 
 struct SaveChoice {
     std::wstring path;
-    core::ImageFormat format = core::ImageFormat::Bmp;
+    imaging::core::ImageFormat format = imaging::core::ImageFormat::Bmp;
 };
 
 class RegionCapture {

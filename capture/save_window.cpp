@@ -5,7 +5,7 @@ namespace capture {
 bool SaveWindow::Create() { return CreateAt(frozen_.Area(), nullptr, 0); }
 
 void SaveWindow::Paint(HDC dc, const RECT& dirty) {
-    const core::Rect part{screen_.left + dirty.left, screen_.top + dirty.top, screen_.left + dirty.right,
+    const base::Rect part{screen_.left + dirty.left, screen_.top + dirty.top, screen_.left + dirty.right,
                           screen_.top + dirty.bottom};
     frozen_.Draw(dc, {dirty.left, dirty.top}, part);
 }

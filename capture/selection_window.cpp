@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "ui/core/arrow_keys.h"
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 namespace capture {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 constexpr BYTE kOpacity = 150;
 constexpr COLORREF kFrame = RGB(255, 0, 0);
 
-RECT Outline(const core::Rect& r, const core::Rect& window) {
+RECT Outline(const base::Rect& r, const base::Rect& window) {
     // One pixel around the selection, in window coordinates.
     return {r.left - window.left - 1, r.top - window.top - 1, r.right - window.left + 1, r.bottom - window.top + 1};
 }
@@ -29,13 +29,13 @@ bool SelectionWindow::Create(HWND owner) {
     return true;
 }
 
-void SelectionWindow::HoverAt(core::Point cursor) {
+void SelectionWindow::HoverAt(base::Point cursor) {
     cursor_ = cursor;
-    const core::Rect before = state_.Selected();
+    const base::Rect before = state_.Selected();
     if (FollowSnap(cursor)) SelectionChanged(before);
 }
 
-bool SelectionWindow::FollowSnap(core::Point cursor) {
+bool SelectionWindow::FollowSnap(base::Point cursor) {
     if (state_.Done() || state_.Dragging() || state_.Pressed() || !snap_.Hover(cursor)) return false;
     state_.Offer(snap_.Shown());
     return true;
@@ -43,7 +43,7 @@ bool SelectionWindow::FollowSnap(core::Point cursor) {
 
 void SelectionWindow::StepSnap(bool out) {
     if (state_.Done() || state_.Dragging() || state_.Pressed()) return;
-    const core::Rect before = state_.Selected();
+    const base::Rect before = state_.Selected();
     if (!(out ? snap_.StepOut() : snap_.StepIn())) return;
     state_.Offer(snap_.Shown());
     SelectionChanged(before);
@@ -56,7 +56,7 @@ void SelectionWindow::MakeClear() {
     ShowWindow(Handle(), SW_HIDE);
 }
 
-core::Point SelectionWindow::ScreenPoint(LPARAM lParam) const {
+base::Point SelectionWindow::ScreenPoint(LPARAM lParam) const {
     return {screen_.left + GET_X_LPARAM(lParam), screen_.top + GET_Y_LPARAM(lParam)};
 }
 
@@ -65,10 +65,10 @@ HCURSOR SelectionWindow::CurrentCursor() const {
     return pointerInside_ ? cursors_.inside : cursors_.outside;
 }
 
-void SelectionWindow::SelectionChanged(const core::Rect& before) {
+void SelectionWindow::SelectionChanged(const base::Rect& before) {
     // Only the frame's four edges change: a large selection costs no more
     // than a small one.
-    for (const core::Rect& r : {before, state_.Selected()}) {
+    for (const base::Rect& r : {before, state_.Selected()}) {
         const RECT o = Outline(r, screen_);
         const RECT edges[4] = {{o.left, o.top, o.right, o.top + 1},
                                {o.left, o.bottom - 1, o.right, o.bottom},
@@ -80,13 +80,13 @@ void SelectionWindow::SelectionChanged(const core::Rect& before) {
 }
 
 void SelectionWindow::Paint(HDC dc, const RECT& dirty) {
-    const core::Rect part{screen_.left + dirty.left, screen_.top + dirty.top, screen_.left + dirty.right,
+    const base::Rect part{screen_.left + dirty.left, screen_.top + dirty.top, screen_.left + dirty.right,
                           screen_.top + dirty.bottom};
     frozen_.Draw(dc, {dirty.left, dirty.top}, part);
-    const core::Rect selected = state_.Selected();
+    const base::Rect selected = state_.Selected();
     if (selected.Empty() && !state_.Dragging()) return;
     const RECT outline = Outline(selected, screen_);
-    const util::OwnedBrush frame(CreateSolidBrush(kFrame));
+    const win::OwnedBrush frame(CreateSolidBrush(kFrame));
     FrameRect(dc, &outline, frame.Get());
 }
 
@@ -103,8 +103,8 @@ LRESULT SelectionWindow::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
             handled = true;
             SetFocus(Handle());
             if (state_.Done()) return 0;
-            const core::Rect before = state_.Selected();
-            const core::Point p = ScreenPoint(lParam);
+            const base::Rect before = state_.Selected();
+            const base::Point p = ScreenPoint(lParam);
             FollowSnap(p);  // what lies under the press is what a click takes
             state_.Press(p);
             SetCapture(Handle());
@@ -113,8 +113,8 @@ LRESULT SelectionWindow::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
         }
         case WM_MOUSEMOVE: {
             handled = true;
-            const core::Point p = ScreenPoint(lParam);
-            const core::Rect before = state_.Selected();
+            const base::Point p = ScreenPoint(lParam);
+            const base::Rect before = state_.Selected();
             const bool moved = state_.Move(p);
             if (FollowSnap(p) || moved) SelectionChanged(before);
             cursor_ = p;
@@ -176,10 +176,10 @@ LRESULT SelectionWindow::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
                 }
                 return 0;
             }
-            const auto step = core::ArrowKeyStep(static_cast<unsigned>(wParam));
+            const auto step = ui::core::ArrowKeyStep(static_cast<unsigned>(wParam));
             if (!step) return 0;
             handled = true;
-            const core::Rect before = state_.Selected();
+            const base::Rect before = state_.Selected();
             if (state_.Nudge(step->x, step->y, frozen_.Area())) SelectionChanged(before);
             return 0;
         }

@@ -24,11 +24,11 @@
 
 #include <functional>
 
-#include "ui/file_dialog.h"
 #include "capture/capture_window.h"
 #include "capture/core/selection_state.h"
 #include "capture/core/window_snap.h"
 #include "capture/frozen_screen.h"
+#include "ui/file_dialog.h"
 
 namespace capture {
 
@@ -44,7 +44,7 @@ public:
         : frozen_(frozen), state_(state), cursors_(cursors) {}
     bool Create(HWND owner);
 
-    std::function<void(core::Point cursor)> CursorMoved;
+    std::function<void(base::Point cursor)> CursorMoved;
     std::function<void()> Released;
     std::function<void()> SaveAsked;
     std::function<void()> CopyAsked;
@@ -52,7 +52,7 @@ public:
 
     // The cursor is at the screen point (before the window gets its first
     // mouse message): the snapped window there is shown.
-    void HoverAt(core::Point cursor);
+    void HoverAt(base::Point cursor);
     // The window shows nothing of itself (while the save dialog is open).
     void MakeClear();
     // The save dialog, owned by this window; made with it.
@@ -63,13 +63,13 @@ protected:
     LRESULT OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
 private:
-    core::Point ScreenPoint(LPARAM lParam) const;
+    base::Point ScreenPoint(LPARAM lParam) const;
     // Repaints what the selection covered and covers now.
-    void SelectionChanged(const core::Rect& before);
+    void SelectionChanged(const base::Rect& before);
     HCURSOR CurrentCursor() const;
     // The snapped rectangle follows the cursor, or steps out or in, while
     // no press or drag has begun; true when the shown selection changed.
-    bool FollowSnap(core::Point cursor);
+    bool FollowSnap(base::Point cursor);
     void StepSnap(bool out);
 
     const FrozenScreen& frozen_;
@@ -77,7 +77,7 @@ private:
     SelectionCursors cursors_;
     bool pointerInside_ = false;
     core::WindowSnap snap_;
-    core::Point cursor_;  // the last seen, for the lens's label after a step
+    base::Point cursor_;  // the last seen, for the lens's label after a step
     int wheel_ = 0;       // wheel turns short of a whole notch
     ui::FileDialog* saveDialog_ = nullptr;
 };

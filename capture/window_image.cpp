@@ -1,17 +1,17 @@
 #include "capture/window_image.h"
 
-#include "util/bitmap.h"
-#include "util/core/image_format.h"
-#include "util/image_file.h"
-#include "util/wide_text.h"
-#include "util/window_query.h"
+#include "imaging/bitmap.h"
+#include "imaging/core/image_format.h"
+#include "imaging/image_file.h"
+#include "win/wide_text.h"
+#include "win/window_query.h"
 
 namespace capture {
 namespace {
 
-core::ByteSet TargetImage(HWND target) {
-    core::ByteSet image = util::CaptureWindowImage(target, 0, 0, -1, -1, true, 24);
-    if (image.empty()) image = util::CaptureWindowImage(target, 0, 0, -1, -1, false, 24);
+imaging::core::ByteSet TargetImage(HWND target) {
+    imaging::core::ByteSet image = imaging::CaptureWindowImage(target, 0, 0, -1, -1, true, 24);
+    if (image.empty()) image = imaging::CaptureWindowImage(target, 0, 0, -1, -1, false, 24);
     return image;
 }
 
@@ -26,29 +26,29 @@ WindowImageActions::WindowImageActions(ui::Form& mainWindow)
       })) {}
 
 void WindowImageActions::Prepare(HWND target, std::function<void()> take) {
-    util::FocusWindow(util::FromHwnd(target));
+    win::FocusWindow(win::FromHwnd(target));
     main_.Show(SW_MINIMIZE);
     pending_ = std::move(take);
     settle_->Start(kSettleMs);
 }
 
 void WindowImageActions::CopyToClipboard(HWND target) {
-    if (!util::WindowExists(util::FromHwnd(target))) return;
+    if (!win::WindowExists(win::FromHwnd(target))) return;
     Prepare(target, [this, target] {
         // Our own window owns what goes on the clipboard.
         const HWND owner = main_.Handle();
-        bool ok = util::CopyBitmapToClipboard(util::CaptureWindowImage(target, 0, 0, -1, -1, true, 24), owner);
-        if (!ok) ok = util::CopyBitmapToClipboard(util::CaptureWindowImage(target, 0, 0, -1, -1, false, 24), owner);
+        bool ok = imaging::CopyBitmapToClipboard(imaging::CaptureWindowImage(target, 0, 0, -1, -1, true, 24), owner);
+        if (!ok) ok = imaging::CopyBitmapToClipboard(imaging::CaptureWindowImage(target, 0, 0, -1, -1, false, 24), owner);
         if (Finished) Finished(ok);
     });
 }
 
 void WindowImageActions::SaveToFile(HWND target, ui::FileDialog& dialog) {
-    if (!util::WindowExists(util::FromHwnd(target)) || !dialog.Show(true)) return;
+    if (!win::WindowExists(win::FromHwnd(target)) || !dialog.Show(true)) return;
     const std::string name = dialog.fileName;
     Prepare(target, [this, target, name] {
-        const core::ImageFormat format = core::FormatOfFileName(name).value_or(core::ImageFormat::Bmp);
-        const bool ok = util::SaveImageFile(TargetImage(target), util::Wide(name), format);
+        const imaging::core::ImageFormat format = imaging::core::FormatOfFileName(name).value_or(imaging::core::ImageFormat::Bmp);
+        const bool ok = imaging::SaveImageFile(TargetImage(target), win::Wide(name), format);
         if (Finished) Finished(ok);
     });
 }

@@ -4,8 +4,8 @@
 
 #include <unordered_set>
 
-#include "util/callback_guard.h"
-#include "util/system_library.h"
+#include "win/callback_guard.h"
+#include "win/system_library.h"
 
 namespace capture {
 namespace {
@@ -19,14 +19,14 @@ constexpr DWORD kCloaked = 14;
 // More windows than any desktop has: the walk stops there.
 constexpr std::size_t kMostWindows = 20000;
 
-core::Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+base::Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-core::Rect WindowRect(HWND hwnd) {
+base::Rect WindowRect(HWND hwnd) {
     RECT r{};
-    return GetWindowRect(hwnd, &r) ? ToRect(r) : core::Rect{};
+    return GetWindowRect(hwnd, &r) ? ToRect(r) : base::Rect{};
 }
 
-core::Rect ClientRect(HWND hwnd) {
+base::Rect ClientRect(HWND hwnd) {
     RECT r{};
     if (!GetClientRect(hwnd, &r)) return {};
     MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
@@ -44,25 +44,25 @@ public:
         if (windows.size() >= kMostWindows || !(style & WS_VISIBLE) || (style & WS_MINIMIZE)) return;
         const LONG exStyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
         if ((exStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT)) == (WS_EX_LAYERED | WS_EX_TRANSPARENT)) return;
-        core::Rect shown = WindowRect(hwnd);
+        base::Rect shown = WindowRect(hwnd);
         if (dwm_) {
             DWORD cloaked = 0;
             if (SUCCEEDED(dwm_(hwnd, kCloaked, &cloaked, sizeof cloaked)) && cloaked) return;
             RECT frame{};
             if (SUCCEEDED(dwm_(hwnd, kExtendedFrameBounds, &frame, sizeof frame))) {
-                const core::Rect visible = core::Intersection(ToRect(frame), shown);
+                const base::Rect visible = base::Intersection(ToRect(frame), shown);
                 if (!visible.Empty()) shown = visible;
             }
         }
-        const core::Rect client = ClientRect(hwnd);
+        const base::Rect client = ClientRect(hwnd);
         windows.push_back({shown, client, -1});
-        Children(hwnd, static_cast<int>(windows.size() - 1), core::Intersection(client, shown));
+        Children(hwnd, static_cast<int>(windows.size() - 1), base::Intersection(client, shown));
     }
 
 private:
     // The children of `parent` (at `index`), topmost first, each followed
     // by its own; `area` is the part of the parent's client area that shows.
-    void Children(HWND parent, int index, const core::Rect& area) {
+    void Children(HWND parent, int index, const base::Rect& area) {
         if (area.Empty()) return;
         for (HWND child = GetWindow(parent, GW_CHILD); child && windows.size() < kMostWindows;
              child = GetWindow(child, GW_HWNDNEXT)) {
@@ -71,20 +71,20 @@ private:
             if (!seen_.insert(child).second) break;
             if (!(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE)) continue;
             if (GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) continue;
-            const core::Rect window = WindowRect(child);
-            const core::Rect shown = core::Intersection(window, area);
+            const base::Rect window = WindowRect(child);
+            const base::Rect shown = base::Intersection(window, area);
             if (shown.Empty()) continue;
             // Only a window with children needs its client area.
             const bool parentToo = GetWindow(child, GW_CHILD) != nullptr;
-            const core::Rect client = parentToo ? ClientRect(child) : window;
+            const base::Rect client = parentToo ? ClientRect(child) : window;
             windows.push_back({window, client, index});
-            if (parentToo) Children(child, static_cast<int>(windows.size() - 1), core::Intersection(client, shown));
+            if (parentToo) Children(child, static_cast<int>(windows.size() - 1), base::Intersection(client, shown));
         }
     }
 
     std::unordered_set<HWND> seen_;
     DwmGetWindowAttributeFunction dwm_ =
-        util::SystemFunctionOf<DwmGetWindowAttributeFunction>(L"dwmapi.dll", "DwmGetWindowAttribute");
+        win::SystemFunctionOf<DwmGetWindowAttributeFunction>(L"dwmapi.dll", "DwmGetWindowAttribute");
 };
 
 }  // namespace
@@ -95,7 +95,7 @@ std::vector<core::SnapWindow> VisibleWindowSnapshot() {
     std::vector<HWND> topLevels;
     EnumWindows(
         [](HWND hwnd, LPARAM list) -> BOOL {
-            return util::GuardCallback(
+            return win::GuardCallback(
                 [&] {
                     reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
                     return TRUE;

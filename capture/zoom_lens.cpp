@@ -1,7 +1,7 @@
 #include "capture/zoom_lens.h"
 
-#include "util/scoped.h"
-#include "util/wide_text.h"
+#include "win/scoped.h"
+#include "win/wide_text.h"
 
 namespace capture {
 namespace {
@@ -12,14 +12,14 @@ constexpr int kCrossWidth = 4;
 
 }  // namespace
 
-bool ZoomLens::Create(HWND owner, core::Point cursor) {
+bool ZoomLens::Create(HWND owner, base::Point cursor) {
     cursor_ = cursor;
     place_ = core::NextLensPlace(frozen_.Monitors(), std::nullopt, cursor);
-    const core::Point at = place_->topLeft;
+    const base::Point at = place_->topLeft;
     return CreateAt({at.x, at.y, at.x + core::kLensWidth, at.y + core::kLensHeight}, owner, WS_EX_NOACTIVATE);
 }
 
-void ZoomLens::Follow(core::Point cursor, const std::string& label) {
+void ZoomLens::Follow(base::Point cursor, const std::string& label) {
     cursor_ = cursor;
     label_ = label;
     const core::LensPlace next = core::NextLensPlace(frozen_.Monitors(), place_, cursor);
@@ -33,14 +33,14 @@ void ZoomLens::Follow(core::Point cursor, const std::string& label) {
 
 void ZoomLens::Paint(HDC dc, const RECT&) {
     // Drawn off screen first, so the lens never flickers while it follows.
-    const util::OwnedBitmap buffer(CreateCompatibleBitmap(dc, core::kLensWidth, core::kLensHeight));
-    const util::MemoryDC dcMemory(dc);
+    const win::OwnedBitmap buffer(CreateCompatibleBitmap(dc, core::kLensWidth, core::kLensHeight));
+    const win::MemoryDC dcMemory(dc);
     if (!dcMemory.Select(buffer.Get())) return;
     const HDC memory = dcMemory.Get();
 
     RECT labelRect{0, 0, core::kLensWidth, kLabelHeight};
     FillRect(memory, &labelRect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    const std::wstring text = util::Wide(label_);
+    const std::wstring text = win::Wide(label_);
     SelectObject(memory, Font());  // put back as the memory DC goes
     SetBkMode(memory, TRANSPARENT);
     SetTextColor(memory, RGB(0, 0, 0));
@@ -49,8 +49,8 @@ void ZoomLens::Paint(HDC dc, const RECT&) {
     const RECT board{0, kLabelHeight, core::kLensBoardSize, kLabelHeight + core::kLensBoardSize};
     RECT black = board;
     FillRect(memory, &black, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));  // off the screen's edge
-    const core::Rect source = core::LensSource(cursor_);
-    const core::ClippedCopy part = core::ClipCopy(source, frozen_.Area());
+    const base::Rect source = core::LensSource(cursor_);
+    const base::ClippedCopy part = base::ClipCopy(source, frozen_.Area());
     if (!part.source.Empty()) {
         // 2.2 board pixels per screen pixel; the clipped part keeps its place.
         const int scale10 = core::kLensBoardSize * 10 / core::kLensSourceSize;
@@ -61,7 +61,7 @@ void ZoomLens::Paint(HDC dc, const RECT&) {
     }
     // The cross-hair through the cursor pixel's block.
     const int centre = core::kLensCursorAt * core::kLensBoardSize / core::kLensSourceSize;
-    const util::OwnedBrush cross(CreateSolidBrush(kCrossHair));
+    const win::OwnedBrush cross(CreateSolidBrush(kCrossHair));
     const RECT across{1, board.top + centre, core::kLensBoardSize - 1, board.top + centre + kCrossWidth};
     const RECT down{centre, board.top + 1, centre + kCrossWidth, board.bottom - 1};
     FrameRect(memory, &across, cross.Get());

@@ -17,10 +17,10 @@ namespace capture {
 class ZoomLens : public CaptureWindow {
 public:
     explicit ZoomLens(const FrozenScreen& frozen) : frozen_(frozen) {}
-    bool Create(HWND owner, core::Point cursor);
+    bool Create(HWND owner, base::Point cursor);
 
     // Moves the lens where it belongs for the cursor and redraws it.
-    void Follow(core::Point cursor, const std::string& label);
+    void Follow(base::Point cursor, const std::string& label);
     const core::LensPlace& Place() const { return *place_; }
     const std::string& Label() const { return label_; }
 
@@ -30,7 +30,7 @@ protected:
 private:
     const FrozenScreen& frozen_;
     std::optional<core::LensPlace> place_;
-    core::Point cursor_;
+    base::Point cursor_;
     std::string label_;
 };
 

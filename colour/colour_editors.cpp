@@ -2,7 +2,7 @@
 
 #include "colour/core/colour_notations.h"
 #include "colour/core/colour_scale.h"
-#include "util/clipboard.h"
+#include "win/clipboard.h"
 
 namespace colour {
 namespace {
@@ -56,16 +56,16 @@ ColourEditors::ColourEditors(ColourControls& controls) : c_(controls) {
         {&c_.按钮_颜色值_Delphi, &c_.编辑框_颜色值_Delphi},
     };
     for (const auto& [button, box] : copies) {
-        button->Clicked = [box = box] { util::CopyTextToClipboard(box->Content()); };
+        button->Clicked = [box = box] { win::CopyTextToClipboard(box->Content()); };
     }
 }
 
-void ColourEditors::ShowScale(core::Colour colour) {
+void ColourEditors::ShowScale(base::Colour colour) {
     core::DrawColourScale(c_.画板_色阶, colour, c_.画板_色阶.Width(), c_.画板_色阶.Height());
     c_.画板_色阶刻度.SetLeft(kScaleMarkerLeft);
 }
 
-void ColourEditors::WriteNotations(core::Colour colour) {
+void ColourEditors::WriteNotations(base::Colour colour) {
     const core::ColourNotations n = core::NotationsOf(colour);
     c_.编辑框_颜色值_16进制.SetContent(n.hex);
     c_.编辑框_颜色值_HTML.SetContent(n.html);
@@ -77,11 +77,11 @@ void ColourEditors::WriteNotations(core::Colour colour) {
 }
 
 void ColourEditors::FormatSampled() {
-    const core::Colour colour = core::ColourOfText(c_.编辑框_颜色值.Content());
+    const base::Colour colour = core::ColourOfText(c_.编辑框_颜色值.Content());
     c_.画板_颜色值.SetBackgroundColour(colour);
-    c_.编辑框_颜色值_R.SetNumber(core::RedOf(colour));
-    c_.编辑框_颜色值_G.SetNumber(core::GreenOf(colour));
-    c_.编辑框_颜色值_B.SetNumber(core::BlueOf(colour));
+    c_.编辑框_颜色值_R.SetNumber(base::RedOf(colour));
+    c_.编辑框_颜色值_G.SetNumber(base::GreenOf(colour));
+    c_.编辑框_颜色值_B.SetNumber(base::BlueOf(colour));
     WriteNotations(colour);
 }
 
@@ -89,11 +89,11 @@ void ColourEditors::FormatChosen() {
     const std::string text = c_.编辑框_颜色值1.Content();
     // The tag marks the formatting as running; an empty box counts as 0.
     c_.编辑框_颜色值1.SetTag(text.empty() ? "0" : text);
-    const core::Colour colour = core::ColourOfText(text);
+    const base::Colour colour = core::ColourOfText(text);
     c_.画板_颜色值1.SetBackgroundColour(colour);
-    const std::pair<ui::EditBox*, int> channels[] = {{&c_.编辑框_颜色值_R1, core::RedOf(colour)},
-                                                     {&c_.编辑框_颜色值_G1, core::GreenOf(colour)},
-                                                     {&c_.编辑框_颜色值_B1, core::BlueOf(colour)}};
+    const std::pair<ui::EditBox*, int> channels[] = {{&c_.编辑框_颜色值_R1, base::RedOf(colour)},
+                                                     {&c_.编辑框_颜色值_G1, base::GreenOf(colour)},
+                                                     {&c_.编辑框_颜色值_B1, base::BlueOf(colour)}};
     for (const auto& [box, value] : channels) ShowNumber(*box, value);
     WriteNotations(colour);
     c_.编辑框_颜色值1.SetTag("");
@@ -109,7 +109,7 @@ void ColourEditors::Compose() {
 void ColourEditors::ShowNumber(ui::EditBox& box, std::int32_t value) {
     const bool typing = box.Focused();
     if (typing && box.Number() == value) return;  // as typed, caret and all
-    const std::string wanted = core::IntegerToText(value);
+    const std::string wanted = text::IntegerToText(value);
     if (box.Content() == wanted) return;
     box.SetContent(wanted);
     if (typing) box.MoveCaretToEnd();
@@ -117,20 +117,20 @@ void ColourEditors::ShowNumber(ui::EditBox& box, std::int32_t value) {
 
 void ColourEditors::Settle(ui::EditBox& box) {
     if (!typedIn_.erase(&box)) return;
-    const std::string settled = core::IntegerToText(box.Number());
+    const std::string settled = text::IntegerToText(box.Number());
     if (box.Content() != settled) box.SetContent(settled);
 }
 
 void ColourEditors::PickFromScale(int x, int y) {
     c_.画板_色阶刻度.SetLeft(c_.画板_色阶.Left() + x - kScaleMarkerTip);
-    const core::Colour colour = c_.画板_色阶.GetPixel(x, y);
+    const base::Colour colour = c_.画板_色阶.GetPixel(x, y);
     c_.编辑框_颜色值1.SetNumber(static_cast<std::int32_t>(colour));
     Picked(colour);
 }
 
 void ColourEditors::PickFromPalette(int x, int y) {
     ui::DrawingBoard& palette = c_.画板_调色板;
-    const core::Colour colour = palette.GetPixel(x, y);
+    const base::Colour colour = palette.GetPixel(x, y);
     // The squares' outline and the gaps between them pick nothing.
     if (colour == palette.PenColour() || colour == palette.BackgroundColour()) return;
     c_.编辑框_颜色值1.SetNumber(static_cast<std::int32_t>(colour));
@@ -140,14 +140,14 @@ void ColourEditors::PickFromPalette(int x, int y) {
 
 void ColourEditors::PickFromHistory(int x, int y) {
     const int slot = core::HistorySlotAt(x, y);
-    const std::vector<core::Colour>& colours = history_.Colours();
+    const std::vector<base::Colour>& colours = history_.Colours();
     if (slot < 0 || slot >= static_cast<int>(colours.size())) return;  // an empty slot, or between swatches
-    const core::Colour colour = colours[static_cast<std::size_t>(slot)];
+    const base::Colour colour = colours[static_cast<std::size_t>(slot)];
     c_.编辑框_颜色值1.SetNumber(static_cast<std::int32_t>(colour));
     ShowScale(colour);
 }
 
-void ColourEditors::Picked(core::Colour colour) {
+void ColourEditors::Picked(base::Colour colour) {
     history_.Add(colour);
     DrawHistory();
 }

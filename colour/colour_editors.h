@@ -37,25 +37,25 @@ public:
 
     // Draws the scale for the colour and puts its marker back over the
     // middle column.
-    void ShowScale(core::Colour colour);
+    void ShowScale(base::Colour colour);
 
     void FormatSampled();
     void FormatChosen();
     void Compose();
 
     // A colour the user picked: first in the row of picked colours.
-    void Picked(core::Colour colour);
+    void Picked(base::Colour colour);
     const core::ColourHistory& History() const { return history_; }
     // Draws the row of picked colours (the page's activation; its page
     // colour is given after the page is made).
     void DrawHistory();
 
     // The colour the notation boxes show; none before the first.
-    std::optional<core::Colour> NotationColour() const { return notationColour_; }
-    std::function<void(core::Colour)> NotationsWritten;
+    std::optional<base::Colour> NotationColour() const { return notationColour_; }
+    std::function<void(base::Colour)> NotationsWritten;
 
 private:
-    void WriteNotations(core::Colour colour);
+    void WriteNotations(base::Colour colour);
     void PickFromScale(int x, int y);
     void PickFromPalette(int x, int y);
     void PickFromHistory(int x, int y);
@@ -66,7 +66,7 @@ private:
 
     ColourControls& c_;
     core::ColourHistory history_;
-    std::optional<core::Colour> notationColour_;
+    std::optional<base::Colour> notationColour_;
     std::unordered_set<const ui::EditBox*> typedIn_;  // edited since they took the focus
 };
 

@@ -2,12 +2,12 @@
 
 #include "colour/core/palette.h"
 #include "colour/core/pen_colours.h"
-#include "util/core/glyphs.h"
-#include "util/window_operations.h"
+#include "ui/core/glyphs.h"
+#include "win/window_operations.h"
 
 namespace colour {
 
-ColourPage::ColourPage(ui::Form& form, util::InputHook& hook)
+ColourPage::ColourPage(ui::Form& form, win::InputHook& hook)
     : controls_(form),
       editors_(controls_),
       magnifier_(controls_, editors_, [this] { return penColour_; }),
@@ -15,8 +15,8 @@ ColourPage::ColourPage(ui::Form& form, util::InputHook& hook)
     controls_.画板_画笔.MouseDown = [this](const ui::MouseEvent& e) {
         if (e.button == ui::MouseButton::Left) PenStep();
     };
-    picker_.Picked = [this](core::Colour colour) { editors_.Picked(colour); };
-    editors_.NotationsWritten = [this](core::Colour colour) {
+    picker_.Picked = [this](base::Colour colour) { editors_.Picked(colour); };
+    editors_.NotationsWritten = [this](base::Colour colour) {
         if (NotationWindow* window = Notations()) window->ShowColour(colour);
     };
     controls_.按钮_更多格式.Clicked = [this] { OpenNotations(); };
@@ -24,7 +24,7 @@ ColourPage::ColourPage(ui::Form& form, util::InputHook& hook)
 
 void ColourPage::OpenNotations() {
     if (NotationWindow* window = Notations()) {
-        util::BringWindowToFront(window->Handle());
+        win::BringWindowToFront(window->Handle());
         return;
     }
     // Level with the first notation row.
@@ -57,8 +57,8 @@ void ColourPage::PenStep() {
 
 void ColourPage::DrawPickerBoard() {
     // The finder's cross on its field, with the pen in place of the finder icon.
-    core::DrawFinderBoard(controls_.画板_捕获器2, false);
-    core::DrawPenIcon(controls_.画板_捕获器2, 8, 8, penColour_);
+    ui::core::DrawFinderBoard(controls_.画板_捕获器2, false);
+    ui::core::DrawPenIcon(controls_.画板_捕获器2, 8, 8, penColour_);
 }
 
 void ColourPage::OnActivated() {
@@ -67,7 +67,7 @@ void ColourPage::OnActivated() {
     controls_.画板_色阶刻度.Clear();
     controls_.画板_色阶刻度.SetPenColour(0x000000);
     controls_.画板_色阶刻度.SetFillColour(0x000000);
-    const core::Point triangle[] = {{2, 0}, {5, 3}, {8, 0}};
+    const base::Point triangle[] = {{2, 0}, {5, 3}, {8, 0}};
     controls_.画板_色阶刻度.Polygon(triangle, 3);
 
     core::DrawPalette(controls_.画板_调色板);

@@ -10,13 +10,13 @@
 #include "colour/colour_picker.h"
 #include "colour/magnifier_view.h"
 #include "colour/notation_window.h"
-#include "util/input_hook.h"
+#include "win/input_hook.h"
 
 namespace colour {
 
 class ColourPage {
 public:
-    ColourPage(ui::Form& form, util::InputHook& hook);
+    ColourPage(ui::Form& form, win::InputHook& hook);
 
     ColourControls& Controls() { return controls_; }
     ColourEditors& Editors() { return editors_; }
@@ -35,7 +35,7 @@ public:
     // Moves the pen to the next colour of its cycle and redraws the pen and
     // picker boards with it (a click on the pen board).
     void PenStep();
-    core::Colour PenColour() const { return penColour_; }
+    base::Colour PenColour() const { return penColour_; }
     int PenColourIndex() const { return penColourIndex_; }
 
     // Opens the window of the further notations beside the main window, or
@@ -55,7 +55,7 @@ private:
     ColourPicker picker_;
     std::unique_ptr<NotationWindow> notations_;
     int penColourIndex_ = 0;
-    core::Colour penColour_ = 0;
+    base::Colour penColour_ = 0;
 };
 
 }  // namespace colour

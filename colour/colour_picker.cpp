@@ -1,19 +1,19 @@
 #include "colour/colour_picker.h"
 
-#include "util/core/glyphs.h"
-#include "util/window_query.h"
+#include "ui/core/glyphs.h"
+#include "win/window_query.h"
 
 namespace colour {
 namespace {
 
 constexpr UINT kTickMs = 50;
 constexpr UINT kKeepDelayMs = 100;
-constexpr core::Colour kSeeThrough = 0xFFFFFF;
+constexpr base::Colour kSeeThrough = 0xFFFFFF;
 
 }  // namespace
 
-ColourPicker::ColourPicker(ColourControls& controls, MagnifierView& magnifier, util::InputHook& hook,
-                           std::function<core::Colour()> penColour, std::function<void()> drawPickerBoard)
+ColourPicker::ColourPicker(ColourControls& controls, MagnifierView& magnifier, win::InputHook& hook,
+                           std::function<base::Colour()> penColour, std::function<void()> drawPickerBoard)
     : c_(controls),
       magnifier_(magnifier),
       penColour_(std::move(penColour)),
@@ -29,7 +29,7 @@ ColourPicker::ColourPicker(ColourControls& controls, MagnifierView& magnifier, u
 
 void ColourPicker::Start() {
     // The pen leaves the board: the cross stays.
-    core::DrawFinderBoard(c_.画板_捕获器2, false);
+    ui::core::DrawFinderBoard(c_.画板_捕获器2, false);
     keepTimer_->Stop();
     magnifier_.ReleaseKept();
     finder_.Begin(c_.画板_捕获器2);
@@ -37,14 +37,14 @@ void ColourPicker::Start() {
 
 void ColourPicker::Hover(const ui::FinderPoint& point) {
     ui::DrawingBoard& board = finder_.Window()->Board();
-    core::DrawPenIcon(board, 15, 0, penColour_());
+    ui::core::DrawPenIcon(board, 15, 0, penColour_());
     board.SetPixel(14, 14, kSeeThrough);
 
     const POINT cursor = point.cursor;
     c_.编辑框_窗口句柄1.SetNumber(point.window);
     c_.编辑框_鼠标位置_X1.SetNumber(cursor.x);
     c_.编辑框_鼠标位置_Y1.SetNumber(cursor.y);
-    const POINT origin = util::GetClientOrigin(point.window);
+    const POINT origin = win::GetClientOrigin(point.window);
     c_.编辑框_窗口鼠标位置_X1.SetNumber(cursor.x - origin.x);
     c_.编辑框_窗口鼠标位置_Y1.SetNumber(cursor.y - origin.y);
     if (point.last) return;  // the kept image is taken once the picker has gone

@@ -21,14 +21,14 @@
 #include "colour/colour_controls.h"
 #include "colour/magnifier_view.h"
 #include "ui/finder_tool.h"
-#include "util/input_hook.h"
+#include "win/input_hook.h"
 
 namespace colour {
 
 class ColourPicker {
 public:
-    ColourPicker(ColourControls& controls, MagnifierView& magnifier, util::InputHook& hook,
-                 std::function<core::Colour()> penColour, std::function<void()> drawPickerBoard);
+    ColourPicker(ColourControls& controls, MagnifierView& magnifier, win::InputHook& hook,
+                 std::function<base::Colour()> penColour, std::function<void()> drawPickerBoard);
 
     void Start();
     void Tick() { finder_.Tick(); }
@@ -38,7 +38,7 @@ public:
 
     // The colour under the cursor once the picker is let go and the screen
     // kept.
-    std::function<void(core::Colour)> Picked;
+    std::function<void(base::Colour)> Picked;
 
 private:
     void Hover(const ui::FinderPoint& point);
@@ -47,11 +47,11 @@ private:
 
     ColourControls& c_;
     MagnifierView& magnifier_;
-    std::function<core::Colour()> penColour_;
+    std::function<base::Colour()> penColour_;
     std::function<void()> drawPickerBoard_;
     ui::FinderTool finder_;
     std::unique_ptr<ui::Timer> keepTimer_;
-    core::Point keepAt_;
+    base::Point keepAt_;
 };
 
 }  // namespace colour

@@ -7,7 +7,7 @@
 #include <utility>
 
 namespace colour {
-MagnifierView::MagnifierView(ColourControls& controls, ColourEditors& editors, std::function<core::Colour()> penColour)
+MagnifierView::MagnifierView(ColourControls& controls, ColourEditors& editors, std::function<base::Colour()> penColour)
     : c_(controls), editors_(editors), penColour_(std::move(penColour)) {
     ui::DrawingBoard& board = c_.画板_放大镜;
     board.MouseDown = [this](const ui::MouseEvent& e) { Pressed(e); };
@@ -23,24 +23,24 @@ void MagnifierView::ShowPalette() { c_.画板_放大镜.SetBackgroundPicture(cor
 
 bool MagnifierView::ShowsPalette() const { return c_.画板_放大镜.BackgroundPicture() == core::PalettePictureBmp(); }
 
-core::Colour MagnifierView::ShowCut(HBITMAP cut) {
-    const core::Colour colour = util::GetBitmapPixel(cut, core::kGrabCentre, core::kGrabCentre) & 0xFFFFFF;
+base::Colour MagnifierView::ShowCut(HBITMAP cut) {
+    const base::Colour colour = imaging::GetBitmapPixel(cut, core::kGrabCentre, core::kGrabCentre) & 0xFFFFFF;
     ui::DrawingBoard& board = c_.画板_放大镜;
-    board.SetBackgroundPicture(core::ZoomBmp24(util::BitmapToBytes(cut), core::kMagnifierZoom, core::kMagnifierZoom));
+    board.SetBackgroundPicture(imaging::core::ZoomBmp24(imaging::BitmapToBytes(cut), core::kMagnifierZoom, core::kMagnifierZoom));
     core::DrawMagnifierFrame(board, colour, penColour_());
     return colour;
 }
 
-std::optional<core::Colour> MagnifierView::MagnifyAt(core::Point screen, bool keep) {
-    const util::BusyScope busy(magnifyBusy_);
+std::optional<base::Colour> MagnifierView::MagnifyAt(base::Point screen, bool keep) {
+    const win::BusyScope busy(magnifyBusy_);
     if (!busy) return std::nullopt;
-    const util::OwnedBitmap cut = util::GrabScreenArea(core::GrabRect(screen));
+    const win::OwnedBitmap cut = imaging::GrabScreenArea(core::GrabRect(screen));
     if (!cut) return std::nullopt;
-    const core::Colour colour = ShowCut(cut.Get());
+    const base::Colour colour = ShowCut(cut.Get());
     if (keep) {
         ReleaseKept();
-        const core::Rect virtualScreen = util::VirtualScreenRect();
-        kept_ = util::CaptureClientToBitmap(nullptr);
+        const base::Rect virtualScreen = imaging::VirtualScreenRect();
+        kept_ = imaging::CaptureClientToBitmap(nullptr);
         keptOrigin_ = {virtualScreen.left, virtualScreen.top};
         keptCentre_ = screen;
         editors_.ShowScale(colour);
@@ -49,9 +49,9 @@ std::optional<core::Colour> MagnifierView::MagnifyAt(core::Point screen, bool ke
 }
 
 void MagnifierView::ShowKeptView() {
-    const core::Rect grab = core::GrabRect(keptCentre_);
-    util::OwnedBitmap cut;
-    if (!util::CropBitmap(kept_.Get(), cut, grab.left - keptOrigin_.x, grab.top - keptOrigin_.y, core::kGrabSize,
+    const base::Rect grab = core::GrabRect(keptCentre_);
+    win::OwnedBitmap cut;
+    if (!imaging::CropBitmap(kept_.Get(), cut, grab.left - keptOrigin_.x, grab.top - keptOrigin_.y, core::kGrabSize,
                           core::kGrabSize)) {
         return;
     }
@@ -84,9 +84,9 @@ void MagnifierView::Moved(const ui::MouseEvent& e) {
         return;
     }
     if (!kept_) return;
-    const util::BusyScope busy(dragBusy_);
+    const win::BusyScope busy(dragBusy_);
     if (!busy) return;
-    const core::Point moved = core::DraggedCentre(keptCentre_, press_, {e.x, e.y});
+    const base::Point moved = core::DraggedCentre(keptCentre_, press_, {e.x, e.y});
     const int dx = moved.x - keptCentre_.x, dy = moved.y - keptCentre_.y;
     keptCentre_ = moved;
     for (ui::EditBox* box : {&c_.编辑框_鼠标位置_X1, &c_.编辑框_窗口鼠标位置_X1}) box->SetNumber(box->Number() + dx);
@@ -104,7 +104,7 @@ void MagnifierView::Released(const ui::MouseEvent& e) {
         board.SetPenColour(0x000000);
         board.Clear();
         core::DrawCrossMarker(board, e.x, e.y);
-        const core::Colour chosen = c_.画板_颜色值1.BackgroundColour();
+        const base::Colour chosen = c_.画板_颜色值1.BackgroundColour();
         editors_.ShowScale(chosen);
         if (picked) editors_.Picked(chosen);
     } else {

@@ -19,25 +19,25 @@
 
 #include "colour/colour_controls.h"
 #include "colour/colour_editors.h"
-#include "util/bitmap.h"
+#include "imaging/bitmap.h"
 
 namespace colour {
 
 class MagnifierView {
 public:
-    MagnifierView(ColourControls& controls, ColourEditors& editors, std::function<core::Colour()> penColour);
+    MagnifierView(ColourControls& controls, ColourEditors& editors, std::function<base::Colour()> penColour);
     ~MagnifierView();
 
     // Shows the view around the screen point and returns the colour of the
     // point's pixel; none when a magnify step is still running.
-    std::optional<core::Colour> MagnifyAt(core::Point screen, bool keep);
+    std::optional<base::Colour> MagnifyAt(base::Point screen, bool keep);
     void ShowPalette();
     bool ShowsPalette() const;
 
     // Lets go of the kept screen image (a new pick starts, the program ends).
     void ReleaseKept();
     HBITMAP KeptBitmap() const { return kept_.Get(); }
-    core::Point KeptCentre() const { return keptCentre_; }
+    base::Point KeptCentre() const { return keptCentre_; }
 
 private:
     void Pressed(const ui::MouseEvent& e);
@@ -45,16 +45,16 @@ private:
     void Released(const ui::MouseEvent& e);
     // Shows a 52 x 52 cut enlarged, with the frame around its centre pixel,
     // and returns that pixel's colour.
-    core::Colour ShowCut(HBITMAP cut);
+    base::Colour ShowCut(HBITMAP cut);
     void ShowKeptView();
 
     ColourControls& c_;
     ColourEditors& editors_;
-    std::function<core::Colour()> penColour_;
-    util::OwnedBitmap kept_;
-    core::Point keptOrigin_;  // the kept image's top-left pixel on the screen
-    core::Point keptCentre_;
-    core::Point press_;       // (0, 0): no press
+    std::function<base::Colour()> penColour_;
+    win::OwnedBitmap kept_;
+    base::Point keptOrigin_;  // the kept image's top-left pixel on the screen
+    base::Point keptCentre_;
+    base::Point press_;       // (0, 0): no press
     bool pressOnPicture_ = false;  // the left button went down on the palette picture
     bool magnifyBusy_ = false;
     bool dragBusy_ = false;

@@ -2,13 +2,13 @@
 
 #include "colour/core/colour_notations.h"
 #include "ui/layout_builder.h"
-#include "util/clipboard.h"
+#include "win/clipboard.h"
 
 namespace colour {
 
 NotationWindow::~NotationWindow() { Destroy(); }
 
-bool NotationWindow::Open(HWND owner, int top, std::optional<core::Colour> colour, const WindowLook& look) {
+bool NotationWindow::Open(HWND owner, int top, std::optional<base::Colour> colour, const WindowLook& look) {
     ui::FormOptions options;
     options.title = std::string(core::kNotationWindowTitle);
     options.width = core::kNotationClientWidth + 8;
@@ -20,7 +20,7 @@ bool NotationWindow::Open(HWND owner, int top, std::optional<core::Colour> colou
     if (!Form::Create(options)) return false;
     EnsureClientSize(core::kNotationClientWidth, core::kNotationClientHeight);
 
-    const std::vector<core::ControlLayout>& table = core::NotationWindowLayout();
+    const std::vector<ui::core::ControlLayout>& table = core::NotationWindowLayout();
     ui::BuildControls(*this, table, ui::kNoPage);
     controls_ = std::make_unique<NotationControls>(*this);
     if (look.dress) look.dress(*this, table);
@@ -30,7 +30,7 @@ bool NotationWindow::Open(HWND owner, int top, std::optional<core::Colour> colou
         {&controls_->按钮_颜色值_HSV, &controls_->编辑框_颜色值_HSV},
     };
     for (const auto& [button, box] : copies) {
-        button->Clicked = [box = box] { util::CopyTextToClipboard(box->Content()); };
+        button->Clicked = [box = box] { win::CopyTextToClipboard(box->Content()); };
     }
     if (colour) ShowColour(*colour);
 
@@ -43,7 +43,7 @@ bool NotationWindow::Open(HWND owner, int top, std::optional<core::Colour> colou
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& work = monitor.rcWork;
-    const core::Rect placed =
+    const base::Rect placed =
         core::PlaceBeside({ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom}, top,
                           own.right - own.left, own.bottom - own.top, {work.left, work.top, work.right, work.bottom});
     SetWindowPos(Handle(), nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -51,7 +51,7 @@ bool NotationWindow::Open(HWND owner, int top, std::optional<core::Colour> colou
     return true;
 }
 
-void NotationWindow::ShowColour(core::Colour colour) {
+void NotationWindow::ShowColour(base::Colour colour) {
     if (!controls_) return;
     const core::CssNotations n = core::CssNotationsOf(colour);
     controls_->编辑框_颜色值_CSS.SetContent(n.rgb);

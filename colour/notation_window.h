@@ -26,8 +26,8 @@ namespace colour {
 // How the program dresses its windows: the client area's colour and a step
 // that gives the controls their cursors and colours by their layout rows.
 struct WindowLook {
-    core::Colour background = 0xF0F0F0;
-    std::function<void(ui::Form&, const std::vector<core::ControlLayout>&)> dress;
+    base::Colour background = 0xF0F0F0;
+    std::function<void(ui::Form&, const std::vector<ui::core::ControlLayout>&)> dress;
 };
 
 class NotationWindow : public ui::Form {
@@ -38,8 +38,8 @@ public:
     // Makes and shows the window, owned by `owner`, its top at the screen
     // row `top` (physical pixels), in the program's look. False when the
     // window cannot be made.
-    bool Open(HWND owner, int top, std::optional<core::Colour> colour, const WindowLook& look);
-    void ShowColour(core::Colour colour);
+    bool Open(HWND owner, int top, std::optional<base::Colour> colour, const WindowLook& look);
+    void ShowColour(base::Colour colour);
     NotationControls& Controls() { return *controls_; }
 
 private:

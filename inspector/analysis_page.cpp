@@ -1,10 +1,10 @@
 #include "inspector/analysis_page.h"
 
-#include "util/core/glyphs.h"
+#include "ui/core/glyphs.h"
 
 namespace inspector {
 
-AnalysisPage::AnalysisPage(ui::Form& form, util::InputHook& hook, util::ThreadControl& threads)
+AnalysisPage::AnalysisPage(ui::Form& form, win::InputHook& hook, win::ThreadControl& threads)
     : controls_(form),
       target_(form.Handle()),
       panel_(controls_, target_),
@@ -28,6 +28,6 @@ void AnalysisPage::OnCreated(const std::string& programDirectory) {
     dialog.defaultExtension = "bmp";
 }
 
-void AnalysisPage::OnActivated() { core::DrawFinderBoard(controls_.画板_捕获器, true); }
+void AnalysisPage::OnActivated() { ui::core::DrawFinderBoard(controls_.画板_捕获器, true); }
 
 }  // namespace inspector

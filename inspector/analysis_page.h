@@ -13,13 +13,13 @@
 #include "inspector/tree_menu.h"
 #include "inspector/window_changes.h"
 #include "inspector/window_tree.h"
-#include "util/input_hook.h"
+#include "win/input_hook.h"
 
 namespace inspector {
 
 class AnalysisPage {
 public:
-    AnalysisPage(ui::Form& form, util::InputHook& hook, util::ThreadControl& threads);
+    AnalysisPage(ui::Form& form, win::InputHook& hook, win::ThreadControl& threads);
 
     // Steps of the main window's creation that concern this page.
     void OnCreated(const std::string& programDirectory);

@@ -2,12 +2,12 @@
 
 #include "inspector/core/window_styles.h"
 #include "ui/notice.h"
-#include "util/clipboard.h"
-#include "util/launch.h"
-#include "util/mouse_input.h"
-#include "util/threads.h"
-#include "util/window_marking.h"
-#include "util/window_operations.h"
+#include "win/clipboard.h"
+#include "win/launch.h"
+#include "win/mouse_input.h"
+#include "win/threads.h"
+#include "win/window_marking.h"
+#include "win/window_operations.h"
 
 namespace inspector {
 
@@ -15,15 +15,15 @@ using core::Field;
 using core::FieldItem;
 
 FieldActions::FieldActions(AnalysisControls& controls, Target& target, WindowTree& tree,
-                           util::ThreadControl& threads)
+                           win::ThreadControl& threads)
     : c_(controls),
       target_(target),
       tree_(tree),
       threads_(threads),
-      processPause_{Field::ProcessId,       kProcessPauseItem, util::OpenProcessOfWindow, util::kProcessPauseAccess,
-                    util::PauseProcessHandle, util::IsOwnProcess, {}},
-      threadPause_{Field::ThreadId,       kThreadPauseItem, util::OpenThreadOfWindow, util::kThreadPauseAccess,
-                   util::PauseThreadHandle, util::IsOwnThread, {}} {
+      processPause_{Field::ProcessId,       kProcessPauseItem, win::OpenProcessOfWindow, win::kProcessPauseAccess,
+                    win::PauseProcessHandle, win::IsOwnProcess, {}},
+      threadPause_{Field::ThreadId,       kThreadPauseItem, win::OpenThreadOfWindow, win::kThreadPauseAccess,
+                   win::PauseThreadHandle, win::IsOwnThread, {}} {
     showNotice = [this](const std::string& text) { ui::ShowNotice(c_.form.Handle(), text); };
     for (const core::FieldMenu& field : core::kFieldMenus) {
         auto menu = std::make_unique<ui::Menu>(std::string(field.menu));
@@ -40,7 +40,7 @@ FieldActions::FieldActions(AnalysisControls& controls, Target& target, WindowTre
     target_.BeforeNewWindow.Connect([this] { ResumePaused(); });
 }
 
-util::WindowHandle FieldActions::HandleOf(Field field) const {
+win::WindowHandle FieldActions::HandleOf(Field field) const {
     switch (field) {
         case Field::WindowHandle: return target_.Handle();
         case Field::Parent: return target_.Facts().parent;
@@ -69,21 +69,21 @@ void FieldActions::BindFieldItems() {
             const int index = static_cast<int>(i);
             switch (field.items[i]) {
                 case FieldItem::Copy:
-                    menu.SetAction(index, [&box] { util::CopyTextToClipboard(box.Content()); });
+                    menu.SetAction(index, [&box] { win::CopyTextToClipboard(box.Content()); });
                     break;
                 case FieldItem::CopyHex:
                     // Debuggers and other inspectors print handles in hexadecimal.
                     menu.SetAction(index, [this, which = field.field] {
-                        util::CopyTextToClipboard(core::HexText(static_cast<std::uint32_t>(HandleOf(which))));
+                        win::CopyTextToClipboard(core::HexText(static_cast<std::uint32_t>(HandleOf(which))));
                     });
                     break;
                 case FieldItem::Paste:
-                    menu.SetAction(index, [&box] { box.SetContent(util::ClipboardText()); });
+                    menu.SetAction(index, [&box] { box.SetContent(win::ClipboardText()); });
                     break;
                 case FieldItem::Mark:
                     menu.SetAction(index, [this, which = field.field] {
-                        const util::WindowHandle hwnd = HandleOf(which);
-                        util::StartThread([hwnd] { util::MarkWindow(hwnd); });
+                        const win::WindowHandle hwnd = HandleOf(which);
+                        win::StartThread([hwnd] { win::MarkWindow(hwnd); });
                     });
                     break;
                 default: break;
@@ -95,20 +95,20 @@ void FieldActions::BindFieldItems() {
 void FieldActions::BindWindowItems() {
     Bind<Field::WindowHandle, FieldItem::Refresh>([this] { target_.Refresh(); });
     Bind<Field::Title, FieldItem::Change>(
-        [this] { util::SetWindowTitle(target_.Handle(), c_.编辑框_窗口标题.Content()); });
+        [this] { win::SetWindowTitle(target_.Handle(), c_.编辑框_窗口标题.Content()); });
     Bind<Field::Content, FieldItem::Change>(
-        [this] { util::SetControlText(target_.Handle(), c_.编辑框_控件内容.Content()); });
+        [this] { win::SetControlText(target_.Handle(), c_.编辑框_控件内容.Content()); });
     Bind<Field::ProgramPath, FieldItem::Locate>([this] {
         // The program's folder, up to and including the last backslash.
         const std::string& path = target_.Facts().programPath;
         const std::size_t slash = path.rfind('\\');
-        util::RunProgram(slash == std::string::npos ? std::string() : path.substr(0, slash + 1));
+        win::RunProgram(slash == std::string::npos ? std::string() : path.substr(0, slash + 1));
     });
 }
 
 bool FieldActions::RefuseForGoneWindow(Field field, FieldItem item) {
-    const util::WindowHandle hwnd = target_.Handle();
-    if (hwnd == 0 || util::WindowExists(hwnd)) return false;  // no target at all: nothing to say
+    const win::WindowHandle hwnd = target_.Handle();
+    if (hwnd == 0 || win::WindowExists(hwnd)) return false;  // no target at all: nothing to say
     showNotice(core::GoneWindowNotice(field, item));
     return true;
 }
@@ -118,7 +118,7 @@ void FieldActions::TogglePause(Pause& pause) {
         Resume(pause);
         return;
     }
-    util::OwnedHandle object = pause.open(target_.Handle(), pause.access);
+    win::OwnedHandle object = pause.open(target_.Handle(), pause.access);
     if (!object) {
         RefuseForGoneWindow(pause.field, FieldItem::Pause);
         return;
@@ -132,7 +132,7 @@ void FieldActions::TogglePause(Pause& pause) {
 void FieldActions::Resume(Pause& pause) {
     if (!pause.paused) return;
     // Resumed, or ended meanwhile: either way nothing of ours sleeps any more.
-    if (!pause.call(pause.paused.Get(), false) && util::StillRunning(pause.paused.Get())) return;
+    if (!pause.call(pause.paused.Get(), false) && win::StillRunning(pause.paused.Get())) return;
     pause.paused.Reset();
     MenuOf(pause.field).SetItemCaption(pause.item, core::kPauseCaption);
 }
@@ -141,7 +141,7 @@ void FieldActions::BindProcessAndThreadItems() {
     Bind<Field::ProcessId, FieldItem::Pause>([this] { TogglePause(processPause_); });
     Bind<Field::ThreadId, FieldItem::Pause>([this] { TogglePause(threadPause_); });
     Bind<Field::ProcessId, FieldItem::End>([this] {
-        const util::OwnedHandle process = util::OpenProcessOfWindow(target_.Handle(), PROCESS_TERMINATE);
+        const win::OwnedHandle process = win::OpenProcessOfWindow(target_.Handle(), PROCESS_TERMINATE);
         if (process) {
             TerminateProcess(process.Get(), 0);
         } else {
@@ -164,38 +164,38 @@ void FieldActions::ResumePaused() {
 
 void FieldActions::BindMouseItems() {
     Bind<Field::Mouse, FieldItem::Move>(
-        [this] { util::MoveMouse(0, c_.编辑框_鼠标位置_X.Number(), c_.编辑框_鼠标位置_Y.Number()); });
+        [this] { win::MoveMouse(0, c_.编辑框_鼠标位置_X.Number(), c_.编辑框_鼠标位置_Y.Number()); });
     // Real input: the cursor jumps there, clicks and comes back.
     auto clickAtScreenPoint = [this](std::int32_t button) {
         return [this, button] {
-            util::SaveMousePosition();
-            util::MoveMouse(0, c_.编辑框_鼠标位置_X.Number(), c_.编辑框_鼠标位置_Y.Number());
-            util::ClickMouse(button, 1);
-            util::RestoreMousePosition();
+            win::SaveMousePosition();
+            win::MoveMouse(0, c_.编辑框_鼠标位置_X.Number(), c_.编辑框_鼠标位置_Y.Number());
+            win::ClickMouse(button, 1);
+            win::RestoreMousePosition();
         };
     };
     Bind<Field::Mouse, FieldItem::LeftClick>(clickAtScreenPoint(1));
     Bind<Field::Mouse, FieldItem::RightClick>(clickAtScreenPoint(2));
 
     Bind<Field::MouseInWindow, FieldItem::Move>([this] {
-        util::MoveMouse(target_.Handle(), c_.编辑框_窗口鼠标位置_X.Number(),
+        win::MoveMouse(target_.Handle(), c_.编辑框_窗口鼠标位置_X.Number(),
                         c_.编辑框_窗口鼠标位置_Y.Number());
     });
     // Posted messages: the window gets the click wherever the cursor is.
-    auto postClick = [this](util::PostedButton button) {
+    auto postClick = [this](win::PostedButton button) {
         return [this, button] {
-            util::PostMouseClick(target_.Handle(), c_.编辑框_窗口鼠标位置_X.Number(),
+            win::PostMouseClick(target_.Handle(), c_.编辑框_窗口鼠标位置_X.Number(),
                                  c_.编辑框_窗口鼠标位置_Y.Number(), button);
         };
     };
-    Bind<Field::MouseInWindow, FieldItem::LeftClick>(postClick(util::PostedButton::Left));
-    Bind<Field::MouseInWindow, FieldItem::RightClick>(postClick(util::PostedButton::Right));
+    Bind<Field::MouseInWindow, FieldItem::LeftClick>(postClick(win::PostedButton::Left));
+    Bind<Field::MouseInWindow, FieldItem::RightClick>(postClick(win::PostedButton::Right));
 }
 
 void FieldActions::BindBulkItems() {
     Bind<Field::Other, FieldItem::EnableAllButtons>([this] {
         ui::TreeBox& tree = tree_.Tree();
-        for (int i = 0; i < tree.ItemCount(); ++i) EnableWindow(util::ToHwnd(tree.ItemData(i)), TRUE);
+        for (int i = 0; i < tree.ItemCount(); ++i) EnableWindow(win::ToHwnd(tree.ItemData(i)), TRUE);
     });
     Bind<Field::Other, FieldItem::WindowStyles>([this] {
         // One style window at a time: a new one for each target.
@@ -204,7 +204,7 @@ void FieldActions::BindBulkItems() {
     });
     Bind<Field::Other, FieldItem::ShowAllControls>([this] {
         ui::TreeBox& tree = tree_.Tree();
-        for (int i = 0; i < tree.ItemCount(); ++i) util::SetWindowShowState(tree.ItemData(i), SW_SHOWNORMAL, true);
+        for (int i = 0; i < tree.ItemCount(); ++i) win::SetWindowShowState(tree.ItemData(i), SW_SHOWNORMAL, true);
     });
 }
 

@@ -10,7 +10,7 @@
 // the pause or resume call succeeded.
 //
 // Pause and the two "结束" items act on the process or thread that owns the
-// target window at the moment they run (util/process_control.h), never on
+// target window at the moment they run (win/process_control.h), never on
 // ids read earlier: an id can name another program by then. When the
 // window is gone they do nothing and say so. A pause keeps the process or
 // thread it put to sleep open, and exactly that one is resumed, through its
@@ -25,17 +25,17 @@
 
 #include "inspector/analysis_controls.h"
 #include "inspector/core/field_menus.h"
-#include "inspector/target.h"
 #include "inspector/style_window.h"
+#include "inspector/target.h"
 #include "inspector/window_tree.h"
 #include "ui/menu.h"
-#include "util/process_control.h"
+#include "win/process_control.h"
 
 namespace inspector {
 
 class FieldActions {
 public:
-    FieldActions(AnalysisControls& controls, Target& target, WindowTree& tree, util::ThreadControl& threads);
+    FieldActions(AnalysisControls& controls, Target& target, WindowTree& tree, win::ThreadControl& threads);
 
     ui::Menu& MenuOf(core::Field field) { return *menus_[static_cast<std::size_t>(field)]; }
     // Sets the routine of an item of a field's menu; an item the menu does
@@ -69,7 +69,7 @@ private:
 
     std::string PauseCaption(core::Field field);
     // The handle a handle field shows.
-    util::WindowHandle HandleOf(core::Field field) const;
+    win::WindowHandle HandleOf(core::Field field) const;
     void BindFieldItems();
     void BindWindowItems();
     void BindProcessAndThreadItems();
@@ -79,11 +79,11 @@ private:
     struct Pause {
         core::Field field;
         int item;
-        util::OwnedHandle (*open)(util::WindowHandle hwnd, DWORD access);
+        win::OwnedHandle (*open)(win::WindowHandle hwnd, DWORD access);
         DWORD access;
         bool (*call)(HANDLE object, bool pause);
         bool (*own)(HANDLE object);  // this program's own: never paused, it would freeze
-        util::OwnedHandle paused;    // what pause put to sleep, open until it runs again
+        win::OwnedHandle paused;    // what pause put to sleep, open until it runs again
     };
     void TogglePause(Pause& pause);
     void Resume(Pause& pause);
@@ -94,7 +94,7 @@ private:
     AnalysisControls& c_;
     Target& target_;
     WindowTree& tree_;
-    util::ThreadControl& threads_;
+    win::ThreadControl& threads_;
     std::array<std::unique_ptr<ui::Menu>, core::kFieldCount> menus_;
     Pause processPause_;
     Pause threadPause_;

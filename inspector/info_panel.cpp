@@ -1,31 +1,31 @@
 #include "inspector/info_panel.h"
 
-#include "util/core/number_text.h"
+#include "text/number_text.h"
 
 namespace inspector {
 namespace {
 
 // Ends a text that filled all the room a text is given.
-std::string CutMark() { return "……（文本太长，只取了前 " + core::IntegerToText(core::kMaxTextCharacters) + " 个字符）"; }
+std::string CutMark() { return "……（文本太长，只取了前 " + text::IntegerToText(text::kMaxTextCharacters) + " 个字符）"; }
 
 // After the handle of a window that no longer exists: the number stays
 // first, so the box still reads as that handle.
 constexpr const char* kGoneMark = "（窗口已不存在）";
-constexpr core::Colour kGoneColour = core::Rgb(200, 0, 0);
-constexpr core::Colour kNormalColour = 0x000000;
+constexpr base::Colour kGoneColour = base::Rgb(200, 0, 0);
+constexpr base::Colour kNormalColour = 0x000000;
 
 }  // namespace
 
 InfoPanel::InfoPanel(AnalysisControls& controls, Target& target) : c_(controls) {
-    target.HandleChanged.Connect([this](util::WindowHandle hwnd, bool isWindow) {
+    target.HandleChanged.Connect([this](win::WindowHandle hwnd, bool isWindow) {
         if (isWindow) return;
         c_.编辑框_窗口句柄.SetNumber(hwnd);
         c_.编辑框_窗口句柄.SetTextColour(kNormalColour);
     });
     target.FactsChanged.Connect([this](const WindowFacts& facts) { Show(facts); });
     target.Cleared.Connect([this] { EmptyFields(); });
-    target.WindowGone.Connect([this](util::WindowHandle hwnd) {
-        c_.编辑框_窗口句柄.SetContent(core::IntegerToText(hwnd) + kGoneMark);
+    target.WindowGone.Connect([this](win::WindowHandle hwnd) {
+        c_.编辑框_窗口句柄.SetContent(text::IntegerToText(hwnd) + kGoneMark);
         c_.编辑框_窗口句柄.SetTextColour(kGoneColour);
     });
 }
@@ -46,11 +46,11 @@ void InfoPanel::Show(const WindowFacts& facts) {
     c_.编辑框_窗口句柄.SetNumber(facts.handle);
     c_.编辑框_窗口句柄.SetTextColour(kNormalColour);
     // The tags keep the handle and process id of the window last shown.
-    c_.编辑框_窗口句柄.SetTag(core::IntegerToText(facts.handle));
+    c_.编辑框_窗口句柄.SetTag(text::IntegerToText(facts.handle));
     c_.编辑框_父句柄.SetNumber(facts.parent);
     c_.编辑框_顶级句柄.SetNumber(facts.topLevel);
     c_.编辑框_进程ID.SetNumber(facts.processId);
-    c_.编辑框_进程ID.SetTag(core::IntegerToText(facts.processId));
+    c_.编辑框_进程ID.SetTag(text::IntegerToText(facts.processId));
     c_.编辑框_线程ID.SetNumber(facts.threadId);
     c_.编辑框_控件ID.SetNumber(facts.controlId);
     c_.编辑框_窗口标题.SetContent(facts.title);

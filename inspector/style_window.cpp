@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ui/label.h"
-#include "util/window_operations.h"
+#include "win/window_operations.h"
 
 namespace inspector {
 namespace {
@@ -17,13 +17,13 @@ constexpr int kWidth = 640;
 
 StyleWindow::~StyleWindow() { Destroy(); }
 
-bool StyleWindow::Open(HWND owner, util::WindowHandle target) {
+bool StyleWindow::Open(HWND owner, win::WindowHandle target) {
     std::uint32_t style = 0, extended = 0;
-    if (!util::GetWindowStyles(target, style, extended)) return false;
+    if (!win::GetWindowStyles(target, style, extended)) return false;
     target_ = target;
     style_ = style;
     extended_ = extended;
-    const std::string className = util::GetWindowClassName(target);
+    const std::string className = win::GetWindowClassName(target);
     const bool child = (style & WS_CHILD) != 0;
     const core::StyleTable tables[] = {core::WindowStyleTable(child), core::ExtendedStyleTable(),
                                        core::ClassStyleTable(className)};
@@ -104,13 +104,13 @@ void StyleWindow::ShowValues() {
 }
 
 void StyleWindow::Apply() {
-    util::ApplyWindowStyles(target_, style_, extended_);
+    win::ApplyWindowStyles(target_, style_, extended_);
     Reload();
 }
 
 void StyleWindow::Reload() {
     std::uint32_t style = 0, extended = 0;
-    if (util::GetWindowStyles(target_, style, extended)) {
+    if (win::GetWindowStyles(target_, style, extended)) {
         style_ = style;
         extended_ = extended;
     }

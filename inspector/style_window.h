@@ -15,7 +15,7 @@
 #include "ui/buttons.h"
 #include "ui/edit_box.h"
 #include "ui/form.h"
-#include "util/window_query.h"
+#include "win/window_query.h"
 
 namespace inspector {
 
@@ -26,11 +26,11 @@ public:
 
     // Opens the window for the target, owned by `owner`; false when the
     // target is no window or the window cannot be made.
-    bool Open(HWND owner, util::WindowHandle target);
+    bool Open(HWND owner, win::WindowHandle target);
     void Apply();
     void Reload();
 
-    util::WindowHandle Target() const { return target_; }
+    win::WindowHandle StyledWindow() const { return target_; }
     std::uint32_t Style() const { return style_; }
     std::uint32_t ExtendedStyle() const { return extended_; }
     // The check box of a flag by its name (WS_VISIBLE, BS_GROUPBOX ...);
@@ -48,7 +48,7 @@ private:
     void ShowValues();
     std::uint32_t& ValueOf(core::StyleKind kind) { return kind == core::StyleKind::Extended ? extended_ : style_; }
 
-    util::WindowHandle target_ = 0;
+    win::WindowHandle target_ = 0;
     std::uint32_t style_ = 0;
     std::uint32_t extended_ = 0;
     std::vector<FlagBoxOf> boxes_;

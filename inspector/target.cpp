@@ -1,21 +1,21 @@
 #include "inspector/target.h"
 
-#include "util/threads.h"
+#include "win/threads.h"
 
 namespace inspector {
 
 Target::Target(HWND owner)
-    : readFacts([owner](util::WindowHandle hwnd) {
+    : readFacts([owner](win::WindowHandle hwnd) {
           WindowFacts facts;
-          util::RunOnWorker([&] { facts = ReadWindowFacts(hwnd); }, owner);
+          win::RunOnWorker([&] { facts = ReadWindowFacts(hwnd); }, owner);
           return facts;
       }) {}
 
-void Target::Select(util::WindowHandle hwnd) {
+void Target::Select(win::WindowHandle hwnd) {
     if (hwnd == handle_) return;
     handle_ = hwnd;
     ++selection_;
-    const bool isWindow = util::WindowExists(hwnd);
+    const bool isWindow = win::WindowExists(hwnd);
     HandleChanged(hwnd, isWindow);
     if (!isWindow) return;
     BeforeNewWindow();
@@ -23,7 +23,7 @@ void Target::Select(util::WindowHandle hwnd) {
 }
 
 void Target::Refresh() {
-    if (util::WindowExists(handle_)) {
+    if (win::WindowExists(handle_)) {
         ReadFacts();
     } else {
         CheckStillThere();
@@ -31,7 +31,7 @@ void Target::Refresh() {
 }
 
 void Target::CheckStillThere() {
-    if (handle_ != 0 && !util::WindowExists(handle_)) WindowGone(handle_);
+    if (handle_ != 0 && !win::WindowExists(handle_)) WindowGone(handle_);
 }
 
 void Target::Clear() {
@@ -43,7 +43,7 @@ void Target::Clear() {
 
 void Target::ReadFacts() {
     const std::uint64_t selection = selection_;
-    const util::WindowHandle hwnd = handle_;
+    const win::WindowHandle hwnd = handle_;
     WindowFacts facts = readFacts(hwnd);
     if (selection != selection_) return;  // another window was chosen meanwhile
     facts_ = std::move(facts);

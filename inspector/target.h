@@ -26,8 +26,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "base/signal.h"
 #include "inspector/window_facts.h"
-#include "util/core/signal.h"
 
 namespace inspector {
 
@@ -37,30 +37,30 @@ public:
     // read; the wait for a reading stops handling them once it is gone.
     explicit Target(HWND owner = nullptr);
 
-    void Select(util::WindowHandle hwnd);
+    void Select(win::WindowHandle hwnd);
     void Refresh();
     void CheckStillThere();
     void Clear();
 
-    util::WindowHandle Handle() const { return handle_; }
+    win::WindowHandle Handle() const { return handle_; }
     // The last existing window's facts (empty before the first and after
     // Clear).
     const WindowFacts& Facts() const { return facts_; }
 
-    core::Signal<util::WindowHandle, bool> HandleChanged;
-    core::Signal<> BeforeNewWindow;
-    core::Signal<const WindowFacts&> FactsChanged;
-    core::Signal<> Cleared;
-    core::Signal<util::WindowHandle> WindowGone;
+    base::Signal<win::WindowHandle, bool> HandleChanged;
+    base::Signal<> BeforeNewWindow;
+    base::Signal<const WindowFacts&> FactsChanged;
+    base::Signal<> Cleared;
+    base::Signal<win::WindowHandle> WindowGone;
 
     // Reads a window's facts; by default on a worker thread while this
     // thread handles its messages. Replaceable for tests.
-    std::function<WindowFacts(util::WindowHandle)> readFacts;
+    std::function<WindowFacts(win::WindowHandle)> readFacts;
 
 private:
     void ReadFacts();
 
-    util::WindowHandle handle_ = 0;
+    win::WindowHandle handle_ = 0;
     WindowFacts facts_;
     std::uint64_t selection_ = 0;  // counts the choices, so that a stale reading is seen
 };

@@ -1,6 +1,6 @@
 #include "inspector/target_capture.h"
 
-#include "util/core/glyphs.h"
+#include "ui/core/glyphs.h"
 
 namespace inspector {
 namespace {
@@ -11,7 +11,7 @@ constexpr const char* kSuperModeMessage =
 
 }  // namespace
 
-TargetCapture::TargetCapture(AnalysisControls& controls, Target& target, WindowTree& tree, util::InputHook& hook)
+TargetCapture::TargetCapture(AnalysisControls& controls, Target& target, WindowTree& tree, win::InputHook& hook)
     : c_(controls),
       target_(target),
       tree_(tree),
@@ -21,12 +21,12 @@ TargetCapture::TargetCapture(AnalysisControls& controls, Target& target, WindowT
     finder_.Released = [this](const ui::FinderPoint&) { Released(); };
 }
 
-core::HookRoutine TargetCapture::SuperModeRelease() {
+win::core::HookRoutine TargetCapture::SuperModeRelease() {
     return {this, [this](std::int32_t hwnd, std::int32_t, std::int32_t) { target_.Select(hwnd); }};
 }
 
 void TargetCapture::DrawFinderBoard(bool withIcon) {
-    core::DrawFinderBoard(c_.画板_捕获器, withIcon);
+    ui::core::DrawFinderBoard(c_.画板_捕获器, withIcon);
     if (FinderBoardChanged) FinderBoardChanged();
 }
 
@@ -37,8 +37,8 @@ void TargetCapture::Start(ui::Control& pressedBoard) {
 }
 
 void TargetCapture::Hover(const ui::FinderPoint& point) {
-    const util::WindowHandle hwnd = point.window;
-    const bool own = util::GetWindowProcessId(hwnd) == static_cast<std::int32_t>(GetCurrentProcessId());
+    const win::WindowHandle hwnd = point.window;
+    const bool own = win::GetWindowProcessId(hwnd) == static_cast<std::int32_t>(GetCurrentProcessId());
     if (own) target_.Clear();
 
     ui::DrawingBoard& board = finder_.Window()->Board();
@@ -46,7 +46,7 @@ void TargetCapture::Hover(const ui::FinderPoint& point) {
         board.SetTextColour(0x000000);
         board.DrawText(0, 0, kSuperModeMessage);
     } else {
-        core::DrawFinderIcon(board, core::kFinderIcon, 0, 0);
+        ui::core::DrawFinderIcon(board, ui::core::kFinderIcon, 0, 0);
     }
 
     POINT cursor;
@@ -54,7 +54,7 @@ void TargetCapture::Hover(const ui::FinderPoint& point) {
     c_.编辑框_鼠标位置_X.SetNumber(cursor.x);
     c_.编辑框_鼠标位置_Y.SetNumber(cursor.y);
     if (!own) {
-        const POINT origin = util::GetClientOrigin(hwnd);
+        const POINT origin = win::GetClientOrigin(hwnd);
         c_.编辑框_窗口鼠标位置_X.SetNumber(cursor.x - origin.x);
         c_.编辑框_窗口鼠标位置_Y.SetNumber(cursor.y - origin.y);
     }

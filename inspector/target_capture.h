@@ -22,14 +22,14 @@
 #include "inspector/target.h"
 #include "inspector/window_tree.h"
 #include "ui/finder_tool.h"
-#include "util/input_hook.h"
-#include "util/window_marking.h"
+#include "win/input_hook.h"
+#include "win/window_marking.h"
 
 namespace inspector {
 
 class TargetCapture {
 public:
-    TargetCapture(AnalysisControls& controls, Target& target, WindowTree& tree, util::InputHook& hook);
+    TargetCapture(AnalysisControls& controls, Target& target, WindowTree& tree, win::InputHook& hook);
 
     // A finder board was pressed (this page's, or one whose events come
     // here): picks up the finder.
@@ -41,13 +41,13 @@ public:
     // The routine super mode registers for the left-button release: it makes
     // the released-on window the target. The colour picker's finder uses it
     // too.
-    core::HookRoutine SuperModeRelease();
+    win::core::HookRoutine SuperModeRelease();
 
-    util::WindowHandle HoveredWindow() const { return hovered_; }
+    win::WindowHandle HoveredWindow() const { return hovered_; }
     int FinderOffset() const { return finder_.Offset(); }
     ui::CursorWindow* Finder() { return finder_.Window(); }
     ui::FinderTool& Tool() { return finder_; }
-    util::InputHook& Hook() { return finder_.Hook(); }
+    win::InputHook& Hook() { return finder_.Hook(); }
 
     // The finder left its board or came back: boards elsewhere that look
     // like this page's show the same again.
@@ -61,9 +61,9 @@ private:
     AnalysisControls& c_;
     Target& target_;
     WindowTree& tree_;
-    util::WindowOutline outline_;
+    win::WindowOutline outline_;
     ui::FinderTool finder_;
-    util::WindowHandle hovered_ = 0;
+    win::WindowHandle hovered_ = 0;
 };
 
 }  // namespace inspector

@@ -2,14 +2,14 @@
 
 #include "ui/buttons.h"
 #include "ui/notice.h"
-#include "util/threads.h"
-#include "util/window_marking.h"
+#include "win/threads.h"
+#include "win/window_marking.h"
 
 namespace inspector {
 namespace {
 
 constexpr const char* kPlaceholder = "可以为标题,类名,句柄";
-constexpr core::Colour kPlaceholderColour = 0x808080;
+constexpr base::Colour kPlaceholderColour = 0x808080;
 constexpr const char* kNotFoundText = "未找到相关的窗口或控件！";
 
 }  // namespace
@@ -19,11 +19,11 @@ TreeMenu::TreeMenu(AnalysisControls& controls, Target& target, WindowTree& tree)
     menu_.AddItem("刷新窗口树", [this] { tree_.Refresh(); });
     menu_.AddSeparator();
     menu_.AddItem("标记窗口位置", [this] {
-        const util::WindowHandle hwnd = tree_.Tree().ItemData(tree_.Tree().SelectedIndex());
-        util::StartThread([hwnd] { util::MarkWindow(hwnd); });
+        const win::WindowHandle hwnd = tree_.Tree().ItemData(tree_.Tree().SelectedIndex());
+        win::StartThread([hwnd] { win::MarkWindow(hwnd); });
     });
     menu_.AddSeparator();
-    menu_.AddItem("切换至该窗口", [this] { util::FocusWindow(tree_.Tree().ItemData(tree_.Tree().SelectedIndex())); });
+    menu_.AddItem("切换至该窗口", [this] { win::FocusWindow(tree_.Tree().ItemData(tree_.Tree().SelectedIndex())); });
     menu_.AddSeparator();
     menu_.AddItem("查看窗口信息", [this] { ViewSelected(); });
 

@@ -24,7 +24,7 @@ private:
     Target& target_;
     // Windows this program made layered to make them transparent: clearing
     // "透明" takes the layered style away again from these only.
-    std::set<util::WindowHandle> layeredByUs_;
+    std::set<win::WindowHandle> layeredByUs_;
 };
 
 }  // namespace inspector

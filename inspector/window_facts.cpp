@@ -2,31 +2,31 @@
 
 namespace inspector {
 
-WindowFacts ReadWindowFacts(util::WindowHandle target) {
-    const HWND hwnd = util::ToHwnd(target);
+WindowFacts ReadWindowFacts(win::WindowHandle target) {
+    const HWND hwnd = win::ToHwnd(target);
     WindowFacts facts;
     facts.handle = target;
-    facts.parent = util::FromHwnd(GetParent(hwnd));
-    facts.topLevel = util::FromHwnd(GetAncestor(hwnd, GA_ROOTOWNER));
-    facts.processId = util::GetWindowProcessId(target);
-    facts.threadId = util::GetWindowThreadId(target);
+    facts.parent = win::FromHwnd(GetParent(hwnd));
+    facts.topLevel = win::FromHwnd(GetAncestor(hwnd, GA_ROOTOWNER));
+    facts.processId = win::GetWindowProcessId(target);
+    facts.threadId = win::GetWindowThreadId(target);
     facts.controlId = GetDlgCtrlID(hwnd);
-    facts.title = util::GetWindowTitle(target);
-    facts.className = util::GetWindowClassName(target);
-    util::SafeTitle content =
-        util::QueryWindowTitleSafe(target, core::kMaxTextCharacters, util::kPatientTextAnswerMs);
+    facts.title = win::GetWindowTitle(target);
+    facts.className = win::GetWindowClassName(target);
+    win::SafeTitle content =
+        win::QueryWindowTitleSafe(target, text::kMaxTextCharacters, win::kPatientTextAnswerMs);
     facts.content = std::move(content.text);
     facts.contentCut = content.cut;
-    facts.programPath = util::GetProcessExePath(facts.processId);
+    facts.programPath = win::GetProcessExePath(facts.processId);
     RECT r;
     if (GetWindowRect(hwnd, &r)) facts.rect = r;
-    facts.parentRect = util::WindowRectOrZero(util::ToHwnd(facts.parent));
+    facts.parentRect = win::WindowRectOrZero(win::ToHwnd(facts.parent));
     std::int32_t width = 0, height = 0;
-    if (util::GetWindowClientSize(target, width, height)) facts.clientSize = SIZE{width, height};
+    if (win::GetWindowClientSize(target, width, height)) facts.clientSize = SIZE{width, height};
     facts.visible = IsWindowVisible(hwnd) != FALSE;
-    facts.topmost = util::IsWindowTopmost(facts.topLevel);
+    facts.topmost = win::IsWindowTopmost(facts.topLevel);
     facts.enabled = IsWindowEnabled(hwnd) != FALSE;
-    facts.seeThrough = util::IsWindowSeeThrough(target);
+    facts.seeThrough = win::IsWindowSeeThrough(target);
     return facts;
 }
 

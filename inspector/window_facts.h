@@ -10,14 +10,14 @@
 #include <optional>
 #include <string>
 
-#include "util/window_query.h"
+#include "win/window_query.h"
 
 namespace inspector {
 
 struct WindowFacts {
-    util::WindowHandle handle = 0;
-    util::WindowHandle parent = 0;    // GetParent
-    util::WindowHandle topLevel = 0;  // GetAncestor(GA_ROOTOWNER)
+    win::WindowHandle handle = 0;
+    win::WindowHandle parent = 0;    // GetParent
+    win::WindowHandle topLevel = 0;  // GetAncestor(GA_ROOTOWNER)
     std::int32_t processId = -1;
     std::int32_t threadId = 0;
     std::int32_t controlId = 0;
@@ -35,6 +35,6 @@ struct WindowFacts {
     bool seeThrough = false;
 };
 
-WindowFacts ReadWindowFacts(util::WindowHandle hwnd);
+WindowFacts ReadWindowFacts(win::WindowHandle hwnd);
 
 }  // namespace inspector

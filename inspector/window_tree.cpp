@@ -10,9 +10,9 @@
 #include "inspector/core/title_source.h"
 #include "inspector/core/tree_insertion.h"
 #include "inspector/core/tree_item_text.h"
-#include "util/callback_guard.h"
-#include "util/threads.h"
-#include "util/window_marking.h"
+#include "win/callback_guard.h"
+#include "win/threads.h"
+#include "win/window_marking.h"
 
 namespace inspector {
 namespace {
@@ -23,13 +23,13 @@ namespace {
 // threads of one walk.
 class TitleReader {
 public:
-    std::string Title(util::WindowHandle hwnd, std::string_view className) {
-        if (!core::KeepsItsOwnText(className)) return util::GetWindowStoredTitle(hwnd);
-        if (AnyTimedOut() && ThreadTimedOut(util::GetWindowThreadId(hwnd))) return {};
-        util::SafeTitle title = util::QueryWindowTitleSafe(hwnd);
+    std::string Title(win::WindowHandle hwnd, std::string_view className) {
+        if (!core::KeepsItsOwnText(className)) return win::GetWindowStoredTitle(hwnd);
+        if (AnyTimedOut() && ThreadTimedOut(win::GetWindowThreadId(hwnd))) return {};
+        win::SafeTitle title = win::QueryWindowTitleSafe(hwnd);
         if (title.timedOut) {
-            std::lock_guard<std::mutex> lock(mutex_);
-            timedOut_.insert(util::GetWindowThreadId(hwnd));
+            std::lock_guard<win::SlimMutex> lock(mutex_);
+            timedOut_.insert(win::GetWindowThreadId(hwnd));
             anyTimedOut_ = true;
         }
         return std::move(title.text);
@@ -38,10 +38,10 @@ public:
 private:
     bool AnyTimedOut() const { return anyTimedOut_; }
     bool ThreadTimedOut(std::int32_t thread) {
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<win::SlimMutex> lock(mutex_);
         return timedOut_.count(thread) != 0;
     }
-    std::mutex mutex_;
+    win::SlimMutex mutex_;
     std::set<std::int32_t> timedOut_;
     std::atomic<bool> anyTimedOut_{false};
 };
@@ -52,14 +52,14 @@ private:
 // during the walk can send the chain to windows already met (its handle
 // taken by a new window, a sibling moved in the Z order): a window met
 // before ends its chain.
-void CollectChildren(util::WindowHandle hwnd, int parentIndex, HWND pumpFor, std::unordered_set<HWND>& seen,
+void CollectChildren(win::WindowHandle hwnd, int parentIndex, HWND pumpFor, std::unordered_set<HWND>& seen,
                      std::vector<TreeNode>& nodes) {
-    for (HWND child = GetWindow(util::ToHwnd(hwnd), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(win::ToHwnd(hwnd), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!seen.insert(child).second) break;
-        nodes.push_back({parentIndex, {}, util::FromHwnd(child)});
+        nodes.push_back({parentIndex, {}, win::FromHwnd(child)});
         // Every 32 windows (a few milliseconds): a look at the queue is a
         // round trip to the window system too.
-        if (pumpFor && nodes.size() % 32 == 0 && IsWindow(pumpFor)) util::ProcessPendingMessages();
+        if (pumpFor && nodes.size() % 32 == 0 && IsWindow(pumpFor)) win::ProcessPendingMessages();
         CollectChildren(nodes.back().handle, static_cast<int>(nodes.size()) - 1, pumpFor, seen, nodes);
     }
 }
@@ -78,7 +78,7 @@ std::vector<TopLevelWindow> TopLevelWindows() {
     std::vector<TopLevelWindow> windows;
     EnumWindows(
         [](HWND w, LPARAM list) -> BOOL {
-            return util::GuardCallback(
+            return win::GuardCallback(
                 [&] {
                     reinterpret_cast<std::vector<TopLevelWindow>*>(list)->push_back({w, GetWindow(w, GW_OWNER)});
                     return TRUE;
@@ -97,10 +97,10 @@ void CollectOwned(HWND owner, int ownerIndex, HWND pumpFor, const std::vector<To
                   std::unordered_set<HWND>& seen, std::vector<TreeNode>& nodes) {
     for (const auto& [w, itsOwner] : topLevel) {
         if (itsOwner != owner || !seen.insert(w).second) continue;
-        nodes.push_back({ownerIndex, {}, util::FromHwnd(w)});
+        nodes.push_back({ownerIndex, {}, win::FromHwnd(w)});
         nodes.back().topLevel = true;
         const int index = static_cast<int>(nodes.size()) - 1;
-        CollectChildren(util::FromHwnd(w), index, pumpFor, seen, nodes);
+        CollectChildren(win::FromHwnd(w), index, pumpFor, seen, nodes);
         CollectOwned(w, index, pumpFor, topLevel, seen, nodes);
     }
 }
@@ -115,7 +115,7 @@ struct TextJob {
 // A node's own states from its style: whether it is shown (its parent's
 // state is added once every node has its own) and enabled.
 void ReadStates(TreeNode& node) {
-    const auto style = static_cast<DWORD>(GetWindowLongW(util::ToHwnd(node.handle), GWL_STYLE));
+    const auto style = static_cast<DWORD>(GetWindowLongW(win::ToHwnd(node.handle), GWL_STYLE));
     node.visible = (style & WS_VISIBLE) != 0;
     node.enabled = (style & WS_DISABLED) == 0;
 }
@@ -123,10 +123,10 @@ void ReadStates(TreeNode& node) {
 DWORD WINAPI FillTexts(void* parameter) {
     const auto* job = static_cast<const TextJob*>(parameter);
     std::vector<TreeNode>& nodes = *job->nodes;
-    util::GuardCallback([&] {
+    win::GuardCallback([&] {
         for (std::size_t i = job->first; i < nodes.size(); i += job->step) {
-            const util::WindowHandle h = nodes[i].handle;
-            const std::string className = util::GetWindowClassName(h);
+            const win::WindowHandle h = nodes[i].handle;
+            const std::string className = win::GetWindowClassName(h);
             nodes[i].text = core::TreeItemText(h, className, job->titles->Title(h, className));
             ReadStates(nodes[i]);
         }
@@ -148,11 +148,11 @@ void FillChildTexts(std::vector<TreeNode>& nodes, TitleReader& titles, HWND pump
     }
     std::vector<TextJob> jobs;
     for (std::size_t k = 0; k < kThreads; ++k) jobs.push_back({&nodes, &titles, 1 + k, kThreads});
-    std::vector<util::OwnedHandle> threads;
+    std::vector<win::OwnedHandle> threads;
     std::vector<HANDLE> running;
     for (TextJob& job : jobs) {
-        util::OwnedHandle thread;
-        if (util::StartThread(FillTexts, &job, &thread)) {
+        win::OwnedHandle thread;
+        if (win::StartThread(FillTexts, &job, &thread)) {
             running.push_back(thread.Get());
             threads.push_back(std::move(thread));
         } else {
@@ -169,23 +169,23 @@ void FillChildTexts(std::vector<TreeNode>& nodes, TitleReader& titles, HWND pump
     }
     // The jobs live on this stack: whatever ends the handling of messages
     // (the window closed, the program ending), they are waited for.
-    if (util::WaitHandlingMessages(allDone, pumpFor, {running}) != util::WaitEnd::Done) {
-        util::WaitHandlingMessages(allDone, nullptr, {running, INFINITE, util::MessageHandling::SentOnly});
+    if (win::WaitHandlingMessages(allDone, pumpFor, {running}) != win::WaitEnd::Done) {
+        win::WaitHandlingMessages(allDone, nullptr, {running, INFINITE, win::MessageHandling::SentOnly});
     }
 }
 
 }  // namespace
 
-std::vector<TreeNode> WalkWindows(util::WindowHandle root, HWND pumpFor) {
+std::vector<TreeNode> WalkWindows(win::WindowHandle root, HWND pumpFor) {
     std::vector<TreeNode> nodes = {{-1, {}, root}};
     nodes[0].topLevel = true;
-    std::unordered_set<HWND> seen = {util::ToHwnd(root)};
+    std::unordered_set<HWND> seen = {win::ToHwnd(root)};
     CollectChildren(root, 0, pumpFor, seen, nodes);
-    CollectOwned(util::ToHwnd(root), 0, pumpFor, TopLevelWindows(), seen, nodes);
+    CollectOwned(win::ToHwnd(root), 0, pumpFor, TopLevelWindows(), seen, nodes);
     TitleReader titles;
     FillChildTexts(nodes, titles, pumpFor);
-    const std::string module = util::GetProcessModuleName(util::GetWindowProcessId(root));
-    const std::string className = util::GetWindowClassName(root);
+    const std::string module = win::GetProcessModuleName(win::GetWindowProcessId(root));
+    const std::string className = win::GetWindowClassName(root);
     nodes[0].text = core::RootItemText(module, root, className, titles.Title(root, className));
     ReadStates(nodes[0]);
     // A child is shown when it and its parent are (parents come first).
@@ -234,7 +234,7 @@ WindowTree::~WindowTree() {
     insertion_.reset();
     // A walk on a worker thread may still be asking the GUI thread to do
     // things; keep answering until it has finished.
-    util::WaitHandlingMessages([this] { return fills_ == 0; }, nullptr, {{}, 10, util::MessageHandling::SentOnly});
+    win::WaitHandlingMessages([this] { return fills_ == 0; }, nullptr, {{}, 10, win::MessageHandling::SentOnly});
 }
 
 // One walk from start to end, on whichever thread: the walk is counted
@@ -268,25 +268,25 @@ void WindowTree::Refresh() {
     // The rest of the items go in step by step; this waits for them,
     // handling messages meanwhile. When the window goes or the program ends
     // first, the steps will never come: the fill ends here.
-    const util::WaitEnd end =
-        util::WaitHandlingMessages([this] { return !fillBusy_ || closing_; }, guiWindow, {{}, 10});
-    if (end != util::WaitEnd::Done && insertion_) FinishInsertion();
+    const win::WaitEnd end =
+        win::WaitHandlingMessages([this] { return !fillBusy_ || closing_; }, guiWindow, {{}, 10});
+    if (end != win::WaitEnd::Done && insertion_) FinishInsertion();
 }
 
 void WindowTree::RefreshOnWorkerThread() {
     if (fillBusy_.exchange(true)) return;
-    const util::WindowHandle root = target_.Facts().topLevel;
+    const win::WindowHandle root = target_.Facts().topLevel;
     const HWND guiWindow = c_.form.Handle();
     // Goes with the worker's routine when the walk ends, or here when no
     // worker could be started.
     auto fill = std::make_shared<FillScope>(*this);
-    util::StartThread([this, root, guiWindow, fill] { Fill(root, guiWindow, *fill); });
+    win::StartThread([this, root, guiWindow, fill] { Fill(root, guiWindow, *fill); });
 }
 
-void WindowTree::Fill(util::WindowHandle root, HWND guiWindow, FillScope& fill) {
+void WindowTree::Fill(win::WindowHandle root, HWND guiWindow, FillScope& fill) {
     const bool onGuiThread = GetWindowThreadProcessId(guiWindow, nullptr) == GetCurrentThreadId();
     std::vector<TreeNode> nodes;
-    if (util::WindowExists(root)) nodes = WalkWindows(root, onGuiThread ? guiWindow : nullptr);
+    if (win::WindowExists(root)) nodes = WalkWindows(root, onGuiThread ? guiWindow : nullptr);
     ui::Form::RunOnThreadOf(guiWindow, [&] {
         if (closing_) return;
         StartInsertion(std::move(nodes));
@@ -341,7 +341,7 @@ bool WindowTree::InsertStep() {
     auto place = [&in, &tree] {
         const int index = in.plan.order[in.next++];
         const TreeNode& node = in.nodes[static_cast<std::size_t>(index)];
-        std::optional<core::Colour> colour;
+        std::optional<base::Colour> colour;
         if (!node.visible) {
             colour = kHiddenItemColour;
         } else if (!node.enabled) {
@@ -422,8 +422,8 @@ void WindowTree::SwitchToPrevious() {
 }
 
 void WindowTree::MarkSelected() {
-    const util::WindowHandle hwnd = Tree().ItemData(Tree().SelectedIndex());
-    util::StartThread([hwnd] { util::MarkWindow(hwnd); });
+    const win::WindowHandle hwnd = Tree().ItemData(Tree().SelectedIndex());
+    win::StartThread([hwnd] { win::MarkWindow(hwnd); });
 }
 
 }  // namespace inspector

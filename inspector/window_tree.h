@@ -44,7 +44,7 @@ namespace inspector {
 struct TreeNode {
     int parent;  // index of the parent node, -1 for the root
     std::string text;
-    util::WindowHandle handle;
+    win::WindowHandle handle;
     bool visible = true;  // as IsWindowVisible says (its ancestors shown too)
     bool enabled = true;
     bool topLevel = false;  // the root or an owned window: no parent's visibility
@@ -55,15 +55,15 @@ inline constexpr int kInsertionStepMs = 15;
 
 // Text colours of the items of windows not shown (grey) and of disabled
 // windows (muted): the state at a glance, the texts unchanged.
-inline constexpr core::Colour kHiddenItemColour = 0x808080;
-inline constexpr core::Colour kDisabledItemColour = core::Rgb(160, 110, 90);
+inline constexpr base::Colour kHiddenItemColour = 0x808080;
+inline constexpr base::Colour kDisabledItemColour = base::Rgb(160, 110, 90);
 
 // Walks the window hierarchy below `root` (which must exist). Handles the
 // calling thread's messages between windows for `pumpFor`, a window of that
 // thread, while it is there (null: no messages are handled). Windows
 // come and go during the walk: a window met twice ends the walk of its
 // sibling chain there, so the walk always ends and lists each window once.
-std::vector<TreeNode> WalkWindows(util::WindowHandle root, HWND pumpFor = nullptr);
+std::vector<TreeNode> WalkWindows(win::WindowHandle root, HWND pumpFor = nullptr);
 
 class WindowTree {
 public:
@@ -98,7 +98,7 @@ private:
     class Insertion;
     // Walks below `root` and starts putting the items into the tree on the
     // GUI thread of `guiWindow`; runs on either thread.
-    void Fill(util::WindowHandle root, HWND guiWindow, FillScope& fill);
+    void Fill(win::WindowHandle root, HWND guiWindow, FillScope& fill);
     // On the GUI thread: starts putting `nodes` into the tree; the first
     // step at once.
     void StartInsertion(std::vector<TreeNode> nodes);

@@ -3,7 +3,7 @@
 #include "messages/core/lookup_code.h"
 #include "messages/core/send_code.h"
 #include "messages/lookup_facts.h"
-#include "util/clipboard.h"
+#include "win/clipboard.h"
 
 namespace messages {
 
@@ -29,7 +29,7 @@ CodeGenerator::CodeGenerator(MessagesControls& controls, const MessageSender& se
 
 void CodeGenerator::UpdateMenu() {
     codeMenu_.SetItemEnabled(sendItem_, sender_.LastSent().has_value());
-    codeMenu_.SetItemEnabled(lookupItem_, util::WindowExists(c_.编辑框_窗口句柄2.Number()));
+    codeMenu_.SetItemEnabled(lookupItem_, win::WindowExists(c_.编辑框_窗口句柄2.Number()));
 }
 
 void CodeGenerator::Generate() {
@@ -41,11 +41,11 @@ void CodeGenerator::Generate() {
     }
 }
 
-void CodeGenerator::Copy() { util::CopyTextToClipboard(c_.编辑框_易代码.Content()); }
+void CodeGenerator::Copy() { win::CopyTextToClipboard(c_.编辑框_易代码.Content()); }
 
 void CodeGenerator::GenerateLookup() {
-    const util::WindowHandle window = c_.编辑框_窗口句柄2.Number();
-    if (!util::WindowExists(window)) return;
+    const win::WindowHandle window = c_.编辑框_窗口句柄2.Number();
+    if (!win::WindowExists(window)) return;
     Show(core::LookupCode(core::PlanLookup(LookupLevelsOf(window))));
 }
 
@@ -58,7 +58,7 @@ void CodeGenerator::GenerateSend() {
 void CodeGenerator::Show(const std::string& code) {
     if (code.empty()) return;
     c_.编辑框_易代码.SetContent(code);
-    util::CopyTextToClipboard(code);
+    win::CopyTextToClipboard(code);
 }
 
 }  // namespace messages

@@ -17,8 +17,8 @@
 #include "messages/core/e_code_templates.h"
 #include "messages/message_sender.h"
 #include "messages/messages_controls.h"
-#include "util/window_query.h"
 #include "ui/menu.h"
+#include "win/window_query.h"
 
 namespace messages {
 

@@ -10,16 +10,16 @@ constexpr std::size_t kMostSiblings = 20000;  // a sibling chain that never ends
 
 core::WindowFacts FactsOf(HWND hwnd, bool child) {
     core::WindowFacts facts;
-    facts.className = util::GetWindowClassName(util::FromHwnd(hwnd));
-    facts.title = util::GetWindowTitle(util::FromHwnd(hwnd));
+    facts.className = win::GetWindowClassName(win::FromHwnd(hwnd));
+    facts.title = win::GetWindowTitle(win::FromHwnd(hwnd));
     facts.id = child ? GetDlgCtrlID(hwnd) : 0;
     return facts;
 }
 
 }  // namespace
 
-std::vector<core::LookupLevel> LookupLevelsOf(util::WindowHandle target) {
-    const HWND hwnd = util::ToHwnd(target);
+std::vector<core::LookupLevel> LookupLevelsOf(win::WindowHandle target) {
+    const HWND hwnd = win::ToHwnd(target);
     if (!IsWindow(hwnd)) return {};
     // The chain up to the top-level window; the desktop holds the top.
     std::vector<HWND> chain;

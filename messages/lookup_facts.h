@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "messages/core/lookup_code.h"
-#include "util/window_query.h"
+#include "win/window_query.h"
 
 namespace messages {
 
 // Empty when there is no such window.
-std::vector<core::LookupLevel> LookupLevelsOf(util::WindowHandle hwnd);
+std::vector<core::LookupLevel> LookupLevelsOf(win::WindowHandle hwnd);
 
 }  // namespace messages

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "messages/core/default_message_list.h"
-#include "util/program_files.h"
-#include "util/system_library.h"
-#include "util/wide_text.h"
+#include "win/program_files.h"
+#include "win/system_library.h"
+#include "win/wide_text.h"
 
 namespace messages {
 
@@ -13,28 +13,28 @@ bool MessageFile::Open(const std::string& path) {
     source_ = Source::None;
     read_ = false;
     list_ = core::ConfigText();
-    path_ = util::Wide(path);
+    path_ = win::Wide(path);
     // Relative names are the program folder's; drive, rooted and UNC paths
     // (\\server\share\...) are taken as they are.
     using PathIsRelative = BOOL(WINAPI*)(const wchar_t*);
-    static const auto isRelative = util::SystemFunctionOf<PathIsRelative>(L"shlwapi.dll", "PathIsRelativeW");
-    if (isRelative && isRelative(path_.c_str())) path_ = util::ProgramDirectory() + L"\\" + path_;
+    static const auto isRelative = win::SystemFunctionOf<PathIsRelative>(L"shlwapi.dll", "PathIsRelativeW");
+    if (isRelative && isRelative(path_.c_str())) path_ = win::ProgramDirectory() + L"\\" + path_;
     const std::size_t slash = path_.find_last_of(L"\\/");
-    util::RemoveStaleReplacements(slash == std::wstring::npos ? L"." : path_.substr(0, slash));
+    win::RemoveStaleReplacements(slash == std::wstring::npos ? L"." : path_.substr(0, slash));
 
     const DWORD attributes = GetFileAttributesW(path_.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         return UseShippedList(Source::Folder);
     }
-    util::FileStamp stamp;
-    if (util::StampOf(path_, stamp) && stamp.size > kMaxListBytes) return UseShippedList(Source::TooLarge);
+    win::FileStamp stamp;
+    if (win::StampOf(path_, stamp) && stamp.size > kMaxListBytes) return UseShippedList(Source::TooLarge);
     std::string bytes;
-    if (!util::ReadWholeFile(path_, bytes)) {
+    if (!win::ReadWholeFile(path_, bytes)) {
         if (attributes != INVALID_FILE_ATTRIBUTES) return UseShippedList(Source::Unreadable);
         // Missing: the list the program ships, written to disk when the
         // folder takes it, else kept in memory.
-        if (util::CreateFileWithContents(path_, core::DefaultMessageListBytes(), writer) ||
-            util::ReadWholeFile(path_, bytes)) {
+        if (win::CreateFileWithContents(path_, core::DefaultMessageListBytes(), writer) ||
+            win::ReadWholeFile(path_, bytes)) {
             source_ = Source::File;
             return true;
         }
@@ -44,7 +44,7 @@ bool MessageFile::Open(const std::string& path) {
     if (core::ConfigText(bytes).SectionNames().empty()) return UseShippedList(Source::NoSections);
     source_ = Source::File;
     // A read-only file keeps its first line: it is read as it is.
-    if (core::NeedsMarkerLine(bytes)) util::ReplaceFileContents(path_, core::AddMarkerLine(bytes).bytes, writer);
+    if (core::NeedsMarkerLine(bytes)) win::ReplaceFileContents(path_, core::AddMarkerLine(bytes).bytes, writer);
     return true;
 }
 
@@ -57,11 +57,11 @@ bool MessageFile::UseShippedList(Source reason) {
 
 const core::ConfigText& MessageFile::Read() const {
     if (source_ != Source::File) return list_;  // none, or the shipped list
-    util::FileStamp stamp;
-    const bool stamped = util::StampOf(path_, stamp);
+    win::FileStamp stamp;
+    const bool stamped = win::StampOf(path_, stamp);
     if (read_ && stamped && stamp == readStamp_) return list_;
     std::string bytes;
-    if (!stamped || stamp.size > kMaxListBytes || !util::ReadWholeFile(path_, bytes)) {
+    if (!stamped || stamp.size > kMaxListBytes || !win::ReadWholeFile(path_, bytes)) {
         // Gone, grown beyond reason or unreadable since: nothing to list.
         list_ = core::ConfigText();
         read_ = false;

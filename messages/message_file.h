@@ -23,7 +23,7 @@
 #include <string>
 
 #include "messages/core/config_text.h"
-#include "util/file_replace.h"
+#include "win/file_replace.h"
 
 namespace messages {
 
@@ -52,7 +52,7 @@ public:
     const std::wstring& Path() const { return path_; }
 
     // How the new files are written; replaceable for tests.
-    util::FileWriter writer = util::WriteAllBytes;
+    win::FileWriter writer = win::WriteAllBytes;
 
 private:
     // The shipped list in memory, for the reason given.
@@ -62,7 +62,7 @@ private:
     std::wstring path_;
     // The list as last read, and the file's stamp then.
     mutable core::ConfigText list_;
-    mutable util::FileStamp readStamp_;
+    mutable win::FileStamp readStamp_;
     mutable bool read_ = false;
 };
 

@@ -7,15 +7,15 @@
 #include "messages/core/message_fields.h"
 #include "messages/core/pointer_messages.h"
 #include "messages/core/send_plan.h"
-#include "util/core/number_text.h"
-#include "util/threads.h"
-#include "util/wide_text.h"
-#include "util/window_query.h"
+#include "text/number_text.h"
+#include "win/threads.h"
+#include "win/wide_text.h"
+#include "win/window_query.h"
 
 namespace messages {
 namespace {
 
-constexpr core::Colour kStatusColour = 0xFF00FF;  // magenta
+constexpr base::Colour kStatusColour = 0xFF00FF;  // magenta
 
 // Characters an integer may be typed with; control characters (backspace,
 // copy, paste ...) pass too.
@@ -85,7 +85,7 @@ void MessageSender::TypeChanged() {
     c_.组合框_编辑框_参数二.SetVisible(logical);
 }
 
-void MessageSender::ShowStatus(std::string_view text, core::Colour colour) {
+void MessageSender::ShowStatus(std::string_view text, base::Colour colour) {
     c_.编辑框_返回消息.SetTextColour(colour);
     c_.编辑框_返回消息.SetContent(text);
 }
@@ -107,7 +107,7 @@ struct MessageSender::Delivery {
 
 void MessageSender::Send() {
     if (waiting_) return;  // the last SendMessage has not been answered yet
-    const HWND hwnd = util::ToHwnd(c_.编辑框_窗口句柄2.Number());
+    const HWND hwnd = win::ToHwnd(c_.编辑框_窗口句柄2.Number());
     if (!IsWindow(hwnd)) {
         ShowStatus(core::kInvalidHandleStatus, kStatusColour);
         return;
@@ -118,7 +118,7 @@ void MessageSender::Send() {
     // A common control's message that takes the address of a structure:
     // any value given here is wrong in the target's memory.
     if (const core::PointerMessage* pointer =
-            core::PointerMessageFor(delivery->message, util::GetWindowClassName(util::FromHwnd(hwnd)))) {
+            core::PointerMessageFor(delivery->message, win::GetWindowClassName(win::FromHwnd(hwnd)))) {
         ShowStatus(core::PointerMessageStatus(*pointer), kStatusColour);
         return;
     }
@@ -129,7 +129,7 @@ void MessageSender::Send() {
     const int type = c_.组合框_参数二.SelectedIndex();
     if (type == static_cast<int>(core::ParameterType::Text)) {
         delivery->textParameter = true;
-        delivery->sentText = util::Wide(c_.编辑框_参数二.Content());
+        delivery->sentText = win::Wide(c_.编辑框_参数二.Content());
         const core::TextBufferPlan plan = core::PlanTextBuffer(method, wParam, delivery->sentText.size());
         if (!plan.refusal.empty()) {
             ShowStatus(plan.refusal, kStatusColour);
@@ -175,18 +175,18 @@ void MessageSender::Send() {
 
 void MessageSender::RememberSend(HWND hwnd, core::SendMethod method, const Delivery& delivery) {
     LastSend last;
-    last.target = util::FromHwnd(hwnd);
+    last.target = win::FromHwnd(hwnd);
     core::SentMessage& sent = last.message;
     sent.method = method;
     sent.message = static_cast<std::int32_t>(delivery.message);
     sent.wParam = static_cast<std::int32_t>(delivery.wParam);
     sent.lParamType = static_cast<core::ParameterType>(c_.组合框_参数二.SelectedIndex());
     sent.lParam = delivery.textParameter ? 0 : static_cast<std::int32_t>(delivery.lParam);
-    if (delivery.textParameter) sent.text = util::Utf8(delivery.sentText);
+    if (delivery.textParameter) sent.text = win::Utf8(delivery.sentText);
     // The list's name for it, while the value is still the list's.
     const std::string category = c_.组合框_消息分类1.Text(), key = c_.组合框_消息分类2.Text();
     const core::MessageFields listed = core::ParseMessageFields(file_.Read().ReadValue(category, key, ""));
-    if (!key.empty() && core::TextToInt32(listed.message) == sent.message) sent.name = category + "/" + key;
+    if (!key.empty() && text::TextToInt32(listed.message) == sent.message) sent.name = category + "/" + key;
     lastSent_ = std::move(last);
 }
 
@@ -212,7 +212,7 @@ void MessageSender::SendAndWait(const std::shared_ptr<Delivery>& delivery) {
                                                   delivery->lParam, SMTO_NORMAL, INFINITE, &answer) != 0;
         delivery->result = static_cast<LRESULT>(answer);
     };
-    const bool started = util::StartThread([send, form, answered] {
+    const bool started = win::StartThread([send, form, answered] {
         send();
         ui::Form::PostWork(form, answered);
     }) != 0;
@@ -230,7 +230,7 @@ void MessageSender::ShowOutcome(const Delivery& delivery, bool sent) {
     }
     const std::wstring after = delivery.textParameter ? std::wstring(delivery.buffer.data()) : std::wstring();
     if (delivery.textParameter && after != delivery.sentText) {
-        ShowStatus(core::TrimBlanks(util::Utf8(after)), 0x000000);  // what the receiver wrote
+        ShowStatus(text::TrimBlanks(win::Utf8(after)), 0x000000);  // what the receiver wrote
     } else {
         ShowStatus(core::kSentStatus, kStatusColour);
     }

@@ -21,8 +21,8 @@
 
 #include "messages/core/send_code.h"
 #include "messages/message_file.h"
-#include "util/window_query.h"
 #include "messages/messages_controls.h"
+#include "win/window_query.h"
 
 namespace messages {
 
@@ -45,7 +45,7 @@ public:
     // went to; none before the first, and none for what was refused before
     // it went (an invalid handle, a text that cannot be handed over).
     struct LastSend {
-        util::WindowHandle target = 0;
+        win::WindowHandle target = 0;
         core::SentMessage message;
     };
     const std::optional<LastSend>& LastSent() const { return lastSent_; }
@@ -57,7 +57,7 @@ private:
     void RememberSend(HWND hwnd, core::SendMethod method, const Delivery& delivery);
     void SendAndWait(const std::shared_ptr<Delivery>& delivery);
     void ShowOutcome(const Delivery& delivery, bool sent);
-    void ShowStatus(std::string_view text, core::Colour colour);
+    void ShowStatus(std::string_view text, base::Colour colour);
 
     MessagesControls& c_;
     MessageFile file_;

@@ -1,5 +1,5 @@
 #include "ui/buttons.h"
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 #include <commctrl.h>
 
@@ -86,7 +86,7 @@ bool SuperButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     GetWindowTextW(item.hwndItem, text.data(), length + 1);
     if (pressed) OffsetRect(&r, 1, 1);
     {
-        const util::DcState state(dc);
+        const win::DcState state(dc);
         SelectObject(dc, form_.Font());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, enabled ? ink : GetSysColor(COLOR_GRAYTEXT));

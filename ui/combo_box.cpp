@@ -1,7 +1,7 @@
 #include "ui/combo_box.h"
 
 #include "ui/form.h"
-#include "util/wide_text.h"
+#include "win/wide_text.h"
 
 namespace ui {
 namespace {
@@ -55,7 +55,7 @@ bool ComboBox::OnCommand(WORD code) {
 void ComboBox::Clear() { SendMessageW(Handle(), CB_RESETCONTENT, 0, 0); }
 
 void ComboBox::AddItem(std::string_view text) {
-    SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(util::Wide(text).c_str()));
+    SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win::Wide(text).c_str()));
 }
 
 void ComboBox::SetItems(const std::vector<std::string>& items) {
@@ -77,7 +77,7 @@ std::string ComboBox::ItemText(int index) const {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     SendMessageW(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
-    return util::Utf8(text);
+    return win::Utf8(text);
 }
 
 int ComboBox::SelectedIndex() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0)); }

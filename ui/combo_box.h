@@ -31,7 +31,7 @@ public:
 
 protected:
     void ApplyBounds() override;
-    core::Colour DefaultBackground() const override { return 0xFFFFFF; }
+    base::Colour DefaultBackground() const override { return 0xFFFFFF; }
 
 private:
     std::vector<std::string> initialItems_;

@@ -1,12 +1,12 @@
 #include "ui/control.h"
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
 #include "ui/form.h"
-#include "util/callback_guard.h"
-#include "util/wide_text.h"
+#include "win/callback_guard.h"
+#include "win/wide_text.h"
 
 namespace ui {
 
@@ -24,7 +24,7 @@ void Control::CreateWindowOf(const wchar_t* className, DWORD style, DWORD exStyl
     style |= WS_CHILD | WS_CLIPSIBLINGS;
     if (visible_ && pageShown_) style |= WS_VISIBLE;
     if (disabled_) style |= WS_DISABLED;
-    hwnd_ = CreateWindowExW(exStyle, className, util::Wide(text).c_str(), style, ToPhysical(bounds_.left),
+    hwnd_ = CreateWindowExW(exStyle, className, win::Wide(text).c_str(), style, ToPhysical(bounds_.left),
                             ToPhysical(bounds_.top), ToPhysical(bounds_.width), ToPhysical(bounds_.height),
                             form_.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) return;
@@ -93,19 +93,19 @@ std::string Control::Caption() const {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const int copied = GetWindowTextW(hwnd_, text.data(), length + 1);
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return util::Utf8(text);
+    return win::Utf8(text);
 }
 
 void Control::SetCaption(std::string_view text) {
-    if (hwnd_) SetWindowTextW(hwnd_, util::Wide(text).c_str());
+    if (hwnd_) SetWindowTextW(hwnd_, win::Wide(text).c_str());
 }
 
-void Control::SetBackgroundColour(core::Colour colour) {
+void Control::SetBackgroundColour(base::Colour colour) {
     background_ = colour;
     Redraw();
 }
 
-void Control::SetTextColour(core::Colour colour) {
+void Control::SetTextColour(base::Colour colour) {
     text_ = colour;
     Redraw();
 }
@@ -118,9 +118,9 @@ void Control::Redraw() const {
     if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-core::Colour Control::DefaultBackground() const { return form_.Background(); }
+base::Colour Control::DefaultBackground() const { return form_.Background(); }
 
-HBRUSH Control::BackgroundBrush(core::Colour colour) {
+HBRUSH Control::BackgroundBrush(base::Colour colour) {
     if (!brush_ || brushColour_ != colour) {
         brush_.Reset(CreateSolidBrush(ToColorref(colour)));
         brushColour_ = colour;
@@ -136,7 +136,7 @@ HBRUSH Control::ColoursFromParent(HDC dc, UINT message) {
 }
 
 HBRUSH Control::OnControlColour(HDC dc) {
-    const core::Colour background = background_.value_or(DefaultBackground());
+    const base::Colour background = background_.value_or(DefaultBackground());
     SetBkColor(dc, ToColorref(background));
     SetTextColor(dc, text_ ? ToColorref(*text_) : GetSysColor(COLOR_WINDOWTEXT));
     return BackgroundBrush(background);
@@ -203,7 +203,7 @@ LRESULT CALLBACK Control::RoutingProc(HWND hwnd, UINT message, WPARAM wParam, LP
         control->hwnd_ = nullptr;
         return CallWindowProcW(original, hwnd, message, wParam, lParam);
     }
-    return util::GuardCallback(
+    return win::GuardCallback(
         [&] {
             bool handled = false;
             const LRESULT result = control->OnMessage(message, wParam, lParam, handled);

@@ -16,8 +16,8 @@
 #include <string>
 #include <string_view>
 
-#include "util/core/canvas.h"
-#include "util/scoped.h"
+#include "base/canvas.h"
+#include "win/scoped.h"
 
 namespace ui {
 
@@ -79,10 +79,10 @@ public:
     void SetCaption(std::string_view text);
 
     // Colours; unset means the form's default for this kind of control.
-    std::optional<core::Colour> BackgroundColour() const { return background_; }
-    virtual void SetBackgroundColour(core::Colour colour);
-    std::optional<core::Colour> TextColour() const { return text_; }
-    virtual void SetTextColour(core::Colour colour);
+    std::optional<base::Colour> BackgroundColour() const { return background_; }
+    virtual void SetBackgroundColour(base::Colour colour);
+    std::optional<base::Colour> TextColour() const { return text_; }
+    virtual void SetTextColour(base::Colour colour);
 
     void Focus();
     void RouteEventsTo(Control* target) { eventTarget_ = target; }
@@ -123,8 +123,8 @@ protected:
     void RaiseClicked();
     // Background when none is set: the form's colour; white for boxes that
     // take text.
-    virtual core::Colour DefaultBackground() const;
-    HBRUSH BackgroundBrush(core::Colour colour);
+    virtual base::Colour DefaultBackground() const;
+    HBRUSH BackgroundBrush(base::Colour colour);
     // For controls that draw themselves: asks the parent for their colours
     // with the colour message a standard control of their kind sends
     // (WM_CTLCOLORSTATIC, WM_CTLCOLORBTN), so that whatever answers it for
@@ -152,14 +152,14 @@ private:
     bool pageShown_ = true;
     bool disabled_ = false;
     HCURSOR pointer_ = nullptr;
-    std::optional<core::Colour> background_;
-    std::optional<core::Colour> text_;
-    util::OwnedBrush brush_;
-    core::Colour brushColour_ = 0;
+    std::optional<base::Colour> background_;
+    std::optional<base::Colour> text_;
+    win::OwnedBrush brush_;
+    base::Colour brushColour_ = 0;
     Control* eventTarget_ = nullptr;
 };
 
-inline COLORREF ToColorref(core::Colour c) { return static_cast<COLORREF>(c & 0xFFFFFF); }
+inline COLORREF ToColorref(base::Colour c) { return static_cast<COLORREF>(c & 0xFFFFFF); }
 
 // While it lives, a window is not drawn and the system skips the work of
 // showing its changes (scrolling, scroll bars coming and going): its

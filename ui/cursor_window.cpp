@@ -5,7 +5,7 @@ namespace {
 
 constexpr int kWindowSize = 31;
 constexpr int kHotSpot = 14;  // the board point that lies on the cursor
-constexpr core::Colour kSeeThrough = 0xFFFFFF;
+constexpr base::Colour kSeeThrough = 0xFFFFFF;
 
 }  // namespace
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "imaging/image_objects.h"
 #include "ui/form.h"
-#include "util/image_objects.h"
-#include "util/wide_text.h"
+#include "win/wide_text.h"
 
 namespace ui {
 namespace {
@@ -32,7 +32,7 @@ DrawingBoard::DrawingBoard(Form& form, std::string_view name, Bounds bounds, int
 DrawingBoard::~DrawingBoard() = default;
 
 DrawingBoard::Surface::Surface(int w, int h)
-    : bitmap(CreateCompatibleBitmap(util::WindowDC().Get(), w, h)), width(w), height(h) {
+    : bitmap(CreateCompatibleBitmap(win::WindowDC().Get(), w, h)), width(w), height(h) {
     dc.Select(bitmap.Get());
 }
 
@@ -73,7 +73,7 @@ LRESULT DrawingBoard::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
         return 1;
     }
     if (message == WM_PAINT) {
-        const util::PaintDC paint(Handle());
+        const win::PaintDC paint(Handle());
         BitBlt(paint.Get(), 0, 0, surfaceWidth_, surfaceHeight_, dc_, 0, 0, SRCCOPY);
         handled = true;
         return 0;
@@ -81,23 +81,23 @@ LRESULT DrawingBoard::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
     return Control::OnMessage(message, wParam, lParam, handled);
 }
 
-void DrawingBoard::SetBackgroundColour(core::Colour colour) {
+void DrawingBoard::SetBackgroundColour(base::Colour colour) {
     boardBackground_ = colour;
     Clear();
 }
 
 void DrawingBoard::Clear() {
     if (!dc_) return;
-    const util::OwnedBrush brush(CreateSolidBrush(ToColorref(boardBackground_)));
+    const win::OwnedBrush brush(CreateSolidBrush(ToColorref(boardBackground_)));
     RECT all = {0, 0, surfaceWidth_, surfaceHeight_};
     FillRect(dc_, &all, brush.Get());
     DrawPicture();
     Changed();
 }
 
-void DrawingBoard::SetBackgroundPicture(core::ByteSet bmp) {
+void DrawingBoard::SetBackgroundPicture(imaging::core::ByteSet bmp) {
     picture_ = std::move(bmp);
-    pictureBitmap_ = util::CreateBitmapFromBmp(picture_);
+    pictureBitmap_ = imaging::CreateBitmapFromBmp(picture_);
     DrawPicture();
     Changed();
 }
@@ -106,7 +106,7 @@ void DrawingBoard::DrawPicture() {
     if (!dc_ || !pictureBitmap_) return;
     BITMAP info;
     if (!GetObjectW(pictureBitmap_.Get(), sizeof info, &info)) return;
-    const util::MemoryDC source(dc_);
+    const win::MemoryDC source(dc_);
     if (!source.Select(pictureBitmap_.Get())) return;
     SetStretchBltMode(dc_, COLORONCOLOR);
     StretchBlt(dc_, 0, 0, D(info.bmWidth), D(info.bmHeight), source.Get(), 0, 0, info.bmWidth, info.bmHeight,
@@ -116,10 +116,10 @@ void DrawingBoard::DrawPicture() {
 template <typename Draw>
 void DrawingBoard::WithPenAndBrush(Draw draw) {
     if (!dc_) return;
-    const util::OwnedPen pen(CreatePen(PS_INSIDEFRAME, D(1), ToColorref(pen_)));
-    const util::OwnedBrush fill(fill_ ? CreateSolidBrush(ToColorref(*fill_)) : nullptr);
+    const win::OwnedPen pen(CreatePen(PS_INSIDEFRAME, D(1), ToColorref(pen_)));
+    const win::OwnedBrush fill(fill_ ? CreateSolidBrush(ToColorref(*fill_)) : nullptr);
     {
-        const util::DcState state(dc_);
+        const win::DcState state(dc_);
         SelectObject(dc_, pen.Get());
         SelectObject(dc_, fill ? static_cast<HGDIOBJ>(fill.Get()) : GetStockObject(NULL_BRUSH));
         draw();
@@ -127,11 +127,11 @@ void DrawingBoard::WithPenAndBrush(Draw draw) {
     Changed();
 }
 
-void DrawingBoard::FillBlocks(int left, int top, int right, int bottom, core::Colour colour) {
+void DrawingBoard::FillBlocks(int left, int top, int right, int bottom, base::Colour colour) {
     // Board pixels [left, right) x [top, bottom) as whole screen-pixel blocks.
     if (!dc_ || left >= right || top >= bottom) return;
     RECT r = {D(left), D(top), D(right), D(bottom)};
-    const util::OwnedBrush brush(CreateSolidBrush(ToColorref(colour)));
+    const win::OwnedBrush brush(CreateSolidBrush(ToColorref(colour)));
     FillRect(dc_, &r, brush.Get());
     Changed();
 }
@@ -165,25 +165,25 @@ void DrawingBoard::Ellipse(int left, int top, int right, int bottom) {
     WithPenAndBrush([&] { ::Ellipse(dc_, D(left), D(top), D(right), D(bottom)); });
 }
 
-void DrawingBoard::Polygon(const core::Point* points, std::size_t count) {
+void DrawingBoard::Polygon(const base::Point* points, std::size_t count) {
     std::vector<POINT> scaled(count);
     for (std::size_t i = 0; i < count; ++i) scaled[i] = {D(points[i].x), D(points[i].y)};
     WithPenAndBrush([&] { ::Polygon(dc_, scaled.data(), static_cast<int>(scaled.size())); });
 }
 
-void DrawingBoard::SetPixel(int x, int y, core::Colour colour) { FillBlocks(x, y, x + 1, y + 1, colour); }
+void DrawingBoard::SetPixel(int x, int y, base::Colour colour) { FillBlocks(x, y, x + 1, y + 1, colour); }
 
-core::Colour DrawingBoard::GetPixel(int x, int y) const {
+base::Colour DrawingBoard::GetPixel(int x, int y) const {
     if (!dc_) return 0;
     const COLORREF c = ::GetPixel(dc_, D(x), D(y));
-    return c == CLR_INVALID ? 0 : static_cast<core::Colour>(c);
+    return c == CLR_INVALID ? 0 : static_cast<base::Colour>(c);
 }
 
 void DrawingBoard::DrawText(int x, int y, std::string_view text) {
     if (!dc_) return;
-    const std::wstring wide = util::Wide(text);
+    const std::wstring wide = win::Wide(text);
     {
-        const util::DcState state(dc_);
+        const win::DcState state(dc_);
         SelectObject(dc_, form_.Font());
         SetBkMode(dc_, TRANSPARENT);
         SetTextColor(dc_, ToColorref(textColour_));

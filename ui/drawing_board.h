@@ -12,12 +12,12 @@
 #include <memory>
 #include <optional>
 
+#include "imaging/core/bmp.h"
 #include "ui/control.h"
-#include "util/core/bmp.h"
 
 namespace ui {
 
-class DrawingBoard : public Control, public core::Canvas {
+class DrawingBoard : public Control, public base::Canvas {
 public:
     DrawingBoard(Form& form, std::string_view name, Bounds bounds, int page);
     ~DrawingBoard() override;
@@ -25,19 +25,19 @@ public:
     void OnDpiChanged() override;
 
     // core::Canvas
-    core::Colour BackgroundColour() const override { return boardBackground_; }
-    void SetBackgroundColour(core::Colour colour) override;
+    base::Colour BackgroundColour() const override { return boardBackground_; }
+    void SetBackgroundColour(base::Colour colour) override;
     void Clear() override;
-    core::Colour PenColour() const override { return pen_; }
-    void SetPenColour(core::Colour colour) override { pen_ = colour; }
-    void SetFillColour(core::Colour colour) override { fill_ = colour; }
-    void SetTextColour(core::Colour colour) override { textColour_ = colour; }
+    base::Colour PenColour() const override { return pen_; }
+    void SetPenColour(base::Colour colour) override { pen_ = colour; }
+    void SetFillColour(base::Colour colour) override { fill_ = colour; }
+    void SetTextColour(base::Colour colour) override { textColour_ = colour; }
     void Line(int x1, int y1, int x2, int y2) override;
     void Rectangle(int left, int top, int right, int bottom) override;
     void Ellipse(int left, int top, int right, int bottom) override;
-    void Polygon(const core::Point* points, std::size_t count) override;
-    void SetPixel(int x, int y, core::Colour colour) override;
-    core::Colour GetPixel(int x, int y) const override;
+    void Polygon(const base::Point* points, std::size_t count) override;
+    void SetPixel(int x, int y, base::Colour colour) override;
+    base::Colour GetPixel(int x, int y) const override;
 
     // Fill colour none: rectangles, ellipses and polygons are outlines only.
     void ClearFill() { fill_.reset(); }
@@ -50,8 +50,8 @@ public:
         DrawImageOf(source, 0, 0);
     }
 
-    void SetBackgroundPicture(core::ByteSet bmp);
-    const core::ByteSet& BackgroundPicture() const { return picture_; }
+    void SetBackgroundPicture(imaging::core::ByteSet bmp);
+    const imaging::core::ByteSet& BackgroundPicture() const { return picture_; }
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
@@ -62,7 +62,7 @@ private:
     // Selects a pen and brush for one drawing call and puts them back after.
     template <typename Draw>
     void WithPenAndBrush(Draw draw);
-    void FillBlocks(int left, int top, int right, int bottom, core::Colour colour);
+    void FillBlocks(int left, int top, int right, int bottom, base::Colour colour);
     int D(int v) const { return ToPhysical(v); }
     void Changed() const;
 
@@ -70,20 +70,20 @@ private:
     // pixels, selected into a DC of its own.
     struct Surface {
         Surface(int width, int height);
-        util::OwnedBitmap bitmap;  // before the DC, which lets go of it first
-        util::MemoryDC dc;
+        win::OwnedBitmap bitmap;  // before the DC, which lets go of it first
+        win::MemoryDC dc;
         int width, height;
     };
     std::unique_ptr<Surface> surface_;
     HDC dc_ = nullptr;  // the surface's DC, null before the board is made
     int surfaceWidth_ = 0;
     int surfaceHeight_ = 0;
-    util::OwnedBitmap pictureBitmap_;
-    core::ByteSet picture_;
-    core::Colour boardBackground_ = 0xFFFFFF;
-    core::Colour pen_ = 0;
-    std::optional<core::Colour> fill_;
-    core::Colour textColour_ = 0;
+    win::OwnedBitmap pictureBitmap_;
+    imaging::core::ByteSet picture_;
+    base::Colour boardBackground_ = 0xFFFFFF;
+    base::Colour pen_ = 0;
+    std::optional<base::Colour> fill_;
+    base::Colour textColour_ = 0;
 };
 
 }  // namespace ui

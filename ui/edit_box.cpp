@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "util/wide_text.h"
+#include "win/wide_text.h"
 
 namespace ui {
 
@@ -58,15 +58,15 @@ void EditBox::ApplyFittedFont() {
     const DWORD margins = static_cast<DWORD>(SendMessageW(Handle(), EM_GETMARGINS, 0, 0));
     // The caret takes a pixel beyond the text.
     const int room = client.right - LOWORD(margins) - HIWORD(margins) - 1;
-    const std::wstring sample = util::Wide(fitSample_);
-    const util::WindowDC dc(Handle());
+    const std::wstring sample = win::Wide(fitSample_);
+    const win::WindowDC dc(Handle());
     const int full = std::abs(font.lfHeight);
     for (int height = full; height >= std::max(full / 2, 6); --height) {
         font.lfHeight = -height;
-        util::OwnedFont candidate(CreateFontIndirectW(&font));
+        win::OwnedFont candidate(CreateFontIndirectW(&font));
         SIZE extent = {};
         {
-            const util::DcState state(dc.Get());
+            const win::DcState state(dc.Get());
             SelectObject(dc.Get(), candidate.Get());
             GetTextExtentPoint32W(dc.Get(), sample.c_str(), static_cast<int>(sample.size()), &extent);
         }

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
+#include "text/number_text.h"
 #include "ui/control.h"
-#include "util/core/number_text.h"
 
 namespace ui {
 
@@ -28,8 +28,8 @@ public:
     void SetContent(std::string_view text) { SetCaption(text); }
     // The content read as the number it holds (a handle, id, coordinate),
     // and a whole number written as its canonical text.
-    std::int32_t Number() const { return core::TextToInt32(Content()); }
-    void SetNumber(std::int64_t value) { SetContent(core::IntegerToText(value)); }
+    std::int32_t Number() const { return text::TextToInt32(Content()); }
+    void SetNumber(std::int64_t value) { SetContent(text::IntegerToText(value)); }
     bool DisplayOnly() const { return style_.displayOnly; }
 
     std::function<void()> ContentChanged;
@@ -51,7 +51,7 @@ public:
     void OnDpiChanged() override;
 
 protected:
-    core::Colour DefaultBackground() const override { return 0xFFFFFF; }
+    base::Colour DefaultBackground() const override { return 0xFFFFFF; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
 private:
@@ -59,7 +59,7 @@ private:
 
     EditBoxStyle style_;
     std::string fitSample_;
-    util::OwnedFont fittedFont_;
+    win::OwnedFont fittedFont_;
 };
 
 }  // namespace ui

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "ui/form.h"
-#include "util/system_library.h"
-#include "util/wide_text.h"
+#include "win/system_library.h"
+#include "win/wide_text.h"
 
 namespace ui {
 
@@ -14,16 +14,16 @@ FileDialog::FileDialog(Form& form, std::string_view name, int page) : Control(fo
 
 bool FileDialog::Show(bool save) {
     // "a|b|c|d" becomes "a\0b\0c\0d\0\0".
-    std::wstring filterText = util::Wide(filter);
+    std::wstring filterText = win::Wide(filter);
     for (wchar_t& c : filterText) {
         if (c == L'|') c = L'\0';
     }
     filterText.append(2, L'\0');
     std::vector<wchar_t> buffer(32768, L'\0');
-    util::Wide(fileName).copy(buffer.data(), buffer.size() - 1);
-    const std::wstring titleText = util::Wide(title);
-    const std::wstring extension = util::Wide(defaultExtension);
-    const std::wstring folder = util::Wide(initialDirectory);
+    win::Wide(fileName).copy(buffer.data(), buffer.size() - 1);
+    const std::wstring titleText = win::Wide(title);
+    const std::wstring extension = win::Wide(defaultExtension);
+    const std::wstring folder = win::Wide(initialDirectory);
 
     OPENFILENAMEW ofn = {};
     ofn.lStructSize = sizeof ofn;
@@ -37,12 +37,12 @@ bool FileDialog::Show(bool save) {
     ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     using Dialog = BOOL(WINAPI*)(OPENFILENAMEW*);
-    static const auto open = util::SystemFunctionOf<Dialog>(L"comdlg32.dll", "GetOpenFileNameW");
-    static const auto saveAs = util::SystemFunctionOf<Dialog>(L"comdlg32.dll", "GetSaveFileNameW");
+    static const auto open = win::SystemFunctionOf<Dialog>(L"comdlg32.dll", "GetOpenFileNameW");
+    static const auto saveAs = win::SystemFunctionOf<Dialog>(L"comdlg32.dll", "GetSaveFileNameW");
     const Dialog show = save ? saveAs : open;
     const BOOL ok = show ? show(&ofn) : FALSE;
     if (!ok) return false;
-    fileName = util::Utf8(buffer.data());
+    fileName = win::Utf8(buffer.data());
     filterIndex = static_cast<int>(ofn.nFilterIndex);
     return true;
 }

@@ -1,8 +1,8 @@
 #include "ui/finder_tool.h"
 
 #include "ui/core/arrow_keys.h"
-#include "util/scoped.h"
-#include "util/window_pick.h"
+#include "win/scoped.h"
+#include "win/window_pick.h"
 
 namespace ui {
 
@@ -10,7 +10,7 @@ static_assert(core::kKeyLeft == VK_LEFT && core::kKeyUp == VK_UP && core::kKeyRi
                   core::kKeyDown == VK_DOWN,
               "arrow key codes");
 
-FinderTool::FinderTool(Form& owner, Control& board, util::InputHook& hook, FinderOptions options)
+FinderTool::FinderTool(Form& owner, Control& board, win::InputHook& hook, FinderOptions options)
     : leftButtonDown([] { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }),
       owner_(owner),
       hook_(hook),
@@ -60,16 +60,16 @@ void FinderTool::FollowStep() {
 
 void FinderTool::Tick() {
     if (!Running()) return;
-    const util::BusyScope busy(tickBusy_);
+    const win::BusyScope busy(tickBusy_);
     if (!busy) return;
 
     FinderPoint point;
     GetCursorPos(&point.cursor);
-    point.window = util::DeepestWindowAt(point.cursor);
+    point.window = win::DeepestWindowAt(point.cursor);
     point.last = !leftButtonDown();
     point.superMode = point.window == 0 && superModeRelease;
     if (point.superMode) {
-        hook_.SetMouseKeyCallback(superModeRelease(), core::kHookLeftUp);
+        hook_.SetMouseKeyCallback(superModeRelease(), win::core::kHookLeftUp);
     } else {
         hook_.ClearMouseKeyCallback();
     }

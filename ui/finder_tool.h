@@ -37,8 +37,8 @@
 
 #include "ui/cursor_window.h"
 #include "ui/form.h"
-#include "util/input_hook.h"
-#include "util/window_query.h"
+#include "win/input_hook.h"
+#include "win/window_query.h"
 
 namespace ui {
 
@@ -50,14 +50,14 @@ struct FinderOptions {
 
 struct FinderPoint {
     POINT cursor{};
-    util::WindowHandle window = 0;  // under the cursor; 0 over the bare desktop
+    win::WindowHandle window = 0;  // under the cursor; 0 over the bare desktop
     bool superMode = false;
     bool last = false;  // the tick that found the button released
 };
 
 class FinderTool {
 public:
-    FinderTool(Form& owner, Control& board, util::InputHook& hook, FinderOptions options);
+    FinderTool(Form& owner, Control& board, win::InputHook& hook, FinderOptions options);
     ~FinderTool();
     FinderTool(const FinderTool&) = delete;
     FinderTool& operator=(const FinderTool&) = delete;
@@ -70,12 +70,12 @@ public:
 
     CursorWindow* Window() { return window_.get(); }
     int Offset() const { return offset_; }
-    util::InputHook& Hook() { return hook_; }
+    win::InputHook& Hook() { return hook_; }
 
     std::function<void(const FinderPoint&)> Hovered;
     std::function<void(const FinderPoint&)> Released;
     // The routine for a release over the bare desktop; none: no super mode.
-    std::function<core::HookRoutine()> superModeRelease;
+    std::function<win::core::HookRoutine()> superModeRelease;
     // Whether the left button is still held; replaceable for tests. The
     // button is released over other programs' windows, where only the
     // asynchronous state sees it.
@@ -86,7 +86,7 @@ private:
     void End(const FinderPoint* last);
 
     Form& owner_;
-    util::InputHook& hook_;
+    win::InputHook& hook_;
     FinderOptions options_;
     std::unique_ptr<CursorWindow> window_;
     HWND pressed_ = nullptr;

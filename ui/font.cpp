@@ -1,5 +1,5 @@
 #include "ui/font.h"
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 #include <string>
 
@@ -16,7 +16,7 @@ bool FaceExists(const wchar_t* face) {
     query.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(query.lfFaceName, face, LF_FACESIZE);
     bool found = false;
-    EnumFontFamiliesExW(util::WindowDC().Get(), &query, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExW(win::WindowDC().Get(), &query, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
 
@@ -38,14 +38,14 @@ const std::wstring& ChosenFace() {
 
 }  // namespace
 
-util::OwnedFont CreateUiFont(UINT dpi) {
+win::OwnedFont CreateUiFont(UINT dpi) {
     LOGFONTW font = {};
     font.lfHeight = -MulDiv(9, static_cast<int>(dpi), 72);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = CLEARTYPE_QUALITY;
     lstrcpynW(font.lfFaceName, ChosenFace().c_str(), LF_FACESIZE);
-    return util::OwnedFont(CreateFontIndirectW(&font));
+    return win::OwnedFont(CreateFontIndirectW(&font));
 }
 
 }  // namespace ui

@@ -5,10 +5,10 @@
 
 #include <windows.h>
 
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 namespace ui {
 
-util::OwnedFont CreateUiFont(UINT dpi);
+win::OwnedFont CreateUiFont(UINT dpi);
 
 }  // namespace ui

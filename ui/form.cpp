@@ -7,9 +7,9 @@
 #include "ui/font.h"
 #include "ui/menu.h"
 #include "ui/timer.h"
-#include "util/callback_guard.h"
-#include "util/dpi.h"
-#include "util/wide_text.h"
+#include "win/callback_guard.h"
+#include "win/dpi.h"
+#include "win/wide_text.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -42,14 +42,14 @@ Form::~Form() {
     Destroy();
 }
 
-int Form::ToPhysical(int v) const { return util::ScaleToDpi(v, dpi_); }
-int Form::ToLogical(int v) const { return util::UnscaleFromDpi(v, dpi_); }
+int Form::ToPhysical(int v) const { return win::ScaleToDpi(v, dpi_); }
+int Form::ToLogical(int v) const { return win::UnscaleFromDpi(v, dpi_); }
 
 bool Form::Create(const FormOptions& options) {
     RegisterWindowClass();
     background_ = options.background;
     endProgramOnDestroy_ = options.endProgramOnDestroy;
-    dpi_ = util::SystemDpi();
+    dpi_ = win::SystemDpi();
     RecreateFont();
 
     const int width = ToPhysical(options.width);
@@ -57,7 +57,7 @@ bool Form::Create(const FormOptions& options) {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     SetLastError(0);
-    hwnd_ = CreateWindowExW(options.exStyle, kFormClass, util::Wide(options.title).c_str(), options.style, x, y,
+    hwnd_ = CreateWindowExW(options.exStyle, kFormClass, win::Wide(options.title).c_str(), options.style, x, y,
                             width, height, options.owner, nullptr, GetModuleHandleW(nullptr), this);
     creationError_ = hwnd_ ? 0 : GetLastError();
     if (!hwnd_) return false;
@@ -66,12 +66,12 @@ bool Form::Create(const FormOptions& options) {
         SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(options.icon));
     }
     // Created on another monitor than the primary one: take its DPI now.
-    const UINT windowDpi = util::WindowDpi(hwnd_);
+    const UINT windowDpi = win::WindowDpi(hwnd_);
     if (windowDpi != dpi_) {
         RECT r;
         GetWindowRect(hwnd_, &r);
-        r.right = r.left + util::ScaleToDpi(options.width, windowDpi);
-        r.bottom = r.top + util::ScaleToDpi(options.height, windowDpi);
+        r.right = r.left + win::ScaleToDpi(options.width, windowDpi);
+        r.bottom = r.top + win::ScaleToDpi(options.height, windowDpi);
         OnDpiChanged(windowDpi, r);
     }
     return true;
@@ -134,7 +134,7 @@ void Form::SetMenuBar(const std::vector<Menu*>& menus) {
     menuBar_ = CreateMenu();
     for (Menu* menu : menus) {
         AppendMenuW(menuBar_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menu->Handle()),
-                    util::Wide(menu->Caption()).c_str());
+                    win::Wide(menu->Caption()).c_str());
     }
     SetMenu(hwnd_, menuBar_);
 }
@@ -192,7 +192,7 @@ void Form::RecreateFont() {
 void Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
     dpi_ = dpi;
     // The old font lives until every control has taken the new one.
-    util::OwnedFont old = std::exchange(font_, CreateUiFont(dpi_));
+    win::OwnedFont old = std::exchange(font_, CreateUiFont(dpi_));
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     EnsureClientSize(minClientWidth_, minClientHeight_);
@@ -222,7 +222,7 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         form->byHandle_.clear();
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    return util::GuardCallback([&] { return form->HandleMessage(message, wParam, lParam); }, LRESULT{0});
+    return win::GuardCallback([&] { return form->HandleMessage(message, wParam, lParam); }, LRESULT{0});
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -33,7 +33,7 @@ struct FormOptions {
     DWORD exStyle = 0;
     HWND owner = nullptr;
     HICON icon = nullptr;
-    core::Colour background = 0xF0F0F0;  // client area and default for labels
+    base::Colour background = 0xF0F0F0;  // client area and default for labels
     bool endProgramOnDestroy = false;   // post WM_QUIT when the window goes away
 };
 
@@ -59,7 +59,7 @@ public:
     int ToPhysical(int v) const;
     int ToLogical(int v) const;
     HFONT Font() const { return font_.Get(); }
-    core::Colour Background() const { return background_; }
+    base::Colour Background() const { return background_; }
 
     void SetTopmost(bool topmost);
     // Runs `work` on the form's thread and returns when it is done (at once
@@ -128,9 +128,9 @@ private:
     HWND hwnd_ = nullptr;
     DWORD creationError_ = 0;
     UINT dpi_ = 96;
-    util::OwnedFont font_;
-    core::Colour background_ = 0xF0F0F0;
-    util::OwnedBrush backgroundBrush_;
+    win::OwnedFont font_;
+    base::Colour background_ = 0xF0F0F0;
+    win::OwnedBrush backgroundBrush_;
     bool endProgramOnDestroy_ = false;
     int minClientWidth_ = 0;
     int minClientHeight_ = 0;

@@ -1,5 +1,5 @@
 #include "ui/label.h"
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 #include "ui/form.h"
 
@@ -12,7 +12,7 @@ Label::Label(Form& form, std::string_view name, Bounds bounds, int page, std::st
 
 void Label::Create() { CreateWindowOf(L"STATIC", SS_OWNERDRAW | SS_NOTIFY, 0, initialCaption_); }
 
-util::OwnedFont Label::NarrowFontFor(HDC dc, const std::wstring& text, int width) const {
+win::OwnedFont Label::NarrowFontFor(HDC dc, const std::wstring& text, int width) const {
     SIZE extent = {};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     if (extent.cx <= width || width <= 0) return {};
@@ -23,8 +23,8 @@ util::OwnedFont Label::NarrowFontFor(HDC dc, const std::wstring& text, int width
     // narrower at a time while the text is still too wide.
     for (int average = std::max(1L, metrics.tmAveCharWidth * width / extent.cx); average >= 1; --average) {
         font.lfWidth = average;
-        util::OwnedFont narrow(CreateFontIndirectW(&font));
-        const util::DcState measuring(dc);
+        win::OwnedFont narrow(CreateFontIndirectW(&font));
+        const win::DcState measuring(dc);
         SelectObject(dc, narrow.Get());
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
         if (extent.cx <= width || average == 1) return narrow;
@@ -45,8 +45,8 @@ bool Label::OnDrawItem(const DRAWITEMSTRUCT& item) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     GetWindowTextW(item.hwndItem, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(length));
-    util::OwnedFont narrow;  // outlives the state, which unselects it
-    const util::DcState state(dc);
+    win::OwnedFont narrow;  // outlives the state, which unselects it
+    const win::DcState state(dc);
     SelectObject(dc, form_.Font());
     // A caption wider than the label is drawn narrower, so that all of it
     // shows (the rectangles are fixed; some captions need a pixel or ten

@@ -19,7 +19,7 @@ public:
 private:
     // A font as high as the form's whose `text` fits in `width`; none when
     // the form's own fits.
-    util::OwnedFont NarrowFontFor(HDC dc, const std::wstring& text, int width) const;
+    win::OwnedFont NarrowFontFor(HDC dc, const std::wstring& text, int width) const;
 
     std::string initialCaption_;
     bool frame_;

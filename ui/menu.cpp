@@ -3,7 +3,7 @@
 #include <map>
 
 #include "ui/form.h"
-#include "util/wide_text.h"
+#include "win/wide_text.h"
 
 namespace ui {
 namespace {
@@ -37,7 +37,7 @@ int Menu::AddItem(std::string_view caption, std::function<void()> action) {
     const UINT id = NextCommandId();
     items_.push_back({id, std::string(caption), std::move(action)});
     Commands()[id] = {this, static_cast<int>(items_.size()) - 1};
-    AppendMenuW(menu_, MF_STRING, id, util::Wide(caption).c_str());
+    AppendMenuW(menu_, MF_STRING, id, win::Wide(caption).c_str());
     return static_cast<int>(items_.size()) - 1;
 }
 
@@ -55,7 +55,7 @@ void Menu::SetItemCaption(int index, std::string_view caption) {
     if (index < 0 || index >= ItemCount() || items_[index].id == 0) return;
     items_[index].caption = std::string(caption);
     ModifyMenuW(menu_, static_cast<UINT>(index), MF_BYPOSITION | MF_STRING, items_[index].id,
-                util::Wide(caption).c_str());
+                win::Wide(caption).c_str());
 }
 
 void Menu::SetAction(int index, std::function<void()> action) {

@@ -1,10 +1,10 @@
 #include "ui/tab_control.h"
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 #include <commctrl.h>
 
 #include "ui/form.h"
-#include "util/wide_text.h"
+#include "win/wide_text.h"
 
 namespace ui {
 
@@ -14,7 +14,7 @@ TabControl::TabControl(Form& form, std::string_view name, Bounds bounds, std::ve
 void TabControl::Create() {
     CreateWindowOf(WC_TABCONTROLW, WS_TABSTOP, 0, "");
     for (std::size_t i = 0; i < captions_.size(); ++i) {
-        std::wstring caption = util::Wide(captions_[i]);
+        std::wstring caption = win::Wide(captions_[i]);
         TCITEMW item = {};
         item.mask = TCIF_TEXT;
         item.pszText = caption.data();
@@ -40,7 +40,7 @@ std::string TabControl::PageCaption(int page) const {
     item.pszText = buffer;
     item.cchTextMax = static_cast<int>(std::size(buffer));
     if (!SendMessageW(Handle(), TCM_GETITEMW, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item))) return {};
-    return util::Utf8(buffer);
+    return win::Utf8(buffer);
 }
 
 int TabControl::SelectedPage() const { return static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0)); }
@@ -56,7 +56,7 @@ void TabControl::PaintBody() {
     GetClientRect(Handle(), &body);
     SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
     InflateRect(&body, 2, 2);  // up to the inside of the border
-    const util::WindowDC dc(Handle());
+    const win::WindowDC dc(Handle());
     FillRect(dc.Get(), &body, ColoursFromParent(dc.Get(), WM_CTLCOLORSTATIC));
 }
 

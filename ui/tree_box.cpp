@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "util/wide_text.h"
+#include "win/wide_text.h"
 
 namespace ui {
 
@@ -26,23 +26,19 @@ LRESULT TreeBox::OnCustomDraw(NMTVCUSTOMDRAW& draw) {
     if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
     // A selected item keeps the selection's colours.
     if (draw.nmcd.uItemState & CDIS_SELECTED) return CDRF_DODEFAULT;
-    std::lock_guard<util::SlimMutex> lock(mutex_);
     const auto it = colours_.find(reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec));
     if (it == colours_.end()) return CDRF_DODEFAULT;
     draw.clrText = ToColorref(it->second);
     return CDRF_NEWFONT;
 }
 
-void TreeBox::SetItemTextColour(int index, std::optional<core::Colour> colour) {
+void TreeBox::SetItemTextColour(int index, std::optional<base::Colour> colour) {
     HTREEITEM item = ItemAt(index);
     if (!item) return;
-    {
-        std::lock_guard<util::SlimMutex> lock(mutex_);
-        if (colour) {
-            colours_[item] = *colour;
-        } else {
-            colours_.erase(item);
-        }
+    if (colour) {
+        colours_[item] = *colour;
+    } else {
+        colours_.erase(item);
     }
     // TVM_GETITEMRECT takes the item in the rectangle it fills.
     RECT r = {};
@@ -50,9 +46,8 @@ void TreeBox::SetItemTextColour(int index, std::optional<core::Colour> colour) {
     if (SendMessageW(Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r))) InvalidateRect(Handle(), &r, TRUE);
 }
 
-std::optional<core::Colour> TreeBox::ItemTextColour(int index) const {
+std::optional<base::Colour> TreeBox::ItemTextColour(int index) const {
     HTREEITEM item = ItemAt(index);
-    std::lock_guard<util::SlimMutex> lock(mutex_);
     const auto it = colours_.find(item);
     if (it == colours_.end()) return std::nullopt;
     return it->second;
@@ -70,12 +65,10 @@ void TreeBox::OnRightClick() {
 }
 
 HTREEITEM TreeBox::ItemAt(int index) const {
-    std::lock_guard<util::SlimMutex> lock(mutex_);
     return index >= 0 && index < static_cast<int>(items_.size()) ? items_[index] : nullptr;
 }
 
 int TreeBox::IndexOf(HTREEITEM item) const {
-    std::lock_guard<util::SlimMutex> lock(mutex_);
     if (!item) return -1;
     const auto it = std::find(items_.begin(), items_.end(), item);
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
@@ -84,20 +77,17 @@ int TreeBox::IndexOf(HTREEITEM item) const {
 void TreeBox::Clear() { Reset(0); }
 
 void TreeBox::Reset(int count) {
-    {
-        std::lock_guard<util::SlimMutex> lock(mutex_);
-        items_.assign(static_cast<std::size_t>(std::max(count, 0)), nullptr);
-        texts_.assign(items_.size(), std::string());
-        colours_.clear();
-        count_ = 0;
-    }
+    items_.assign(static_cast<std::size_t>(std::max(count, 0)), nullptr);
+    texts_.assign(items_.size(), std::string());
+    colours_.clear();
+    count_ = 0;
     SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
 }
 
 namespace {
 
 HTREEITEM Insert(HWND tree, HTREEITEM parent, HTREEITEM after, std::string_view text, std::int32_t data) {
-    std::wstring wide = util::Wide(text);
+    std::wstring wide = win::Wide(text);
     TVINSERTSTRUCTW insert = {};
     insert.hParent = parent;
     insert.hInsertAfter = after;
@@ -114,7 +104,6 @@ int TreeBox::AddItem(int parentIndex, std::string_view text, std::int32_t data) 
     if (!parent) return -1;
     const HTREEITEM item = Insert(Handle(), parent, TVI_LAST, text, data);
     if (!item) return -1;
-    std::lock_guard<util::SlimMutex> lock(mutex_);
     items_.push_back(item);
     texts_.emplace_back(text);
     ++count_;
@@ -123,16 +112,12 @@ int TreeBox::AddItem(int parentIndex, std::string_view text, std::int32_t data) 
 
 bool TreeBox::PlaceItem(int index, const NewItem& item) {
     HTREEITEM parent = TVI_ROOT, after = TVI_FIRST;
-    {
-        std::lock_guard<util::SlimMutex> lock(mutex_);
-        const auto known = [this](int i) { return i >= 0 && i < static_cast<int>(items_.size()) ? items_[i] : nullptr; };
-        if (index < 0 || index >= static_cast<int>(items_.size()) || items_[index]) return false;
-        if (item.parent >= 0 && !(parent = known(item.parent))) return false;
-        if (item.after >= 0 && !(after = known(item.after))) return false;
-    }
+    const auto known = [this](int i) { return i >= 0 && i < static_cast<int>(items_.size()) ? items_[i] : nullptr; };
+    if (index < 0 || index >= static_cast<int>(items_.size()) || items_[index]) return false;
+    if (item.parent >= 0 && !(parent = known(item.parent))) return false;
+    if (item.after >= 0 && !(after = known(item.after))) return false;
     const HTREEITEM placed = Insert(Handle(), parent, after, item.text, item.data);
     if (!placed) return false;
-    std::lock_guard<util::SlimMutex> lock(mutex_);
     items_[index] = placed;
     texts_[index] = item.text;
     if (item.colour) colours_[placed] = *item.colour;
@@ -141,17 +126,14 @@ bool TreeBox::PlaceItem(int index, const NewItem& item) {
 }
 
 int TreeBox::ItemCount() const {
-    std::lock_guard<util::SlimMutex> lock(mutex_);
     return count_;
 }
 
 std::string TreeBox::ItemText(int index) const {
-    std::lock_guard<util::SlimMutex> lock(mutex_);
     return index >= 0 && index < static_cast<int>(texts_.size()) ? texts_[index] : std::string();
 }
 
 std::vector<std::string> TreeBox::ItemTexts() const {
-    std::lock_guard<util::SlimMutex> lock(mutex_);
     return texts_;
 }
 

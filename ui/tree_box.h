@@ -7,9 +7,7 @@
 // parent and right after a sibling already in the tree. The indices stay
 // those given; items not placed yet count nowhere (ItemCount, ItemTexts).
 //
-// Every operation goes to the tree through window messages, so a worker
-// thread may fill the tree while the GUI thread owns it; the index table is
-// guarded for that.
+// The tree belongs to the GUI thread: only that thread uses it.
 #pragma once
 
 #include <windows.h>
@@ -17,14 +15,13 @@
 #include <commctrl.h>
 
 #include <cstdint>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "ui/control.h"
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 namespace ui {
 
@@ -44,7 +41,7 @@ public:
         int after;   // index of a sibling in the tree it follows, -1: first
         std::string_view text;
         std::int32_t data;
-        std::optional<core::Colour> colour;  // unset: the tree's own
+        std::optional<base::Colour> colour;  // unset: the tree's own
     };
     // Puts item `index` (< the count of Reset) into the tree; false when the
     // parent or the sibling is not in it, or the control refused.
@@ -58,8 +55,8 @@ public:
     void SetItemBold(int index, bool bold);
     // The colour an item's text is drawn in (unset: the tree's own); the
     // text itself is unchanged.
-    void SetItemTextColour(int index, std::optional<core::Colour> colour);
-    std::optional<core::Colour> ItemTextColour(int index) const;
+    void SetItemTextColour(int index, std::optional<base::Colour> colour);
+    std::optional<base::Colour> ItemTextColour(int index) const;
     bool ItemBold(int index) const;
     // Selects the item (-1: no selection); the tree scrolls to it.
     void SelectItem(int index);
@@ -82,11 +79,10 @@ private:
     void OnRightClick();
     LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw);
 
-    mutable util::SlimMutex mutex_;
     std::vector<HTREEITEM> items_;    // by index; null where not placed yet
     std::vector<std::string> texts_;  // kept here: the texts never change once added
     int count_ = 0;                   // items in the tree
-    std::unordered_map<HTREEITEM, core::Colour> colours_;
+    std::unordered_map<HTREEITEM, base::Colour> colours_;
 };
 
 }  // namespace ui

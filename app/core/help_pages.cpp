@@ -9,7 +9,7 @@
 #include "messages/core/default_message_list.h"
 #include "messages/core/e_code_templates.h"
 
-namespace core {
+namespace app::core {
 namespace {
 
 constexpr std::string_view kCallSuffix = " ()";
@@ -253,15 +253,15 @@ std::string MessageFilePage() {
         "<p>message.ini 放在程序旁边，第一次启动时缺少则写入程序自带的消息列表。文件以 GBK 编码读入"
         "（以 UTF-8 字节顺序标记开头的文件按 UTF-8 读入）。</p>\r\n<ul>\r\n"
         "<li>第一行是标记行 <code>" +
-        HtmlEscaped(kMarkerLine) +
+        HtmlEscaped(messages::core::kMarkerLine) +
         "</code>；缺少时程序把它插入到最前面，文件其余内容逐字节保留。</li>\r\n"
         "<li><code>[分类]</code> 开始一个消息分类，直到下一个分类行为止。</li>\r\n"
         "<li>分类中的 <code>名称=消息|wParam|lParam</code> 定义一条消息，三个数都是十进制；文本参数写在双引号中，"
         "逻辑参数写 真 或 假。</li>\r\n"
         "<li>以 <code>;</code> 开头的行是注释；值中的 <code>〓</code> 表示换行。</li>\r\n</ul>\r\n"
         "<p>例如：</p>\r\n<pre>";
-    std::string example = "[" + std::string(kDefaultCategory) + "]\r\n";
-    const auto& messages = DefaultMessages();
+    std::string example = "[" + std::string(messages::core::kDefaultCategory) + "]\r\n";
+    const auto& messages = messages::core::DefaultMessages();
     for (std::size_t i = 0; i < messages.size() && i < 4; ++i) {
         example += std::string(messages[i].key) + "=" + std::string(messages[i].value) + "\r\n";
     }
@@ -290,7 +290,7 @@ std::string_view ModuleCommandUse(std::string_view command) { return UseOfComman
 
 std::vector<std::string> ModuleCommandNames() {
     std::vector<std::string> names;
-    for (const ECodeTemplate& t : ECodeTemplates()) {
+    for (const messages::core::ECodeTemplate& t : messages::core::ECodeTemplates()) {
         std::string_view text = t.text;
         while (!text.empty()) {
             const std::size_t end = text.find("\r\n");
@@ -310,4 +310,4 @@ std::vector<HelpPage> HelpPages() {
             {kHelpModulePage, ModulePage()},     {kHelpMessageFilePage, MessageFilePage()}};
 }
 
-}  // namespace core
+}  // namespace app::core

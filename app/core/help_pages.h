@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace core {
+namespace app::core {
 
 inline constexpr std::string_view kHelpFolderName = "TavrinHelp";
 inline constexpr std::string_view kHelpIndexPage = "index.html";          // the program and its pages
@@ -60,4 +60,4 @@ std::string_view ModuleCommandUse(std::string_view command);
 // Text made safe for HTML: & < > " written as entities.
 std::string HtmlEscaped(std::string_view text);
 
-}  // namespace core
+}  // namespace app::core

@@ -4,15 +4,15 @@
 #include "inspector/core/analysis_layout.h"
 #include "messages/core/messages_layout.h"
 
-namespace core {
+namespace app::core {
 
 const std::vector<PageLayout>& MainWindowPages() {
     static const std::vector<PageLayout> pages = {
-        {"窗口分析", AnalysisPageLayout()},
-        {"消息|代码", MessagesPageLayout()},
-        {"取点取色", ColourPageLayout()},
+        {"窗口分析", inspector::core::AnalysisPageLayout()},
+        {"消息|代码", messages::core::MessagesPageLayout()},
+        {"取点取色", colour::core::ColourPageLayout()},
     };
     return pages;
 }
 
-}  // namespace core
+}  // namespace app::core

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "base/canvas.h"
 #include "ui/core/layout.h"
-#include "util/core/canvas.h"
 
-namespace core {
+namespace app::core {
 
 inline constexpr std::string_view kMainWindowTitle = "Tavrin编程助手1.1";
 inline constexpr int kMainWindowWidth = 565;  // outer size at 96 DPI
@@ -30,13 +30,13 @@ enum MainPage { kAnalysisPage = 0, kMessagesPage = 1, kColourPage = 2 };
 
 struct PageLayout {
     std::string_view caption;
-    const std::vector<ControlLayout>& controls;
+    const std::vector<ui::core::ControlLayout>& controls;
 };
 
 // The pages in tab order: "窗口分析", "消息|代码", "取点取色".
 const std::vector<PageLayout>& MainWindowPages();
 
 // Background of labels, check boxes, super buttons and the palette boards.
-inline constexpr Colour kPageColour = Rgb(242, 236, 243);
+inline constexpr base::Colour kPageColour = base::Rgb(242, 236, 243);
 
-}  // namespace core
+}  // namespace app::core

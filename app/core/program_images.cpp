@@ -3,17 +3,16 @@
 #include <cmath>
 #include <string_view>
 
-namespace core {
+namespace app::core {
 namespace {
 
-constexpr std::uint32_t kTransparent = 0x00000000;
 constexpr std::uint32_t kBlack = 0xFF000000;
 constexpr std::uint32_t kWhite = 0xFFFFFFFF;
 constexpr std::uint32_t kMagenta = 0xFFFF00FF;
 
 // Copies character art into the image: '#' black, 'o' white, anything else
 // transparent.
-void PaintArt(Image32& image, const std::string_view* rows, int count, int left, int top) {
+void PaintArt(imaging::core::Image32& image, const std::string_view* rows, int count, int left, int top) {
     for (int y = 0; y < count; ++y) {
         for (int x = 0; x < static_cast<int>(rows[y].size()); ++x) {
             const char c = rows[y][x];
@@ -86,7 +85,7 @@ constexpr std::string_view kCorner[] = {
 };
 
 // A dashed frame, lower right of the arrow.
-void PaintDashedFrame(Image32& image, int left, int top, int right, int bottom) {
+void PaintDashedFrame(imaging::core::Image32& image, int left, int top, int right, int bottom) {
     for (int x = left; x <= right; ++x) {
         const std::uint32_t c = (x / 2) % 2 ? kWhite : kBlack;
         image.Set(x, top, c);
@@ -101,14 +100,14 @@ void PaintDashedFrame(Image32& image, int left, int top, int right, int bottom) 
 
 }  // namespace
 
-Image32 SelectionStartCursorImage() {
-    Image32 image(kCursorSize, kCursorSize);
+imaging::core::Image32 SelectionStartCursorImage() {
+    imaging::core::Image32 image(kCursorSize, kCursorSize);
     PaintArt(image, kCorner, static_cast<int>(std::size(kCorner)), 0, 0);
     return image;
 }
 
-Image32 SelectionInsideCursorImage() {
-    Image32 image(kCursorSize, kCursorSize);
+imaging::core::Image32 SelectionInsideCursorImage() {
+    imaging::core::Image32 image(kCursorSize, kCursorSize);
     PaintArt(image, kArrow, static_cast<int>(std::size(kArrow)), 0, 0);
     // A blue badge with a white downward arrow (save), shaded from top to
     // bottom, soft at its rim.
@@ -133,15 +132,15 @@ Image32 SelectionInsideCursorImage() {
     return image;
 }
 
-Image32 SelectionOutsideCursorImage() {
-    Image32 image(kCursorSize, kCursorSize);
+imaging::core::Image32 SelectionOutsideCursorImage() {
+    imaging::core::Image32 image(kCursorSize, kCursorSize);
     PaintArt(image, kArrow, static_cast<int>(std::size(kArrow)), 0, 0);
     PaintDashedFrame(image, 14, 16, 30, 28);
     return image;
 }
 
-Image32 FinderCursorImage() {
-    Image32 image(kCursorSize, kCursorSize);
+imaging::core::Image32 FinderCursorImage() {
+    imaging::core::Image32 image(kCursorSize, kCursorSize);
     // Target ring with a cross-hair, lower right of the arrow.
     const double cx = 21.5, cy = 21.5;
     for (int y = 12; y < kCursorSize; ++y) {
@@ -156,14 +155,14 @@ Image32 FinderCursorImage() {
     return image;
 }
 
-Image32 HandCursorImage() {
-    Image32 image(kCursorSize, kCursorSize);
+imaging::core::Image32 HandCursorImage() {
+    imaging::core::Image32 image(kCursorSize, kCursorSize);
     PaintArt(image, kHand, static_cast<int>(std::size(kHand)), 0, 0);
     return image;
 }
 
-Image32 ProgramIconImage(int size) {
-    Image32 image(size, size);
+imaging::core::Image32 ProgramIconImage(int size) {
+    imaging::core::Image32 image(size, size);
     constexpr int kSamples = 4;  // per axis, for smooth edges
     const double s = size;
     auto covered = [s](double x, double y, int part) {
@@ -208,4 +207,4 @@ Image32 ProgramIconImage(int size) {
     return image;
 }
 
-}  // namespace core
+}  // namespace app::core

@@ -2,31 +2,31 @@
 // image files).
 #pragma once
 
-#include "util/core/image32.h"
+#include "imaging/core/image32.h"
 
-namespace core {
+namespace app::core {
 
 inline constexpr int kCursorSize = 32;
 
 // Arrow with a small target: the mouse pointer of the finder boards.
 // Hot spot (0, 0), the arrow's tip.
-Image32 FinderCursorImage();
+imaging::core::Image32 FinderCursorImage();
 
 // Pointing hand: the mouse pointer of buttons, check boxes and the like.
 // Hot spot (0, 0), next to the tip of the pointing finger.
-Image32 HandCursorImage();
+imaging::core::Image32 HandCursorImage();
 
 // The region capture's cursors, all with the hot spot (0, 0): the
 // selection board's first one (a corner bracket: a drag starts here), the
 // one inside the finished selection (an arrow with a blue save badge, in
 // true colour) and the one outside it (an arrow with a dashed frame, in
 // black and white).
-Image32 SelectionStartCursorImage();
-Image32 SelectionInsideCursorImage();
-Image32 SelectionOutsideCursorImage();
+imaging::core::Image32 SelectionStartCursorImage();
+imaging::core::Image32 SelectionInsideCursorImage();
+imaging::core::Image32 SelectionOutsideCursorImage();
 
 // The program icon at size x size pixels (16, 32, 48 ...): a finder target
 // on a blue tile.
-Image32 ProgramIconImage(int size);
+imaging::core::Image32 ProgramIconImage(int size);
 
-}  // namespace core
+}  // namespace app::core

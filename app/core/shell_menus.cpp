@@ -2,7 +2,7 @@
 
 #include "app/core/help_pages.h"
 
-namespace core {
+namespace app::core {
 
 const std::array<TrayMenuRow, kTrayMenuRowCount>& TrayMenuRows() {
     static constexpr std::array<TrayMenuRow, kTrayMenuRowCount> rows = {{
@@ -31,4 +31,4 @@ LinkTarget TargetOf(WebLink link) {
     return {};
 }
 
-}  // namespace core
+}  // namespace app::core

@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace core {
+namespace app::core {
 
 enum class ShellAction {
     None,            // separator
@@ -49,4 +49,4 @@ LinkTarget TargetOf(WebLink link);
 
 inline constexpr std::string_view kELanguageSite = "http://www.dywt.com.cn/";
 
-}  // namespace core
+}  // namespace app::core

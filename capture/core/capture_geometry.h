@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "util/core/geometry.h"
-#include "util/core/image_format.h"
+#include "base/geometry.h"
+#include "imaging/core/image_format.h"
 
-namespace core {
+namespace capture::core {
 
 inline constexpr int kLensWidth = 88;
 inline constexpr int kLensHeight = 111;
@@ -23,12 +23,12 @@ enum class LensSide { Left, Right };
 struct LensPlace {
     std::size_t monitor = 0;  // index into the monitors
     LensSide side = LensSide::Left;
-    Point topLeft;
+    base::Point topLeft;
 };
 
 // The monitor that holds the point; the nearest one when none does (the
 // cursor on a gap between monitors); 0 for an empty list.
-std::size_t MonitorOf(const std::vector<Rect>& monitors, Point p);
+std::size_t MonitorOf(const std::vector<base::Rect>& monitors, base::Point p);
 
 // Where the lens goes for the cursor: on the monitor under the cursor, at
 // its bottom-left corner, 30 pixels above its bottom edge. It jumps to the
@@ -36,18 +36,18 @@ std::size_t MonitorOf(const std::vector<Rect>& monitors, Point p);
 // monitor, and back when the cursor comes within one lens width of its left
 // edge there. `current` is where it stands now (none at the start); on
 // another monitor it starts again at the left.
-LensPlace NextLensPlace(const std::vector<Rect>& monitors, const std::optional<LensPlace>& current, Point cursor);
+LensPlace NextLensPlace(const std::vector<base::Rect>& monitors, const std::optional<LensPlace>& current, base::Point cursor);
 
 // The rectangle between the anchor and the moving corner, whichever way the
 // drag went: from (100, 100) to (220, 145), or back, is 120 x 45 at
 // (100, 100), as the size label says.
-Rect SelectedRect(Point anchor, Point moving);
+base::Rect SelectedRect(base::Point anchor, base::Point moving);
 
 // The selection moved by (dx, dy), kept on the virtual screen.
-Rect Nudged(const Rect& selection, int dx, int dy, const Rect& virtualScreen);
+base::Rect Nudged(const base::Rect& selection, int dx, int dy, const base::Rect& virtualScreen);
 
 // "x:120 y:45": the size between the corners, without sign.
-std::string SizeLabel(Point anchor, Point moving);
+std::string SizeLabel(base::Point anchor, base::Point moving);
 
 // The square of the screen the lens board (88 x 88) shows, 2.2 times
 // enlarged: 40 x 40 pixels with the cursor pixel at (19, 19), so that it
@@ -55,11 +55,11 @@ std::string SizeLabel(Point anchor, Point moving);
 inline constexpr int kLensBoardSize = 88;
 inline constexpr int kLensSourceSize = 40;
 inline constexpr int kLensCursorAt = 19;
-Rect LensSource(Point cursor);
+base::Rect LensSource(base::Point cursor);
 
 // The save dialog's filter ("description|pattern" pairs) and the format of
 // each of its entries, in order; BMP first.
 std::string CaptureSaveFilter();
-ImageFormat FormatOfFilterIndex(int oneBasedIndex);
+imaging::core::ImageFormat FormatOfFilterIndex(int oneBasedIndex);
 
-}  // namespace core
+}  // namespace capture::core

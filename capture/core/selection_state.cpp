@@ -5,16 +5,16 @@
 
 #include "capture/core/capture_geometry.h"
 
-namespace core {
+namespace capture::core {
 
-void SelectionState::Offer(const std::optional<Rect>& snapped) {
+void SelectionState::Offer(const std::optional<base::Rect>& snapped) {
     if (done_ || dragging_ || pressed_) return;
     offered_ = snapped && !snapped->Empty() ? snapped : std::nullopt;
 }
 
 void SelectionState::SetDragThreshold(int dx, int dy) { threshold_ = {std::max(0, dx), std::max(0, dy)}; }
 
-void SelectionState::Press(Point p) {
+void SelectionState::Press(base::Point p) {
     if (done_) return;
     anchor_ = moving_ = p;
     if (offered_) {
@@ -24,7 +24,7 @@ void SelectionState::Press(Point p) {
     dragging_ = true;
 }
 
-bool SelectionState::Move(Point p) {
+bool SelectionState::Move(base::Point p) {
     if (done_) return false;
     if (pressed_) {
         moving_ = p;
@@ -51,26 +51,26 @@ void SelectionState::Release() {
     done_ = true;
 }
 
-bool SelectionState::Nudge(int dx, int dy, const Rect& screen) {
+bool SelectionState::Nudge(int dx, int dy, const base::Rect& screen) {
     if (!done_) return false;
-    const Rect before = Selected();
-    const Rect after = Nudged(before, dx, dy, screen);
+    const base::Rect before = Selected();
+    const base::Rect after = Nudged(before, dx, dy, screen);
     if (after == before) return false;
     anchor_ = {after.left, after.top};
     moving_ = {after.right, after.bottom};
     return true;
 }
 
-Rect SelectionState::Selected() const { return offered_ ? *offered_ : SelectedRect(anchor_, moving_); }
+base::Rect SelectionState::Selected() const { return offered_ ? *offered_ : SelectedRect(anchor_, moving_); }
 
 std::string SelectionState::Label() const {
     if (offered_) return SizeLabel({offered_->left, offered_->top}, {offered_->right, offered_->bottom});
     return SizeLabel(anchor_, moving_);
 }
 
-bool SelectionState::Inside(Point p) const {
-    const Rect r = Selected();
+bool SelectionState::Inside(base::Point p) const {
+    const base::Rect r = Selected();
     return done_ && p.x > r.left && p.x < r.right && p.y > r.top && p.y < r.bottom;
 }
 
-}  // namespace core
+}  // namespace capture::core

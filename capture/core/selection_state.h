@@ -15,27 +15,27 @@
 #include <optional>
 #include <string>
 
-#include "util/core/geometry.h"
+#include "base/geometry.h"
 
-namespace core {
+namespace capture::core {
 
 class SelectionState {
 public:
     // The rectangle a click would take, or none; only before a drag and
     // before a press (what was under the press is what a click takes).
-    void Offer(const std::optional<Rect>& snapped);
+    void Offer(const std::optional<base::Rect>& snapped);
     // How far the cursor may go from the press point, in each direction,
     // before an offered rectangle gives way to a drag; 0 by default.
     void SetDragThreshold(int dx, int dy);
 
-    void Press(Point p);
+    void Press(base::Point p);
     // The moving corner follows while dragging; true when the selection
     // changed (also when a press turns into a drag).
-    bool Move(Point p);
+    bool Move(base::Point p);
     void Release();
     // Moves a fixed selection by (dx, dy), kept on the screen; true when it
     // moved.
-    bool Nudge(int dx, int dy, const Rect& screen);
+    bool Nudge(int dx, int dy, const base::Rect& screen);
 
     bool Dragging() const { return dragging_; }
     bool Done() const { return done_; }
@@ -43,22 +43,22 @@ public:
     bool Pressed() const { return pressed_; }
     // The offered rectangle while it is shown (before a drag), else the
     // rectangle between the corners, whichever way it was dragged.
-    Rect Selected() const;
+    base::Rect Selected() const;
     // "x:120 y:45"
     std::string Label() const;
     // Strictly inside the fixed selection (the inside cursor shows there).
-    bool Inside(Point p) const;
+    bool Inside(base::Point p) const;
     // A double click saves only a fixed selection with pixels in it.
     bool CanSave() const { return done_ && !Selected().Empty(); }
 
 private:
-    Point anchor_;
-    Point moving_;
+    base::Point anchor_;
+    base::Point moving_;
     bool dragging_ = false;
     bool done_ = false;
     bool pressed_ = false;
-    std::optional<Rect> offered_;
-    Point threshold_;
+    std::optional<base::Rect> offered_;
+    base::Point threshold_;
 };
 
-}  // namespace core
+}  // namespace capture::core

@@ -2,11 +2,11 @@
 
 #include <utility>
 
-#include "util/core/window_pick.h"
+#include "win/core/window_pick.h"
 
-namespace core {
+namespace capture::core {
 
-WindowSnap::WindowSnap(std::vector<SnapWindow> windows, const Rect& screen)
+WindowSnap::WindowSnap(std::vector<SnapWindow> windows, const base::Rect& screen)
     : windows_(std::move(windows)), children_(windows_.size()), screen_(screen) {
     std::vector<bool> kept(windows_.size(), false);
     for (std::size_t i = 0; i < windows_.size(); ++i) {
@@ -23,9 +23,9 @@ WindowSnap::WindowSnap(std::vector<SnapWindow> windows, const Rect& screen)
     }
 }
 
-std::vector<Rect> WindowSnap::LevelsAt(Point p) const {
-    std::vector<Rect> levels;
-    auto add = [&levels](const Rect& r) {
+std::vector<base::Rect> WindowSnap::LevelsAt(base::Point p) const {
+    std::vector<base::Rect> levels;
+    auto add = [&levels](const base::Rect& r) {
         // A level equal to the one around it replaces it.
         if (!levels.empty() && levels.back() == r) levels.pop_back();
         levels.push_back(r);
@@ -34,9 +34,9 @@ std::vector<Rect> WindowSnap::LevelsAt(Point p) const {
     // The topmost top-level window there, whatever its size: top-level
     // windows hide what lies beneath them.
     int current = -1;
-    Rect shown;
+    base::Rect shown;
     for (int i : topLevels_) {
-        const Rect r = Intersection(windows_[static_cast<std::size_t>(i)].window, screen_);
+        const base::Rect r = base::Intersection(windows_[static_cast<std::size_t>(i)].window, screen_);
         if (r.Contains(p)) {
             current = i;
             shown = r;
@@ -45,7 +45,7 @@ std::vector<Rect> WindowSnap::LevelsAt(Point p) const {
     }
     if (current < 0) return levels;
     add(shown);
-    Rect client = Intersection(windows_[static_cast<std::size_t>(current)].client, shown);
+    base::Rect client = base::Intersection(windows_[static_cast<std::size_t>(current)].client, shown);
     if (!client.Contains(p)) return levels;  // on the caption or the frame
     add(client);
 
@@ -53,22 +53,22 @@ std::vector<Rect> WindowSnap::LevelsAt(Point p) const {
     // parent's client area, the smallest that holds the point.
     for (;;) {
         const std::vector<int>& kids = children_[static_cast<std::size_t>(current)];
-        std::vector<Rect> rects;
+        std::vector<base::Rect> rects;
         rects.reserve(kids.size());
-        for (int k : kids) rects.push_back(Intersection(windows_[static_cast<std::size_t>(k)].window, client));
-        const int best = SmallestContaining(rects, p);
+        for (int k : kids) rects.push_back(base::Intersection(windows_[static_cast<std::size_t>(k)].window, client));
+        const int best = win::core::SmallestContaining(rects, p);
         if (best < 0) break;
         current = kids[static_cast<std::size_t>(best)];
         shown = rects[static_cast<std::size_t>(best)];
         add(shown);
-        client = Intersection(windows_[static_cast<std::size_t>(current)].client, shown);
+        client = base::Intersection(windows_[static_cast<std::size_t>(current)].client, shown);
     }
     return levels;
 }
 
-bool WindowSnap::Hover(Point p) {
+bool WindowSnap::Hover(base::Point p) {
     if (cursor_ && cursor_->x == p.x && cursor_->y == p.y) return false;
-    const std::optional<Rect> before = Shown();
+    const std::optional<base::Rect> before = Shown();
     cursor_ = p;
     levels_ = LevelsAt(p);
     shown_ = levels_.empty() ? 0 : levels_.size() - 1;
@@ -87,9 +87,9 @@ bool WindowSnap::StepIn() {
     return true;
 }
 
-std::optional<Rect> WindowSnap::Shown() const {
+std::optional<base::Rect> WindowSnap::Shown() const {
     if (levels_.empty()) return std::nullopt;
     return levels_[shown_];
 }
 
-}  // namespace core
+}  // namespace capture::core

@@ -30,14 +30,14 @@
 #include <optional>
 #include <vector>
 
-#include "util/core/geometry.h"
+#include "base/geometry.h"
 
-namespace core {
+namespace capture::core {
 
 // One window of the snapshot, in screen pixels.
 struct SnapWindow {
-    Rect window;      // where it shows
-    Rect client;      // its client area, where its children show
+    base::Rect window;      // where it shows
+    base::Rect client;      // its client area, where its children show
     int parent = -1;  // index of its parent in the snapshot; -1 for a top-level window
 };
 
@@ -48,31 +48,31 @@ public:
     // children of each window topmost first, every window after its
     // parent (one whose parent is not listed before it is left out).
     // `screen` is the virtual screen.
-    WindowSnap(std::vector<SnapWindow> windows, const Rect& screen);
+    WindowSnap(std::vector<SnapWindow> windows, const base::Rect& screen);
 
     // The levels at the point, outermost first; none where no window is.
-    std::vector<Rect> LevelsAt(Point p) const;
+    std::vector<base::Rect> LevelsAt(base::Point p) const;
 
     // The cursor is at the point: the deepest level there is shown. A
     // cursor that has not moved keeps the level stepped to. True when the
     // shown rectangle changed.
-    bool Hover(Point p);
+    bool Hover(base::Point p);
     // One level out (towards the top-level window) or in (towards the
     // deepest under the cursor); true when the shown rectangle changed.
     bool StepOut();
     bool StepIn();
     // The rectangle a click takes now; none where no window is.
-    std::optional<Rect> Shown() const;
+    std::optional<base::Rect> Shown() const;
 
 private:
     std::vector<SnapWindow> windows_;
     std::vector<std::vector<int>> children_;  // per window, in Z order
     std::vector<int> topLevels_;              // in Z order
-    Rect screen_;
+    base::Rect screen_;
 
-    std::optional<Point> cursor_;
-    std::vector<Rect> levels_;
+    std::optional<base::Point> cursor_;
+    std::vector<base::Rect> levels_;
     std::size_t shown_ = 0;  // index into levels_
 };
 
-}  // namespace core
+}  // namespace capture::core

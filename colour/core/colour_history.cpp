@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace core {
+namespace colour::core {
 namespace {
 
 constexpr int kSwatchPitch = 10;
@@ -12,7 +12,7 @@ constexpr int kSwatchHeight = 14;
 
 }  // namespace
 
-void ColourHistory::Add(Colour colour) {
+void ColourHistory::Add(base::Colour colour) {
     colour &= 0xFFFFFF;
     const auto held = std::find(colours_.begin(), colours_.end(), colour);
     if (held != colours_.end()) colours_.erase(held);
@@ -32,11 +32,11 @@ int HistorySlotAt(int x, int y) {
     return slot;
 }
 
-void DrawColourHistory(Canvas& board, const ColourHistory& history) {
-    const Colour savedPen = board.PenColour();
+void DrawColourHistory(base::Canvas& board, const ColourHistory& history) {
+    const base::Colour savedPen = board.PenColour();
     board.Clear();
     board.SetPenColour(kPaletteOutline);
-    const std::vector<Colour>& colours = history.Colours();
+    const std::vector<base::Colour>& colours = history.Colours();
     for (std::size_t slot = 0; slot < ColourHistory::kCapacity; ++slot) {
         const SquareRect r = HistorySwatch(static_cast<int>(slot));
         board.SetFillColour(slot < colours.size() ? colours[slot] : board.BackgroundColour());
@@ -45,4 +45,4 @@ void DrawColourHistory(Canvas& board, const ColourHistory& history) {
     board.SetPenColour(savedPen);
 }
 
-}  // namespace core
+}  // namespace colour::core

@@ -22,22 +22,22 @@
 #include <cstddef>
 #include <vector>
 
+#include "base/canvas.h"
 #include "colour/core/palette.h"
-#include "util/core/canvas.h"
 
-namespace core {
+namespace colour::core {
 
 class ColourHistory {
 public:
     static constexpr std::size_t kCapacity = 16;
 
     // Puts the colour first (see above).
-    void Add(Colour colour);
+    void Add(base::Colour colour);
     // Newest first.
-    const std::vector<Colour>& Colours() const { return colours_; }
+    const std::vector<base::Colour>& Colours() const { return colours_; }
 
 private:
-    std::vector<Colour> colours_;
+    std::vector<base::Colour> colours_;
 };
 
 // The swatch board is 160 x 20: slot i (0 to 15, 0 the newest) is a
@@ -51,6 +51,6 @@ int HistorySlotAt(int x, int y);
 
 // Draws the 16 slots: each outlined in the palette's outline colour, filled
 // with its colour, or with the board's background while it is empty.
-void DrawColourHistory(Canvas& board, const ColourHistory& history);
+void DrawColourHistory(base::Canvas& board, const ColourHistory& history);
 
-}  // namespace core
+}  // namespace colour::core

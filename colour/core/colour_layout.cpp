@@ -2,19 +2,19 @@
 
 #include <algorithm>
 
-namespace core {
+namespace colour::core {
 
-const std::vector<ControlLayout>& ColourPageLayout() {
-    static const std::vector<ControlLayout> table = {TAVRIN_COLOUR_CONTROLS(TAVRIN_LAYOUT_ROW)};
+const std::vector<ui::core::ControlLayout>& ColourPageLayout() {
+    static const std::vector<ui::core::ControlLayout> table = {TAVRIN_COLOUR_CONTROLS(TAVRIN_LAYOUT_ROW)};
     return table;
 }
 
-const std::vector<ControlLayout>& NotationWindowLayout() {
-    static const std::vector<ControlLayout> table = {TAVRIN_NOTATION_WINDOW_CONTROLS(TAVRIN_LAYOUT_ROW)};
+const std::vector<ui::core::ControlLayout>& NotationWindowLayout() {
+    static const std::vector<ui::core::ControlLayout> table = {TAVRIN_NOTATION_WINDOW_CONTROLS(TAVRIN_LAYOUT_ROW)};
     return table;
 }
 
-Rect PlaceBeside(const Rect& owner, int top, int width, int height, const Rect& workArea) {
+base::Rect PlaceBeside(const base::Rect& owner, int top, int width, int height, const base::Rect& workArea) {
     int left = owner.right;
     if (left + width > workArea.right) {
         left = owner.left - width >= workArea.left ? owner.left - width : workArea.right - width;
@@ -24,4 +24,4 @@ Rect PlaceBeside(const Rect& owner, int top, int width, int height, const Rect& 
     return {left, top, left + width, top + height};
 }
 
-}  // namespace core
+}  // namespace colour::core

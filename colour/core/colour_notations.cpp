@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "util/core/number_text.h"
+#include "text/number_text.h"
 
-namespace core {
+namespace colour::core {
 namespace {
 
 // n / d rounded to the nearest whole number, halves up (n >= 0, d > 0).
@@ -15,8 +15,8 @@ struct Channels {
     int r, g, b, max, min;
 };
 
-Channels ChannelsOf(Colour colour) {
-    const int r = RedOf(colour), g = GreenOf(colour), b = BlueOf(colour);
+Channels ChannelsOf(base::Colour colour) {
+    const int r = base::RedOf(colour), g = base::GreenOf(colour), b = base::BlueOf(colour);
     return {r, g, b, std::max({r, g, b}), std::min({r, g, b})};
 }
 
@@ -39,7 +39,7 @@ int HueOf(const Channels& c) {
     return RoundedQuotient(n, d) % 360;  // 359.5 and above is 0 again
 }
 
-std::string Number(int value) { return IntegerToText(value); }
+std::string Number(int value) { return text::IntegerToText(value); }
 
 }  // namespace
 
@@ -48,13 +48,13 @@ std::string Hex2(int byte) {
     return {kDigits[(byte >> 4) & 15], kDigits[byte & 15]};
 }
 
-ColourNotations NotationsOf(Colour colour) {
-    const std::string r = Hex2(RedOf(colour)), g = Hex2(GreenOf(colour)), b = Hex2(BlueOf(colour));
+ColourNotations NotationsOf(base::Colour colour) {
+    const std::string r = Hex2(base::RedOf(colour)), g = Hex2(base::GreenOf(colour)), b = Hex2(base::BlueOf(colour));
     const std::string rgb = r + g + b, bgr = b + g + r;
     return {rgb, "#" + rgb, "&h" + bgr, "0x" + bgr, "$" + bgr};
 }
 
-Hsl HslOf(Colour colour) {
+Hsl HslOf(base::Colour colour) {
     const Channels c = ChannelsOf(colour);
     const int sum = c.max + c.min, d = c.max - c.min;
     // Saturation is d over what d can be at this lightness: the sum itself
@@ -63,23 +63,23 @@ Hsl HslOf(Colour colour) {
     return {HueOf(c), saturation, RoundedQuotient(100LL * sum, 510)};
 }
 
-Hsv HsvOf(Colour colour) {
+Hsv HsvOf(base::Colour colour) {
     const Channels c = ChannelsOf(colour);
     const int saturation = c.max == 0 ? 0 : RoundedQuotient(100LL * (c.max - c.min), c.max);
     return {HueOf(c), saturation, RoundedQuotient(100LL * c.max, 255)};
 }
 
-CssNotations CssNotationsOf(Colour colour) {
+CssNotations CssNotationsOf(base::Colour colour) {
     const Hsl hsl = HslOf(colour);
     const Hsv hsv = HsvOf(colour);
     return {
-        "rgb(" + Number(RedOf(colour)) + ", " + Number(GreenOf(colour)) + ", " + Number(BlueOf(colour)) + ")",
+        "rgb(" + Number(base::RedOf(colour)) + ", " + Number(base::GreenOf(colour)) + ", " + Number(base::BlueOf(colour)) + ")",
         "hsl(" + Number(hsl.hue) + ", " + Number(hsl.saturation) + "%, " + Number(hsl.lightness) + "%)",
         "hsv(" + Number(hsv.hue) + ", " + Number(hsv.saturation) + "%, " + Number(hsv.value) + "%)",
     };
 }
 
-Colour ColourOfText(std::string_view text) { return static_cast<Colour>(TextToInt32(text)); }
+base::Colour ColourOfText(std::string_view text) { return static_cast<base::Colour>(text::TextToInt32(text)); }
 
 std::int32_t ComposeColour(std::int32_t red, std::int32_t green, std::int32_t blue) {
     const std::uint32_t value = static_cast<std::uint32_t>(blue) << 16 |
@@ -87,4 +87,4 @@ std::int32_t ComposeColour(std::int32_t red, std::int32_t green, std::int32_t bl
     return static_cast<std::int32_t>(value);
 }
 
-}  // namespace core
+}  // namespace colour::core

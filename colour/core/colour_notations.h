@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "util/core/canvas.h"
+#include "base/canvas.h"
 
-namespace core {
+namespace colour::core {
 
 // The byte as exactly two upper-case hexadecimal digits: 10 gives "0A".
 std::string Hex2(int byte);
@@ -27,7 +27,7 @@ struct ColourNotations {
     std::string c;       // 0xBBGGRR
     std::string delphi;  // $BBGGRR
 };
-ColourNotations NotationsOf(Colour colour);
+ColourNotations NotationsOf(base::Colour colour);
 
 // Hue, saturation and lightness, and hue, saturation and value, by the
 // usual formulas, each rounded to a whole number as CSS colour tools round:
@@ -44,8 +44,8 @@ struct Hsl {
 struct Hsv {
     int hue, saturation, value;
 };
-Hsl HslOf(Colour colour);
-Hsv HsvOf(Colour colour);
+Hsl HslOf(base::Colour colour);
+Hsv HsvOf(base::Colour colour);
 
 // The three further notations: red (255) gives "rgb(255, 0, 0)",
 // "hsl(0, 100%, 50%)" and "hsv(0, 100%, 100%)".
@@ -54,15 +54,15 @@ struct CssNotations {
     std::string hsl;
     std::string hsv;
 };
-CssNotations CssNotationsOf(Colour colour);
+CssNotations CssNotationsOf(base::Colour colour);
 
 // The colour a box's text names: the text read as a number, truncated to
 // 32 bits; anything that is not a number is black.
-Colour ColourOfText(std::string_view text);
+base::Colour ColourOfText(std::string_view text);
 
 // The chosen colour composed from the R, G and B boxes: blue shifted to the
 // third byte, green's low byte in the second, red as it is (red and blue are
 // not limited to a byte, so 300 in R gives 300).
 std::int32_t ComposeColour(std::int32_t red, std::int32_t green, std::int32_t blue);
 
-}  // namespace core
+}  // namespace colour::core

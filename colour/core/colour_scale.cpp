@@ -1,11 +1,11 @@
 #include "colour/core/colour_scale.h"
 
-namespace core {
+namespace colour::core {
 
-Colour ScaleColumnColour(Colour colour, int column, int width) {
+base::Colour ScaleColumnColour(base::Colour colour, int column, int width) {
     const int n = width / 2;
     if (n < 1 || column < 0 || column >= 2 * n) return 0xFFFFFF;
-    const int channels[3] = {RedOf(colour), GreenOf(colour), BlueOf(colour)};
+    const int channels[3] = {base::RedOf(colour), base::GreenOf(colour), base::BlueOf(colour)};
     int out[3];
     for (int k = 0; k < 3; ++k) {
         const int c = channels[k];
@@ -19,12 +19,12 @@ Colour ScaleColumnColour(Colour colour, int column, int width) {
             out[k] = c;
         }
     }
-    return Rgb(out[0], out[1], out[2]);
+    return base::Rgb(out[0], out[1], out[2]);
 }
 
-void DrawColourScale(Canvas& board, Colour colour, int width, int height) {
+void DrawColourScale(base::Canvas& board, base::Colour colour, int width, int height) {
     board.Clear();
-    const Colour savedPen = board.PenColour();
+    const base::Colour savedPen = board.PenColour();
     for (int column = 0; column < width / 2 * 2; ++column) {
         board.SetPenColour(ScaleColumnColour(colour, column, width));
         board.Line(column, 0, column, height);
@@ -32,4 +32,4 @@ void DrawColourScale(Canvas& board, Colour colour, int width, int height) {
     board.SetPenColour(savedPen);
 }
 
-}  // namespace core
+}  // namespace colour::core

@@ -3,9 +3,9 @@
 // Clicking a column picks that shade.
 #pragma once
 
-#include "util/core/canvas.h"
+#include "base/canvas.h"
 
-namespace core {
+namespace colour::core {
 
 // Colour of one column of a scale `width` pixels wide for `colour`. With
 // n = width / 2: column n - 1 is the colour itself, column n - 1 - j
@@ -13,9 +13,9 @@ namespace core {
 // so the leftmost column is white, column
 // 2n - i (i = 1 .. n) each channel c * (i - 1) / n toward black, so the
 // rightmost column is black.
-Colour ScaleColumnColour(Colour colour, int column, int width);
+base::Colour ScaleColumnColour(base::Colour colour, int column, int width);
 
 // Clears the board and draws the scale over its full height.
-void DrawColourScale(Canvas& board, Colour colour, int width, int height);
+void DrawColourScale(base::Canvas& board, base::Colour colour, int width, int height);
 
-}  // namespace core
+}  // namespace colour::core

@@ -1,22 +1,22 @@
 #include "colour/core/magnifier.h"
 
-namespace core {
+namespace colour::core {
 
-Rect GrabRect(Point point) {
+base::Rect GrabRect(base::Point point) {
     return {point.x - kGrabCentre, point.y - kGrabCentre, point.x - kGrabCentre + kGrabSize,
             point.y - kGrabCentre + kGrabSize};
 }
 
-Point DraggedCentre(Point centre, Point press, Point now) {
+base::Point DraggedCentre(base::Point centre, base::Point press, base::Point now) {
     // C++ integer division truncates toward zero.
     const int dx = press.x / kMagnifierBlock - now.x / kMagnifierBlock;
     const int dy = press.y / kMagnifierBlock - now.y / kMagnifierBlock;
     return {centre.x + dx, centre.y + dy};
 }
 
-void DrawMagnifierFrame(Canvas& board, Colour colour, Colour frame) {
+void DrawMagnifierFrame(base::Canvas& board, base::Colour colour, base::Colour frame) {
     board.Clear();
-    const Colour savedPen = board.PenColour();
+    const base::Colour savedPen = board.PenColour();
     board.SetPenColour(frame);
     board.SetFillColour(colour);
     board.Rectangle(125, 125, 130, 130);
@@ -25,12 +25,12 @@ void DrawMagnifierFrame(Canvas& board, Colour colour, Colour frame) {
     board.Line(0, 0, 0, 254);
     board.Line(0, 254, 254, 254);
     board.SetFillColour(kMagnifierRuler);
-    static constexpr Point kMarks[] = {{0, 0}, {0, 125}, {0, 250}, {125, 250}, {250, 250}};
-    for (const Point& m : kMarks) board.Rectangle(m.x, m.y, m.x + 5, m.y + 5);
+    static constexpr base::Point kMarks[] = {{0, 0}, {0, 125}, {0, 250}, {125, 250}, {250, 250}};
+    for (const base::Point& m : kMarks) board.Rectangle(m.x, m.y, m.x + 5, m.y + 5);
     board.SetPenColour(savedPen);
 }
 
-void DrawCrossMarker(Canvas& board, int a, int b) {
+void DrawCrossMarker(base::Canvas& board, int a, int b) {
     struct Offsets {
         int x1, y1, x2, y2;
     };
@@ -45,4 +45,4 @@ void DrawCrossMarker(Canvas& board, int a, int b) {
     for (const Offsets& l : kLines) board.Line(a + l.x1, b + l.y1, a + l.x2, b + l.y2);
 }
 
-}  // namespace core
+}  // namespace colour::core

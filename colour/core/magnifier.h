@@ -7,33 +7,33 @@
 // 125..129) of the 257 x 257 board.
 #pragma once
 
-#include "util/core/canvas.h"
-#include "util/core/geometry.h"
+#include "base/canvas.h"
+#include "base/geometry.h"
 
-namespace core {
+namespace colour::core {
 
 inline constexpr int kGrabSize = 52;
 inline constexpr int kGrabCentre = 25;  // the point's place in the cut
 inline constexpr int kMagnifierZoom = 500;  // percent
 inline constexpr int kMagnifierBlock = kMagnifierZoom / 100;
-inline constexpr Colour kMagnifierRuler = 0xFFA8FF;
+inline constexpr base::Colour kMagnifierRuler = 0xFFA8FF;
 
 // The screen rectangle the view shows for a point.
-Rect GrabRect(Point point);
+base::Rect GrabRect(base::Point point);
 
 // The kept view's centre after a drag on the board from `press` to `now`
 // (board pixels): five board pixels move it one screen pixel, opposite to
 // the mouse, so the picture follows the mouse. Divisions truncate toward
 // zero.
-Point DraggedCentre(Point centre, Point press, Point now);
+base::Point DraggedCentre(base::Point centre, base::Point press, base::Point now);
 
 // Clears the board (the picture stays) and draws the centre square outlined
 // in `frame` and filled with `colour`, the ruler lines along the left and
 // bottom edges and their marks.
-void DrawMagnifierFrame(Canvas& board, Colour colour, Colour frame);
+void DrawMagnifierFrame(base::Canvas& board, base::Colour colour, base::Colour frame);
 
 // The marker of a pick from the palette picture: twelve one-pixel lines in
 // black around (a, b), three on each side, leaving the 5 x 5 centre free.
-void DrawCrossMarker(Canvas& board, int a, int b);
+void DrawCrossMarker(base::Canvas& board, int a, int b);
 
-}  // namespace core
+}  // namespace colour::core

@@ -1,9 +1,9 @@
 #include "colour/core/palette.h"
 
-namespace core {
+namespace colour::core {
 namespace {
 
-constexpr Colour kColours[kPaletteRows][kPaletteColumns] = {
+constexpr base::Colour kColours[kPaletteRows][kPaletteColumns] = {
     {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0},
     {0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF},
     {0xFF8080, 0xE03058, 0x00E080, 0x80E000, 0x0060C0, 0xFFA8FF, 0x00D8D8, 0xECECEC},
@@ -12,14 +12,14 @@ constexpr Colour kColours[kPaletteRows][kPaletteColumns] = {
 
 }  // namespace
 
-Colour PaletteColour(int column, int row) { return kColours[row][column]; }
+base::Colour PaletteColour(int column, int row) { return kColours[row][column]; }
 
 SquareRect PaletteSquare(int column, int row) {
     return {19 * column + 5, 19 * row + 5, 19 * column + 19, 19 * row + 19};
 }
 
-void DrawPalette(Canvas& board) {
-    const Colour savedPen = board.PenColour();
+void DrawPalette(base::Canvas& board) {
+    const base::Colour savedPen = board.PenColour();
     board.SetPenColour(kPaletteOutline);
     for (int row = 0; row < kPaletteRows; ++row) {
         for (int column = 0; column < kPaletteColumns; ++column) {
@@ -31,4 +31,4 @@ void DrawPalette(Canvas& board) {
     board.SetPenColour(savedPen);
 }
 
-}  // namespace core
+}  // namespace colour::core

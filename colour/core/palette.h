@@ -1,16 +1,16 @@
 // The 32-colour palette board of the colour page: 4 rows of 8 squares.
 #pragma once
 
-#include "util/core/canvas.h"
+#include "base/canvas.h"
 
-namespace core {
+namespace colour::core {
 
 inline constexpr int kPaletteColumns = 8;
 inline constexpr int kPaletteRows = 4;
 // Outline of the squares; a click on it picks nothing.
-inline constexpr Colour kPaletteOutline = 0x929292;
+inline constexpr base::Colour kPaletteOutline = 0x929292;
 
-Colour PaletteColour(int column, int row);
+base::Colour PaletteColour(int column, int row);
 
 struct SquareRect {
     int left, top, right, bottom;  // right and bottom excluded
@@ -20,6 +20,6 @@ SquareRect PaletteSquare(int column, int row);
 
 // Draws the 32 squares, outlined in kPaletteOutline and filled with their
 // colours, on the board's current background.
-void DrawPalette(Canvas& board);
+void DrawPalette(base::Canvas& board);
 
-}  // namespace core
+}  // namespace colour::core

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-namespace core {
+namespace colour::core {
 
-Colour PalettePictureColour(int column, int row) {
+base::Colour PalettePictureColour(int column, int row) {
     // HSL with L = 1/2: chroma = saturation, and the channels lie
     // symmetrically around one half.
     const double hue = 360.0 * column / kPalettePictureSize;
@@ -26,12 +26,12 @@ Colour PalettePictureColour(int column, int row) {
         const int c = static_cast<int>((v + m) * 255.0);
         return c < 0 ? 0 : (c > 255 ? 255 : c);
     };
-    return Rgb(channel(r), channel(g), channel(b));
+    return base::Rgb(channel(r), channel(g), channel(b));
 }
 
-const ByteSet& PalettePictureBmp() {
-    static const ByteSet picture = MakeBmp24(kPalettePictureSize, kPalettePictureSize, PalettePictureColour);
+const imaging::core::ByteSet& PalettePictureBmp() {
+    static const imaging::core::ByteSet picture = imaging::core::MakeBmp24(kPalettePictureSize, kPalettePictureSize, PalettePictureColour);
     return picture;
 }
 
-}  // namespace core
+}  // namespace colour::core

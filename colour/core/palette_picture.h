@@ -4,15 +4,15 @@
 // saturation falls from full in the top row to nearly grey in the bottom row.
 #pragma once
 
-#include "util/core/bmp.h"
+#include "imaging/core/bmp.h"
 
-namespace core {
+namespace colour::core {
 
 inline constexpr int kPalettePictureSize = 258;
 
-Colour PalettePictureColour(int column, int row);
+base::Colour PalettePictureColour(int column, int row);
 
 // The chart as a 24-bit BMP byte set (200,262 bytes).
-const ByteSet& PalettePictureBmp();
+const imaging::core::ByteSet& PalettePictureBmp();
 
-}  // namespace core
+}  // namespace colour::core

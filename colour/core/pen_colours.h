@@ -2,9 +2,9 @@
 // to the next of six colours; the first step after start-up gives magenta.
 #pragma once
 
-#include "util/core/canvas.h"
+#include "base/canvas.h"
 
-namespace core {
+namespace colour::core {
 
 inline constexpr int kPenColourCount = 6;
 
@@ -13,6 +13,6 @@ inline constexpr int kPenColourCount = 6;
 int NextPenColourIndex(int index);
 
 // Colour of a cycle index 1..6: magenta, red, violet, green, cyan, blue.
-Colour PenColourOfIndex(int index);
+base::Colour PenColourOfIndex(int index);
 
-}  // namespace core
+}  // namespace colour::core

@@ -1,10 +1,10 @@
 #include "inspector/core/analysis_layout.h"
 
-namespace core {
+namespace inspector::core {
 
-const std::vector<ControlLayout>& AnalysisPageLayout() {
-    static const std::vector<ControlLayout> table = {TAVRIN_ANALYSIS_CONTROLS(TAVRIN_LAYOUT_ROW)};
+const std::vector<ui::core::ControlLayout>& AnalysisPageLayout() {
+    static const std::vector<ui::core::ControlLayout> table = {TAVRIN_ANALYSIS_CONTROLS(TAVRIN_LAYOUT_ROW)};
     return table;
 }
 
-}  // namespace core
+}  // namespace inspector::core

@@ -11,80 +11,80 @@
 // Position and size rows carry two labelled boxes each. Right of them the
 // window search, the super buttons and the window tree.
 #define TAVRIN_ANALYSIS_CONTROLS(X) \
-    X(DrawingBoard, 画板_捕获器, 8, 32, 31, 31, "", kFinderBoard) \
-    X(Button, 按钮_窗口句柄, 48, 32, 56, 20, "窗口句柄", kHandCursor) \
-    X(EditBox, 编辑框_窗口句柄, 108, 32, 64, 20, "", kDisplayOnly) \
-    X(Button, 按钮_进程ID, 176, 32, 56, 20, "进程ID", kHandCursor) \
-    X(EditBox, 编辑框_进程ID, 236, 32, 56, 20, "", kDisplayOnly) \
-    X(Button, 按钮_父句柄, 48, 56, 56, 20, "父句柄", kHandCursor) \
-    X(EditBox, 编辑框_父句柄, 108, 56, 64, 20, "", kDisplayOnly) \
-    X(Button, 按钮_线程ID, 176, 56, 56, 20, "线程ID", kHandCursor) \
-    X(EditBox, 编辑框_线程ID, 236, 56, 56, 20, "", kDisplayOnly) \
-    X(Button, 按钮_顶级句柄, 48, 80, 56, 20, "顶级句柄", kHandCursor) \
-    X(EditBox, 编辑框_顶级句柄, 108, 80, 64, 20, "", kDisplayOnly) \
-    X(Button, 按钮_控件ID, 176, 80, 56, 20, "控件ID", kHandCursor) \
-    X(EditBox, 编辑框_控件ID, 236, 80, 56, 20, "", kDisplayOnly) \
-    X(Button, 按钮_窗口标题, 48, 104, 56, 20, "窗口标题", kHandCursor) \
+    X(DrawingBoard, 画板_捕获器, 8, 32, 31, 31, "", ui::core::kFinderBoard) \
+    X(Button, 按钮_窗口句柄, 48, 32, 56, 20, "窗口句柄", ui::core::kHandCursor) \
+    X(EditBox, 编辑框_窗口句柄, 108, 32, 64, 20, "", ui::core::kDisplayOnly) \
+    X(Button, 按钮_进程ID, 176, 32, 56, 20, "进程ID", ui::core::kHandCursor) \
+    X(EditBox, 编辑框_进程ID, 236, 32, 56, 20, "", ui::core::kDisplayOnly) \
+    X(Button, 按钮_父句柄, 48, 56, 56, 20, "父句柄", ui::core::kHandCursor) \
+    X(EditBox, 编辑框_父句柄, 108, 56, 64, 20, "", ui::core::kDisplayOnly) \
+    X(Button, 按钮_线程ID, 176, 56, 56, 20, "线程ID", ui::core::kHandCursor) \
+    X(EditBox, 编辑框_线程ID, 236, 56, 56, 20, "", ui::core::kDisplayOnly) \
+    X(Button, 按钮_顶级句柄, 48, 80, 56, 20, "顶级句柄", ui::core::kHandCursor) \
+    X(EditBox, 编辑框_顶级句柄, 108, 80, 64, 20, "", ui::core::kDisplayOnly) \
+    X(Button, 按钮_控件ID, 176, 80, 56, 20, "控件ID", ui::core::kHandCursor) \
+    X(EditBox, 编辑框_控件ID, 236, 80, 56, 20, "", ui::core::kDisplayOnly) \
+    X(Button, 按钮_窗口标题, 48, 104, 56, 20, "窗口标题", ui::core::kHandCursor) \
     X(EditBox, 编辑框_窗口标题, 108, 104, 184, 20, "") \
-    X(Button, 按钮_窗口类名, 48, 128, 56, 20, "窗口类名", kHandCursor) \
-    X(EditBox, 编辑框_窗口类名, 108, 128, 184, 20, "", kDisplayOnly) \
-    X(Button, 按钮_控件内容, 48, 152, 56, 20, "控件内容", kHandCursor) \
+    X(Button, 按钮_窗口类名, 48, 128, 56, 20, "窗口类名", ui::core::kHandCursor) \
+    X(EditBox, 编辑框_窗口类名, 108, 128, 184, 20, "", ui::core::kDisplayOnly) \
+    X(Button, 按钮_控件内容, 48, 152, 56, 20, "控件内容", ui::core::kHandCursor) \
     X(EditBox, 编辑框_控件内容, 108, 152, 184, 20, "") \
-    X(Button, 按钮_程序路径, 48, 176, 56, 20, "程序路径", kHandCursor) \
-    X(EditBox, 编辑框_程序路径, 108, 176, 184, 20, "", kDisplayOnly) \
+    X(Button, 按钮_程序路径, 48, 176, 56, 20, "程序路径", ui::core::kHandCursor) \
+    X(EditBox, 编辑框_程序路径, 108, 176, 184, 20, "", ui::core::kDisplayOnly) \
     X(Label, 标签_窗口分析_分割线, 48, 200, 244, 6, "--------------------------------------------") \
-    X(Button, 按钮_鼠标位置, 48, 208, 56, 20, "鼠标位置", kHandCursor) \
+    X(Button, 按钮_鼠标位置, 48, 208, 56, 20, "鼠标位置", ui::core::kHandCursor) \
     X(Label, 标签_鼠标位置_X, 108, 208, 36, 20, "横 X:") \
     X(EditBox, 编辑框_鼠标位置_X, 144, 208, 56, 20, "") \
     X(Label, 标签_鼠标位置_Y, 204, 208, 32, 20, "纵 Y:") \
     X(EditBox, 编辑框_鼠标位置_Y, 236, 208, 56, 20, "") \
-    X(Button, 按钮_窗口鼠标位置, 48, 232, 56, 20, "窗内鼠标", kHandCursor) \
+    X(Button, 按钮_窗口鼠标位置, 48, 232, 56, 20, "窗内鼠标", ui::core::kHandCursor) \
     X(Label, 标签_窗口鼠标位置_X, 108, 232, 36, 20, "横 X:") \
     X(EditBox, 编辑框_窗口鼠标位置_X, 144, 232, 56, 20, "") \
     X(Label, 标签_窗口鼠标位置_Y, 204, 232, 32, 20, "纵 Y:") \
     X(EditBox, 编辑框_窗口鼠标位置_Y, 236, 232, 56, 20, "") \
-    X(Button, 按钮_窗口位置, 48, 256, 56, 20, "窗口位置", kHandCursor) \
+    X(Button, 按钮_窗口位置, 48, 256, 56, 20, "窗口位置", ui::core::kHandCursor) \
     X(Label, 标签_窗口位置_左边, 108, 256, 36, 20, "左边:") \
     X(EditBox, 编辑框_窗口位置_左边, 144, 256, 56, 20, "") \
     X(Label, 标签_窗口位置_顶边, 204, 256, 32, 20, "顶边:") \
     X(EditBox, 编辑框_窗口位置_顶边, 236, 256, 56, 20, "") \
-    X(Button, 按钮_控件位置, 48, 280, 56, 20, "控件位置", kHandCursor) \
+    X(Button, 按钮_控件位置, 48, 280, 56, 20, "控件位置", ui::core::kHandCursor) \
     X(Label, 标签_控件位置_左边, 108, 280, 36, 20, "左边:") \
     X(EditBox, 编辑框_控件位置_左边, 144, 280, 56, 20, "") \
     X(Label, 标签_控件位置_顶边, 204, 280, 32, 20, "顶边:") \
     X(EditBox, 编辑框_控件位置_顶边, 236, 280, 56, 20, "") \
-    X(Button, 按钮_窗口大小, 48, 304, 56, 20, "窗口大小", kHandCursor) \
+    X(Button, 按钮_窗口大小, 48, 304, 56, 20, "窗口大小", ui::core::kHandCursor) \
     X(Label, 标签_窗口大小_宽度, 108, 304, 36, 20, "宽度:") \
     X(EditBox, 编辑框_窗口大小_宽度, 144, 304, 56, 20, "") \
     X(Label, 标签_窗口大小_高度, 204, 304, 32, 20, "高度:") \
     X(EditBox, 编辑框_窗口大小_高度, 236, 304, 56, 20, "") \
-    X(Button, 按钮_窗口内部大小, 48, 328, 56, 20, "内部大小", kHandCursor) \
+    X(Button, 按钮_窗口内部大小, 48, 328, 56, 20, "内部大小", ui::core::kHandCursor) \
     X(Label, 标签_窗口内部大小_宽度, 108, 328, 36, 20, "宽度:") \
     X(EditBox, 编辑框_窗口内部大小_宽度, 144, 328, 56, 20, "") \
     X(Label, 标签_窗口内部大小_高度, 204, 328, 32, 20, "高度:") \
     X(EditBox, 编辑框_窗口内部大小_高度, 236, 328, 56, 20, "") \
-    X(Button, 按钮_其它操作, 48, 352, 56, 20, "其它操作", kHandCursor) \
-    X(CheckBox, 选择框_置顶, 110, 352, 44, 20, "置顶", kHandCursor) \
-    X(CheckBox, 选择框_隐藏, 156, 352, 44, 20, "隐藏", kHandCursor) \
-    X(CheckBox, 选择框_禁止, 202, 352, 44, 20, "禁止", kHandCursor) \
-    X(CheckBox, 选择框_透明, 248, 352, 44, 20, "透明", kHandCursor) \
+    X(Button, 按钮_其它操作, 48, 352, 56, 20, "其它操作", ui::core::kHandCursor) \
+    X(CheckBox, 选择框_置顶, 110, 352, 44, 20, "置顶", ui::core::kHandCursor) \
+    X(CheckBox, 选择框_隐藏, 156, 352, 44, 20, "隐藏", ui::core::kHandCursor) \
+    X(CheckBox, 选择框_禁止, 202, 352, 44, 20, "禁止", ui::core::kHandCursor) \
+    X(CheckBox, 选择框_透明, 248, 352, 44, 20, "透明", ui::core::kHandCursor) \
     X(Label, 标签_查找窗口, 304, 32, 56, 20, "查找窗口") \
     X(EditBox, 编辑框_查找窗口, 360, 32, 144, 20, "") \
-    X(Button, 按钮_查找窗口, 512, 32, 40, 20, "查找", kHandCursor) \
-    X(SuperButton, 超级按钮_截图, 304, 56, 50, 20, "截图", kHandCursor) \
-    X(SuperButton, 超级按钮_截图2, 358, 56, 34, 20, "保存", kHandCursor) \
-    X(SuperButton, 超级按钮_定位, 396, 56, 50, 20, "定位", kHandCursor) \
-    X(SuperButton, 超级按钮_刷新, 450, 56, 50, 20, "刷新", kHandCursor) \
-    X(SuperButton, 超级按钮_切换, 504, 56, 48, 20, "切换", kHandCursor) \
+    X(Button, 按钮_查找窗口, 512, 32, 40, 20, "查找", ui::core::kHandCursor) \
+    X(SuperButton, 超级按钮_截图, 304, 56, 50, 20, "截图", ui::core::kHandCursor) \
+    X(SuperButton, 超级按钮_截图2, 358, 56, 34, 20, "保存", ui::core::kHandCursor) \
+    X(SuperButton, 超级按钮_定位, 396, 56, 50, 20, "定位", ui::core::kHandCursor) \
+    X(SuperButton, 超级按钮_刷新, 450, 56, 50, 20, "刷新", ui::core::kHandCursor) \
+    X(SuperButton, 超级按钮_切换, 504, 56, 48, 20, "切换", ui::core::kHandCursor) \
     X(TreeBox, 树型框_窗口, 304, 80, 248, 296, "") \
     X(FileDialog, 通用对话框1, 0, 0, 0, 0, "")
 
-namespace core {
+namespace inspector::core {
 
 namespace analysis {
 TAVRIN_ANALYSIS_CONTROLS(TAVRIN_DECLARE_CONTROL_NAME)
 }  // namespace analysis
 
-const std::vector<ControlLayout>& AnalysisPageLayout();
+const std::vector<ui::core::ControlLayout>& AnalysisPageLayout();
 
-}  // namespace core
+}  // namespace inspector::core

@@ -1,6 +1,6 @@
 #include "inspector/core/field_menus.h"
 
-namespace core {
+namespace inspector::core {
 
 std::string_view FieldItemCaption(FieldItem item) {
     switch (item) {
@@ -29,4 +29,4 @@ std::string GoneWindowNotice(Field field, FieldItem item) {
     return "目标窗口已不存在，没有" + done + "任何" + what + "。";
 }
 
-}  // namespace core
+}  // namespace inspector::core

@@ -14,7 +14,7 @@
 
 #include "inspector/core/analysis_layout.h"
 
-namespace core {
+namespace inspector::core {
 
 enum class FieldItem {
     Copy,             // 复制
@@ -63,10 +63,10 @@ inline constexpr std::size_t kMaxFieldItems = 4;
 
 struct FieldMenu {
     Field field;
-    ControlName<ControlKind::Button> button;
+    ui::core::ControlName<ui::core::ControlKind::Button> button;
     // The box of the field the copy, paste and mark items act on; empty for
     // fields whose items do not use one box.
-    ControlName<ControlKind::EditBox> box;
+    ui::core::ControlName<ui::core::ControlKind::EditBox> box;
     std::string_view menu;
     std::array<FieldItem, kMaxFieldItems> items;
     std::size_t itemCount;
@@ -76,7 +76,7 @@ namespace field_menu_rows {
 using I = FieldItem;
 using F = Field;
 namespace a = analysis;
-inline constexpr ControlName<ControlKind::EditBox> kNoBox{};
+inline constexpr ui::core::ControlName<ui::core::ControlKind::EditBox> kNoBox{};
 }  // namespace field_menu_rows
 
 inline constexpr std::array<FieldMenu, kFieldCount> kFieldMenus = [] {
@@ -144,4 +144,4 @@ inline constexpr std::string_view kResumeCaption = "恢复";  // paused by this 
 // thread finds the window gone: e.g. "目标窗口已不存在，没有结束任何进程。"
 std::string GoneWindowNotice(Field field, FieldItem item);
 
-}  // namespace core
+}  // namespace inspector::core

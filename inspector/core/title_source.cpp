@@ -4,7 +4,7 @@
 #include <cctype>
 #include <string>
 
-namespace core {
+namespace inspector::core {
 
 bool KeepsItsOwnText(std::string_view className) {
     std::string lower(className);
@@ -17,4 +17,4 @@ bool KeepsItsOwnText(std::string_view className) {
                        [&](std::string_view part) { return lower.find(part) != std::string::npos; });
 }
 
-}  // namespace core
+}  // namespace inspector::core

@@ -15,9 +15,9 @@
 
 #include <string_view>
 
-namespace core {
+namespace inspector::core {
 
 // Whether a window of this class must be asked for its text (WM_GETTEXT).
 bool KeepsItsOwnText(std::string_view className);
 
-}  // namespace core
+}  // namespace inspector::core

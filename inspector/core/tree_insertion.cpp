@@ -1,6 +1,6 @@
 #include "inspector/core/tree_insertion.h"
 
-namespace core {
+namespace inspector::core {
 
 TreeInsertionPlan PlanTreeInsertion(const std::vector<int>& parents, int target) {
     const int count = static_cast<int>(parents.size());
@@ -39,4 +39,4 @@ TreeInsertionPlan PlanTreeInsertion(const std::vector<int>& parents, int target)
     return plan;
 }
 
-}  // namespace core
+}  // namespace inspector::core

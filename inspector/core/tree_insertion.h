@@ -13,7 +13,7 @@
 
 #include <vector>
 
-namespace core {
+namespace inspector::core {
 
 struct TreeInsertionPlan {
     std::vector<int> order;  // item indices, in the order they are put in
@@ -25,4 +25,4 @@ struct TreeInsertionPlan {
 // item to show first, or -1 for none.
 TreeInsertionPlan PlanTreeInsertion(const std::vector<int>& parents, int target);
 
-}  // namespace core
+}  // namespace inspector::core

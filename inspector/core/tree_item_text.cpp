@@ -1,6 +1,6 @@
 #include "inspector/core/tree_item_text.h"
 
-namespace core {
+namespace inspector::core {
 
 namespace {
 
@@ -33,4 +33,4 @@ std::string RootItemText(std::string_view moduleName, std::int32_t handle, std::
     return text + TreeItemText(handle, className, title);
 }
 
-}  // namespace core
+}  // namespace inspector::core

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-namespace core {
+namespace inspector::core {
 
 std::string TreeItemText(std::int32_t handle, std::string_view className, std::string_view title);
 std::string RootItemText(std::string_view moduleName, std::int32_t handle, std::string_view className,
                          std::string_view title);
 
-}  // namespace core
+}  // namespace inspector::core

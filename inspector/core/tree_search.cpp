@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace core {
+namespace inspector::core {
 namespace {
 
 bool Occurs(std::string_view text, const std::string& itemText) {
@@ -33,4 +33,4 @@ int SearchTreeItems(TreeSearchState& state, std::string_view text, const std::ve
     return static_cast<int>(found);
 }
 
-}  // namespace core
+}  // namespace inspector::core

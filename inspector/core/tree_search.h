@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-namespace core {
+namespace inspector::core {
 
 struct TreeSearchState {
     // 1-based position (item index + 1) of the item found last; 0 = search
@@ -32,4 +32,4 @@ inline constexpr int kTreeItemNotFound = -1;
 // starts from the top (the tag text stays as it was).
 int SearchTreeItems(TreeSearchState& state, std::string_view text, const std::vector<std::string>& itemTexts);
 
-}  // namespace core
+}  // namespace inspector::core

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <iterator>
 
-#include "util/core/text_basics.h"
+#include "text/text_basics.h"
 
-namespace core {
+namespace inspector::core {
 namespace {
 
 // A single-bit flag, and a member of an enumeration under a mask.
@@ -181,7 +181,7 @@ StyleTable ExtendedStyleTable() { return TableOf("扩展样式 (WS_EX_)", kExten
 
 StyleTable ClassStyleTable(std::string_view className) {
     for (const ClassTable& entry : kClassTables) {
-        if (EqualsIgnoringAsciiCase(entry.className, className)) return entry.table;
+        if (text::EqualsIgnoringAsciiCase(entry.className, className)) return entry.table;
     }
     return {"", nullptr, 0};
 }
@@ -209,4 +209,4 @@ std::string HexText(std::uint32_t value) {
     return text;
 }
 
-}  // namespace core
+}  // namespace inspector::core

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-namespace core {
+namespace inspector::core {
 
 struct StyleFlag {
     std::string_view name;
@@ -56,4 +56,4 @@ std::uint32_t UnnamedBits(std::uint32_t style, const std::vector<StyleTable>& ta
 // "0x%08X".
 std::string HexText(std::uint32_t value);
 
-}  // namespace core
+}  // namespace inspector::core

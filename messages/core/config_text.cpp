@@ -1,8 +1,8 @@
 #include "messages/core/config_text.h"
 
-#include "util/core/text_encoding.h"
+#include "text/text_encoding.h"
 
-namespace core {
+namespace messages::core {
 namespace {
 
 constexpr std::string_view kLineBreakMark = "〓";
@@ -54,9 +54,9 @@ MarkedFile AddMarkerLine(std::string_view fileBytes) {
 ConfigText::ConfigText(std::string_view fileBytes) : open_(true) {
     if (StartsWith(fileBytes, kUtf8ByteOrderMark)) {
         // Passing through UTF-16 puts U+FFFD where the bytes are not UTF-8.
-        text_ = Utf16ToUtf8(Utf8ToUtf16(fileBytes.substr(kUtf8ByteOrderMark.size())));
+        text_ = text::Utf16ToUtf8(text::Utf8ToUtf16(fileBytes.substr(kUtf8ByteOrderMark.size())));
     } else {
-        text_ = GbkToUtf8(fileBytes);
+        text_ = text::GbkToUtf8(fileBytes);
     }
 
     // Split into lines. The text is decoded already, so a GBK character whose
@@ -131,4 +131,4 @@ std::string ConfigText::ReadValue(std::string_view section, std::string_view key
     return std::string(defaultValue);
 }
 
-}  // namespace core
+}  // namespace messages::core

@@ -31,7 +31,7 @@
 #include <string_view>
 #include <vector>
 
-namespace core {
+namespace messages::core {
 
 // The first line of message.ini: "Korvel:", the module's web address and
 // eight blanks. ASCII, so its bytes are the same in GBK and in UTF-8.
@@ -96,4 +96,4 @@ private:
     std::vector<Section> sections_;
 };
 
-}  // namespace core
+}  // namespace messages::core

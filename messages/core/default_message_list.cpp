@@ -1,9 +1,9 @@
 #include "messages/core/default_message_list.h"
 
 #include "messages/core/config_text.h"
-#include "util/core/text_encoding.h"
+#include "text/text_encoding.h"
 
-namespace core {
+namespace messages::core {
 namespace {
 
 // Decimal values of the system's constants, for reading the table:
@@ -172,6 +172,6 @@ std::string DefaultMessageListText() {
     return text;
 }
 
-std::string DefaultMessageListBytes() { return Utf8ToGbk(DefaultMessageListText()); }
+std::string DefaultMessageListBytes() { return text::Utf8ToGbk(DefaultMessageListText()); }
 
-}  // namespace core
+}  // namespace messages::core

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace core {
+namespace messages::core {
 
 struct DefaultMessage {
     std::string_view category;  // section name
@@ -33,4 +33,4 @@ const std::vector<DefaultMessage>& DefaultMessages();
 std::string DefaultMessageListText();
 std::string DefaultMessageListBytes();
 
-}  // namespace core
+}  // namespace messages::core

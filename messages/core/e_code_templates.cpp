@@ -1,8 +1,8 @@
 #include "messages/core/e_code_templates.h"
 
-#include "util/core/text_encoding.h"
+#include "text/text_encoding.h"
 
-namespace core {
+namespace messages::core {
 namespace {
 
 constexpr std::array<ECodeTemplate, kECodeTemplateCount> kTemplates = {{
@@ -62,6 +62,6 @@ std::string_view ECodeTemplateText(std::size_t index) {
     return index < kTemplates.size() ? kTemplates[index].text : std::string_view();
 }
 
-std::string ECodeTemplateGbk(std::size_t index) { return Utf8ToGbk(ECodeTemplateText(index)); }
+std::string ECodeTemplateGbk(std::size_t index) { return text::Utf8ToGbk(ECodeTemplateText(index)); }
 
-}  // namespace core
+}  // namespace messages::core

@@ -13,10 +13,10 @@
 
 #include "messages/core/messages_layout.h"
 
-namespace core {
+namespace messages::core {
 
 struct ECodeTemplate {
-    ControlName<ControlKind::RadioButton> radio;  // the radio button that selects it
+    ui::core::ControlName<ui::core::ControlKind::RadioButton> radio;  // the radio button that selects it
     std::string_view text;   // UTF-8
 };
 
@@ -31,4 +31,4 @@ const std::array<ECodeTemplate, kECodeTemplateCount>& ECodeTemplates();
 std::string_view ECodeTemplateText(std::size_t index);
 std::string ECodeTemplateGbk(std::size_t index);
 
-}  // namespace core
+}  // namespace messages::core

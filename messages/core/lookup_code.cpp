@@ -1,21 +1,21 @@
 #include "messages/core/lookup_code.h"
 
 #include "messages/core/e_code_templates.h"
-#include "util/core/text_basics.h"
+#include "text/text_basics.h"
 
-namespace core {
+namespace messages::core {
 namespace {
 
 // Controls whose text is what the user typed or chose, not a name.
 bool TextIsContent(std::string_view className) {
     for (std::string_view content : {"Edit", "RichEdit", "RichEdit20A", "RichEdit20W", "RICHEDIT50W", "ComboBox",
                                      "ComboBoxEx32", "ListBox", "SysListView32", "SysTreeView32"}) {
-        if (EqualsIgnoringAsciiCase(className, content)) return true;
+        if (text::EqualsIgnoringAsciiCase(className, content)) return true;
     }
-    return StartsWithIgnoringCase(className, "msctls_");
+    return text::StartsWithIgnoringCase(className, "msctls_");
 }
 
-bool SameText(std::string_view a, std::string_view b) { return EqualsIgnoringAsciiCase(a, b); }
+bool SameText(std::string_view a, std::string_view b) { return text::EqualsIgnoringAsciiCase(a, b); }
 
 bool IsAsciiAlnum(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -224,4 +224,4 @@ std::string ECommentText(std::string_view text) {
     return result;
 }
 
-}  // namespace core
+}  // namespace messages::core

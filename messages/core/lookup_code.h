@@ -22,7 +22,7 @@
 #include <string_view>
 #include <vector>
 
-namespace core {
+namespace messages::core {
 
 struct WindowFacts {
     std::string className;
@@ -78,4 +78,4 @@ std::string ETextConstant(std::string_view text);
 // control character (CR and LF among them) becomes a blank.
 std::string ECommentText(std::string_view text);
 
-}  // namespace core
+}  // namespace messages::core

@@ -1,11 +1,11 @@
 #include "messages/core/message_fields.h"
 
-#include "util/core/number_text.h"
+#include "text/number_text.h"
 
-namespace core {
+namespace messages::core {
 namespace {
 
-std::string CanonicalNumber(std::string_view field) { return NumberToText(TextToNumber(TrimBlanks(field))); }
+std::string CanonicalNumber(std::string_view field) { return text::NumberToText(text::TextToNumber(text::TrimBlanks(field))); }
 
 }  // namespace
 
@@ -27,7 +27,7 @@ MessageFields ParseMessageFields(std::string_view value) {
     result.message = CanonicalNumber(fields[0]);
     result.wParam = CanonicalNumber(fields[1]);
 
-    const std::string_view p = TrimBlanks(fields[2]);
+    const std::string_view p = text::TrimBlanks(fields[2]);
     if (p == "真" || p == "假") {
         result.lParamType = ParameterType::Logical;
         result.logical = p == "真" ? 1 : 0;
@@ -41,4 +41,4 @@ MessageFields ParseMessageFields(std::string_view value) {
     return result;
 }
 
-}  // namespace core
+}  // namespace messages::core

@@ -18,9 +18,9 @@
 #include <string>
 #include <string_view>
 
-#include "util/core/text_basics.h"
+#include "text/text_basics.h"
 
-namespace core {
+namespace messages::core {
 
 // Index of the parameter-two type box: 整数型, 文本型, 逻辑型.
 enum class ParameterType : int { Integer = 0, Text = 1, Logical = 2 };
@@ -41,4 +41,4 @@ std::array<std::string_view, 3> SplitValueFields(std::string_view value);
 
 MessageFields ParseMessageFields(std::string_view value);
 
-}  // namespace core
+}  // namespace messages::core

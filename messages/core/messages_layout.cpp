@@ -1,10 +1,10 @@
 #include "messages/core/messages_layout.h"
 
-namespace core {
+namespace messages::core {
 
-const std::vector<ControlLayout>& MessagesPageLayout() {
-    static const std::vector<ControlLayout> table = {TAVRIN_MESSAGES_CONTROLS(TAVRIN_LAYOUT_ROW)};
+const std::vector<ui::core::ControlLayout>& MessagesPageLayout() {
+    static const std::vector<ui::core::ControlLayout> table = {TAVRIN_MESSAGES_CONTROLS(TAVRIN_LAYOUT_ROW)};
     return table;
 }
 
-}  // namespace core
+}  // namespace messages::core

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <iterator>
 
-namespace core {
+namespace messages::core {
 namespace {
 
 constexpr PointerMessage kMessages[] = {
@@ -75,4 +75,4 @@ std::string PointerMessageStatus(const PointerMessage& message) {
            " 的参数二是目标程序里一个结构的地址，本程序给的值对目标没有意义，消息未发出！";
 }
 
-}  // namespace core
+}  // namespace messages::core

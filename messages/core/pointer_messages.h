@@ -17,7 +17,7 @@
 #include <string>
 #include <string_view>
 
-namespace core {
+namespace messages::core {
 
 struct PointerMessage {
     std::uint32_t value;
@@ -34,4 +34,4 @@ const PointerMessage* PointerMessages(std::size_t& count);
 // The status that says why such a message is not sent.
 std::string PointerMessageStatus(const PointerMessage& message);
 
-}  // namespace core
+}  // namespace messages::core

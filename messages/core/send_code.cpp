@@ -1,8 +1,8 @@
 #include "messages/core/send_code.h"
 
-#include "util/core/text_encoding.h"
+#include "text/text_encoding.h"
 
-namespace core {
+namespace messages::core {
 namespace {
 
 struct Api {
@@ -56,7 +56,7 @@ std::string SendMessageCode(const std::vector<LookupStep>& lookup, const SentMes
     if (lookup.empty()) return {};
     const bool textParameter = sent.lParamType == ParameterType::Text;
     const bool timed = sent.method == SendMethod::SendWithTimeout;
-    const std::string gbk = Utf8ToGbk(sent.text);
+    const std::string gbk = text::Utf8ToGbk(sent.text);
     // The same room the sender gave the receiver, counted in the bytes the
     // A functions deal in.
     const TextBufferPlan buffer = PlanTextBuffer(sent.method, sent.wParam, gbk.size());
@@ -111,4 +111,4 @@ std::string SendMessageCode(const std::vector<LookupStep>& lookup, const SentMes
     return code;
 }
 
-}  // namespace core
+}  // namespace messages::core

@@ -21,7 +21,7 @@
 #include "messages/core/message_fields.h"
 #include "messages/core/send_plan.h"
 
-namespace core {
+namespace messages::core {
 
 inline constexpr unsigned kSendTimeoutFlags = 2;  // SMTO_ABORTIFHUNG
 
@@ -41,4 +41,4 @@ struct SentMessage {
 // limit).
 std::string SendMessageCode(const std::vector<LookupStep>& lookup, const SentMessage& sent);
 
-}  // namespace core
+}  // namespace messages::core

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace core {
+namespace messages::core {
 
 TextBufferPlan PlanTextBuffer(SendMethod method, std::int32_t wParam, std::size_t textLength) {
     TextBufferPlan plan;
@@ -20,4 +20,4 @@ TextBufferPlan PlanTextBuffer(SendMethod method, std::int32_t wParam, std::size_
     return plan;
 }
 
-}  // namespace core
+}  // namespace messages::core

@@ -15,14 +15,14 @@
 #include <cstdint>
 #include <string_view>
 
-#include "util/core/text_basics.h"
+#include "text/text_basics.h"
 
-namespace core {
+namespace messages::core {
 
 // Index of the method box.
 enum class SendMethod : int { Send = 0, Post = 1, SendWithTimeout = 2 };
 
-inline constexpr std::size_t kMaxTextBuffer = kMaxTextCharacters;
+inline constexpr std::size_t kMaxTextBuffer = text::kMaxTextCharacters;
 inline constexpr unsigned kSendTimeoutMs = 500;
 
 // The status texts; each replaces the box's content and starts with CR LF so
@@ -61,4 +61,4 @@ struct TextBufferPlan {
 
 TextBufferPlan PlanTextBuffer(SendMethod method, std::int32_t wParam, std::size_t textLength);
 
-}  // namespace core
+}  // namespace messages::core

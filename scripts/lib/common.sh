@@ -10,7 +10,8 @@ die() { printf '%s\n' "error: $*" >&2; exit 1; }
 # Debian packages every build and test needs; installs only what is missing.
 REQUIRED_PACKAGES=(locales cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-x86-64
                    wine wine64 xvfb xdotool imagemagick fonts-wqy-microhei
-                   tesseract-ocr tesseract-ocr-chi-sim)
+                   tesseract-ocr tesseract-ocr-chi-sim
+                   clang pkg-config libjpeg62-turbo-dev libcapstone-dev)
 
 ensure_packages() {
     local missing=() p sudo=""
@@ -37,6 +38,16 @@ ensure_packages() {
 build_preset() {  # $1 = native | mingw
     cmake --preset "$1" >/dev/null || die "cmake --preset $1 failed"
     cmake --build --preset "$1" || die "build of preset $1 failed"
+}
+
+# The program alone (no tests) in a build folder of its own, configured with
+# the given generator and toolchain: the builds a Windows user makes with
+# Visual Studio's multi-configuration generator, and a second compiler.
+build_program_only() {  # folder, generator, toolchain file, config
+    local folder=$1 generator=$2 toolchain=$3 config=$4
+    cmake -S "$REPO_ROOT" -B "$folder" -G "$generator" --toolchain "$toolchain" -DTAVRIN_BUILD_TESTS=OFF \
+        -DCMAKE_BUILD_TYPE="$config" >/dev/null || die "configuring $folder failed"
+    cmake --build "$folder" --config "$config" --target Tavrin || die "the program's build in $folder failed"
 }
 
 # --- Wine session -----------------------------------------------------------

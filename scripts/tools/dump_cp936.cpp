@@ -1,6 +1,6 @@
 // Writes the code page 936 (GBK) mapping of the running Windows (or Wine) as
 // a C++ table that the portable text conversion includes. Run once under
-// Wine: wine dump_cp936.exe > util/core/gbk_table.inc
+// Wine: wine dump_cp936.exe > text/gbk_table.inc
 #include <windows.h>
 
 #include <cstdio>

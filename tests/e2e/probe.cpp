@@ -91,8 +91,8 @@
 #include <string>
 #include <vector>
 
-#include "util/core/glyphs.h"
-#include "util/scoped.h"
+#include "ui/core/glyphs.h"
+#include "win/scoped.h"
 
 namespace {
 
@@ -156,7 +156,7 @@ POINT ClientPoint(HWND w, int x, int y) {
 bool FinderPainted(HWND w) {
     // The finder board lies at (8, 32); its icon's disc covers (20, 20).
     const POINT p = ClientPoint(w, 8 + 20, 32 + 20);
-    return GetPixel(util::WindowDC().Get(), p.x, p.y) == kFinderIcon;
+    return GetPixel(win::WindowDC().Get(), p.x, p.y) == kFinderIcon;
 }
 
 bool WaitForPaint(HWND w, DWORD timeoutMs) {
@@ -170,7 +170,7 @@ bool WaitForPaint(HWND w, DWORD timeoutMs) {
 
 // Ends a process and waits a moment for it to be gone.
 void EndProcess(DWORD pid) {
-    if (const util::OwnedHandle process{OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)}) {
+    if (const win::OwnedHandle process{OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)}) {
         TerminateProcess(process.Get(), 0);
         WaitForSingleObject(process.Get(), 5000);
     }
@@ -203,7 +203,7 @@ public:
     }
 
 private:
-    util::OwnedHandle process_;
+    win::OwnedHandle process_;
     BYTE* address_ = nullptr;
 };
 
@@ -640,7 +640,7 @@ int WaitForFinderWindow(bool at, int x, int y) {
 int WaitForPixel(int x, int y, COLORREF wanted, bool same) {
     COLORREF seen = CLR_INVALID;
     const bool there = WaitUntil([&] {
-        seen = GetPixel(util::WindowDC().Get(), x, y);
+        seen = GetPixel(win::WindowDC().Get(), x, y);
         return (seen == wanted) == same;
     });
     std::printf("%lu\n", static_cast<unsigned long>(seen));
@@ -753,7 +753,7 @@ int Close() {
     if (!w) return Fail("no main window to close");
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
-    const util::OwnedHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
+    const win::OwnedHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
     PostMessageW(w, WM_CLOSE, 0, 0);
     if (!process) return Fail("cannot open the program's process");
     const bool ended = WaitForSingleObject(process.Get(), 5000) == WAIT_OBJECT_0;
@@ -775,13 +775,13 @@ COLORREF ClientCornerPixel(HWND w) {
     GetClientRect(w, &client);
     POINT p = {6, client.bottom - 6};
     ClientToScreen(w, &p);
-    return GetPixel(util::WindowDC().Get(), p.x, p.y);
+    return GetPixel(win::WindowDC().Get(), p.x, p.y);
 }
 
 // The first finder board painted: its background at the board's corner.
 bool FinderBoardPainted(HWND w) {
     const POINT p = ClientPoint(w, 8 + 1, 32 + 1);
-    return GetPixel(util::WindowDC().Get(), p.x, p.y) == core::kFinderBackground;
+    return GetPixel(win::WindowDC().Get(), p.x, p.y) == ui::core::kFinderBackground;
 }
 
 // Starts the program once and notes its start-up figures; false when it
@@ -794,7 +794,7 @@ bool StartOnce(const wchar_t* exe, StartupFigures& figures) {
     LARGE_INTEGER start, window, client = {}, board = {}, painted = {};
     QueryPerformanceCounter(&start);
     if (!CreateProcessW(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
-    const util::OwnedHandle process(pi.hProcess), thread(pi.hThread);
+    const win::OwnedHandle process(pi.hProcess), thread(pi.hThread);
     HWND w = WaitForMainWindow(pi.dwProcessId, kWaitMs);
     QueryPerformanceCounter(&window);
     // The client area (its corner no longer black, the colour of the bare
@@ -893,7 +893,7 @@ int Facts(HWND w) {
     line("200 138", buffer);
     line("200 162", TextOf(w));
     std::wstring path;
-    if (const util::OwnedHandle process{OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)}) {
+    if (const win::OwnedHandle process{OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)}) {
         DWORD size = 4096;
         if (QueryFullProcessImageNameW(process.Get(), 0, buffer, &size)) path.assign(buffer, size);
     }

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
-namespace core {
+namespace {
+
+using namespace base;
+using namespace capture::core;
+using namespace imaging::core;
 namespace {
 
 // One monitor; two side by side; one left of and one above the primary
@@ -126,17 +130,17 @@ TEST(CaptureGeometry, SaveDialogFormats) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace
 
 // Corners a hostile window can report: the distances do not wrap.
 TEST(Geometry, RectanglesWithFarCornersMeasureWithoutWrapping) {
-    const core::Rect whole{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+    const base::Rect whole{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
     EXPECT_EQ(whole.Width(), INT32_MAX);
     EXPECT_EQ(whole.Height(), INT32_MAX);
     EXPECT_EQ(whole.Area(), INT64_MAX);
-    EXPECT_EQ((core::Rect{INT32_MIN, 0, INT32_MAX, 2}.Area()), ((std::int64_t{1} << 32) - 1) * 2);
-    const core::Rect backwards{INT32_MAX, 0, INT32_MIN, 10};
+    EXPECT_EQ((base::Rect{INT32_MIN, 0, INT32_MAX, 2}.Area()), ((std::int64_t{1} << 32) - 1) * 2);
+    const base::Rect backwards{INT32_MAX, 0, INT32_MIN, 10};
     EXPECT_EQ(backwards.Width(), INT32_MIN);
     EXPECT_EQ(backwards.Area(), 0);
-    EXPECT_EQ((core::Rect{-5, -5, 5, 15}.Width()), 10);
+    EXPECT_EQ((base::Rect{-5, -5, 5, 15}.Width()), 10);
 }

@@ -12,10 +12,15 @@
 #include "colour/core/colour_notations.h"
 #include "colour/core/colour_scale.h"
 #include "colour/core/magnifier.h"
-#include "util/core/bmp.h"
-#include "util/core/number_text.h"
+#include "imaging/core/bmp.h"
+#include "text/number_text.h"
 
-namespace core {
+namespace {
+
+using namespace base;
+using namespace colour::core;
+using namespace imaging::core;
+using namespace text;
 namespace {
 
 // A canvas of plain pixels with the drawing rules of the boards: lines
@@ -407,4 +412,4 @@ TEST(MagnifierDrawing, FrameAndCrossLeaveTheCentreBlockAndPictureSides) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

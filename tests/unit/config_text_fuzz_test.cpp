@@ -10,9 +10,12 @@
 #include "messages/core/config_text.h"
 #include "messages/core/default_message_list.h"
 #include "messages/core/message_fields.h"
-#include "util/core/text_encoding.h"
+#include "text/text_encoding.h"
 
-namespace core {
+namespace {
+
+using namespace messages::core;
+using namespace text;
 namespace {
 
 constexpr int kInputs = 100000;
@@ -113,4 +116,4 @@ TEST(ConfigTextFuzz, RandomAndMutatedFiles) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

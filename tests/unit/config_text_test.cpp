@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "messages/core/message_fields.h"
-#include "util/core/text_encoding.h"
+#include "text/text_encoding.h"
 
-namespace core {
+namespace {
+
+using namespace messages::core;
+using namespace text;
 namespace {
 
 using Names = std::vector<std::string>;
@@ -227,4 +230,4 @@ TEST(ConfigTextSize, HundredThousandLinesAreReadInLinearTime) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

@@ -9,10 +9,13 @@
 
 #include "messages/core/config_text.h"
 #include "messages/core/message_fields.h"
-#include "util/core/number_text.h"
-#include "util/core/text_encoding.h"
+#include "text/number_text.h"
+#include "text/text_encoding.h"
 
-namespace core {
+namespace {
+
+using namespace messages::core;
+using namespace text;
 namespace {
 
 using Names = std::vector<std::string>;
@@ -84,4 +87,4 @@ TEST(DefaultMessageList, TheDefaultItemSetsAControlsText) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

@@ -1,10 +1,12 @@
-#include "util/core/delay_time.h"
+#include "win/core/delay_time.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-namespace core {
+namespace {
+
+using namespace win::core;
 namespace {
 
 TEST(DelayDueTime, EachUnitGivesARelativeTimeIn100NanosecondSteps) {
@@ -27,4 +29,4 @@ TEST(DelayDueTime, NoWaitForCountsBelowOneOrNegativeUnits) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "util/core/text_encoding.h"
+#include "text/text_encoding.h"
 
-namespace core {
+namespace {
+
+using namespace messages::core;
+using namespace text;
 namespace {
 
 std::vector<std::string> Lines(std::string_view text) {
@@ -65,4 +68,4 @@ TEST(ECodeTemplates, LinesEndWithCrLfAndIndentByFourBlanks) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

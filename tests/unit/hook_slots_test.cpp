@@ -1,11 +1,13 @@
-#include "util/core/hook_slots.h"
+#include "win/core/hook_slots.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace core {
+namespace {
+
+using namespace win::core;
 namespace {
 
 // Routines that write what they were called with into a log.
@@ -128,4 +130,4 @@ TEST(HookSlots, RoutineMayClearTheRegistrationsWhileItRuns) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

@@ -10,10 +10,15 @@
 #include "colour/core/palette.h"
 #include "colour/core/palette_picture.h"
 #include "colour/core/pen_colours.h"
-#include "util/core/bmp.h"
-#include "util/core/icon_file.h"
+#include "imaging/core/bmp.h"
+#include "imaging/core/icon_file.h"
 
-namespace core {
+namespace {
+
+using namespace app::core;
+using namespace base;
+using namespace colour::core;
+using namespace imaging::core;
 namespace {
 
 TEST(Bmp, BuildsAndReadsBack24BitImages) {
@@ -199,4 +204,4 @@ TEST(IconFile, DirectoryPointsAtEachImage) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

@@ -1,4 +1,4 @@
-#include "util/core/launch_plan.h"
+#include "win/core/launch_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace core {
+namespace {
+
+using namespace win::core;
 namespace {
 
 std::string Lower(std::string text) {
@@ -307,4 +309,4 @@ TEST(PlanLaunch, LinkShortcutsStandForTheirTargets) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

@@ -10,7 +10,11 @@
 #include <set>
 #include <string>
 
-namespace core {
+namespace {
+
+using namespace app::core;
+using namespace inspector::core;
+using namespace ui::core;
 namespace {
 
 bool Overlap(const ControlLayout& a, const ControlLayout& b) {
@@ -169,4 +173,4 @@ TEST(Layout, SplitsComboItems) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace core {
+namespace {
+
+using namespace messages::core;
 namespace {
 
 LookupLevel Level(std::vector<WindowFacts> siblings, std::size_t self) { return {std::move(siblings), self}; }
@@ -125,4 +127,4 @@ TEST(LookupCode, ATitleWithLineBreaksStaysInsideItsConstantAndComment) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

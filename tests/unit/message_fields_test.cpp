@@ -5,7 +5,10 @@
 #include <optional>
 #include <string>
 
-namespace core {
+namespace {
+
+using namespace messages::core;
+using namespace text;
 namespace {
 
 struct Expected {
@@ -70,4 +73,4 @@ TEST(MessageFields, BlanksAreAsciiAndFullWidthOnly) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

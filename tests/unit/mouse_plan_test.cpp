@@ -1,4 +1,4 @@
-#include "util/core/mouse_plan.h"
+#include "win/core/mouse_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,9 @@
 #include <limits>
 #include <vector>
 
-namespace core {
+namespace {
+
+using namespace win::core;
 namespace {
 
 using Steps = std::vector<MouseStep>;
@@ -102,4 +104,4 @@ TEST(PostMouseClickPlan, NoWindowNoMessages) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

@@ -1,4 +1,4 @@
-#include "util/core/number_text.h"
+#include "text/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,9 @@
 #include <limits>
 #include <random>
 
-namespace core {
+namespace {
+
+using namespace text;
 namespace {
 
 TEST(NumberText, ReadsTheDecimalPrefixOfTheText) {
@@ -80,4 +82,4 @@ TEST(NumberText, WrittenTextReadsBackAsTheSameNumber) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

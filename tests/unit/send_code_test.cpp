@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace core {
+namespace {
+
+using namespace messages::core;
 namespace {
 
 std::vector<LookupStep> OneLevel() {
@@ -74,4 +76,4 @@ TEST(SendCode, ATextWithLineBreaksStaysOnItsLine) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

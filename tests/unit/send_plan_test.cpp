@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace core {
+namespace {
+
+using namespace messages::core;
 namespace {
 
 TEST(SendPlan, TextBufferIsAsLargeAsTheTextOrWParamSaysWithinTheLimit) {
@@ -33,4 +35,4 @@ TEST(SendPlan, TextBufferIsAsLargeAsTheTextOrWParamSaysWithinTheLimit) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

@@ -1,8 +1,10 @@
-#include "util/core/text_encoding.h"
+#include "text/text_encoding.h"
 
 #include <gtest/gtest.h>
 
-namespace core {
+namespace {
+
+using namespace text;
 namespace {
 
 TEST(TextEncoding, Utf8AndUtf16RoundTrip) {
@@ -51,4 +53,4 @@ TEST(TextEncoding, EveryGbkCharacterRoundTrips) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

@@ -13,7 +13,7 @@ namespace {
 // Puts the items into a model of a tree control in the plan's order and
 // lists the finished tree in pre-order. Fails the test when an item's
 // parent or the item it goes after is not in the tree yet.
-std::vector<int> BuildAndList(const std::vector<int>& parents, const core::TreeInsertionPlan& plan) {
+std::vector<int> BuildAndList(const std::vector<int>& parents, const inspector::core::TreeInsertionPlan& plan) {
     const std::size_t n = parents.size();
     std::vector<std::list<int>> children(n);
     std::list<int> roots;
@@ -75,7 +75,7 @@ TEST(TreeInsertion, TheTargetsBranchGoesFirstAndTheTreeEndsInPreOrder) {
     //  │ └ 7
     //  └ 8
     const std::vector<int> parents = {-1, 0, 1, 1, 0, 4, 4, 4, 0};
-    const core::TreeInsertionPlan plan = core::PlanTreeInsertion(parents, 6);
+    const inspector::core::TreeInsertionPlan plan = inspector::core::PlanTreeInsertion(parents, 6);
     ASSERT_EQ(plan.order.size(), parents.size());
     ASSERT_EQ(plan.branch, 3u);
     EXPECT_EQ(std::vector<int>(plan.order.begin(), plan.order.begin() + 3), (std::vector<int>{0, 4, 6}));
@@ -88,7 +88,7 @@ TEST(TreeInsertion, AnyTreeAndAnyTargetEndsInPreOrder) {
     for (int round = 0; round < 200; ++round) {
         const std::vector<int> parents = RandomPreOrderTree(random, 1 + random() % 60);
         const int target = static_cast<int>(random() % (parents.size() + 1)) - 1;  // -1: no target
-        const core::TreeInsertionPlan plan = core::PlanTreeInsertion(parents, target);
+        const inspector::core::TreeInsertionPlan plan = inspector::core::PlanTreeInsertion(parents, target);
         ASSERT_EQ(plan.order.size(), parents.size());
         if (target >= 0) {
             // The branch ends with the target, right after its ancestors.
@@ -104,10 +104,10 @@ TEST(TreeInsertion, AnyTreeAndAnyTargetEndsInPreOrder) {
 }
 
 TEST(TreeInsertion, AnEmptyWalkOrAnUnknownTargetPlansPreOrder) {
-    EXPECT_TRUE(core::PlanTreeInsertion({}, 0).order.empty());
+    EXPECT_TRUE(inspector::core::PlanTreeInsertion({}, 0).order.empty());
     const std::vector<int> parents = {-1, 0, 0};
-    EXPECT_EQ(core::PlanTreeInsertion(parents, 9).order, PreOrder(3));
-    EXPECT_EQ(core::PlanTreeInsertion(parents, -1).order, PreOrder(3));
+    EXPECT_EQ(inspector::core::PlanTreeInsertion(parents, 9).order, PreOrder(3));
+    EXPECT_EQ(inspector::core::PlanTreeInsertion(parents, -1).order, PreOrder(3));
 }
 
 // The tree reads the window system's copy of a title, except for windows
@@ -116,19 +116,19 @@ TEST(TitleSource, EditsAndTheirKinAreAskedTheRestAreRead) {
     for (const char* asked : {"Edit", "RichEdit20W", "RICHEDIT50W", "ComboBox", "ComboBoxEx32", "Scintilla", "TEdit",
                               "TMemo", "ThunderRT6TextBox", "WindowsForms10.EDIT.app.0.141b42a_r9_ad1",
                               "SysIPAddress32", "SysDateTimePick32"}) {
-        EXPECT_TRUE(core::KeepsItsOwnText(asked)) << asked;
+        EXPECT_TRUE(inspector::core::KeepsItsOwnText(asked)) << asked;
     }
     for (const char* read : {"Button", "Static", "#32770", "Notepad", "Afx:400000:8:10003:0:0", "SysTreeView32",
                              "msctls_statusbar32", "TavrinFixtureMany", ""}) {
-        EXPECT_FALSE(core::KeepsItsOwnText(read)) << read;
+        EXPECT_FALSE(inspector::core::KeepsItsOwnText(read)) << read;
     }
 }
 
 // A title of several lines makes an item of one: each line break (CR LF,
 // CR, LF) and other control character a blank, nothing else changed.
 TEST(TreeItemText, ATitleOfSeveralLinesIsOneLine) {
-    EXPECT_EQ(core::TreeItemText(7, "Static", "第一行\r\n第二行\r第三\n四\t五"), "7|Static|第一行 第二行 第三 四 五");
-    EXPECT_EQ(core::RootItemText("a.exe", 8, "Main", "x\r\n"), "[a.exe]8|Main|x ");
+    EXPECT_EQ(inspector::core::TreeItemText(7, "Static", "第一行\r\n第二行\r第三\n四\t五"), "7|Static|第一行 第二行 第三 四 五");
+    EXPECT_EQ(inspector::core::RootItemText("a.exe", 8, "Main", "x\r\n"), "[a.exe]8|Main|x ");
 }
 
 }  // namespace

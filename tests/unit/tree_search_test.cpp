@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace core {
+namespace {
+
+using namespace inspector::core;
 namespace {
 
 const std::vector<std::string> kItems = {
@@ -85,4 +87,4 @@ TEST(SearchTreeItems, PositionSurvivesARefreshOfTheItems) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

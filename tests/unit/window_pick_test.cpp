@@ -1,8 +1,11 @@
-#include "util/core/window_pick.h"
+#include "win/core/window_pick.h"
 
 #include <gtest/gtest.h>
 
-namespace core {
+namespace {
+
+using namespace base;
+using namespace win::core;
 namespace {
 
 TEST(WindowPick, TheSmallestWindowThatHoldsThePointWins) {
@@ -26,4 +29,4 @@ TEST(WindowPick, TheSmallestWindowThatHoldsThePointWins) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

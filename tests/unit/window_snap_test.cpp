@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
-namespace core {
+namespace {
+
+using namespace base;
+using namespace capture::core;
 namespace {
 
 // A virtual screen with monitors left of and above the primary one.
@@ -130,4 +133,4 @@ TEST(SelectionState, AClickTakesTheOfferedRectangleAndADragWins) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

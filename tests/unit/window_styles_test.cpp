@@ -6,7 +6,9 @@
 #include <set>
 #include <stdexcept>
 
-namespace core {
+namespace {
+
+using namespace inspector::core;
 namespace {
 
 const char* kClasses[] = {"Button", "Edit", "Static", "ListBox", "ComboBox", "SysListView32", "SysTreeView32",
@@ -103,4 +105,4 @@ TEST(WindowStyles, CompositeAndSharedBitsAndUnknownClasses) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace

@@ -18,14 +18,14 @@
 #include "inspector/core/field_menus.h"
 #include "inspector/core/tree_item_text.h"
 #include "tests/win/test_support.h"
+#include "text/number_text.h"
 #include "ui/buttons.h"
-#include "ui/tree_box.h"
 #include "ui/edit_box.h"
-#include "util/core/number_text.h"
-#include "util/threads.h"
-#include "util/window_marking.h"
-#include "util/window_pick.h"
-#include "util/wide_text.h"
+#include "ui/tree_box.h"
+#include "win/threads.h"
+#include "win/wide_text.h"
+#include "win/window_marking.h"
+#include "win/window_pick.h"
 
 namespace {
 
@@ -167,11 +167,11 @@ TEST_F(InspectorTest, TreeHoldsTheHierarchyInPreOrderWithTheTargetBold) {
     ASSERT_EQ(expected.size(), 5u);
     ASSERT_EQ(tree.ItemCount(), 5);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(tree.ItemData(i), H(expected[i])) << i;
-    EXPECT_EQ(tree.ItemText(0), core::RootItemText("fixture_app.exe", H(root_), "TavrinFixtureRoot", "Fixture Root"));
+    EXPECT_EQ(tree.ItemText(0), inspector::core::RootItemText("fixture_app.exe", H(root_), "TavrinFixtureRoot", "Fixture Root"));
     const int a1 = static_cast<int>(std::find(expected.begin(), expected.end(), a1_) - expected.begin());
     const int a = static_cast<int>(std::find(expected.begin(), expected.end(), a_) - expected.begin());
     EXPECT_EQ(a1, a + 1);  // A1 comes right after A
-    EXPECT_EQ(tree.ItemText(a1), core::TreeItemText(H(a1_), "Button", "A1 button"));
+    EXPECT_EQ(tree.ItemText(a1), inspector::core::TreeItemText(H(a1_), "Button", "A1 button"));
     // A1 hangs under A; every other window under the root.
     for (int i = 1; i < 5; ++i) EXPECT_EQ(tree.ParentIndex(i), i == a1 ? a : 0) << i;
     EXPECT_EQ(tree.ParentIndex(0), -1);
@@ -224,7 +224,7 @@ TEST_F(InspectorTest, ClosingTheWindowDuringRefreshEndsTheRefresh) {
     });
     ASSERT_NE(closer, 0u);
     // A refresh that never returns fails the test instead of hanging it.
-    const util::OwnedHandle returned(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    const win::OwnedHandle returned(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     std::thread watchdog([event = returned.Get()] {
         if (WaitForSingleObject(event, 15000) != WAIT_OBJECT_0) {
             std::fprintf(stderr, "刷新 did not return within 15 s of the window being closed\n");
@@ -245,13 +245,13 @@ TEST_F(InspectorTest, ClosingTheWindowDuringRefreshEndsTheRefresh) {
 // looks as always.
 TEST_F(InspectorTest, ARefreshShowsThatTheTargetIsGone) {
     const auto refreshItem = [this] {
-        ui::Menu& menu = Window().Analysis().Actions().MenuOf(core::Field::WindowHandle);
-        const int item = core::FieldItemIndex(core::Field::WindowHandle, core::FieldItem::Refresh);
+        ui::Menu& menu = Window().Analysis().Actions().MenuOf(inspector::core::Field::WindowHandle);
+        const int item = inspector::core::FieldItemIndex(inspector::core::Field::WindowHandle, inspector::core::FieldItem::Refresh);
         SendMessageW(Window().Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(menu.Handle(), item), 0), 0);
     };
     for (const bool superButton : {false, true}) {
         SCOPED_TRACE(superButton ? "超级按钮_刷新" : "刷新 of the handle menu");
-        util::WindowHandle picked = 0;
+        win::WindowHandle picked = 0;
         {
             FixtureProcess counters(L"counters");
             HWND counter = counters.Window(L"TavrinFixtureCounter");
@@ -259,7 +259,7 @@ TEST_F(InspectorTest, ARefreshShowsThatTheTargetIsGone) {
             Target().Select(picked = H(counter));
             ASSERT_EQ(Box("编辑框_窗口句柄"), Text(picked));
         }
-        ASSERT_TRUE(PumpUntil([&] { return !IsWindow(util::ToHwnd(picked)); }, 3000));
+        ASSERT_TRUE(PumpUntil([&] { return !IsWindow(win::ToHwnd(picked)); }, 3000));
         if (superButton) {
             Tree().Refresh();
         } else {
@@ -293,7 +293,7 @@ TEST_F(InspectorTest, WalkOverChangingWindowsEndsAndListsEachWindowOnce) {
         const double start = NowMs();
         const std::vector<inspector::TreeNode> nodes = inspector::WalkWindows(H(root));
         const double ms = NowMs() - start;
-        std::set<util::WindowHandle> handles;
+        std::set<win::WindowHandle> handles;
         for (const inspector::TreeNode& node : nodes) {
             EXPECT_TRUE(handles.insert(node.handle).second) << "walk " << walk << " met " << node.handle << " twice";
         }
@@ -318,16 +318,16 @@ TEST_F(InspectorTest, PickingTakesDisabledControlsAndButtonsInsideGroupBoxes) {
     HWND disabled = GetDlgItem(dialog, 301), group = GetDlgItem(dialog, 310), one = GetDlgItem(dialog, 311);
     ASSERT_TRUE(disabled && group && one);
     SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    EXPECT_EQ(util::DeepestWindowAt(CentreOf(disabled)), H(disabled));
-    EXPECT_EQ(util::DeepestWindowAt(CentreOf(one)), H(one));
+    EXPECT_EQ(win::DeepestWindowAt(CentreOf(disabled)), H(disabled));
+    EXPECT_EQ(win::DeepestWindowAt(CentreOf(one)), H(one));
     RECT g;
     GetWindowRect(group, &g);
-    EXPECT_EQ(util::DeepestWindowAt({g.right - 5, g.bottom - 5}), H(group));
+    EXPECT_EQ(win::DeepestWindowAt({g.right - 5, g.bottom - 5}), H(group));
     RECT d;
     GetClientRect(dialog, &d);
     POINT inDialog = {d.right - 3, d.bottom - 3};
     ClientToScreen(dialog, &inDialog);
-    EXPECT_EQ(util::DeepestWindowAt(inDialog), H(dialog));
+    EXPECT_EQ(win::DeepestWindowAt(inDialog), H(dialog));
     SetWindowPos(dialog, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -358,7 +358,7 @@ TEST_F(InspectorTest, OwnedDialogsAreInTheTreeBelowTheirOwner) {
 
     ASSERT_FALSE(IsWindowEnabled(disabled));
     SendMessageW(Window().Handle(), WM_COMMAND,
-                 MAKEWPARAM(GetMenuItemID(Window().Analysis().Actions().MenuOf(core::Field::Other).Handle(), 0), 0), 0);
+                 MAKEWPARAM(GetMenuItemID(Window().Analysis().Actions().MenuOf(inspector::core::Field::Other).Handle(), 0), 0), 0);
     EXPECT_TRUE(IsWindowEnabled(disabled));
 }
 
@@ -414,7 +414,7 @@ TEST_F(InspectorTest, HiddenAndDisabledWindowsAreToldApartInTheTree) {
     EXPECT_EQ(tree.ItemTextColour(cItem).value_or(0), inspector::kHiddenItemColour);
     EXPECT_EQ(tree.ItemTextColour(a1Item).value_or(0), inspector::kDisabledItemColour);
     EXPECT_FALSE(tree.ItemTextColour(bItem).has_value());
-    EXPECT_EQ(tree.ItemText(cItem), core::TreeItemText(H(c_), "Static", "Hidden C"));
+    EXPECT_EQ(tree.ItemText(cItem), inspector::core::TreeItemText(H(c_), "Static", "Hidden C"));
 
     // On the screen: the hidden window's item has no pixel of the tree's
     // text colour (black, or the skin's), the plain one (not selected, so
@@ -440,7 +440,7 @@ TEST_F(InspectorTest, HiddenAndDisabledWindowsAreToldApartInTheTree) {
         std::memcpy(&r, &h, sizeof h);
         SendMessageW(tree.Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r));
         MapWindowPoints(tree.Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
-        const util::WindowDC screen;
+        const win::WindowDC screen;
         for (int y = r.top; y < r.bottom; ++y) {
             for (int x = r.left; x < r.right; ++x) count += GetPixel(screen.Get(), x, y) == ink;
         }
@@ -548,8 +548,8 @@ TEST_F(InspectorTest, ALargeTreeShowsItsTargetFirstAndEndsInPreOrder) {
 
     // Child 1 is "item 1", a Static; child 5 an Edit made as "item 5" and
     // then given "edited 5".
-    EXPECT_EQ(tree.ItemText(2), core::TreeItemText(H(expected[2]), "Static", "item 1"));
-    EXPECT_EQ(tree.ItemText(6), core::TreeItemText(H(expected[6]), "Edit", "edited 5"));
+    EXPECT_EQ(tree.ItemText(2), inspector::core::TreeItemText(H(expected[2]), "Static", "item 1"));
+    EXPECT_EQ(tree.ItemText(6), inspector::core::TreeItemText(H(expected[6]), "Edit", "edited 5"));
 }
 
 TEST_F(InspectorTest, HungProgramCostsOneTimeOutPerQuestion) {
@@ -559,7 +559,7 @@ TEST_F(InspectorTest, HungProgramCostsOneTimeOutPerQuestion) {
     ASSERT_TRUE(testing_support::HangFixture(many, 8000));
 
     double start = NowMs();
-    const util::SafeTitle title = util::QueryWindowTitleSafe(H(many));
+    const win::SafeTitle title = win::QueryWindowTitleSafe(H(many));
     const double titleMs = NowMs() - start;
     EXPECT_EQ(title.text, "");
     EXPECT_TRUE(title.timedOut);
@@ -580,10 +580,10 @@ TEST_F(InspectorTest, HungProgramCostsOneTimeOutPerQuestion) {
     Tree().Refresh();
     const double fillMs = NowMs() - start;
     ASSERT_EQ(Tree().Tree().ItemCount(), 201);
-    EXPECT_EQ(Tree().Tree().ItemText(0), core::RootItemText("fixture_app.exe", H(many), "TavrinFixtureMany", "Fixture Many"));
-    EXPECT_EQ(Tree().Tree().ItemText(1), core::TreeItemText(Tree().Tree().ItemData(1), "TavrinFixturePanel", "panel 0"));
-    EXPECT_EQ(Tree().Tree().ItemText(2), core::TreeItemText(Tree().Tree().ItemData(2), "Static", "item 1"));
-    EXPECT_EQ(Tree().Tree().ItemText(6), core::TreeItemText(Tree().Tree().ItemData(6), "Edit", ""));
+    EXPECT_EQ(Tree().Tree().ItemText(0), inspector::core::RootItemText("fixture_app.exe", H(many), "TavrinFixtureMany", "Fixture Many"));
+    EXPECT_EQ(Tree().Tree().ItemText(1), inspector::core::TreeItemText(Tree().Tree().ItemData(1), "TavrinFixturePanel", "panel 0"));
+    EXPECT_EQ(Tree().Tree().ItemText(2), inspector::core::TreeItemText(Tree().Tree().ItemData(2), "Static", "item 1"));
+    EXPECT_EQ(Tree().Tree().ItemText(6), inspector::core::TreeItemText(Tree().Tree().ItemData(6), "Edit", ""));
     EXPECT_LT(fillMs, 3000) << "the tree fill over a hung program took " << fillMs << " ms";
     std::printf("hung program: title %.0f ms, panel %.0f ms, tree of 201 windows %.0f ms\n", titleMs, panelMs, fillMs);
 }
@@ -620,10 +620,10 @@ TEST_F(InspectorTest, AWindowThatAnnouncesAnEndlessTextIsReadWithinTheLimit) {
 
     // Texts of 'h' only, told by their lengths.
     auto hs = [](const std::string& text) { return text.find_first_not_of('h') == std::string::npos ? text.size() : 0; };
-    const util::SafeTitle whole = util::QueryWindowTitleSafe(H(edit));
+    const win::SafeTitle whole = win::QueryWindowTitleSafe(H(edit));
     EXPECT_EQ(hs(whole.text), 5000u);
     EXPECT_FALSE(whole.cut);
-    const util::SafeTitle cut = util::QueryWindowTitleSafe(H(edit), 4096);
+    const win::SafeTitle cut = win::QueryWindowTitleSafe(H(edit), 4096);
     EXPECT_EQ(hs(cut.text), 4096u);
     EXPECT_TRUE(cut.cut);
 
@@ -631,7 +631,7 @@ TEST_F(InspectorTest, AWindowThatAnnouncesAnEndlessTextIsReadWithinTheLimit) {
     EXPECT_EQ(hs(Box("编辑框_控件内容")), 5000u);
     Tree().Refresh();
     ASSERT_EQ(Tree().Tree().ItemCount(), 3);
-    EXPECT_TRUE(Tree().Tree().ItemText(1) == core::TreeItemText(H(edit), "TavrinHostileEdit", std::string(5000, 'h')));
+    EXPECT_TRUE(Tree().Tree().ItemText(1) == inspector::core::TreeItemText(H(edit), "TavrinHostileEdit", std::string(5000, 'h')));
     GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&after), sizeof after);
     EXPECT_LT(after.PrivateUsage, before.PrivateUsage + (200u << 20)) << "committed memory grew";
 }
@@ -656,10 +656,10 @@ TEST_F(InspectorTest, MarkWindowFlashesAnInvertedFrameAndLeavesNoTrace) {
     ASSERT_TRUE(PumpUntil([&] { return WindowFromPoint(edge) == root_; }, 2000));
     RedrawWindow(root_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const COLORREF before = testing_support::ScreenPixel(edge.x, edge.y);
-    const util::WindowHandle target = H(root_);
+    const win::WindowHandle target = H(root_);
     const auto marked = std::make_shared<std::atomic<bool>>(false);
-    util::StartThread([target, marked] {
-        util::MarkWindow(target);
+    win::StartThread([target, marked] {
+        win::MarkWindow(target);
         *marked = true;
     });
     const bool inverted = PumpUntil(

@@ -9,9 +9,9 @@
 
 #include "app/core/main_layout.h"
 #include "tests/win/test_support.h"
-#include "util/core/glyphs.h"
+#include "text/number_text.h"
+#include "ui/core/glyphs.h"
 #include "ui/edit_box.h"
-#include "util/core/number_text.h"
 
 namespace {
 
@@ -82,9 +82,9 @@ TEST_F(CaptureTest, TicksMakeTheWindowUnderTheCursorTheTarget) {
     if (!testing_support::RunningUnderWine()) {
         EXPECT_TRUE(GetWindowLongW(finder, GWL_EXSTYLE) & WS_EX_TOPMOST);
     }
-    EXPECT_EQ(capture().Finder()->Board().GetPixel(20, 20), core::kFinderIcon);
+    EXPECT_EQ(capture().Finder()->Board().GetPixel(20, 20), ui::core::kFinderIcon);
     // The board the finder left shows the cross without the icon.
-    EXPECT_NE(Get<ui::DrawingBoard>("画板_捕获器").GetPixel(20, 20), core::kFinderIcon);
+    EXPECT_NE(Get<ui::DrawingBoard>("画板_捕获器").GetPixel(20, 20), ui::core::kFinderIcon);
 
     TickAt(CentreOf(a1_));
     EXPECT_EQ(capture().HoveredWindow(), H(a1_));
@@ -113,7 +113,7 @@ TEST_F(CaptureTest, OwnWindowsAreNeverCaptured) {
 // The screen's pixels of a rectangle, row by row.
 std::vector<COLORREF> PixelsOf(const RECT& r) {
     std::vector<COLORREF> pixels;
-    const util::WindowDC screen;
+    const win::WindowDC screen;
     for (int y = r.top; y < r.bottom; ++y) {
         for (int x = r.left; x < r.right; ++x) pixels.push_back(GetPixel(screen.Get(), x, y));
     }
@@ -169,7 +169,7 @@ TEST_F(CaptureTest, ReleaseEndsTheCaptureAndRebuildsTheTree) {
     EXPECT_FALSE(capture().Running());
     EXPECT_EQ(capture().HoveredWindow(), 0);
     EXPECT_FALSE(GetWindowLongW(Window().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(Get<ui::DrawingBoard>("画板_捕获器").GetPixel(20, 20), core::kFinderIcon);  // back in place
+    EXPECT_EQ(Get<ui::DrawingBoard>("画板_捕获器").GetPixel(20, 20), ui::core::kFinderIcon);  // back in place
     auto& tree = Window().Analysis().Tree();
     ASSERT_TRUE(PumpUntil([&] { return !tree.FillRunning() && tree.Tree().ItemCount() == 5; }, 5000));
     const int selected = tree.Tree().SelectedIndex();
@@ -186,7 +186,7 @@ TEST_F(CaptureTest, SuperModeOverTheBareDesktop) {
     // A spot of the screen with no window of any program: the desktop.
     const POINT bare = {GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5};
     ASSERT_EQ(WindowFromPoint(bare), GetDesktopWindow());
-    util::InputHook& hook = Window().Analysis().Capture().Hook();
+    win::InputHook& hook = Window().Analysis().Capture().Hook();
     TickAt(CentreOf(b_));
     capture().Start(Get<ui::DrawingBoard>("画板_捕获器"));
     EXPECT_EQ(capture().FinderOffset(), 0);
@@ -201,7 +201,7 @@ TEST_F(CaptureTest, SuperModeOverTheBareDesktop) {
     GetWindowRect(capture().Finder()->Handle(), &f);
     EXPECT_EQ(f.left, bare.x - capture().Finder()->ToPhysical(14) + capture().Finder()->ToPhysical(15));
     // The message on the finder board: not the icon.
-    EXPECT_NE(capture().Finder()->Board().GetPixel(20, 20), core::kFinderIcon);
+    EXPECT_NE(capture().Finder()->Board().GetPixel(20, 20), ui::core::kFinderIcon);
 
     // Back over a window: normal mode again, the hook removed.
     TickAt(CentreOf(a1_));
@@ -240,24 +240,24 @@ TEST_F(CaptureTest, TicksOverChangingWindowsKeepNoObjects) {
 class InputHookTest : public CaptureTest {};
 
 TEST_F(InputHookTest, RegistrationsAndTheDoubleClickRuleWithRealInput) {
-    util::InputHook hook;
+    win::InputHook hook;
     std::vector<std::string> calls;
     auto routine = [&](const char* name) {
-        return core::HookRoutine{name, [&calls, name](std::int32_t w, std::int32_t x, std::int32_t y) {
+        return win::core::HookRoutine{name, [&calls, name](std::int32_t w, std::int32_t x, std::int32_t y) {
                                      calls.push_back(std::string(name) + " " + std::to_string(w) + " " +
                                                      std::to_string(x) + "," + std::to_string(y));
                                  }};
     };
-    EXPECT_EQ(hook.SetMouseKeyCallback(routine("up"), core::kHookLeftUp), 1);
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine("up"), win::core::kHookLeftUp), 1);
     EXPECT_TRUE(hook.Hooked());
-    EXPECT_EQ(hook.SetMouseKeyCallback(routine("up"), core::kHookLeftUp), 0);  // the same routine again
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine("up"), win::core::kHookLeftUp), 0);  // the same routine again
     EXPECT_EQ(hook.SetMouseKeyCallback(routine("up"), 0x0200), 0);             // not one of the nine
-    EXPECT_EQ(hook.SetMouseKeyCallback(routine("double"), core::kHookLeftDoubleClick), 1);
-    EXPECT_EQ(hook.SetMouseKeyCallback(routine("right"), core::kHookRightUp), 1);
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine("double"), win::core::kHookLeftDoubleClick), 1);
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine("right"), win::core::kHookRightUp), 1);
 
     // A middle click last: once its call is in, every call the left clicks
     // made has come before it.
-    EXPECT_EQ(hook.SetMouseKeyCallback(routine("middle"), core::kHookMiddleUp), 1);
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine("middle"), win::core::kHookMiddleUp), 1);
     const POINT at = CentreOf(b_);
     ASSERT_TRUE(testing_support::RunXdotool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y) +
                                             L" click --repeat 2 --delay 300 1 click 2"));
@@ -269,31 +269,31 @@ TEST_F(InputHookTest, RegistrationsAndTheDoubleClickRuleWithRealInput) {
     EXPECT_EQ(calls, (std::vector<std::string>{"up" + where, "double" + where, "up" + where, "middle" + where}));
 
     // Clearing one of the routines keeps the hook for the others.
-    EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookLeftUp), 1);
-    EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookLeftDoubleClick), 1);
-    EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookMiddleUp), 1);
+    EXPECT_EQ(hook.ClearMouseKeyCallback(win::core::kHookLeftUp), 1);
+    EXPECT_EQ(hook.ClearMouseKeyCallback(win::core::kHookLeftDoubleClick), 1);
+    EXPECT_EQ(hook.ClearMouseKeyCallback(win::core::kHookMiddleUp), 1);
     EXPECT_TRUE(hook.Hooked());
     calls.clear();
     // The right click last again, for the same reason.
     ASSERT_TRUE(testing_support::RunXdotool(L"click 1 click 3"));
     EXPECT_TRUE(PumpUntil(lastCallIs("right"), 3000));
     EXPECT_EQ(calls, (std::vector<std::string>{"right" + where}));
-    EXPECT_EQ(hook.ClearMouseKeyCallback(core::kHookRightUp), 1);
+    EXPECT_EQ(hook.ClearMouseKeyCallback(win::core::kHookRightUp), 1);
     EXPECT_FALSE(hook.Hooked());
     EXPECT_EQ(hook.ClearMouseKeyCallback(12345), 0);
 }
 
 TEST_F(InputHookTest, ARegistrationWhoseHookCannotBeInstalledReportsZeroAndIsTriedAgain) {
-    util::InputHook first, second;
+    win::InputHook first, second;
     int calls = 0;
-    const core::HookRoutine routine{&calls, [&](std::int32_t, std::int32_t, std::int32_t) { ++calls; }};
-    ASSERT_EQ(first.SetMouseKeyCallback(routine, core::kHookRightUp), 1);
+    const win::core::HookRoutine routine{&calls, [&](std::int32_t, std::int32_t, std::int32_t) { ++calls; }};
+    ASSERT_EQ(first.SetMouseKeyCallback(routine, win::core::kHookRightUp), 1);
     // One process holds one hook: the second object cannot install its own.
-    EXPECT_EQ(second.SetMouseKeyCallback(routine, core::kHookLeftUp), 0);
+    EXPECT_EQ(second.SetMouseKeyCallback(routine, win::core::kHookLeftUp), 0);
     EXPECT_FALSE(second.Hooked());
     first.ClearMouseKeyCallback();
     // Nothing was kept of the failed registration: the same one now works.
-    EXPECT_EQ(second.SetMouseKeyCallback(routine, core::kHookLeftUp), 1);
+    EXPECT_EQ(second.SetMouseKeyCallback(routine, win::core::kHookLeftUp), 1);
     EXPECT_TRUE(second.Hooked());
     second.ClearMouseKeyCallback();
 }
@@ -303,18 +303,18 @@ TEST_F(InputHookTest, ARegistrationWhoseHookCannotBeInstalledReportsZeroAndIsTri
 // held for good): once it runs again it ends by itself, with its own exit
 // code, and the next registration gets a thread of its own.
 TEST_F(InputHookTest, AHookThreadThatDoesNotAnswerIsGivenUpNotKilled) {
-    util::InputHook hook;
+    win::InputHook hook;
     int calls = 0;
-    const core::HookRoutine routine{&calls, [&](std::int32_t, std::int32_t, std::int32_t) { ++calls; }};
-    ASSERT_EQ(hook.SetMouseKeyCallback(routine, core::kHookRightUp), 1);
+    const win::core::HookRoutine routine{&calls, [&](std::int32_t, std::int32_t, std::int32_t) { ++calls; }};
+    ASSERT_EQ(hook.SetMouseKeyCallback(routine, win::core::kHookRightUp), 1);
     const DWORD stuck = hook.HookThreadId();
-    const util::OwnedHandle thread(
+    const win::OwnedHandle thread(
         OpenThread(SYNCHRONIZE | THREAD_SUSPEND_RESUME | THREAD_QUERY_LIMITED_INFORMATION, FALSE, stuck));
     ASSERT_TRUE(thread);
     ASSERT_NE(SuspendThread(thread.Get()), static_cast<DWORD>(-1));
 
     // Asks the thread for the keyboard hook too; no answer comes.
-    EXPECT_EQ(hook.SetMouseKeyCallback(routine, core::kHookKeyUp), 0);
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine, win::core::kHookKeyUp), 0);
     EXPECT_FALSE(hook.KeyboardHooked());
     EXPECT_NE(hook.HookThreadId(), stuck);  // what is still registered has a new thread
     DWORD code = 0;
@@ -325,16 +325,16 @@ TEST_F(InputHookTest, AHookThreadThatDoesNotAnswerIsGivenUpNotKilled) {
     ASSERT_EQ(WaitForSingleObject(thread.Get(), 5000), WAIT_OBJECT_0) << "the given-up thread did not end";
     GetExitCodeThread(thread.Get(), &code);
     EXPECT_EQ(code, 0u);
-    EXPECT_EQ(hook.SetMouseKeyCallback(routine, core::kHookKeyUp), 1);
+    EXPECT_EQ(hook.SetMouseKeyCallback(routine, win::core::kHookKeyUp), 1);
     EXPECT_TRUE(hook.KeyboardHooked());
     hook.ClearMouseKeyCallback();
 }
 
 TEST_F(InputHookTest, KeysReachTheirRoutinesWithTheVirtualKeyCode) {
-    util::InputHook hook;
+    win::InputHook hook;
     std::vector<std::int32_t> keys;
     hook.SetMouseKeyCallback({&keys, [&](std::int32_t, std::int32_t, std::int32_t vk) { keys.push_back(vk); }},
-                             core::kHookKeyUp);
+                             win::core::kHookKeyUp);
     SetForegroundWindow(Window().Handle());
     ASSERT_TRUE(testing_support::RunXdotool(L"key a"));
     PumpUntil([&] { return !keys.empty(); }, 3000);
@@ -348,21 +348,21 @@ TEST_F(InputHookTest, KeysReachTheirRoutinesWithTheVirtualKeyCode) {
 // once it is free again. Only the hooks that routines need are installed,
 // and a routine that throws does not stop the next one.
 TEST_F(InputHookTest, ClicksWhileTheGuiThreadIsBusyAreDeliveredAfterwards) {
-    util::InputHook hook;
+    win::InputHook hook;
     std::vector<std::string> calls;
     hook.SetMouseKeyCallback({&calls,
                               [&](std::int32_t, std::int32_t, std::int32_t) {
                                   calls.push_back("up");
                                   if (calls.size() == 1) throw std::runtime_error("first release");
                               }},
-                             core::kHookLeftUp);
+                             win::core::kHookLeftUp);
     hook.SetMouseKeyCallback({&hook, [&](std::int32_t, std::int32_t, std::int32_t) { calls.push_back("right"); }},
-                             core::kHookRightUp);
+                             win::core::kHookRightUp);
     EXPECT_TRUE(hook.MouseHooked());
     EXPECT_FALSE(hook.KeyboardHooked());
 
     const POINT at = CentreOf(b_);
-    const util::OwnedHandle clicks = testing_support::StartXdotool(
+    const win::OwnedHandle clicks = testing_support::StartXdotool(
         L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y) + L" click 1 click 3 click 1");
     ASSERT_TRUE(clicks);
     // The GUI thread handles nothing while it waits.
@@ -371,10 +371,10 @@ TEST_F(InputHookTest, ClicksWhileTheGuiThreadIsBusyAreDeliveredAfterwards) {
     EXPECT_TRUE(PumpUntil([&] { return calls.size() >= 3; }, 3000));
     EXPECT_EQ(calls, (std::vector<std::string>{"up", "right", "up"}));
 
-    hook.SetMouseKeyCallback({&calls, [](std::int32_t, std::int32_t, std::int32_t) {}}, core::kHookKeyDown);
+    hook.SetMouseKeyCallback({&calls, [](std::int32_t, std::int32_t, std::int32_t) {}}, win::core::kHookKeyDown);
     EXPECT_TRUE(hook.KeyboardHooked());
-    hook.ClearMouseKeyCallback(core::kHookLeftUp);
-    hook.ClearMouseKeyCallback(core::kHookRightUp);
+    hook.ClearMouseKeyCallback(win::core::kHookLeftUp);
+    hook.ClearMouseKeyCallback(win::core::kHookRightUp);
     EXPECT_FALSE(hook.MouseHooked());
     EXPECT_TRUE(hook.KeyboardHooked());
     hook.ClearMouseKeyCallback();

@@ -13,14 +13,14 @@
 #include "colour/core/colour_scale.h"
 #include "colour/core/magnifier.h"
 #include "colour/core/palette.h"
-#include "ui/buttons.h"
+#include "imaging/bitmap.h"
+#include "imaging/core/bmp.h"
+#include "imaging/image_objects.h"
 #include "tests/win/test_support.h"
+#include "ui/buttons.h"
 #include "ui/edit_box.h"
-#include "util/bitmap.h"
-#include "util/clipboard.h"
-#include "util/core/bmp.h"
-#include "util/dpi.h"
-#include "util/image_objects.h"
+#include "win/clipboard.h"
+#include "win/dpi.h"
 
 namespace {
 
@@ -57,13 +57,13 @@ private:
     static void Paint(HDC dc) {
         for (int q = 0; q < 4; ++q) {
             const RECT r = {(q % 2) * 100, (q / 2) * 50, (q % 2) * 100 + 100, (q / 2) * 50 + 50};
-            const util::OwnedBrush brush(CreateSolidBrush(kQuadrants[q]));
+            const win::OwnedBrush brush(CreateSolidBrush(kQuadrants[q]));
             FillRect(dc, &r, brush.Get());
         }
     }
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_PAINT) {
-            Paint(util::PaintDC(hwnd).Get());
+            Paint(win::PaintDC(hwnd).Get());
             return 0;
         }
         if (message == WM_PRINTCLIENT) {
@@ -76,15 +76,15 @@ private:
 };
 
 // Pixel (x, y) from the top of a BMP byte set of any depth.
-COLORREF BmpPixel(const core::ByteSet& bmp, int x, int y) {
-    return util::GetBitmapPixel(util::CreateBitmapFromBmp(bmp).Get(), x, y);
+COLORREF BmpPixel(const imaging::core::ByteSet& bmp, int x, int y) {
+    return imaging::GetBitmapPixel(imaging::CreateBitmapFromBmp(bmp).Get(), x, y);
 }
 
 TEST(BitmapRoutines, AScreenAreaComesBackAsABmpOfItsSizeWithItsPixels) {
     PaintedWindow painted(0, 0);
-    const core::ByteSet image = util::CaptureWindowImage(nullptr, 10, 20, 109, 69, false);
-    core::BmpInfo info;
-    ASSERT_TRUE(core::ReadBmpInfo(image, info));
+    const imaging::core::ByteSet image = imaging::CaptureWindowImage(nullptr, 10, 20, 109, 69, false);
+    imaging::core::BmpInfo info;
+    ASSERT_TRUE(imaging::core::ReadBmpInfo(image, info));
     EXPECT_EQ(info.width, 100);
     EXPECT_EQ(info.height, 50);
     EXPECT_EQ(info.bitsPerPixel, 16);
@@ -92,17 +92,17 @@ TEST(BitmapRoutines, AScreenAreaComesBackAsABmpOfItsSizeWithItsPixels) {
         EXPECT_EQ(BmpPixel(image, p.x, p.y), PatternAt(10 + p.x, 20 + p.y)) << p.x << "," << p.y;
     }
     // The same area as part of the window's client area.
-    const core::ByteSet ofWindow = util::CaptureWindowImage(painted.Handle(), 10, 20, 109, 69, false, 24);
-    ASSERT_TRUE(core::ReadBmpInfo(ofWindow, info));
+    const imaging::core::ByteSet ofWindow = imaging::CaptureWindowImage(painted.Handle(), 10, 20, 109, 69, false, 24);
+    ASSERT_TRUE(imaging::core::ReadBmpInfo(ofWindow, info));
     EXPECT_EQ(info.width, 100);
-    EXPECT_EQ(core::Bmp24Pixel(ofWindow, 95, 35), PatternAt(105, 55));
+    EXPECT_EQ(imaging::core::Bmp24Pixel(ofWindow, 95, 35), PatternAt(105, 55));
     // The window's own drawing of its whole client area.
-    const core::ByteSet drawn = util::CaptureWindowImage(painted.Handle(), 0, 0, -1, -1, true, 24);
-    ASSERT_TRUE(core::ReadBmpInfo(drawn, info));
+    const imaging::core::ByteSet drawn = imaging::CaptureWindowImage(painted.Handle(), 0, 0, -1, -1, true, 24);
+    ASSERT_TRUE(imaging::core::ReadBmpInfo(drawn, info));
     EXPECT_EQ(info.width, 200);
     EXPECT_EQ(info.height, 100);
-    EXPECT_EQ(core::Bmp24Pixel(drawn, 199, 99), PatternAt(199, 99));
-    EXPECT_EQ(core::Bmp24Pixel(drawn, 0, 0), PatternAt(0, 0));
+    EXPECT_EQ(imaging::core::Bmp24Pixel(drawn, 199, 99), PatternAt(199, 99));
+    EXPECT_EQ(imaging::core::Bmp24Pixel(drawn, 0, 0), PatternAt(0, 0));
 }
 
 TEST(BitmapRoutines, AMinimisedWindowGivesNothingInEitherMode) {
@@ -110,49 +110,49 @@ TEST(BitmapRoutines, AMinimisedWindowGivesNothingInEitherMode) {
                              nullptr, nullptr, nullptr);
     ShowWindow(w, SW_MINIMIZE);
     ASSERT_TRUE(PumpUntil([&] { return IsIconic(w) != 0; }, 3000));
-    EXPECT_TRUE(util::CaptureWindowImage(w, 0, 0, -1, -1, false).empty());
-    EXPECT_TRUE(util::CaptureWindowImage(w, 0, 0, -1, -1, true).empty());
-    EXPECT_FALSE(util::CaptureToBitmap(w, 24));
+    EXPECT_TRUE(imaging::CaptureWindowImage(w, 0, 0, -1, -1, false).empty());
+    EXPECT_TRUE(imaging::CaptureWindowImage(w, 0, 0, -1, -1, true).empty());
+    EXPECT_FALSE(imaging::CaptureToBitmap(w, 24));
     DestroyWindow(w);
 }
 
 TEST(BitmapRoutines, CroppingWithoutASizeReachesTheBottomRightCorner) {
-    const core::ByteSet source = core::MakeBmp24(40, 30, [](int x, int y) { return core::Rgb(x * 6, y * 8, 77); });
-    const util::OwnedBitmap bitmap = util::CreateBitmapFromBmp(source);
-    util::OwnedBitmap cut;
-    ASSERT_TRUE(util::CropBitmap(bitmap.Get(), cut, 10, 5, 0, 0));
+    const imaging::core::ByteSet source = imaging::core::MakeBmp24(40, 30, [](int x, int y) { return base::Rgb(x * 6, y * 8, 77); });
+    const win::OwnedBitmap bitmap = imaging::CreateBitmapFromBmp(source);
+    win::OwnedBitmap cut;
+    ASSERT_TRUE(imaging::CropBitmap(bitmap.Get(), cut, 10, 5, 0, 0));
     BITMAP info;
     ASSERT_TRUE(GetObjectW(cut.Get(), sizeof info, &info));
     EXPECT_EQ(info.bmWidth, 30);
     EXPECT_EQ(info.bmHeight, 25);
-    EXPECT_EQ(util::GetBitmapPixel(cut.Get(), 0, 0), core::Rgb(60, 40, 77));
-    EXPECT_EQ(util::GetBitmapPixel(cut.Get(), 29, 24), core::Rgb(234, 232, 77));
+    EXPECT_EQ(imaging::GetBitmapPixel(cut.Get(), 0, 0), base::Rgb(60, 40, 77));
+    EXPECT_EQ(imaging::GetBitmapPixel(cut.Get(), 29, 24), base::Rgb(234, 232, 77));
     // Parts of the wanted rectangle outside the source stay black.
-    util::OwnedBitmap over;
-    ASSERT_TRUE(util::CropBitmap(bitmap.Get(), over, 35, -5, 10, 10));
-    EXPECT_EQ(util::GetBitmapPixel(over.Get(), 2, 2), 0u);
-    EXPECT_EQ(util::GetBitmapPixel(over.Get(), 4, 5), core::Rgb(234, 0, 77));
-    EXPECT_EQ(util::GetBitmapPixel(over.Get(), 6, 5), 0u);
-    EXPECT_FALSE(util::CropBitmap(nullptr, over, 0, 0, 5, 5));
-    EXPECT_TRUE(util::BitmapToBytes(nullptr).empty());
+    win::OwnedBitmap over;
+    ASSERT_TRUE(imaging::CropBitmap(bitmap.Get(), over, 35, -5, 10, 10));
+    EXPECT_EQ(imaging::GetBitmapPixel(over.Get(), 2, 2), 0u);
+    EXPECT_EQ(imaging::GetBitmapPixel(over.Get(), 4, 5), base::Rgb(234, 0, 77));
+    EXPECT_EQ(imaging::GetBitmapPixel(over.Get(), 6, 5), 0u);
+    EXPECT_FALSE(imaging::CropBitmap(nullptr, over, 0, 0, 5, 5));
+    EXPECT_TRUE(imaging::BitmapToBytes(nullptr).empty());
 }
 
 TEST(BitmapRoutines, ThePictureGoesToTheClipboardOnlyWhenThereIsOne) {
-    ASSERT_TRUE(util::CopyTextToClipboard("kept text"));
-    EXPECT_FALSE(util::CopyBitmapToClipboard({}));
-    EXPECT_FALSE(util::CopyBitmapToClipboard(core::ByteSet{'B', 'M', 0, 0}));
-    EXPECT_EQ(util::ClipboardText(), "kept text");
+    ASSERT_TRUE(win::CopyTextToClipboard("kept text"));
+    EXPECT_FALSE(imaging::CopyBitmapToClipboard({}));
+    EXPECT_FALSE(imaging::CopyBitmapToClipboard(imaging::core::ByteSet{'B', 'M', 0, 0}));
+    EXPECT_EQ(win::ClipboardText(), "kept text");
 
-    const core::ByteSet picture =
-        core::MakeBmp24(16, 8, [](int x, int y) { return x < 8 ? core::Rgb(255, 0, 0) : core::Rgb(0, 0, y * 30); });
-    ASSERT_TRUE(util::CopyBitmapToClipboard(picture));
+    const imaging::core::ByteSet picture =
+        imaging::core::MakeBmp24(16, 8, [](int x, int y) { return x < 8 ? base::Rgb(255, 0, 0) : base::Rgb(0, 0, y * 30); });
+    ASSERT_TRUE(imaging::CopyBitmapToClipboard(picture));
     ASSERT_TRUE(OpenClipboard(nullptr));
     HBITMAP onClipboard = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
     ASSERT_NE(onClipboard, nullptr);
-    const core::ByteSet back = util::BitmapToBytes(onClipboard);
+    const imaging::core::ByteSet back = imaging::BitmapToBytes(onClipboard);
     CloseClipboard();
-    core::BmpInfo info;
-    ASSERT_TRUE(core::ReadBmpInfo(back, info));
+    imaging::core::BmpInfo info;
+    ASSERT_TRUE(imaging::core::ReadBmpInfo(back, info));
     EXPECT_EQ(info.width, 16);
     EXPECT_EQ(info.height, 8);
     EXPECT_EQ(BmpPixel(back, 3, 3), RGB(255, 0, 0));
@@ -163,23 +163,23 @@ TEST(BitmapRoutines, ThePictureGoesToTheClipboardOnlyWhenThereIsOne) {
 // be what cutting them out of a whole-screen grab gives, at the screen's
 // edges too.
 TEST(BitmapRoutines, TheMagnifiersSmallGrabEqualsACutOfTheWholeScreen) {
-    const core::Rect screen = util::VirtualScreenRect();
+    const base::Rect screen = imaging::VirtualScreenRect();
     PaintedWindow topLeft(screen.left, screen.top);
     PaintedWindow bottomRight(screen.right - 200, screen.bottom - 100);
-    const util::OwnedBitmap whole = util::CaptureClientToBitmap(nullptr);
+    const win::OwnedBitmap whole = imaging::CaptureClientToBitmap(nullptr);
     ASSERT_TRUE(whole);
-    for (const core::Point p : {core::Point{screen.left, screen.top}, core::Point{screen.left + 60, screen.top + 50},
-                                core::Point{screen.right - 1, screen.bottom - 1},
-                                core::Point{screen.right - 110, screen.bottom - 30}}) {
-        const core::Rect grab = core::GrabRect(p);
-        const util::OwnedBitmap small = util::GrabScreenArea(grab);
-        util::OwnedBitmap cut;
-        ASSERT_TRUE(util::CropBitmap(whole.Get(), cut, grab.left - screen.left, grab.top - screen.top, 52, 52));
-        const core::ByteSet ours = core::ZoomBmp24(util::BitmapToBytes(small.Get()), 500, 500);
-        const core::ByteSet literal = core::ZoomBmp24(util::BitmapToBytes(cut.Get()), 500, 500);
+    for (const base::Point p : {base::Point{screen.left, screen.top}, base::Point{screen.left + 60, screen.top + 50},
+                                base::Point{screen.right - 1, screen.bottom - 1},
+                                base::Point{screen.right - 110, screen.bottom - 30}}) {
+        const base::Rect grab = colour::core::GrabRect(p);
+        const win::OwnedBitmap small = imaging::GrabScreenArea(grab);
+        win::OwnedBitmap cut;
+        ASSERT_TRUE(imaging::CropBitmap(whole.Get(), cut, grab.left - screen.left, grab.top - screen.top, 52, 52));
+        const imaging::core::ByteSet ours = imaging::core::ZoomBmp24(imaging::BitmapToBytes(small.Get()), 500, 500);
+        const imaging::core::ByteSet literal = imaging::core::ZoomBmp24(imaging::BitmapToBytes(cut.Get()), 500, 500);
         ASSERT_FALSE(ours.empty());
         EXPECT_TRUE(ours == literal) << "at " << p.x << "," << p.y;
-        EXPECT_EQ(core::Bmp24Pixel(ours, 127, 127), testing_support::ScreenPixel(p.x, p.y));
+        EXPECT_EQ(imaging::core::Bmp24Pixel(ours, 127, 127), testing_support::ScreenPixel(p.x, p.y));
     }
 }
 
@@ -205,7 +205,7 @@ protected:
         HWND h = Get<ui::DrawingBoard>(board).Handle();
         SendMessageW(h, message, keys, MAKELPARAM(Scaled(x), Scaled(y)));
     }
-    int Scaled(int v) { return util::ScaleToDpi(v, util::WindowDpi(Window().Handle())); }
+    int Scaled(int v) { return win::ScaleToDpi(v, win::WindowDpi(Window().Handle())); }
 
     bool held_ = true;
 };
@@ -225,7 +225,7 @@ TEST_F(ColourPageTest, ThePenCycleIsBackAtMagentaAfterSixClicks) {
 
 TEST_F(ColourPageTest, PicksFromThePalettePictureGoToTheChosenColourOnly) {
     ASSERT_TRUE(magnifier().ShowsPalette());
-    const core::Colour atPoint = Get<ui::DrawingBoard>("画板_放大镜").GetPixel(40, 3);
+    const base::Colour atPoint = Get<ui::DrawingBoard>("画板_放大镜").GetPixel(40, 3);
     Mouse("画板_放大镜", WM_LBUTTONDOWN, 40, 3, MK_LBUTTON);
     EXPECT_EQ(Box("编辑框_颜色值1"), testing_support::Text(atPoint));
     EXPECT_EQ(Box("编辑框_颜色值"), "");
@@ -237,21 +237,21 @@ TEST_F(ColourPageTest, PicksFromThePalettePictureGoToTheChosenColourOnly) {
     EXPECT_TRUE(magnifier().ShowsPalette());
     // The pick is the colour released on: a drag over the picture leaves
     // only its last colour in the row, after the first click's.
-    const core::Colour dragEnd = board.GetPixel(200, 150);
+    const base::Colour dragEnd = board.GetPixel(200, 150);
     Mouse("画板_放大镜", WM_LBUTTONDOWN, 100, 40, MK_LBUTTON);
     Mouse("画板_放大镜", WM_MOUSEMOVE, 150, 90, MK_LBUTTON);
     Mouse("画板_放大镜", WM_MOUSEMOVE, 200, 150, MK_LBUTTON);
     Mouse("画板_放大镜", WM_LBUTTONUP, 200, 150);
     EXPECT_EQ(Box("编辑框_颜色值1"), testing_support::Text(dragEnd));
-    EXPECT_EQ(page().Editors().History().Colours(), (std::vector<core::Colour>{dragEnd, atPoint}));
+    EXPECT_EQ(page().Editors().History().Colours(), (std::vector<base::Colour>{dragEnd, atPoint}));
 }
 
 TEST_F(ColourPageTest, ThePalettesWhiteSquarePicksWhiteAndItsOutlineNothing) {
-    const core::SquareRect white = core::PaletteSquare(7, 1);  // 0xFFFFFF
+    const colour::core::SquareRect white = colour::core::PaletteSquare(7, 1);  // 0xFFFFFF
     Mouse("画板_调色板", WM_LBUTTONDOWN, white.left + 5, white.top + 5, MK_LBUTTON);
     EXPECT_EQ(Box("编辑框_颜色值1"), "16777215");
     EXPECT_EQ(Box("编辑框_颜色值_HTML"), "#FFFFFF");
-    const core::SquareRect red = core::PaletteSquare(1, 1);
+    const colour::core::SquareRect red = colour::core::PaletteSquare(1, 1);
     Mouse("画板_调色板", WM_LBUTTONDOWN, red.left, red.top + 5, MK_LBUTTON);  // on the outline
     Mouse("画板_调色板", WM_LBUTTONDOWN, red.left - 2, red.top + 5, MK_LBUTTON);  // between squares
     EXPECT_EQ(Box("编辑框_颜色值1"), "16777215");
@@ -281,23 +281,23 @@ TEST_F(ColourPageTest, TheChosenColoursBoxesComposeAndRewriteEachOther) {
     EXPECT_EQ(Box("编辑框_颜色值_VB"), "&h0000FF");
     // A copy button puts its row's text on the clipboard.
     SendMessageW(Get<ui::Button>("按钮_颜色值_Delphi").Handle(), BM_CLICK, 0, 0);
-    EXPECT_EQ(util::ClipboardText(), "$0000FF");
+    EXPECT_EQ(win::ClipboardText(), "$0000FF");
 }
 
 // Twenty picks from the palette and the scale: the swatches show the last
 // sixteen, newest on the left, and a click on one makes it the chosen
 // colour without reordering the row.
 TEST_F(ColourPageTest, TheRowOfPickedColoursShowsTheLastSixteenAndAClickMakesOneCurrent) {
-    std::vector<core::Colour> picks;
+    std::vector<base::Colour> picks;
     for (int i = 0; i < 19; ++i) {
-        const core::SquareRect square = core::PaletteSquare(i % core::kPaletteColumns, i / core::kPaletteColumns);
+        const colour::core::SquareRect square = colour::core::PaletteSquare(i % colour::core::kPaletteColumns, i / colour::core::kPaletteColumns);
         Mouse("画板_调色板", WM_LBUTTONDOWN, square.left + 5, square.top + 5, MK_LBUTTON);
-        picks.push_back(core::PaletteColour(i % core::kPaletteColumns, i / core::kPaletteColumns));
+        picks.push_back(colour::core::PaletteColour(i % colour::core::kPaletteColumns, i / colour::core::kPaletteColumns));
     }
     // The scale now runs through the last palette colour; right of its
     // middle lies a darker shade.
     Mouse("画板_色阶", WM_LBUTTONDOWN, 100, 10, MK_LBUTTON);
-    picks.push_back(core::ScaleColumnColour(picks.back(), 100, 144));
+    picks.push_back(colour::core::ScaleColumnColour(picks.back(), 100, 144));
     ASSERT_EQ(Box("编辑框_颜色值1"), testing_support::Text(picks.back()));
     SetBox("编辑框_颜色值1", "4210752");  // typed: not a pick
 
@@ -305,26 +305,26 @@ TEST_F(ColourPageTest, TheRowOfPickedColoursShowsTheLastSixteenAndAClickMakesOne
     RECT onScreen;
     GetWindowRect(row.Handle(), &onScreen);
     const auto shown = [&](int slot) {
-        const core::SquareRect s = core::HistorySwatch(slot);
+        const colour::core::SquareRect s = colour::core::HistorySwatch(slot);
         return testing_support::ScreenPixel(onScreen.left + Scaled((s.left + s.right) / 2),
                                             onScreen.top + Scaled((s.top + s.bottom) / 2));
     };
     PumpUntil([&] { return shown(0) == picks[19]; }, 2000);  // painted
     for (int slot = 0; slot < 16; ++slot) {
-        const core::SquareRect s = core::HistorySwatch(slot);
-        const core::Colour expected = picks[19 - static_cast<std::size_t>(slot)];
+        const colour::core::SquareRect s = colour::core::HistorySwatch(slot);
+        const base::Colour expected = picks[19 - static_cast<std::size_t>(slot)];
         EXPECT_EQ(row.GetPixel((s.left + s.right) / 2, (s.top + s.bottom) / 2), expected) << "slot " << slot;
-        EXPECT_EQ(row.GetPixel(s.left, s.top), core::kPaletteOutline) << "slot " << slot;
+        EXPECT_EQ(row.GetPixel(s.left, s.top), colour::core::kPaletteOutline) << "slot " << slot;
         EXPECT_EQ(shown(slot), expected) << "on screen, slot " << slot;
     }
 
-    const core::SquareRect third = core::HistorySwatch(2);
+    const colour::core::SquareRect third = colour::core::HistorySwatch(2);
     Mouse("画板_历史颜色", WM_LBUTTONDOWN, third.left + 4, third.top + 7, MK_LBUTTON);
-    const core::Colour chosen = picks[17];
+    const base::Colour chosen = picks[17];
     EXPECT_EQ(Box("编辑框_颜色值1"), testing_support::Text(chosen));
     EXPECT_EQ(Get<ui::DrawingBoard>("画板_颜色值1").BackgroundColour(), chosen);
-    EXPECT_EQ(Box("编辑框_颜色值_R1"), testing_support::Text(core::RedOf(chosen)));
-    EXPECT_EQ(Box("编辑框_颜色值_HTML"), "#" + core::NotationsOf(chosen).hex);
+    EXPECT_EQ(Box("编辑框_颜色值_R1"), testing_support::Text(base::RedOf(chosen)));
+    EXPECT_EQ(Box("编辑框_颜色值_HTML"), "#" + colour::core::NotationsOf(chosen).hex);
     EXPECT_EQ(Get<ui::DrawingBoard>("画板_色阶").GetPixel(71, 10), chosen);
     EXPECT_EQ(row.GetPixel(third.left + 4, third.top + 7), chosen);  // the row is as it was
     EXPECT_EQ(page().Editors().History().Colours().front(), picks[19]);
@@ -365,7 +365,7 @@ TEST_F(ColourPageTest, TheFurtherNotationsFollowTheNotationBoxesInAWindowBesideT
     SetBox("编辑框_颜色值", "12632256");
     EXPECT_EQ(n.编辑框_颜色值_CSS.Content(), "rgb(192, 192, 192)");
     SendMessageW(n.按钮_颜色值_HSL.Handle(), BM_CLICK, 0, 0);
-    EXPECT_EQ(util::ClipboardText(), "hsl(0, 0%, 75%)");
+    EXPECT_EQ(win::ClipboardText(), "hsl(0, 0%, 75%)");
 
     // A second click brings the same window forward.
     SendMessageW(more, BM_CLICK, 0, 0);
@@ -380,8 +380,8 @@ TEST_F(ColourPageTest, TheFurtherNotationsFollowTheNotationBoxesInAWindowBesideT
 
 TEST_F(ColourPageTest, ADragOnTheMagnifierBeforeAnyPickDoesNothing) {
     ui::DrawingBoard& board = Get<ui::DrawingBoard>("画板_放大镜");
-    board.SetBackgroundPicture(core::MakeBmp24(10, 10, [](int, int) { return 0x00FF00u; }));
-    const core::ByteSet shown = board.BackgroundPicture();
+    board.SetBackgroundPicture(imaging::core::MakeBmp24(10, 10, [](int, int) { return 0x00FF00u; }));
+    const imaging::core::ByteSet shown = board.BackgroundPicture();
     SetBox("编辑框_鼠标位置_X1", "500");
     Mouse("画板_放大镜", WM_LBUTTONDOWN, 100, 100, MK_LBUTTON);
     Mouse("画板_放大镜", WM_MOUSEMOVE, 150, 120, MK_LBUTTON);
@@ -447,7 +447,7 @@ TEST_F(ColourPageTest, ThePickerSamplesWhileHeldAndKeepsTheScreenOnRelease) {
     EXPECT_EQ(magnifier().KeptCentre().x, 1160);
     EXPECT_EQ(GetWindowLongW(Window().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     // The release is the pick; the colours passed while held are not.
-    const std::vector<core::Colour> picked = {RGB(0, 255, 0)};
+    const std::vector<base::Colour> picked = {RGB(0, 255, 0)};
     EXPECT_EQ(page().Editors().History().Colours(), picked);
 
     // Dragging the kept view ten board pixels left moves it two screen

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "app/transparent_blt_filter.h"
+#include "patch/entry_patch.h"
 #include "tests/win/test_support.h"
-#include "util/scoped.h"
-#include "util/entry_patch.h"
+#include "win/scoped.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ TEST(EntryPatchTest, RelocatesRipRelativeCodeAndPatchingAgainUndoesTheFirst) {
 
     CodeFixture other(DataPlusOne(), 7);
     std::atomic<void*> otherOriginal{nullptr};
-    util::EntryPatch patch;  // ends before the places it publishes in
+    patch::EntryPatch patch;  // ends before the places it publishes in
     void* first = patch.PatchAddress(fixture.Bytes(), Address(&PlusHundred), original);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(original.load(), first);
@@ -110,7 +110,7 @@ BOOL WINAPI CountingFlush(HANDLE process, LPCVOID address, SIZE_T size) {
 }
 
 TEST(EntryPatchTest, PublishesTheOriginalBeforeTheEntryJumps) {
-    util::EntryPatch patch;
+    patch::EntryPatch patch;
     ASSERT_NE(patch.Patch("kernel32.dll", "FlushInstructionCache", reinterpret_cast<void*>(&CountingFlush),
                           systemFlush),
               nullptr);
@@ -137,7 +137,7 @@ TEST(EntryPatchTest, PatchesTheFunctionAnImportThunkLeadsTo) {
     ASSERT_EQ(fixture.Call()(), 42);
     ASSERT_EQ(fixture.Call(8)(), 7);
 
-    util::EntryPatch patch;
+    patch::EntryPatch patch;
     ASSERT_NE(patch.PatchAddress(fixture.Bytes(), Address(&PlusHundred), original), nullptr);
     EXPECT_EQ(patch.PatchedAddress(), target);
     EXPECT_EQ(fixture.Call()(), 142);
@@ -162,7 +162,7 @@ BOOL WINAPI RefusingVirtualProtect(LPVOID address, SIZE_T size, DWORD protection
 }
 
 TEST(EntryPatchTest, RefusesAPatchWhoseCodeCannotBeMadeReadExecute) {
-    util::EntryPatch protectPatch;
+    patch::EntryPatch protectPatch;
     ASSERT_NE(protectPatch.Patch("kernel32.dll", "VirtualProtect", reinterpret_cast<void*>(&RefusingVirtualProtect),
                                  systemProtect),
               nullptr);
@@ -171,7 +171,7 @@ TEST(EntryPatchTest, RefusesAPatchWhoseCodeCannotBeMadeReadExecute) {
     ASSERT_TRUE(VirtualProtect(fixture.Bytes(), 4096, PAGE_EXECUTE_READ, &old));
     const std::vector<std::uint8_t> before(fixture.Bytes(), fixture.Bytes() + 15);
     const auto unchanged = [&] { return std::vector<std::uint8_t>(fixture.Bytes(), fixture.Bytes() + 15) == before; };
-    util::EntryPatch patch;
+    patch::EntryPatch patch;
 
     // The trampoline cannot be made read-execute.
     refuseFrom = 0;
@@ -201,7 +201,7 @@ TEST(EntryPatchTest, RefusesAnEntryItCannotMoveAndChangesNothing) {
     const std::vector<std::uint8_t> code = {0x48, 0x83, 0xEC, 0x28, 0xE8, 0, 0, 0, 0, 0x48, 0x83, 0xC4, 0x28, 0xC3};
     CodeFixture fixture(code);
     std::atomic<void*> place{nullptr};
-    util::EntryPatch patch;
+    patch::EntryPatch patch;
     EXPECT_EQ(patch.PatchAddress(fixture.Bytes(), Address(&PlusHundred), place), nullptr);
     EXPECT_EQ(std::vector<std::uint8_t>(fixture.Bytes(), fixture.Bytes() + code.size()), code);
     EXPECT_EQ(patch.PatchedAddress(), nullptr);
@@ -215,14 +215,14 @@ class BlitTest : public ::testing::Test {
 protected:
     // A bitmap filled with one colour, selected into a DC of its own.
     struct Surface {
-        explicit Surface(COLORREF colour) : bitmap(CreateCompatibleBitmap(util::WindowDC().Get(), 32, 32)) {
+        explicit Surface(COLORREF colour) : bitmap(CreateCompatibleBitmap(win::WindowDC().Get(), 32, 32)) {
             dc.Select(bitmap.Get());
-            const util::OwnedBrush brush(CreateSolidBrush(colour));
+            const win::OwnedBrush brush(CreateSolidBrush(colour));
             const RECT all = {0, 0, 32, 32};
             FillRect(dc.Get(), &all, brush.Get());
         }
-        util::OwnedBitmap bitmap;  // before the DC, which lets go of it first
-        util::MemoryDC dc;
+        win::OwnedBitmap bitmap;  // before the DC, which lets go of it first
+        win::MemoryDC dc;
     };
     void Whiten() {
         const RECT all = {0, 0, 32, 32};
@@ -236,7 +236,7 @@ protected:
 };
 
 TEST_F(BlitTest, FilterDrops16By16BlitsAndPassesOthersToTheSystem) {
-    util::EntryPatch patch;
+    patch::EntryPatch patch;
     ASSERT_TRUE(app::InstallTransparentBltFilter(patch));
     EXPECT_EQ(Blit(16), TRUE);
     EXPECT_EQ(GetPixel(destination_, 5, 5), RGB(255, 255, 255));  // nothing drawn

@@ -18,16 +18,16 @@
 
 #include "app/program_run.h"
 #include "colour/core/magnifier.h"
+#include "imaging/core/bmp.h"
+#include "imaging/image_file.h"
 #include "tests/win/failing_allocations.h"
 #include "tests/win/test_support.h"
-#include "util/callback_guard.h"
-#include "util/clipboard.h"
-#include "util/error_log.h"
-#include "util/file_replace.h"
-#include "util/core/bmp.h"
-#include "util/image_file.h"
-#include "util/launch.h"
-#include "util/screen_frame.h"
+#include "win/callback_guard.h"
+#include "win/clipboard.h"
+#include "win/error_log.h"
+#include "win/file_replace.h"
+#include "win/launch.h"
+#include "win/screen_frame.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ bool ComNotInitialised() {
 }
 
 TEST(ExceptionPaths, AFrameWhoseWindowRefusesItsRegionKeepsNoRegion) {
-    util::ScreenFrame frame;
+    win::ScreenFrame frame;
     const RECT outer = {200, 200, 400, 300};
     frame.Show(outer, 3);
     ASSERT_TRUE(frame.Shown());
@@ -57,10 +57,10 @@ TEST(ExceptionPaths, AFrameWhoseWindowRefusesItsRegionKeepsNoRegion) {
 }
 
 TEST(ExceptionPaths, TheClipboardIsClosedWhenItsTextCannotBeConverted) {
-    ASSERT_TRUE(util::CopyTextToClipboard(std::string(300000, 'x')));
+    ASSERT_TRUE(win::CopyTextToClipboard(std::string(300000, 'x')));
     {
         const FailingAllocations refused(400000);  // the text's wide copy
-        EXPECT_THROW(util::ClipboardText(), std::bad_alloc);
+        EXPECT_THROW(win::ClipboardText(), std::bad_alloc);
         EXPECT_GT(refused.Refused(), 0);
     }
     // Closing succeeds only while this thread has the clipboard open.
@@ -72,20 +72,20 @@ TEST(ExceptionPaths, COMIsUninitialisedWhenEncodingOrReadingAShortcutThrows) {
         // Noise, so that the PNG is about as large as the pixel rows: the
         // rows are spared, the encoded bytes are refused.
         std::mt19937 random(7);
-        const core::ByteSet bmp = core::MakeBmp24(200, 200, [&](int, int) { return random() & 0xFFFFFF; });
+        const imaging::core::ByteSet bmp = imaging::core::MakeBmp24(200, 200, [&](int, int) { return random() & 0xFFFFFF; });
         {
             const FailingAllocations refused(60000, 1);
-            EXPECT_THROW(util::EncodeImage(bmp, core::ImageFormat::Png), std::bad_alloc);
+            EXPECT_THROW(imaging::EncodeImage(bmp, imaging::core::ImageFormat::Png), std::bad_alloc);
             EXPECT_GT(refused.Refused(), 0);
         }
         EXPECT_TRUE(ComNotInitialised()) << "after encoding";
-        EXPECT_FALSE(util::EncodeImage(bmp, core::ImageFormat::Png).empty());
+        EXPECT_FALSE(imaging::EncodeImage(bmp, imaging::core::ImageFormat::Png).empty());
 
         // A shortcut's name whose wide copy is refused while COM is up.
         const std::string name = std::string(400000, 'a') + ".lnk";
         {
             const FailingAllocations refused(600000);
-            EXPECT_THROW(util::ReadLnkShortcut(name), std::bad_alloc);
+            EXPECT_THROW(win::ReadLnkShortcut(name), std::bad_alloc);
             EXPECT_GT(refused.Refused(), 0);
         }
         EXPECT_TRUE(ComNotInitialised()) << "after reading a shortcut";
@@ -97,7 +97,7 @@ class ExceptionPathsOfThePages : public testing_support::HierarchyTest {};
 
 TEST_F(ExceptionPathsOfThePages, TheMagnifiersCutGoesWhenShowingItThrows) {
     colour::MagnifierView& magnifier = Window().Colour().Magnifier();
-    const core::Point at{300, 300};
+    const base::Point at{300, 300};
     ASSERT_TRUE(magnifier.MagnifyAt(at, false));
     const testing_support::GuiObjectLevel before = SettledGuiObjects();
     {
@@ -188,7 +188,7 @@ protected:
     }
     std::string Log() {
         std::string bytes;
-        util::ReadWholeFile(util::ErrorLogPath(), bytes);
+        win::ReadWholeFile(win::ErrorLogPath(), bytes);
         return bytes;
     }
     std::wstring folder_, saved_;
@@ -199,18 +199,18 @@ protected:
 // the guard and its message; however many come, the log stays under 64 KB
 // and ends with the newest.
 TEST_F(ErrorLogTest, CaughtFaultsAreWrittenWithTimeAndPlaceAndTheLogStaysSmall) {
-    ASSERT_EQ(util::ErrorLogPath(), folder_ + L"\\Tavrin\\errors.log");
-    util::GuardCallback([] { throw std::runtime_error("first fault"); });
+    ASSERT_EQ(win::ErrorLogPath(), folder_ + L"\\Tavrin\\errors.log");
+    win::GuardCallback([] { throw std::runtime_error("first fault"); });
     const int line = __LINE__ - 1;
     const std::string log = Log();
     EXPECT_NE(log.find("win/exception_paths_test.cpp:" + std::to_string(line) + "  first fault\r\n"), std::string::npos)
         << log;
     EXPECT_EQ(log.size() > 4 ? log.substr(0, 2) : "", "20") << "the line starts with the year";
     for (int i = 0; i < 1500; ++i) {
-        util::GuardCallback([i] { throw std::runtime_error("fault " + std::to_string(i) + std::string(60, '.')); });
+        win::GuardCallback([i] { throw std::runtime_error("fault " + std::to_string(i) + std::string(60, '.')); });
     }
     const std::string full = Log();
-    EXPECT_LE(full.size(), util::kErrorLogLimit);
+    EXPECT_LE(full.size(), win::kErrorLogLimit);
     EXPECT_NE(full.find("fault 1499..."), std::string::npos);
     EXPECT_EQ(full.find("first fault"), std::string::npos);  // the oldest went
 }
@@ -218,7 +218,7 @@ TEST_F(ErrorLogTest, CaughtFaultsAreWrittenWithTimeAndPlaceAndTheLogStaysSmall) 
 // A main window that cannot be made (here a hook refuses it) is not a silent
 // end: the user is told, with the system's words, and the log keeps it.
 TEST_F(ErrorLogTest, AMainWindowThatCannotBeMadeIsReportedNotSilent) {
-    const util::OwnedHook refuse(SetWindowsHookExW(
+    const win::OwnedHook refuse(SetWindowsHookExW(
         WH_CBT,
         [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
             if (code == HCBT_CREATEWND) {

@@ -8,14 +8,14 @@
 #include "inspector/core/field_menus.h"
 #include "inspector/core/window_styles.h"
 #include "tests/win/test_support.h"
+#include "text/number_text.h"
 #include "ui/buttons.h"
 #include "ui/edit_box.h"
-#include "util/clipboard.h"
-#include "util/core/number_text.h"
-#include "util/launch.h"
-#include "util/mouse_input.h"
-#include "util/wide_text.h"
-#include "util/window_operations.h"
+#include "win/clipboard.h"
+#include "win/launch.h"
+#include "win/mouse_input.h"
+#include "win/wide_text.h"
+#include "win/window_operations.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ bool Counting(HWND hwnd) {
 // How often the thread that owns the window is suspended (-1 when it cannot
 // be asked). Asking suspends and resumes it once.
 int SuspendCountOf(HWND hwnd) {
-    const util::OwnedHandle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(hwnd, nullptr)));
+    const win::OwnedHandle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(hwnd, nullptr)));
     if (!thread) return -1;
     const DWORD previous = SuspendThread(thread.Get());
     ResumeThread(thread.Get());
@@ -54,7 +54,7 @@ protected:
     inspector::Target& Target() { return Window().Analysis().CurrentTarget(); }
     // A field's menu by its name, as the user sees it.
     ui::Menu& MenuNamed(std::string_view menu) {
-        for (const core::FieldMenu& field : core::kFieldMenus) {
+        for (const inspector::core::FieldMenu& field : inspector::core::kFieldMenus) {
             if (field.menu == menu) return Actions().MenuOf(field.field);
         }
         throw std::logic_error("no menu " + std::string(menu));
@@ -85,7 +85,7 @@ protected:
 };
 
 TEST_F(FieldActionsTest, EveryFieldButtonPopsItsMenuUpAtItsLowerLeftCorner) {
-    for (const core::FieldMenu& field : core::kFieldMenus) {
+    for (const inspector::core::FieldMenu& field : inspector::core::kFieldMenus) {
         auto& button = Get<ui::Button>(field.button.text);
         const RECT shown =
             testing_support::MenuRectDuring([&] { SendMessageW(button.Handle(), BM_CLICK, 0, 0); });
@@ -100,11 +100,11 @@ TEST_F(FieldActionsTest, EveryFieldButtonPopsItsMenuUpAtItsLowerLeftCorner) {
 TEST_F(FieldActionsTest, CopyAndPasteGoThroughTheClipboardAsText) {
     Target().Select(H(a1_));
     Choose("下拉窗口类名", "复制");
-    EXPECT_EQ(util::ClipboardText(), "Button");
+    EXPECT_EQ(win::ClipboardText(), "Button");
     SetBox("编辑框_控件ID", "");
     Choose("下拉控件ID", "复制");
-    EXPECT_EQ(util::ClipboardText(), "");  // an empty field puts the empty text there
-    util::CopyTextToClipboard("新标题 ✓");
+    EXPECT_EQ(win::ClipboardText(), "");  // an empty field puts the empty text there
+    win::CopyTextToClipboard("新标题 ✓");
     Choose("下拉窗口标题", "粘贴");
     EXPECT_EQ(Box("编辑框_窗口标题"), "新标题 ✓");
     EXPECT_EQ(TitleOf(a1_), L"A1 button");  // pasting does not change the window
@@ -118,7 +118,7 @@ TEST_F(FieldActionsTest, TitleAndTextOfAnotherProgramsWindowChange) {
     Target().Select(H(b_));
     SetBox("编辑框_控件内容", "新的内容");
     Choose("下拉控件内容", "更改");
-    EXPECT_EQ(util::GetWindowTitleSafe(H(b_)), "新的内容");
+    EXPECT_EQ(win::GetWindowTitleSafe(H(b_)), "新的内容");
     SetWindowTextW(root_, L"Fixture Root");
     SetWindowTextW(b_, L"B text");
 }
@@ -311,7 +311,7 @@ TEST_F(FieldActionsTest, MoveMouseIsRelativeToTheClientOrigin) {
     using testing_support::CursorArrivesAt;
     POINT origin = {0, 0};
     ClientToScreen(a_, &origin);
-    util::MoveMouse(H(a_), 10, 5);
+    win::MoveMouse(H(a_), 10, 5);
     EXPECT_TRUE(CursorArrivesAt({origin.x + 10, origin.y + 5}));
 
     Target().Select(H(a_));
@@ -399,7 +399,7 @@ TEST_F(ProcessActionsTest, PauseOfAProcessThatCannotBeOpenedKeepsTheCaption) {
     Target().Clear();  // no process
     ChoosePause("下拉进程ID");
     EXPECT_EQ(Actions().ProcessPauseCaption(), "暂停");
-    Target().Select(util::FromHwnd(GetDesktopWindow()));
+    Target().Select(win::FromHwnd(GetDesktopWindow()));
     Target().Select(0);
     ChoosePause("下拉线程ID");
     EXPECT_EQ(Actions().ThreadPauseCaption(), "暂停");
@@ -461,7 +461,7 @@ TEST_F(ProcessActionsTest, PauseAndEndActOnTheLiveWindowsProcessNotOnIdsReadBefo
     HWND otherCounter = other.Window(L"TavrinFixtureCounter");
     ASSERT_TRUE(counter && worker && otherCounter);
     ASSERT_TRUE(testing_support::QuietFixtureCounter(worker));
-    Target().readFacts = [otherCounter](util::WindowHandle hwnd) {
+    Target().readFacts = [otherCounter](win::WindowHandle hwnd) {
         inspector::WindowFacts facts = inspector::ReadWindowFacts(hwnd);
         DWORD pid = 0;
         facts.threadId = static_cast<std::int32_t>(GetWindowThreadProcessId(otherCounter, &pid));
@@ -512,7 +512,7 @@ TEST_F(ProcessActionsTest, ItemsForAWindowThatIsGoneDoNothingAndSaySo) {
         ASSERT_NE(counter, nullptr);
         Target().Select(H(counter));
     }  // ended with its windows
-    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(util::ToHwnd(Target().Handle())); }, 3000));
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(win::ToHwnd(Target().Handle())); }, 3000));
 
     Choose("下拉进程ID", "结束");
     ChoosePause("下拉进程ID");
@@ -557,7 +557,7 @@ TEST_F(ProcessActionsTest, PostedClicksArriveWithTheirCoordinates) {
     SetBox("编辑框_窗口鼠标位置_X", "3");
     SetBox("编辑框_窗口鼠标位置_Y", "4");
     Choose("下拉窗口鼠标位置", "左键单击");
-    EXPECT_TRUE(PumpUntil([&] { return TitleOf(list) == L"512@3,4 513@3,4 514@3,4"; }, 2000)) << util::Utf8(TitleOf(list));
+    EXPECT_TRUE(PumpUntil([&] { return TitleOf(list) == L"512@3,4 513@3,4 514@3,4"; }, 2000)) << win::Utf8(TitleOf(list));
 }
 
 TEST_F(ProcessActionsTest, RealClicksAtTheScreenPointAndTheCursorComesBack) {
@@ -572,23 +572,23 @@ TEST_F(ProcessActionsTest, RealClicksAtTheScreenPointAndTheCursorComesBack) {
     SetWindowTextW(target, L"");
     Choose("下拉鼠标位置", "左键单击");
     EXPECT_TRUE(PumpUntil([&] { return TitleOf(target).find(L"514@20,15") != std::wstring::npos; }, 2000))
-        << util::Utf8(TitleOf(target));
+        << win::Utf8(TitleOf(target));
     EXPECT_NE(TitleOf(target).find(L"513@20,15"), std::wstring::npos);
     EXPECT_TRUE(testing_support::CursorArrivesAt({5, 1000}));
 }
 
 TEST_F(ProcessActionsTest, RunProgramOpensAFolderAndADocumentByItsAssociation) {
     // A folder opens in explorer, which stays: end it by its id.
-    const std::string folder = util::Utf8(testing_support::TestProgramDirectory());
-    const std::int32_t explorer = util::RunProgram(folder);
+    const std::string folder = win::Utf8(testing_support::TestProgramDirectory());
+    const std::int32_t explorer = win::RunProgram(folder);
     EXPECT_NE(explorer, 0);
     if (explorer) {
-        const util::OwnedHandle process(
+        const win::OwnedHandle process(
             OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(explorer)));
         wchar_t image[MAX_PATH] = {};
         DWORD size = MAX_PATH;
         QueryFullProcessImageNameW(process.Get(), 0, image, &size);
-        EXPECT_NE(std::wstring(image).find(L"explorer.exe"), std::wstring::npos) << util::Utf8(image);
+        EXPECT_NE(std::wstring(image).find(L"explorer.exe"), std::wstring::npos) << win::Utf8(image);
         TerminateProcess(process.Get(), 0);
     }
 
@@ -606,13 +606,13 @@ TEST_F(ProcessActionsTest, RunProgramOpensAFolderAndADocumentByItsAssociation) {
                    static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
     const std::string document = folder + "notes.tavrintest";
-    const std::int32_t pid = util::RunProgram(document);
+    const std::int32_t pid = win::RunProgram(document);
     EXPECT_NE(pid, 0);
     HWND opened = nullptr;
     PumpUntil([&] { return (opened = FindWindowW(L"TavrinFixtureDocument", nullptr)) != nullptr; }, 5000);
     ASSERT_NE(opened, nullptr);
-    EXPECT_NE(TitleOf(opened).find(L"notes.tavrintest"), std::wstring::npos) << util::Utf8(TitleOf(opened));
-    const util::OwnedHandle started(OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(pid)));
+    EXPECT_NE(TitleOf(opened).find(L"notes.tavrintest"), std::wstring::npos) << win::Utf8(TitleOf(opened));
+    const win::OwnedHandle started(OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(pid)));
     if (started) TerminateProcess(started.Get(), 0);
     RegDeleteTreeW(HKEY_CLASSES_ROOT, L"TavrinTest.Document");
     RegDeleteTreeW(HKEY_CLASSES_ROOT, L".tavrintest");
@@ -693,12 +693,12 @@ TEST_F(FieldActionsTest, HandlesAreCopiedInHexadecimal) {
     Choose("下拉窗口句柄", "复制十六进制");
     char expected[16];
     std::snprintf(expected, sizeof expected, "0x%08X", static_cast<unsigned>(H(a1_)));
-    EXPECT_EQ(util::ClipboardText(), expected);
+    EXPECT_EQ(win::ClipboardText(), expected);
     Choose("下拉父句柄", "复制十六进制");
     std::snprintf(expected, sizeof expected, "0x%08X", static_cast<unsigned>(H(a_)));
-    EXPECT_EQ(util::ClipboardText(), expected);
+    EXPECT_EQ(win::ClipboardText(), expected);
     Choose("下拉顶级句柄", "复制");  // the plain copy stays decimal
-    EXPECT_EQ(util::ClipboardText(), Text(H(root_)));
+    EXPECT_EQ(win::ClipboardText(), Text(H(root_)));
 }
 
 // The style window shows the target's styles as flags and gives the target
@@ -724,7 +724,7 @@ TEST_F(FieldActionsTest, TheStyleWindowShowsAndChangesTheTargetsStyles) {
     EXPECT_TRUE(box("WS_VISIBLE").Checked());
     EXPECT_EQ(styles->FlagBox("WS_MINIMIZEBOX"), nullptr);  // a child's bits are WS_GROUP and WS_TABSTOP
     EXPECT_EQ(styles->Get<ui::EditBox>("编辑框_样式").Content(),
-              core::HexText(static_cast<std::uint32_t>(GetWindowLongW(radio, GWL_STYLE))));
+              inspector::core::HexText(static_cast<std::uint32_t>(GetWindowLongW(radio, GWL_STYLE))));
 
     // Unticking WS_VISIBLE and applying hides the window; an unknown bit of
     // the extended style survives.
@@ -753,7 +753,7 @@ TEST_F(FieldActionsTest, TheStyleWindowShowsAndChangesTheTargetsStyles) {
     auto typeX = [&] {
         SendMessageW(edit, EM_SETSEL, 0, 0);
         SendMessageW(edit, WM_CHAR, 'x', 1);
-        return util::GetWindowTitleSafe(H(edit));
+        return win::GetWindowTitleSafe(H(edit));
     };
     SendMessageW(box("ES_READONLY").Handle(), BM_CLICK, 0, 0);
     SendMessageW(styles->Get<ui::Button>("按钮_应用").Handle(), BM_CLICK, 0, 0);

@@ -66,7 +66,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 namespace {
 
@@ -148,7 +148,7 @@ DWORD WINAPI Worker(void*) {
 
 void Counters() {
     CountingWindow(L"TavrinFixtureCounter", 60);
-    const util::OwnedHandle worker(CreateThread(nullptr, 0, Worker, nullptr, 0, nullptr));  // runs on alone
+    const win::OwnedHandle worker(CreateThread(nullptr, 0, Worker, nullptr, 0, nullptr));  // runs on alone
 }
 
 // Writes each mouse message it gets into its title: "message@x,y" (for
@@ -299,9 +299,9 @@ void OwnerAndDialog() {
 
 LRESULT CALLBACK ColoursProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
-        const util::PaintDC dc(hwnd);
+        const win::PaintDC dc(hwnd);
         RECT left = {0, 0, 100, 100}, right = {100, 0, 200, 100};
-        const util::OwnedBrush red(CreateSolidBrush(RGB(200, 30, 60))), green(CreateSolidBrush(RGB(20, 180, 90)));
+        const win::OwnedBrush red(CreateSolidBrush(RGB(200, 30, 60))), green(CreateSolidBrush(RGB(20, 180, 90)));
         FillRect(dc.Get(), &left, red.Get());
         FillRect(dc.Get(), &right, green.Get());
         return 0;

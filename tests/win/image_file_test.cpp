@@ -12,15 +12,15 @@
 #include <fstream>
 #include <string>
 
-#include "util/core/bmp.h"
-#include "util/image_file.h"
-#include "util/scoped.h"
-#include "util/wide_text.h"
+#include "imaging/core/bmp.h"
+#include "imaging/image_file.h"
+#include "win/scoped.h"
+#include "win/wide_text.h"
 
 namespace {
 
-core::ByteSet Pattern(int width, int height) {
-    return core::MakeBmp24(width, height, [](int x, int y) { return core::Rgb(x * 2, y * 5, (x ^ y) & 255); });
+imaging::core::ByteSet Pattern(int width, int height) {
+    return imaging::core::MakeBmp24(width, height, [](int x, int y) { return base::Rgb(x * 2, y * 5, (x ^ y) & 255); });
 }
 
 // Width, height and the pixels (BGR, top-down) the system's decoder reads.
@@ -28,7 +28,7 @@ struct Decoded {
     UINT width = 0, height = 0;
     std::vector<BYTE> pixels;
 };
-Decoded Decode(const core::ByteSet& file) {
+Decoded Decode(const imaging::core::ByteSet& file) {
     Decoded d;
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IWICImagingFactory* factory = nullptr;
@@ -58,8 +58,8 @@ Decoded Decode(const core::ByteSet& file) {
 }
 
 TEST(ImageFile, PngAndJpegAreWhatTheirNamesSayAndDecodeToTheImage) {
-    const core::ByteSet bmp = Pattern(120, 45);
-    const core::ByteSet png = util::EncodeImage(bmp, core::ImageFormat::Png);
+    const imaging::core::ByteSet bmp = Pattern(120, 45);
+    const imaging::core::ByteSet png = imaging::EncodeImage(bmp, imaging::core::ImageFormat::Png);
     ASSERT_GT(png.size(), 8u);
     EXPECT_EQ(std::string(png.begin(), png.begin() + 8), "\x89PNG\r\n\x1a\n");
     const Decoded p = Decode(png);
@@ -68,21 +68,21 @@ TEST(ImageFile, PngAndJpegAreWhatTheirNamesSayAndDecodeToTheImage) {
     ASSERT_FALSE(p.pixels.empty());
     for (int y = 0; y < 45; y += 11) {
         for (int x = 0; x < 120; x += 13) {
-            const core::Colour c = core::Bmp24Pixel(bmp, x, y);
+            const base::Colour c = imaging::core::Bmp24Pixel(bmp, x, y);
             const BYTE* bgr = &p.pixels[(static_cast<std::size_t>(y) * 120 + x) * 3];
-            EXPECT_EQ(core::Rgb(bgr[2], bgr[1], bgr[0]), c) << x << "," << y;
+            EXPECT_EQ(base::Rgb(bgr[2], bgr[1], bgr[0]), c) << x << "," << y;
         }
     }
-    const core::ByteSet jpeg = util::EncodeImage(bmp, core::ImageFormat::Jpeg);
+    const imaging::core::ByteSet jpeg = imaging::EncodeImage(bmp, imaging::core::ImageFormat::Jpeg);
     ASSERT_GT(jpeg.size(), 3u);
     EXPECT_EQ(jpeg[0], 0xFF);
     EXPECT_EQ(jpeg[1], 0xD8);
     const Decoded j = Decode(jpeg);
     EXPECT_EQ(j.width, 120u);
     EXPECT_EQ(j.height, 45u);
-    EXPECT_EQ(util::EncodeImage(bmp, core::ImageFormat::Bmp), bmp);
+    EXPECT_EQ(imaging::EncodeImage(bmp, imaging::core::ImageFormat::Bmp), bmp);
     // Not an image: nothing.
-    EXPECT_TRUE(util::EncodeImage(core::ByteSet{'B', 'M', 1, 2}, core::ImageFormat::Png).empty());
+    EXPECT_TRUE(imaging::EncodeImage(imaging::core::ByteSet{'B', 'M', 1, 2}, imaging::core::ImageFormat::Png).empty());
 }
 
 TEST(ImageFile, SavingWritesTheEncodedBytesAndAFailedSaveLeavesTheOldFile) {
@@ -90,15 +90,15 @@ TEST(ImageFile, SavingWritesTheEncodedBytesAndAFailedSaveLeavesTheOldFile) {
     GetTempPathW(MAX_PATH, folder);
     const std::wstring path = std::wstring(folder) + L"tavrin_image_test.png";
     DeleteFileW(path.c_str());
-    const core::ByteSet bmp = Pattern(30, 20);
-    ASSERT_TRUE(util::SaveImageFile(bmp, path, core::ImageFormat::Png));
+    const imaging::core::ByteSet bmp = Pattern(30, 20);
+    ASSERT_TRUE(imaging::SaveImageFile(bmp, path, imaging::core::ImageFormat::Png));
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    const core::ByteSet written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const imaging::core::ByteSet written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     in.close();
-    EXPECT_EQ(written, util::EncodeImage(bmp, core::ImageFormat::Png));
-    EXPECT_FALSE(util::SaveImageFile(core::ByteSet{1, 2, 3}, path, core::ImageFormat::Png));
+    EXPECT_EQ(written, imaging::EncodeImage(bmp, imaging::core::ImageFormat::Png));
+    EXPECT_FALSE(imaging::SaveImageFile(imaging::core::ByteSet{1, 2, 3}, path, imaging::core::ImageFormat::Png));
     std::ifstream again(std::filesystem::path(path), std::ios::binary);
-    EXPECT_EQ(core::ByteSet((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>()), written);
+    EXPECT_EQ(imaging::core::ByteSet((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>()), written);
     again.close();
     DeleteFileW(path.c_str());
 }
@@ -109,17 +109,17 @@ namespace {
 
 // A 300 x 180 picture of dark text lines on white, as a screenshot of
 // program text is.
-core::ByteSet TextPicture() {
+imaging::core::ByteSet TextPicture() {
     constexpr int kWidth = 300, kHeight = 180;
     BITMAPINFO info = {};
     info.bmiHeader = {sizeof info.bmiHeader, kWidth, kHeight, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    const util::OwnedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const util::MemoryDC dc;
+    const win::OwnedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win::MemoryDC dc;
     EXPECT_TRUE(dc.Select(bitmap.Get()));
     const RECT all = {0, 0, kWidth, kHeight};
     FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    const util::OwnedFont font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, NONANTIALIASED_QUALITY,
+    const win::OwnedFont font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, NONANTIALIASED_QUALITY,
                                            0, L"Tahoma"));
     SelectObject(dc.Get(), font.Get());
     SetTextColor(dc.Get(), RGB(20, 20, 60));
@@ -129,22 +129,22 @@ core::ByteSet TextPicture() {
         TextOutW(dc.Get(), 2, line * 15, text.c_str(), static_cast<int>(text.size()));
     }
     GdiFlush();
-    const auto stride = static_cast<std::size_t>(core::Bmp24RowStride(kWidth));
-    return core::MakeBmp(kWidth, kHeight, 24, static_cast<const std::uint8_t*>(bits), stride * kHeight);
+    const auto stride = static_cast<std::size_t>(imaging::core::Bmp24RowStride(kWidth));
+    return imaging::core::MakeBmp(kWidth, kHeight, 24, static_cast<const std::uint8_t*>(bits), stride * kHeight);
 }
 
 // A screenshot saved as JPEG keeps its text readable: hardly a pixel moves
 // by more than 12 % in any channel (the encoder's default quality smears a
 // twentieth of them).
 TEST(ImageFile, AJpegOfTextKeepsTheTextReadable) {
-    const core::ByteSet bmp = TextPicture();
-    const core::ByteSet jpeg = util::EncodeImage(bmp, core::ImageFormat::Jpeg);
+    const imaging::core::ByteSet bmp = TextPicture();
+    const imaging::core::ByteSet jpeg = imaging::EncodeImage(bmp, imaging::core::ImageFormat::Jpeg);
     const Decoded back = Decode(jpeg);
     ASSERT_EQ(back.width, 300u);
     ASSERT_EQ(back.height, 180u);
-    core::BmpInfo info;
-    ASSERT_TRUE(core::ReadBmpInfo(bmp, info));
-    const auto stride = static_cast<std::size_t>(core::Bmp24RowStride(info.width));
+    imaging::core::BmpInfo info;
+    ASSERT_TRUE(imaging::core::ReadBmpInfo(bmp, info));
+    const auto stride = static_cast<std::size_t>(imaging::core::Bmp24RowStride(info.width));
     int beyond = 0;
     for (int y = 0; y < info.height; ++y) {
         const BYTE* source = bmp.data() + info.pixelOffset + stride * static_cast<std::size_t>(info.height - 1 - y);

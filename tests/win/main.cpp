@@ -13,7 +13,7 @@
 
 #include <string>
 
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ int RunAtDpi(DWORD dpi, const std::wstring& arguments) {
     PROCESS_INFORMATION pi = {};
     DWORD code = 1;
     if (CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        const util::OwnedHandle process(pi.hProcess), thread(pi.hThread);
+        const win::OwnedHandle process(pi.hProcess), thread(pi.hThread);
         WaitForSingleObject(process.Get(), INFINITE);
         GetExitCodeProcess(process.Get(), &code);
     }

@@ -12,31 +12,31 @@
 #include "tests/win/test_support.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
+#include "ui/core/glyphs.h"
 #include "ui/drawing_board.h"
 #include "ui/edit_box.h"
 #include "ui/label.h"
-#include "util/core/glyphs.h"
-#include "util/dpi.h"
-#include "util/wide_text.h"
+#include "win/dpi.h"
+#include "win/wide_text.h"
 
 namespace {
 
 using testing_support::MainWindowTest;
 using testing_support::PumpUntil;
 
-int Scaled(int v, HWND hwnd) { return util::ScaleToDpi(v, util::WindowDpi(hwnd)); }
+int Scaled(int v, HWND hwnd) { return win::ScaleToDpi(v, win::WindowDpi(hwnd)); }
 
 TEST_F(MainWindowTest, HasItsTitleAndOuterSize) {
     RECT r;
     GetWindowRect(Window().Handle(), &r);
-    EXPECT_EQ(r.right - r.left, Scaled(core::kMainWindowWidth, Window().Handle()));
-    EXPECT_EQ(r.bottom - r.top, Scaled(core::kMainWindowHeight, Window().Handle()));
+    EXPECT_EQ(r.right - r.left, Scaled(app::core::kMainWindowWidth, Window().Handle()));
+    EXPECT_EQ(r.bottom - r.top, Scaled(app::core::kMainWindowHeight, Window().Handle()));
     // The pages fit whole: the client area holds the tab control but for the
     // pixel column that lies under the right frame, as ever.
     RECT client;
     GetClientRect(Window().Handle(), &client);
-    EXPECT_GE(client.right, Scaled(core::kMainClientWidth, Window().Handle()));
-    EXPECT_GE(client.bottom, Scaled(core::kMainClientHeight, Window().Handle()));
+    EXPECT_GE(client.right, Scaled(app::core::kMainClientWidth, Window().Handle()));
+    EXPECT_GE(client.bottom, Scaled(app::core::kMainClientHeight, Window().Handle()));
     wchar_t title[64] = {};
     GetWindowTextW(Window().Handle(), title, 64);
     EXPECT_STREQ(title, L"Tavrin编程助手1.1");
@@ -58,8 +58,8 @@ TEST_F(MainWindowTest, TabControlHoldsTheThreePages) {
     const RECT r = testing_support::RectInClient(tabs.Handle(), Window().Handle());
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(r.top, 0);
-    EXPECT_EQ(r.right - r.left, Scaled(core::kTabWidth, Window().Handle()));
-    EXPECT_EQ(r.bottom - r.top, Scaled(core::kTabHeight, Window().Handle()));
+    EXPECT_EQ(r.right - r.left, Scaled(app::core::kTabWidth, Window().Handle()));
+    EXPECT_EQ(r.bottom - r.top, Scaled(app::core::kTabHeight, Window().Handle()));
     ASSERT_EQ(tabs.PageCount(), 3);
     EXPECT_EQ(tabs.PageCaption(0), "窗口分析");
     EXPECT_EQ(tabs.PageCaption(1), "消息|代码");
@@ -72,13 +72,13 @@ TEST_F(MainWindowTest, TabControlHoldsTheThreePages) {
 // is shown exactly while its page is selected.
 TEST_F(MainWindowTest, EveryControlOfThePagesIsAtItsRectangleWithItsCaption) {
     const HWND main = Window().Handle();
-    const auto& pages = core::MainWindowPages();
+    const auto& pages = app::core::MainWindowPages();
     for (int shown = 0; shown < static_cast<int>(pages.size()); ++shown) {
         SelectPage(shown);
         for (int page = 0; page < static_cast<int>(pages.size()); ++page) {
-            for (const core::ControlLayout& c : pages[page].controls) {
+            for (const ui::core::ControlLayout& c : pages[page].controls) {
                 SCOPED_TRACE(std::string(c.name));
-                if (c.kind == core::ControlKind::FileDialog) {
+                if (c.kind == ui::core::ControlKind::FileDialog) {
                     EXPECT_NE(Window().Find(c.name), nullptr);
                     continue;
                 }
@@ -86,7 +86,7 @@ TEST_F(MainWindowTest, EveryControlOfThePagesIsAtItsRectangleWithItsCaption) {
                 const HWND hwnd = control.Handle();
                 ASSERT_TRUE(IsWindow(hwnd));
                 EXPECT_EQ(GetParent(hwnd), main);
-                const bool shouldShow = page == shown && !(c.flags & core::kHiddenAtStart);
+                const bool shouldShow = page == shown && !(c.flags & ui::core::kHiddenAtStart);
                 EXPECT_EQ(IsWindowVisible(hwnd) != FALSE, shouldShow);
                 if (page != shown) continue;  // geometry and texts once per page
 
@@ -96,12 +96,12 @@ TEST_F(MainWindowTest, EveryControlOfThePagesIsAtItsRectangleWithItsCaption) {
                 EXPECT_EQ(r.right - r.left, Scaled(c.width, main));
                 EXPECT_EQ(r.bottom - r.top, Scaled(c.height, main));
 
-                if (c.kind == core::ControlKind::ComboBox && (c.flags & core::kFilledAtStart)) {
+                if (c.kind == ui::core::ControlKind::ComboBox && (c.flags & ui::core::kFilledAtStart)) {
                     // Filled from the message list at start-up.
                     EXPECT_GT(dynamic_cast<ui::ComboBox&>(control).ItemCount(), 0);
-                } else if (c.kind == core::ControlKind::ComboBox) {
+                } else if (c.kind == ui::core::ControlKind::ComboBox) {
                     auto& combo = dynamic_cast<ui::ComboBox&>(control);
-                    const auto items = core::SplitItems(c.caption);
+                    const auto items = ui::core::SplitItems(c.caption);
                     ASSERT_EQ(combo.ItemCount(), static_cast<int>(items.size()));
                     for (std::size_t i = 0; i < items.size(); ++i) {
                         EXPECT_EQ(combo.ItemText(static_cast<int>(i)), items[i]);
@@ -109,13 +109,13 @@ TEST_F(MainWindowTest, EveryControlOfThePagesIsAtItsRectangleWithItsCaption) {
                     // The selection may already be the start-up's (the message
                     // list picks the first message's parameter type).
                     EXPECT_LT(combo.SelectedIndex(), combo.ItemCount());
-                } else if (c.kind != core::ControlKind::DrawingBoard && c.kind != core::ControlKind::TreeBox &&
-                           c.kind != core::ControlKind::EditBox) {
+                } else if (c.kind != ui::core::ControlKind::DrawingBoard && c.kind != ui::core::ControlKind::TreeBox &&
+                           c.kind != ui::core::ControlKind::EditBox) {
                     EXPECT_EQ(control.Caption(), c.caption);  // edit boxes hold what start-up wrote
                 }
-                if (c.kind == core::ControlKind::EditBox) {
+                if (c.kind == ui::core::ControlKind::EditBox) {
                     const bool readOnly = (GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY) != 0;
-                    EXPECT_EQ(readOnly, (c.flags & core::kDisplayOnly) != 0);
+                    EXPECT_EQ(readOnly, (c.flags & ui::core::kDisplayOnly) != 0);
                 }
             }
         }
@@ -125,7 +125,7 @@ TEST_F(MainWindowTest, EveryControlOfThePagesIsAtItsRectangleWithItsCaption) {
 TEST_F(MainWindowTest, LaterControlsLieAboveEarlierOnesAndTheTabBeneathAll) {
     // The pen board covers the picker board's bottom rows; the frame of the
     // code options lies beneath the radio buttons on it.
-    SelectPage(core::kColourPage);
+    SelectPage(app::core::kColourPage);
     auto& picker = Get<ui::DrawingBoard>("画板_捕获器2");
     auto& pen = Get<ui::DrawingBoard>("画板_画笔");
     RECT penRect;
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, LaterControlsLieAboveEarlierOnesAndTheTabBeneathAll) {
     GetWindowRect(picker.Handle(), &pickerRect);
     EXPECT_EQ(WindowFromPoint({pickerRect.left + 2, pickerRect.top + 2}), picker.Handle());
 
-    SelectPage(core::kMessagesPage);
+    SelectPage(app::core::kMessagesPage);
     auto& radio = Get<ui::RadioButton>("单选框_控件ID方式1");
     RECT radioRect;
     GetWindowRect(radio.Handle(), &radioRect);
@@ -145,20 +145,20 @@ TEST_F(MainWindowTest, LaterControlsLieAboveEarlierOnesAndTheTabBeneathAll) {
 
 TEST_F(MainWindowTest, FinderBoardShowsCrossLinesAndIconAfterActivation) {
     auto& finder = Get<ui::DrawingBoard>("画板_捕获器");
-    EXPECT_EQ(finder.GetPixel(0, 14), core::kFinderLines);
-    EXPECT_EQ(finder.GetPixel(30, 14), core::kFinderLines);
-    EXPECT_EQ(finder.GetPixel(14, 0), core::kFinderLines);
-    EXPECT_EQ(finder.GetPixel(0, 0), core::kFinderBackground);
-    EXPECT_EQ(finder.GetPixel(14, 14), core::kFinderIcon);  // centre of the icon
-    EXPECT_EQ(finder.GetPixel(20, 20), core::kFinderIcon);  // the disc
-    EXPECT_EQ(finder.GetPixel(8, 14), core::kFinderBackground);  // cross-hair in the disc
+    EXPECT_EQ(finder.GetPixel(0, 14), ui::core::kFinderLines);
+    EXPECT_EQ(finder.GetPixel(30, 14), ui::core::kFinderLines);
+    EXPECT_EQ(finder.GetPixel(14, 0), ui::core::kFinderLines);
+    EXPECT_EQ(finder.GetPixel(0, 0), ui::core::kFinderBackground);
+    EXPECT_EQ(finder.GetPixel(14, 14), ui::core::kFinderIcon);  // centre of the icon
+    EXPECT_EQ(finder.GetPixel(20, 20), ui::core::kFinderIcon);  // the disc
+    EXPECT_EQ(finder.GetPixel(8, 14), ui::core::kFinderBackground);  // cross-hair in the disc
 
     // The screen shows the same.
     RECT r;
     GetWindowRect(finder.Handle(), &r);
-    EXPECT_EQ(testing_support::ScreenPixel(r.left, r.top + Scaled(14, finder.Handle())), core::kFinderLines);
+    EXPECT_EQ(testing_support::ScreenPixel(r.left, r.top + Scaled(14, finder.Handle())), ui::core::kFinderLines);
     EXPECT_EQ(testing_support::ScreenPixel(r.left + Scaled(20, finder.Handle()), r.top + Scaled(20, finder.Handle())),
-              core::kFinderIcon);
+              ui::core::kFinderIcon);
 
     // The second page's finder looks alike.
     auto& copy = Get<ui::DrawingBoard>("画板_捕获器1");
@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, FinderBoardShowsCrossLinesAndIconAfterActivation) {
 TEST_F(MainWindowTest, ReactivationDrawsTheFinderIconAgain) {
     auto& finder = Get<ui::DrawingBoard>("画板_捕获器");
     finder.Clear();  // as when the finder has been picked up
-    ASSERT_NE(finder.GetPixel(20, 20), core::kFinderIcon);
+    ASSERT_NE(finder.GetPixel(20, 20), ui::core::kFinderIcon);
 
     // Activate another window, then the main window again.
     HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 600, 50, 50, nullptr, nullptr,
@@ -178,25 +178,25 @@ TEST_F(MainWindowTest, ReactivationDrawsTheFinderIconAgain) {
     SetForegroundWindow(other);
     ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == other; }, 2000));
     SetForegroundWindow(Window().Handle());
-    EXPECT_TRUE(PumpUntil([&] { return finder.GetPixel(20, 20) == core::kFinderIcon; }, 2000));
+    EXPECT_TRUE(PumpUntil([&] { return finder.GetPixel(20, 20) == ui::core::kFinderIcon; }, 2000));
     DestroyWindow(other);
 }
 
 TEST_F(MainWindowTest, PaletteSquaresReadBackTheirColours) {
-    SelectPage(core::kColourPage);
+    SelectPage(app::core::kColourPage);
     auto& palette = Get<ui::DrawingBoard>("画板_调色板");
     RECT onScreen;
     GetWindowRect(palette.Handle(), &onScreen);
-    for (int row = 0; row < core::kPaletteRows; ++row) {
-        for (int column = 0; column < core::kPaletteColumns; ++column) {
-            const core::SquareRect s = core::PaletteSquare(column, row);
+    for (int row = 0; row < colour::core::kPaletteRows; ++row) {
+        for (int column = 0; column < colour::core::kPaletteColumns; ++column) {
+            const colour::core::SquareRect s = colour::core::PaletteSquare(column, row);
             const int cx = (s.left + s.right) / 2, cy = (s.top + s.bottom) / 2;
-            const core::Colour expected = core::PaletteColour(column, row);
+            const base::Colour expected = colour::core::PaletteColour(column, row);
             EXPECT_EQ(palette.GetPixel(cx, cy), expected) << column << "," << row;
             EXPECT_EQ(palette.GetPixel(s.left + 1, s.top + 1), expected) << column << "," << row;
-            EXPECT_EQ(palette.GetPixel(s.left, s.top), core::kPaletteOutline) << column << "," << row;
-            EXPECT_EQ(palette.GetPixel(s.right - 1, s.bottom - 1), core::kPaletteOutline) << column << "," << row;
-            EXPECT_EQ(palette.GetPixel(s.right, s.top), core::kPageColour) << column << "," << row;
+            EXPECT_EQ(palette.GetPixel(s.left, s.top), colour::core::kPaletteOutline) << column << "," << row;
+            EXPECT_EQ(palette.GetPixel(s.right - 1, s.bottom - 1), colour::core::kPaletteOutline) << column << "," << row;
+            EXPECT_EQ(palette.GetPixel(s.right, s.top), app::core::kPageColour) << column << "," << row;
             EXPECT_EQ(testing_support::ScreenPixel(onScreen.left + Scaled(cx, palette.Handle()),
                                                    onScreen.top + Scaled(cy, palette.Handle())),
                       expected)
@@ -207,30 +207,30 @@ TEST_F(MainWindowTest, PaletteSquaresReadBackTheirColours) {
 
 TEST_F(MainWindowTest, ColourPageStartsWithChartPenAndScaleMarker) {
     auto& magnifier = Get<ui::DrawingBoard>("画板_放大镜");
-    EXPECT_EQ(magnifier.BackgroundPicture(), core::PalettePictureBmp());
-    EXPECT_EQ(magnifier.GetPixel(0, 0), core::Rgb(255, 0, 0));
-    EXPECT_EQ(magnifier.GetPixel(0, 256), core::PalettePictureColour(0, 256));
+    EXPECT_EQ(magnifier.BackgroundPicture(), colour::core::PalettePictureBmp());
+    EXPECT_EQ(magnifier.GetPixel(0, 0), base::Rgb(255, 0, 0));
+    EXPECT_EQ(magnifier.GetPixel(0, 256), colour::core::PalettePictureColour(0, 256));
 
     // The first pen step ran at start-up: magenta pen on the pen board and
     // in the picker board's pen glyph.
     EXPECT_EQ(Window().Colour().PenColourIndex(), 1);
     EXPECT_EQ(Window().Colour().PenColour(), 0xFF00FFu);
     auto& picker = Get<ui::DrawingBoard>("画板_捕获器2");
-    EXPECT_EQ(picker.GetPixel(0, 14), core::kFinderLines);
+    EXPECT_EQ(picker.GetPixel(0, 14), ui::core::kFinderLines);
     EXPECT_EQ(picker.GetPixel(8 + 0, 8 + 14), 0xFF00FFu);  // the pen's tip
 
     auto& marker = Get<ui::DrawingBoard>("画板_色阶刻度");
     EXPECT_EQ(marker.GetPixel(5, 1), 0x000000u);
-    EXPECT_EQ(marker.GetPixel(0, 3), core::kPageColour);
-    EXPECT_EQ(marker.GetPixel(10, 0), core::kPageColour);
+    EXPECT_EQ(marker.GetPixel(0, 3), app::core::kPageColour);
+    EXPECT_EQ(marker.GetPixel(10, 0), app::core::kPageColour);
 }
 
 TEST_F(MainWindowTest, PenBoardClicksCycleThePenColour) {
-    SelectPage(core::kColourPage);
+    SelectPage(app::core::kColourPage);
     auto& pen = Get<ui::DrawingBoard>("画板_画笔");
     auto& picker = Get<ui::DrawingBoard>("画板_捕获器2");
-    const core::Colour cycle[] = {0x0000FF, 0xFF0090, 0x008000, 0xFFFF00, 0xFF0000, 0xFF00FF};
-    for (core::Colour expected : cycle) {
+    const base::Colour cycle[] = {0x0000FF, 0xFF0090, 0x008000, 0xFFFF00, 0xFF0000, 0xFF00FF};
+    for (base::Colour expected : cycle) {
         SendMessageW(pen.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
         SendMessageW(pen.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
         EXPECT_EQ(Window().Colour().PenColour(), expected);
@@ -246,33 +246,33 @@ TEST_F(MainWindowTest, StartUpSetsCursorsAndPageColours) {
     const HCURSOR hand = Window().Resources().HandCursor();
     ASSERT_NE(finder, nullptr);
     ASSERT_NE(hand, nullptr);
-    for (const core::PageLayout& page : core::MainWindowPages()) {
-        for (const core::ControlLayout& row : page.controls) {
-            if (row.flags & core::kFinderBoard) {
+    for (const app::core::PageLayout& page : app::core::MainWindowPages()) {
+        for (const ui::core::ControlLayout& row : page.controls) {
+            if (row.flags & ui::core::kFinderBoard) {
                 EXPECT_EQ(Get<ui::Control>(row.name).MousePointer(), finder) << row.name;
             }
-            if (row.flags & core::kHandCursor) {
+            if (row.flags & ui::core::kHandCursor) {
                 EXPECT_EQ(Get<ui::Control>(row.name).MousePointer(), hand) << row.name;
             }
-            if (row.flags & core::kOnPageColour) {
-                EXPECT_EQ(Get<ui::DrawingBoard>(row.name).BackgroundColour(), core::kPageColour) << row.name;
+            if (row.flags & ui::core::kOnPageColour) {
+                EXPECT_EQ(Get<ui::DrawingBoard>(row.name).BackgroundColour(), app::core::kPageColour) << row.name;
             }
         }
     }
     EXPECT_EQ(Get<ui::Control>("编辑框_窗口句柄").MousePointer(), nullptr);
     ICONINFO info = {};
     ASSERT_TRUE(GetIconInfo(finder, &info));
-    const util::OwnedBitmap colour(info.hbmColor), mask(info.hbmMask);  // copies, ours to free
+    const win::OwnedBitmap colour(info.hbmColor), mask(info.hbmMask);  // copies, ours to free
     EXPECT_EQ(info.xHotspot, 0u);
     EXPECT_EQ(info.yHotspot, 0u);
 
     for (const auto& control : Window().Controls()) {
         ui::Control* c = control.get();
         if (dynamic_cast<ui::Label*>(c) || dynamic_cast<ui::CheckBox*>(c) || dynamic_cast<ui::SuperButton*>(c)) {
-            EXPECT_EQ(c->BackgroundColour().value_or(0), core::kPageColour) << c->Name();
+            EXPECT_EQ(c->BackgroundColour().value_or(0), app::core::kPageColour) << c->Name();
         }
     }
-    EXPECT_EQ(util::Wide(Get<ui::FileDialog>("通用对话框1").initialDirectory) + L"\\",
+    EXPECT_EQ(win::Wide(Get<ui::FileDialog>("通用对话框1").initialDirectory) + L"\\",
               testing_support::TestProgramDirectory());
 
     // The system shows the finder cursor over a finder board.
@@ -337,7 +337,7 @@ TEST(MainProgram, LaterPagesAreMadeRightAfterTheFirstPaint) {
     auto& handle2 = window->Get<ui::EditBox>("编辑框_窗口句柄2");
     EXPECT_EQ(handle2.Content(), std::to_string(testing_support::H(window->Handle())));
     EXPECT_GT(window->Get<ui::ComboBox>("组合框_消息分类1").ItemCount(), 0);  // the message list is loaded
-    EXPECT_EQ(window->Get<ui::DrawingBoard>("画板_捕获器1").GetPixel(20, 20), core::kFinderIcon);  // as the first
+    EXPECT_EQ(window->Get<ui::DrawingBoard>("画板_捕获器1").GetPixel(20, 20), ui::core::kFinderIcon);  // as the first
     window.reset();
     MSG msg;
     while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
@@ -352,7 +352,7 @@ TEST(MainProgram, ClosingTheWindowEndsTheProcess) {
     std::wstring commandLine = L"\"" + exe + L"\"";
     ASSERT_TRUE(CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         << "cannot start " << std::string(exe.begin(), exe.end());
-    const util::OwnedHandle process(pi.hProcess), thread(pi.hThread);
+    const win::OwnedHandle process(pi.hProcess), thread(pi.hThread);
     HWND main = nullptr;
     PumpUntil(
         [&] {
@@ -385,8 +385,8 @@ TEST_F(MainWindowTest, ColourValueBoxesShowEightDigitsInFull) {
         RECT client;
         GetClientRect(box, &client);
         const DWORD margins = static_cast<DWORD>(SendMessageW(box, EM_GETMARGINS, 0, 0));
-        const util::WindowDC dc(box);
-        const util::DcState state(dc.Get());
+        const win::WindowDC dc(box);
+        const win::DcState state(dc.Get());
         SelectObject(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
         for (const wchar_t* digits : {L"16777215", L"88888888", L"00000000"}) {
             SIZE extent = {};

@@ -15,9 +15,9 @@
 
 #include "messages/core/config_text.h"
 #include "messages/core/default_message_list.h"
-#include "messages/core/pointer_messages.h"
 #include "messages/core/message_fields.h"
-#include "util/core/number_text.h"
+#include "messages/core/pointer_messages.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -179,37 +179,37 @@ const Expected kTable[] = {
     {"滚动条", "置滚动范围", SBM_SETRANGE, N(0), N(100)},
 };
 
-void ExpectParam(const Param& expected, const core::MessageFields& f, bool isLParam, const std::string& where) {
+void ExpectParam(const Param& expected, const messages::core::MessageFields& f, bool isLParam, const std::string& where) {
     const char* name = isLParam ? "lParam" : "wParam";
     if (!isLParam) {
-        EXPECT_EQ(core::TextToInt32(f.wParam), expected.value) << where << " " << name;
+        EXPECT_EQ(text::TextToInt32(f.wParam), expected.value) << where << " " << name;
         return;
     }
     switch (expected.kind) {
         case Param::Number:
-            ASSERT_EQ(f.lParamType, core::ParameterType::Integer) << where;
-            EXPECT_EQ(core::TextToInt32(f.lParamText.value_or("")), expected.value) << where << " " << name;
+            ASSERT_EQ(f.lParamType, messages::core::ParameterType::Integer) << where;
+            EXPECT_EQ(text::TextToInt32(f.lParamText.value_or("")), expected.value) << where << " " << name;
             break;
         case Param::Logical:
-            ASSERT_EQ(f.lParamType, core::ParameterType::Logical) << where;
+            ASSERT_EQ(f.lParamType, messages::core::ParameterType::Logical) << where;
             EXPECT_EQ(f.logical, expected.value) << where << " " << name;
             break;
         case Param::Text:
-            EXPECT_EQ(f.lParamType, core::ParameterType::Text) << where;
+            EXPECT_EQ(f.lParamType, messages::core::ParameterType::Text) << where;
             break;
     }
 }
 
 TEST(MessageListWin, EveryMessageIsTheSystemConstantItsNameMeans) {
-    const core::ConfigText config(core::DefaultMessageListBytes());
+    const messages::core::ConfigText config(messages::core::DefaultMessageListBytes());
     std::set<std::pair<std::string, std::string>> inTable;
     for (const Expected& e : kTable) {
         const std::string where = std::string(e.category) + "/" + e.key;
         EXPECT_TRUE(inTable.emplace(e.category, e.key).second) << "twice in the table: " << where;
         const std::string value = config.ReadValue(e.category, e.key, "\xFF");
         ASSERT_NE(value, "\xFF") << "not in the file: " << where;
-        const core::MessageFields f = core::ParseMessageFields(value);
-        EXPECT_EQ(core::TextToInt32(f.message), static_cast<std::int32_t>(e.message)) << where;
+        const messages::core::MessageFields f = messages::core::ParseMessageFields(value);
+        EXPECT_EQ(text::TextToInt32(f.message), static_cast<std::int32_t>(e.message)) << where;
         ExpectParam(e.wParam, f, false, where);
         ExpectParam(e.lParam, f, true, where);
     }
@@ -253,7 +253,7 @@ TEST(MessageListWin, EveryMessageThatTakesAnAddressHasTheHeadersValue) {
 #undef NAMED
     };
     std::size_t count = 0;
-    const core::PointerMessage* messages = core::PointerMessages(count);
+    const messages::core::PointerMessage* messages = messages::core::PointerMessages(count);
     ASSERT_EQ(count, headers.size());
     for (std::size_t i = 0; i < count; ++i) {
         const auto found = headers.find(std::string(messages[i].name));

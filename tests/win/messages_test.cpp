@@ -12,14 +12,14 @@
 #include "messages/core/e_code_templates.h"
 #include "messages/core/send_plan.h"
 #include "tests/win/test_support.h"
+#include "text/text_encoding.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
 #include "ui/edit_box.h"
 #include "ui/timer.h"
-#include "util/clipboard.h"
-#include "util/core/text_encoding.h"
-#include "util/file_replace.h"
-#include "util/wide_text.h"
+#include "win/clipboard.h"
+#include "win/file_replace.h"
+#include "win/wide_text.h"
 
 namespace {
 
@@ -30,11 +30,11 @@ using testing_support::H;
 std::string TempPath(const char* name) {
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
-    return util::Utf8(folder) + name;
+    return win::Utf8(folder) + name;
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(std::filesystem::path(util::Wide(path)), std::ios::binary);
+    std::ofstream out(std::filesystem::path(win::Wide(path)), std::ios::binary);
     out << bytes;
 }
 
@@ -44,7 +44,7 @@ protected:
         HierarchyTest::SetUp();
         path_ = TempPath("tavrin_test_message.ini");
         // GBK, as E-language tools write it.
-        WriteFile(path_, core::Utf8ToGbk("Korvel:https://korvel.example/        \r\n\r\n"
+        WriteFile(path_, text::Utf8ToGbk("Korvel:https://korvel.example/        \r\n\r\n"
                                          "[测试一]\r\n"
                                          "设置文本=12|0|\"新文本\"\r\n"
                                          ";注释=1\r\n"
@@ -53,7 +53,7 @@ protected:
                                          "关闭=16|0|0\r\n"
                                          "逻辑=1234|5|　真 \r\n"));
         Sender().LoadMessageList(path_);
-        SelectPage(core::kMessagesPage);
+        SelectPage(app::core::kMessagesPage);
     }
     messages::MessageSender& Sender() { return Window().Messages().Sender(); }
     ui::ComboBox& Combo(const char* name) { return Get<ui::ComboBox>(name); }
@@ -111,25 +111,25 @@ TEST_F(MessagesTest, TheListFillsBothComboBoxesAndPickingFillsTheFields) {
 }
 
 TEST_F(MessagesTest, AFileWithoutTheMarkerLineGetsItAndKeepsEverythingElse) {
-    const std::string body = core::Utf8ToGbk("[类]\r\n键=16\r\n") + std::string("\xFF\x00tail", 6);
+    const std::string body = text::Utf8ToGbk("[类]\r\n键=16\r\n") + std::string("\xFF\x00tail", 6);
     const std::string path = TempPath("tavrin_test_nomarker.ini");
     WriteFile(path, body);
     Sender().LoadMessageList(path);
-    std::ifstream in(std::filesystem::path(util::Wide(path)), std::ios::binary);
+    std::ifstream in(std::filesystem::path(win::Wide(path)), std::ios::binary);
     const std::string after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(after, "Korvel:https://korvel.example/        \r\n\r\n" + body);
     EXPECT_EQ(Items("组合框_消息分类1"), (std::vector<std::string>{"类"}));
 
     // A missing file is created with the list the program ships.
     const std::string missing = TempPath("tavrin_test_missing.ini");
-    DeleteFileW(util::Wide(missing).c_str());
+    DeleteFileW(win::Wide(missing).c_str());
     Sender().LoadMessageList(missing);
     EXPECT_GT(Combo("组合框_消息分类1").ItemCount(), 5);
     EXPECT_EQ(Combo("组合框_消息分类1").ItemText(0), "常用消息");
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(std::filesystem::path(util::Wide(path)), std::ios::binary);
+    std::ifstream in(std::filesystem::path(win::Wide(path)), std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
@@ -138,25 +138,25 @@ std::string ReadFileBytes(const std::string& path) {
 // half-written file beside it.
 TEST_F(MessagesTest, AMarkerWriteThatFailsHalfwayLeavesTheOldFileIntact) {
     const std::string folder = TempPath("tavrin_half_write\\");
-    std::filesystem::remove_all(std::filesystem::path(util::Wide(folder)));
-    std::filesystem::create_directory(std::filesystem::path(util::Wide(folder)));
+    std::filesystem::remove_all(std::filesystem::path(win::Wide(folder)));
+    std::filesystem::create_directory(std::filesystem::path(win::Wide(folder)));
     const std::string path = folder + "message.ini";
-    const std::string body = core::Utf8ToGbk("[类]\r\n键=16\r\n");
+    const std::string body = text::Utf8ToGbk("[类]\r\n键=16\r\n");
     WriteFile(path, body);
     Sender().File().writer = [](HANDLE file, std::string_view bytes) {
-        util::WriteAllBytes(file, bytes.substr(0, bytes.size() / 2));
+        win::WriteAllBytes(file, bytes.substr(0, bytes.size() / 2));
         return false;  // the disk is full
     };
     Sender().LoadMessageList(path);
     EXPECT_EQ(ReadFileBytes(path), body);
     EXPECT_EQ(Items("组合框_消息分类1"), (std::vector<std::string>{"类"}));  // still read as it is
     int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(util::Wide(folder)))) {
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(win::Wide(folder)))) {
         (void)entry;
         ++files;
     }
     EXPECT_EQ(files, 1) << "a half-written file was left beside message.ini";
-    std::filesystem::remove_all(std::filesystem::path(util::Wide(folder)));
+    std::filesystem::remove_all(std::filesystem::path(win::Wide(folder)));
 }
 
 // Where no file can be made (a folder nobody may write, not even an
@@ -168,18 +168,18 @@ TEST_F(MessagesTest, AFolderThatCannotBeWrittenStillGivesTheShippedList) {
     EXPECT_GT(Combo("组合框_消息分类1").ItemCount(), 5);
     EXPECT_EQ(Combo("组合框_消息分类1").ItemText(0), "常用消息");
     EXPECT_EQ(Box("编辑框_消息值").Content(), "12");
-    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kShippedListStatus));
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(messages::core::kShippedListStatus));
 
     const std::string rooted = TempPath("tavrin_rooted.ini");
     ASSERT_EQ(rooted.substr(1, 2), ":\\");
-    WriteFile(rooted, core::Utf8ToGbk("Korvel:https://korvel.example/        \r\n\r\n[根]\r\n键=1\r\n"));
+    WriteFile(rooted, text::Utf8ToGbk("Korvel:https://korvel.example/        \r\n\r\n[根]\r\n键=1\r\n"));
     wchar_t current[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, current);
-    SetCurrentDirectoryW(util::Wide(rooted.substr(0, 3)).c_str());  // the drive of the temporary folder
+    SetCurrentDirectoryW(win::Wide(rooted.substr(0, 3)).c_str());  // the drive of the temporary folder
     Sender().LoadMessageList(rooted.substr(2));  // "\\...\\tavrin_rooted.ini"
     SetCurrentDirectoryW(current);
     EXPECT_EQ(Items("组合框_消息分类1"), (std::vector<std::string>{"根"}));
-    DeleteFileW(util::Wide(rooted).c_str());
+    DeleteFileW(win::Wide(rooted).c_str());
 }
 
 // What is no message list (a file of no bytes, bytes of something else, a
@@ -195,14 +195,14 @@ TEST_F(MessagesTest, WhatIsNoMessageListGivesTheShippedListAndSaysWhy) {
         std::optional<std::string> bytes;  // none: a folder
         std::string_view status;
     } cases[] = {
-        {"a file of no bytes", std::string(), core::kEmptyListStatus},
-        {"binary junk", junk, core::kNoSectionsListStatus},
-        {"a folder named message.ini", std::nullopt, core::kFolderListStatus},
+        {"a file of no bytes", std::string(), messages::core::kEmptyListStatus},
+        {"binary junk", junk, messages::core::kNoSectionsListStatus},
+        {"a folder named message.ini", std::nullopt, messages::core::kFolderListStatus},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        std::filesystem::remove_all(std::filesystem::path(util::Wide(folder)));
-        std::filesystem::create_directories(std::filesystem::path(util::Wide(c.bytes ? folder : path)));
+        std::filesystem::remove_all(std::filesystem::path(win::Wide(folder)));
+        std::filesystem::create_directories(std::filesystem::path(win::Wide(c.bytes ? folder : path)));
         if (c.bytes) WriteFile(path, *c.bytes);
         Sender().LoadMessageList(path);
         EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(c.status));
@@ -211,7 +211,7 @@ TEST_F(MessagesTest, WhatIsNoMessageListGivesTheShippedListAndSaysWhy) {
             EXPECT_EQ(ReadFileBytes(path), *c.bytes);
         }
     }
-    std::filesystem::remove_all(std::filesystem::path(util::Wide(folder)));
+    std::filesystem::remove_all(std::filesystem::path(win::Wide(folder)));
 }
 
 // A file far beyond any message list (here 420,000 sections) is left as it
@@ -220,16 +220,16 @@ TEST_F(MessagesTest, WhatIsNoMessageListGivesTheShippedListAndSaysWhy) {
 // change that may still be under way, younger than a minute, stay).
 TEST_F(MessagesTest, AHugeFileGivesTheShippedListAndCutOffChangesAreCleanedUp) {
     const std::string folder = TempPath("tavrin_huge_list\\");
-    std::filesystem::remove_all(std::filesystem::path(util::Wide(folder)));
-    std::filesystem::create_directory(std::filesystem::path(util::Wide(folder)));
+    std::filesystem::remove_all(std::filesystem::path(win::Wide(folder)));
+    std::filesystem::create_directory(std::filesystem::path(win::Wide(folder)));
     std::string huge = "Korvel:https://korvel.example/        \r\n\r\n";
     for (int i = 0; i < 420000; ++i) huge += "[" + std::to_string(i) + "]\r\n";
     const std::string path = folder + "message.ini";
     WriteFile(path, huge);
     auto touch = [&](const char* name, int minutesAgo) {
-        const std::wstring file = util::Wide(folder + name);
+        const std::wstring file = win::Wide(folder + name);
         WriteFile(folder + name, "half");
-        const util::OwnedFile handle(CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        const win::OwnedFile handle(CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         FILETIME now;
         GetSystemTimeAsFileTime(&now);
         ULARGE_INTEGER t = {{now.dwLowDateTime, now.dwHighDateTime}};
@@ -245,18 +245,18 @@ TEST_F(MessagesTest, AHugeFileGivesTheShippedListAndCutOffChangesAreCleanedUp) {
     Sender().LoadMessageList(path);
     const double ms = NowMs() - start;
     EXPECT_EQ(Sender().File().ListSource(), messages::MessageFile::Source::TooLarge);
-    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kListTooLargeStatus));
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(messages::core::kListTooLargeStatus));
     EXPECT_EQ(Combo("组合框_消息分类1").ItemText(0), "常用消息");
     EXPECT_EQ(Box("编辑框_消息值").Content(), "12");
     EXPECT_EQ(ReadFileBytes(path), huge);
     EXPECT_LT(ms, 5000) << "opening the huge file took " << ms << " ms";
     auto exists = [&](const char* name) {
-        return GetFileAttributesW(util::Wide(folder + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+        return GetFileAttributesW(win::Wide(folder + name).c_str()) != INVALID_FILE_ATTRIBUTES;
     };
     EXPECT_FALSE(exists("tav1A2B.tmp"));
     EXPECT_TRUE(exists("tavC3D4.tmp"));
     EXPECT_TRUE(exists("tavern.tmp"));
-    std::filesystem::remove_all(std::filesystem::path(util::Wide(folder)));
+    std::filesystem::remove_all(std::filesystem::path(win::Wide(folder)));
 }
 
 // A list beyond what a list box can usefully show (here 100,000 sections in
@@ -270,28 +270,28 @@ TEST_F(MessagesTest, AListOfTooManyCategoriesShowsTheFirstOnesAndSaysSo) {
     EXPECT_EQ(Sender().File().ListSource(), messages::MessageFile::Source::File);
     EXPECT_EQ(Combo("组合框_消息分类1").ItemCount(), 4096);
     EXPECT_EQ(Combo("组合框_消息分类1").ItemText(4095), "4095");
-    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kListCutStatus));
-    DeleteFileW(util::Wide(path).c_str());
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(messages::core::kListCutStatus));
+    DeleteFileW(win::Wide(path).c_str());
 }
 
 // The list kept is read again when the file changes.
 TEST_F(MessagesTest, AnEditedFileIsSeenAtTheNextChange) {
     const std::string path = TempPath("tavrin_test_edited.ini");
     const std::string marker = "Korvel:https://korvel.example/        \r\n\r\n";
-    WriteFile(path, core::Utf8ToGbk(marker + "[甲]\r\n一=1\r\n"));
+    WriteFile(path, text::Utf8ToGbk(marker + "[甲]\r\n一=1\r\n"));
     Sender().LoadMessageList(path);
     EXPECT_EQ(Items("组合框_消息分类2"), (std::vector<std::string>{"一"}));
-    WriteFile(path, core::Utf8ToGbk(marker + "[甲]\r\n一=1\r\n二=2\r\n"));
+    WriteFile(path, text::Utf8ToGbk(marker + "[甲]\r\n一=1\r\n二=2\r\n"));
     Sender().CategoryChanged();
     EXPECT_EQ(Items("组合框_消息分类2"), (std::vector<std::string>{"一", "二"}));
-    DeleteFileW(util::Wide(path).c_str());
+    DeleteFileW(win::Wide(path).c_str());
 }
 
 TEST_F(MessagesTest, SetTextWithATextParameterReachesAnotherProgram) {
     Pick(0, 0);
     Box("编辑框_参数二").SetContent("你好 Tavrin");
     SendTo(b_, 0);
-    EXPECT_EQ(util::GetWindowTitleSafe(H(b_)), "你好 Tavrin");
+    EXPECT_EQ(win::GetWindowTitleSafe(H(b_)), "你好 Tavrin");
     EXPECT_EQ(Box("编辑框_返回消息").Content(), "\r\n消息发送成功！");
     EXPECT_EQ(Box("编辑框_返回消息").TextColour().value_or(0), 0xFF00FFu);
     EXPECT_EQ(Box("编辑框_返回值").Content(), "1");
@@ -311,7 +311,7 @@ TEST_F(MessagesTest, GetTextShowsWhatTheReceiverWroteInBlack) {
     // answer fits in full.
     SetWindowTextW(b_, std::wstring(90, L'长').c_str());
     SendTo(b_, 0);
-    EXPECT_EQ(util::Wide(Box("编辑框_返回消息").Content()), std::wstring(90, L'长'));
+    EXPECT_EQ(win::Wide(Box("编辑框_返回消息").Content()), std::wstring(90, L'长'));
     SetWindowTextW(b_, L"B text");
 }
 
@@ -374,7 +374,7 @@ TEST_F(MessagesTest, SendMessageToAHungProgramKeepsTheWindowResponsive) {
     EXPECT_LT(clickMs, 500) << "the click waited " << clickMs << " ms";
     EXPECT_TRUE(Sender().Waiting());
     EXPECT_FALSE(IsWindowEnabled(Get<ui::Button>("按钮_发出消息").Handle()));
-    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kWaitingStatus));
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(messages::core::kWaitingStatus));
     ClickSend();  // refused while the first waits
     ASSERT_TRUE(testing_support::PumpUntil([&] { return !Sender().Waiting(); }, 8000));
     const double answerMs = NowMs() - start;
@@ -382,7 +382,7 @@ TEST_F(MessagesTest, SendMessageToAHungProgramKeepsTheWindowResponsive) {
     EXPECT_GT(ticks, 20) << "the window's timer ticked " << ticks << " times in " << answerMs << " ms";
     EXPECT_EQ(Box("编辑框_返回消息").Content(), "\r\n消息发送成功！");
     EXPECT_TRUE(IsWindowEnabled(Get<ui::Button>("按钮_发出消息").Handle()));
-    EXPECT_EQ(util::GetWindowTitleSafe(H(b)), "xB text");  // inserted once
+    EXPECT_EQ(win::GetWindowTitleSafe(H(b)), "xB text");  // inserted once
     std::printf("SendMessage to a hung program: click returned after %.0f ms, answer after %.0f ms, %d timer ticks\n",
                 clickMs, answerMs, ticks);
 }
@@ -404,7 +404,7 @@ TEST_F(MessagesTest, ASendToAProgramThatEndsWhileItWaitsIsReportedAsFailed) {
     ASSERT_TRUE(Sender().Waiting());
     TerminateProcess(hung.Handle(), 1);
     ASSERT_TRUE(testing_support::PumpUntil([&] { return !Sender().Waiting(); }, 8000));
-    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kNotSentStatus));
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(messages::core::kNotSentStatus));
     EXPECT_EQ(Box("编辑框_返回值").Content(), "77");
 }
 
@@ -416,14 +416,14 @@ TEST_F(MessagesTest, AbsurdBuffersAndPostedTextsAreRefused) {
     for (int method : {0, 2}) {
         Box("编辑框_返回值").SetContent("77");
         SendTo(b_, method);
-        EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kBufferTooLargeStatus)) << method;
+        EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(messages::core::kBufferTooLargeStatus)) << method;
         EXPECT_EQ(Box("编辑框_返回值").Content(), "77");
     }
     Box("编辑框_参数一").SetContent("100");
     SendTo(b_, 1);
-    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kPostedTextStatus));
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(messages::core::kPostedTextStatus));
     EXPECT_EQ(Box("编辑框_返回值").Content(), "77");
-    EXPECT_EQ(util::GetWindowTitleSafe(H(b_)), "B text");
+    EXPECT_EQ(win::GetWindowTitleSafe(H(b_)), "B text");
 }
 
 // PostMessage says whether the message went, with PostMessage's own result:
@@ -434,9 +434,9 @@ TEST_F(MessagesTest, PostMessageSaysWhetherItWentWithItsResult) {
     Box("编辑框_消息值").SetContent("12");
     Box("编辑框_返回值").SetContent("77");
     SendTo(b_, 1);
-    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kNotSentStatus));
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(messages::core::kNotSentStatus));
     EXPECT_EQ(Box("编辑框_返回值").Content(), "0");
-    EXPECT_EQ(util::GetWindowTitleSafe(H(b_)), "B text");
+    EXPECT_EQ(win::GetWindowTitleSafe(H(b_)), "B text");
 
     Pick(1, 0);
     testing_support::FixtureProcess other(L"hierarchy");
@@ -478,7 +478,7 @@ TEST_F(MessagesTest, MessagesThatTakeAStructuresAddressAreRefused) {
     EXPECT_EQ(Box("编辑框_返回值").Content(), "1");
     Box("编辑框_消息值").SetContent("4211");  // to an edit it is just a number
     SendTo(b_, 0);
-    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(core::kSentStatus));
+    EXPECT_EQ(Box("编辑框_返回消息").Content(), std::string(messages::core::kSentStatus));
 }
 
 TEST_F(MessagesTest, CodeGeneratorShowsTheFirstSelectedTemplate) {
@@ -486,7 +486,7 @@ TEST_F(MessagesTest, CodeGeneratorShowsTheFirstSelectedTemplate) {
     code.SetContent("mine");
     SendMessageW(Get<ui::Button>("按钮_生成易代码").Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(code.Content(), "mine");  // no radio selected: nothing happens
-    for (const core::ECodeTemplate& t : core::ECodeTemplates()) {
+    for (const messages::core::ECodeTemplate& t : messages::core::ECodeTemplates()) {
         SendMessageW(Get<ui::RadioButton>(t.radio.text).Handle(), BM_CLICK, 0, 0);
         for (int press = 0; press < 2; ++press) {  // twice: the same text, not doubled
             SendMessageW(Get<ui::Button>("按钮_生成易代码").Handle(), BM_CLICK, 0, 0);
@@ -494,10 +494,10 @@ TEST_F(MessagesTest, CodeGeneratorShowsTheFirstSelectedTemplate) {
         }
     }
     SendMessageW(Get<ui::Button>("按钮_复制代码").Handle(), BM_CLICK, 0, 0);
-    EXPECT_EQ(util::ClipboardText(), std::string(core::ECodeTemplates().back().text));
+    EXPECT_EQ(win::ClipboardText(), std::string(messages::core::ECodeTemplates().back().text));
     code.SetContent("");
     SendMessageW(Get<ui::Button>("按钮_复制代码").Handle(), BM_CLICK, 0, 0);
-    EXPECT_EQ(util::ClipboardText(), "");
+    EXPECT_EQ(win::ClipboardText(), "");
 }
 
 // What e_code_check, a program of the tests' own, prints when it runs the
@@ -507,7 +507,7 @@ std::vector<std::string> RunCode(const std::string& code) {
     const std::string path = TempPath("tavrin_test_send_code.e.txt");
     WriteFile(path, code);
     DWORD exitCode = 1;
-    const std::string output = testing_support::RunTestProgram(L"e_code_check.exe", L"--code \"" + util::Wide(path) + L"\"",
+    const std::string output = testing_support::RunTestProgram(L"e_code_check.exe", L"--code \"" + win::Wide(path) + L"\"",
                                                                exitCode);
     EXPECT_EQ(exitCode, 0u) << output;
     std::vector<std::string> lines;
@@ -546,19 +546,19 @@ TEST_F(MessagesTest, TheCodeForTheMessageJustSentSendsItAgain) {
     SetWindowTextW(b_, L"B text");  // the code must set it again
     generator.GenerateSend();
     const std::string setCode = code.Content();
-    EXPECT_EQ(util::ClipboardText(), setCode);
+    EXPECT_EQ(win::ClipboardText(), setCode);
     const std::vector<std::string> set = RunCode(setCode);
     ASSERT_GE(set.size(), 3u) << setCode;
     EXPECT_EQ(set[0], std::to_string(H(b_)));
     EXPECT_EQ(set[1], "1");  // WM_SETTEXT's TRUE
-    EXPECT_EQ(util::GetWindowTitleSafe(H(b_)), text) << setCode;
+    EXPECT_EQ(win::GetWindowTitleSafe(H(b_)), text) << setCode;
 
     Pick(0, 1);  // 13|100|""
     SendTo(b_, 2);
     generator.GenerateSend();
     const std::vector<std::string> get = RunCode(code.Content());
     ASSERT_GE(get.size(), 3u) << code.Content();
-    EXPECT_EQ(get[1], std::to_string(core::Utf8ToGbk(text).size()));  // the bytes copied
+    EXPECT_EQ(get[1], std::to_string(text::Utf8ToGbk(text).size()));  // the bytes copied
     EXPECT_EQ(get[2], text);
     SetWindowTextW(b_, L"B text");
 }
@@ -589,7 +589,7 @@ TEST_F(MessagesTest, TheLookupCodeFindsTheWindowInThisPagesHandleBox) {
     WriteFile(path, code.Content());
     DWORD exitCode = 1;
     const std::string found =
-        testing_support::RunTestProgram(L"e_code_check.exe", L"--code \"" + util::Wide(path) + L"\"", exitCode);
+        testing_support::RunTestProgram(L"e_code_check.exe", L"--code \"" + win::Wide(path) + L"\"", exitCode);
     EXPECT_EQ(exitCode, 0u) << found;
     EXPECT_EQ(found.substr(0, found.find_first_of("\r\n")), std::to_string(H(b_))) << code.Content();
 }

@@ -12,12 +12,12 @@
 
 #include "capture/region_capture.h"
 #include "capture/window_image.h"
+#include "imaging/bitmap.h"
+#include "imaging/core/bmp.h"
+#include "imaging/image_objects.h"
 #include "tests/win/test_support.h"
-#include "util/bitmap.h"
-#include "util/core/bmp.h"
-#include "util/file_replace.h"
-#include "util/image_objects.h"
-#include "util/threads.h"
+#include "win/file_replace.h"
+#include "win/threads.h"
 
 namespace {
 
@@ -46,13 +46,13 @@ public:
 private:
     static void Paint(HDC dc) {
         const RECT left = {0, 0, 100, 100}, right = {100, 0, 200, 100};
-        const util::OwnedBrush red(CreateSolidBrush(RGB(255, 0, 0))), blue(CreateSolidBrush(RGB(0, 0, 255)));
+        const win::OwnedBrush red(CreateSolidBrush(RGB(255, 0, 0))), blue(CreateSolidBrush(RGB(0, 0, 255)));
         FillRect(dc, &left, red.Get());
         FillRect(dc, &right, blue.Get());
     }
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_PAINT) {
-            Paint(util::PaintDC(hwnd).Get());
+            Paint(win::PaintDC(hwnd).Get());
             return 0;
         }
         if (message == WM_PRINTCLIENT) {
@@ -67,15 +67,15 @@ private:
 // The clipboard's bitmap has this size and these colours at two points.
 void ExpectClipboardImage(SIZE size, POINT a, COLORREF aColour, POINT b, COLORREF bColour) {
     ASSERT_TRUE(OpenClipboard(nullptr));
-    const core::ByteSet copied = util::BitmapToBytes(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
+    const imaging::core::ByteSet copied = imaging::BitmapToBytes(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
     CloseClipboard();
-    core::BmpInfo info;
-    ASSERT_TRUE(core::ReadBmpInfo(copied, info));
+    imaging::core::BmpInfo info;
+    ASSERT_TRUE(imaging::core::ReadBmpInfo(copied, info));
     EXPECT_EQ(info.width, size.cx);
     EXPECT_EQ(info.height, size.cy);
-    const util::OwnedBitmap back = util::CreateBitmapFromBmp(copied);
-    EXPECT_EQ(util::GetBitmapPixel(back.Get(), a.x, a.y), aColour);
-    EXPECT_EQ(util::GetBitmapPixel(back.Get(), b.x, b.y), bColour);
+    const win::OwnedBitmap back = imaging::CreateBitmapFromBmp(copied);
+    EXPECT_EQ(imaging::GetBitmapPixel(back.Get(), a.x, a.y), aColour);
+    EXPECT_EQ(imaging::GetBitmapPixel(back.Get(), b.x, b.y), bColour);
 }
 
 class RegionCaptureTest : public ::testing::Test {
@@ -88,7 +88,7 @@ protected:
     HWND Selection() { return capture_.Selection()->Handle(); }
     // A message at a screen point (the windows cover the virtual screen).
     void Mouse(UINT message, int x, int y) {
-        const core::Rect s = util::VirtualScreenRect();
+        const base::Rect s = imaging::VirtualScreenRect();
         SendMessageW(Selection(), message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x - s.left, y - s.top));
     }
     void Key(HWND w, WPARAM key) { SendMessageW(w, WM_KEYDOWN, key, 0); }
@@ -109,7 +109,7 @@ protected:
 TEST_F(RegionCaptureTest, OpensOverTheWholeScreenWithTheLensAtTheBottomLeft) {
     ASSERT_TRUE(testing_support::MoveCursorTo({600, 500}));
     ASSERT_TRUE(capture_.Show());
-    const core::Rect screen = util::VirtualScreenRect();
+    const base::Rect screen = imaging::VirtualScreenRect();
     for (HWND w : {capture_.Save()->Handle(), Selection()}) {
         RECT r;
         GetWindowRect(w, &r);
@@ -156,21 +156,21 @@ TEST_F(RegionCaptureTest, ASelectionDraggedBackwardsAndNudgedIsSavedAsItsFormat)
     EXPECT_EQ(capture_.Lens()->Label(), "x:120 y:45");
     EXPECT_FALSE(IsWindowVisible(capture_.Lens()->Handle()));
     for (int i = 0; i < 3; ++i) Key(Selection(), VK_RIGHT);
-    EXPECT_EQ(capture_.State().Selected(), (core::Rect{903, 600, 1023, 645}));
+    EXPECT_EQ(capture_.State().Selected(), (base::Rect{903, 600, 1023, 645}));
     // A second drag on a fixed selection is ignored.
     Drag(10, 10, 50, 50);
-    EXPECT_EQ(capture_.State().Selected(), (core::Rect{903, 600, 1023, 645}));
+    EXPECT_EQ(capture_.State().Selected(), (base::Rect{903, 600, 1023, 645}));
 
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
     const std::wstring path = std::wstring(folder) + L"tavrin_region_test.png";
     DeleteFileW(path.c_str());
-    choice_ = capture::SaveChoice{path, core::ImageFormat::Png};
+    choice_ = capture::SaveChoice{path, imaging::core::ImageFormat::Png};
     SendMessageW(Selection(), WM_LBUTTONDBLCLK, 0, 0);
     EXPECT_FALSE(capture_.Open());
     EXPECT_EQ(finished_, 1);
     std::string bytes;
-    ASSERT_TRUE(util::ReadWholeFile(path, bytes));
+    ASSERT_TRUE(win::ReadWholeFile(path, bytes));
     ASSERT_GT(bytes.size(), 8u);
     EXPECT_EQ(bytes.substr(1, 3), "PNG");
     DeleteFileW(path.c_str());
@@ -182,10 +182,10 @@ TEST_F(RegionCaptureTest, BmpAndJpegSavesHoldTheirFormatAndACancelWritesNothing)
     GetTempPathW(MAX_PATH, folder);
     struct Case {
         const wchar_t* name;
-        core::ImageFormat format;
+        imaging::core::ImageFormat format;
     };
-    for (const Case& c : {Case{L"tavrin_region_test.bmp", core::ImageFormat::Bmp},
-                          Case{L"tavrin_region_test.jpg", core::ImageFormat::Jpeg}}) {
+    for (const Case& c : {Case{L"tavrin_region_test.bmp", imaging::core::ImageFormat::Bmp},
+                          Case{L"tavrin_region_test.jpg", imaging::core::ImageFormat::Jpeg}}) {
         const std::wstring path = std::wstring(folder) + c.name;
         DeleteFileW(path.c_str());
         ASSERT_TRUE(capture_.Show());
@@ -195,17 +195,17 @@ TEST_F(RegionCaptureTest, BmpAndJpegSavesHoldTheirFormatAndACancelWritesNothing)
         SendMessageW(Selection(), WM_LBUTTONDBLCLK, 0, 0);
         EXPECT_EQ(finished_, 1);
         std::string bytes;
-        ASSERT_TRUE(util::ReadWholeFile(path, bytes));
-        if (c.format == core::ImageFormat::Bmp) {
-            const core::ByteSet bmp(bytes.begin(), bytes.end());
-            core::BmpInfo info;
-            ASSERT_TRUE(core::ReadBmpInfo(bmp, info));
+        ASSERT_TRUE(win::ReadWholeFile(path, bytes));
+        if (c.format == imaging::core::ImageFormat::Bmp) {
+            const imaging::core::ByteSet bmp(bytes.begin(), bytes.end());
+            imaging::core::BmpInfo info;
+            ASSERT_TRUE(imaging::core::ReadBmpInfo(bmp, info));
             EXPECT_EQ(info.width, 120);
             EXPECT_EQ(info.height, 45);
-            EXPECT_EQ(core::Bmp24Pixel(bmp, 0, 0), RGB(255, 0, 0));
-            EXPECT_EQ(core::Bmp24Pixel(bmp, 99, 44), RGB(255, 0, 0));
-            EXPECT_EQ(core::Bmp24Pixel(bmp, 100, 0), RGB(0, 0, 255));
-            EXPECT_EQ(core::Bmp24Pixel(bmp, 119, 44), RGB(0, 0, 255));
+            EXPECT_EQ(imaging::core::Bmp24Pixel(bmp, 0, 0), RGB(255, 0, 0));
+            EXPECT_EQ(imaging::core::Bmp24Pixel(bmp, 99, 44), RGB(255, 0, 0));
+            EXPECT_EQ(imaging::core::Bmp24Pixel(bmp, 100, 0), RGB(0, 0, 255));
+            EXPECT_EQ(imaging::core::Bmp24Pixel(bmp, 119, 44), RGB(0, 0, 255));
         } else {
             ASSERT_GT(bytes.size(), 3u);
             EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xFF);
@@ -269,12 +269,12 @@ TEST_F(RegionCaptureTest, CtrlCCopiesTheSelectedPixelsAndTheRightButtonLeavesThe
 }
 
 // The rectangle of a window, and of its client area, on the screen.
-core::Rect ScreenRectOf(HWND hwnd) {
+base::Rect ScreenRectOf(HWND hwnd) {
     RECT r;
     GetWindowRect(hwnd, &r);
     return {r.left, r.top, r.right, r.bottom};
 }
-core::Rect ClientRectOf(HWND hwnd) {
+base::Rect ClientRectOf(HWND hwnd) {
     RECT r;
     GetClientRect(hwnd, &r);
     MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
@@ -298,8 +298,8 @@ void KeyWithShift(HWND w, WPARAM key, bool shift) {
 TEST_F(RegionCaptureTest, AClickTakesTheWindowUnderTheCursorTabStepsOutAndADragStillWins) {
     const testing_support::OwnedDialogFixture fixture;
     ASSERT_TRUE(fixture.owner && fixture.dialog);
-    const core::Rect button = ScreenRectOf(GetDlgItem(fixture.dialog, 301));
-    const core::Rect owner = ScreenRectOf(fixture.owner), ownerClient = ClientRectOf(fixture.owner);
+    const base::Rect button = ScreenRectOf(GetDlgItem(fixture.dialog, 301));
+    const base::Rect owner = ScreenRectOf(fixture.owner), ownerClient = ClientRectOf(fixture.owner);
     const POINT onButton{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
 
     // Over the disabled button: its rectangle is framed at once, with its
@@ -341,7 +341,7 @@ TEST_F(RegionCaptureTest, AClickTakesTheWindowUnderTheCursorTabStepsOutAndADragS
     ASSERT_TRUE(testing_support::MoveCursorTo(onButton));
     ASSERT_TRUE(capture_.Show());
     Drag(onButton.x, onButton.y, onButton.x + 40, onButton.y + 30);
-    EXPECT_EQ(capture_.State().Selected(), (core::Rect{onButton.x, onButton.y, onButton.x + 40, onButton.y + 30}));
+    EXPECT_EQ(capture_.State().Selected(), (base::Rect{onButton.x, onButton.y, onButton.x + 40, onButton.y + 30}));
 }
 
 TEST_F(RegionCaptureTest, AHundredCapturesKeepNoObjects) {
@@ -355,7 +355,7 @@ TEST_F(RegionCaptureTest, AHundredCapturesKeepNoObjects) {
         Drag(100, 100, 200 + i, 150);
         Key(Selection(), VK_ESCAPE);
     }
-    util::ProcessPendingMessages();
+    win::ProcessPendingMessages();
     const testing_support::GuiObjectLevel after = testing_support::GuiObjects();
     // Each capture makes some 20 objects (three windows, the frozen image,
     // DCs, brushes): not one of them may stay.

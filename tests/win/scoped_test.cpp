@@ -1,4 +1,4 @@
-// The owners of util/scoped.h let go of what they hold when a scope is left
+// The owners of win/scoped.h let go of what they hold when a scope is left
 // by an exception, and the DC owners hand a DC back as they found it.
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "util/scoped.h"
+#include "win/scoped.h"
 
 namespace {
 
@@ -30,9 +30,9 @@ TEST(ScopedResources, OwnersFreeTheirObjectsWhenTheScopeThrows) {
     HANDLE event = nullptr;
     HGLOBAL memory = nullptr;
     Throwing([&] {
-        const util::OwnedPen owned(CreatePen(PS_SOLID, 1, 0));
-        const util::OwnedHandle ownedEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-        const util::OwnedGlobal ownedMemory(GlobalAlloc(GMEM_MOVEABLE, 64));
+        const win::OwnedPen owned(CreatePen(PS_SOLID, 1, 0));
+        const win::OwnedHandle ownedEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        const win::OwnedGlobal ownedMemory(GlobalAlloc(GMEM_MOVEABLE, 64));
         pen = owned.Get();
         event = ownedEvent.Get();
         memory = ownedMemory.Get();
@@ -45,7 +45,7 @@ TEST(ScopedResources, OwnersFreeTheirObjectsWhenTheScopeThrows) {
     EXPECT_EQ(GlobalFlags(memory), static_cast<UINT>(GMEM_INVALID_HANDLE));
 
     // Handed over, an object stays.
-    util::OwnedBrush brush(CreateSolidBrush(0));
+    win::OwnedBrush brush(CreateSolidBrush(0));
     const HBRUSH kept = brush.Detach();
     brush.Reset();
     EXPECT_EQ(GetObjectType(kept), static_cast<DWORD>(OBJ_BRUSH));
@@ -56,8 +56,8 @@ TEST(ScopedResources, AMemoryDcLetsGoOfItsBitmapSoThatItsOwnerCanDeleteIt) {
     HBITMAP bitmap = nullptr;
     HDC dc = nullptr;
     Throwing([&] {
-        const util::OwnedBitmap owned(CreateBitmap(8, 8, 1, 32, nullptr));
-        const util::MemoryDC memory;
+        const win::OwnedBitmap owned(CreateBitmap(8, 8, 1, 32, nullptr));
+        const win::MemoryDC memory;
         ASSERT_TRUE(memory.Select(owned.Get()));
         bitmap = owned.Get();
         dc = memory.Get();
@@ -69,13 +69,13 @@ TEST(ScopedResources, AMemoryDcLetsGoOfItsBitmapSoThatItsOwnerCanDeleteIt) {
 }
 
 TEST(ScopedResources, DcStatePutsBackTheObjectsAndModesItFound) {
-    const util::WindowDC screen;
-    const util::MemoryDC dc(screen.Get());
+    const win::WindowDC screen;
+    const win::MemoryDC dc(screen.Get());
     const HGDIOBJ penBefore = GetCurrentObject(dc.Get(), OBJ_PEN);
     const int ropBefore = GetROP2(dc.Get());
-    const util::OwnedPen pen(CreatePen(PS_SOLID, 5, 0));
+    const win::OwnedPen pen(CreatePen(PS_SOLID, 5, 0));
     Throwing([&] {
-        const util::DcState state(dc.Get());
+        const win::DcState state(dc.Get());
         SelectObject(dc.Get(), pen.Get());
         SetROP2(dc.Get(), R2_NOT);
         throw std::runtime_error("step failed");
@@ -86,7 +86,7 @@ TEST(ScopedResources, DcStatePutsBackTheObjectsAndModesItFound) {
 
 TEST(ScopedResources, TheClipboardIsClosedAndTheBusyFlagClearedWhenTheScopeThrows) {
     Throwing([] {
-        const util::ClipboardScope clipboard;
+        const win::ClipboardScope clipboard;
         ASSERT_TRUE(clipboard.Open());
         throw std::runtime_error("step failed");
     });
@@ -94,9 +94,9 @@ TEST(ScopedResources, TheClipboardIsClosedAndTheBusyFlagClearedWhenTheScopeThrow
 
     bool busy = false;
     Throwing([&] {
-        const util::BusyScope outer(busy);
+        const win::BusyScope outer(busy);
         ASSERT_TRUE(outer);
-        const util::BusyScope inner(busy);  // re-entered: refused, and leaves the flag to the outer one
+        const win::BusyScope inner(busy);  // re-entered: refused, and leaves the flag to the outer one
         EXPECT_FALSE(inner);
         throw std::runtime_error("step failed");
     });
@@ -106,7 +106,7 @@ TEST(ScopedResources, TheClipboardIsClosedAndTheBusyFlagClearedWhenTheScopeThrow
 TEST(ScopedResources, ComIsUninitialisedOnlyByTheScopeThatInitialisedIt) {
     std::thread fresh([] {
         Throwing([] {
-            const util::ComScope com;
+            const win::ComScope com;
             ASSERT_TRUE(com.Usable());
             throw std::runtime_error("step failed");
         });
@@ -118,7 +118,7 @@ TEST(ScopedResources, ComIsUninitialisedOnlyByTheScopeThatInitialisedIt) {
 
         // Another model set up before: usable, and not ended by the scope.
         ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
-        { const util::ComScope com; EXPECT_TRUE(com.Usable()); }
+        { const win::ComScope com; EXPECT_TRUE(com.Usable()); }
         EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_FALSE);  // still initialised
         CoUninitialize();
         CoUninitialize();

@@ -11,17 +11,17 @@
 #include <thread>
 #include <vector>
 
-#include "app/core/skin_file.h"
-#include "app/core/skin_table.h"
-#include "app/skin.h"
 #include "app/core/main_layout.h"
+#include "app/skin.h"
+#include "patch/entry_patch.h"
+#include "skin/core/skin_file.h"
+#include "skin/core/skin_table.h"
 #include "tests/win/test_support.h"
 #include "ui/buttons.h"
 #include "ui/edit_box.h"
 #include "ui/label.h"
-#include "util/scoped.h"
-#include "util/entry_patch.h"
-#include "util/program_files.h"
+#include "win/program_files.h"
+#include "win/scoped.h"
 
 #if defined(_MSC_VER)
 #include <intrin.h>
@@ -38,8 +38,8 @@ using testing_support::ScreenPixel;
 COLORREF Ref(std::uint32_t colour) { return static_cast<COLORREF>(colour & 0xFFFFFF); }
 
 bool IsSkinFourCaption(COLORREF c) {
-    const core::SkinStyle four = core::SkinFromSeed(core::StoredSkinSeed(4));
-    return c == Ref(four.colours[core::kSkinCaption]) || c == Ref(four.colours[core::kSkinCaptionIdle]);
+    const skin::core::SkinStyle four = skin::core::SkinFromSeed(skin::core::StoredSkinSeed(4));
+    return c == Ref(four.colours[skin::core::kSkinCaption]) || c == Ref(four.colours[skin::core::kSkinCaptionIdle]);
 }
 
 // Waits until the pixel of `window`'s caption bar right of the title and
@@ -73,9 +73,9 @@ std::vector<COLORREF> ScreenColours(const RECT& r) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    const util::WindowDC screen;
-    const util::OwnedBitmap bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const util::MemoryDC dc(screen.Get());
+    const win::WindowDC screen;
+    const win::OwnedBitmap bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win::MemoryDC dc(screen.Get());
     if (!dc.Select(bitmap.Get())) return colours;
     BitBlt(dc.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
     GdiFlush();
@@ -161,9 +161,9 @@ TEST_F(SkinTest, TheProgramWearsStoredSkinFourFromTheEngineBesideIt) {
     // Attached when the window was made: number 35 is stored skin 4, whose
     // resource holds what the skin table makes.
     EXPECT_EQ(Attached(), std::string(app::StoredSkinBytes(4)));
-    EXPECT_EQ(Attached(), core::StoredSkinFile(4));
-    EXPECT_FALSE(app::StoredSkinBytes(core::kStoredSkinCount).empty());
-    EXPECT_TRUE(app::StoredSkinBytes(core::kStoredSkinCount + 1).empty());
+    EXPECT_EQ(Attached(), skin::core::StoredSkinFile(4));
+    EXPECT_FALSE(app::StoredSkinBytes(skin::core::kStoredSkinCount).empty());
+    EXPECT_TRUE(app::StoredSkinBytes(skin::core::kStoredSkinCount + 1).empty());
 
     // Numbers without a skin attach nothing (the skin stays), but the
     // filter is installed all the same.
@@ -171,13 +171,13 @@ TEST_F(SkinTest, TheProgramWearsStoredSkinFourFromTheEngineBesideIt) {
         utilities_.entryPatch.Undo();
         EXPECT_EQ(app::ApplySkin(number, utilities_.entryPatch), 0) << number;
         EXPECT_NE(utilities_.entryPatch.PatchedAddress(), nullptr) << number;
-        EXPECT_EQ(Attached(), core::StoredSkinFile(4)) << number;
+        EXPECT_EQ(Attached(), skin::core::StoredSkinFile(4)) << number;
     }
     EXPECT_EQ(app::ApplySkin(16, utilities_.entryPatch), 6);
-    EXPECT_EQ(Attached(), core::StoredSkinFile(6));
+    EXPECT_EQ(Attached(), skin::core::StoredSkinFile(6));
 
     // Beside the program, loaded from there; nothing in the system folder.
-    EXPECT_EQ(engine->path, util::ProgramDirectory() + L"\\TavrinSkin.dll");
+    EXPECT_EQ(engine->path, win::ProgramDirectory() + L"\\TavrinSkin.dll");
     HMODULE module = GetModuleHandleW(engine->path.c_str());
     ASSERT_NE(module, nullptr);
     wchar_t loaded[MAX_PATH] = {};
@@ -191,14 +191,14 @@ TEST_F(SkinTest, TheProgramWearsStoredSkinFourFromTheEngineBesideIt) {
     EXPECT_EQ(engine->attach("not a skin", 10, "", 1, 1, 1), 0);
     const std::string_view four = app::StoredSkinBytes(4);
     EXPECT_EQ(engine->attach(four.data(), static_cast<int>(four.size()), "secret", 1, 1, 1), 0);
-    EXPECT_EQ(Attached(), core::StoredSkinFile(6));
+    EXPECT_EQ(Attached(), skin::core::StoredSkinFile(6));
 }
 
 // The caption bar, a push button and a check box are drawn in the skin,
 // not in the system's colours; a dark skin recolours the page and the
 // boxes the program left at their defaults, and keeps a colour it chose.
 TEST_F(SkinTest, CaptionButtonsAndPagesAreDrawnInTheSkin) {
-    const core::SkinStyle four = core::SkinFromSeed(core::StoredSkinSeed(4));
+    const skin::core::SkinStyle four = skin::core::SkinFromSeed(skin::core::StoredSkinSeed(4));
     const COLORREF seen = CaptionColourOf(Window().Handle(), 3000);
     EXPECT_TRUE(IsSkinFourCaption(seen)) << std::hex << seen;
     EXPECT_NE(seen, GetSysColor(COLOR_ACTIVECAPTION));
@@ -206,33 +206,33 @@ TEST_F(SkinTest, CaptionButtonsAndPagesAreDrawnInTheSkin) {
 
     HWND button = Get<ui::Button>("按钮_窗口句柄").Handle();
     const POINT face = Inside(button, 4, 10);
-    EXPECT_EQ(PixelBecomes(face.x, face.y, four.colours[core::kSkinButton]), Ref(four.colours[core::kSkinButton]));
-    ASSERT_NE(Ref(four.colours[core::kSkinButton]), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(PixelBecomes(face.x, face.y, four.colours[skin::core::kSkinButton]), Ref(four.colours[skin::core::kSkinButton]));
+    ASSERT_NE(Ref(four.colours[skin::core::kSkinButton]), GetSysColor(COLOR_BTNFACE));
 
     // An unticked check box: the inside of its square is the box colour.
     HWND check = Get<ui::CheckBox>("选择框_透明").Handle();
     RECT c;
     GetWindowRect(check, &c);
-    const int size = MulDiv(four.metrics[core::kSkinCheckSize], static_cast<int>(GetDpiForWindow(check)), 96);
+    const int size = MulDiv(four.metrics[skin::core::kSkinCheckSize], static_cast<int>(GetDpiForWindow(check)), 96);
     const POINT square = {c.left + size / 2, (c.top + c.bottom) / 2};
-    EXPECT_EQ(PixelBecomes(square.x, square.y, four.colours[core::kSkinEdit]), Ref(four.colours[core::kSkinEdit]));
+    EXPECT_EQ(PixelBecomes(square.x, square.y, four.colours[skin::core::kSkinEdit]), Ref(four.colours[skin::core::kSkinEdit]));
 
     // A dark skin: the label's page-coloured background, the tab strip's
     // page and a white box follow it; the status box's chosen text colour
     // is not a default, so nothing about it says black.
     const int dark = 54;
-    const core::SkinStyle night = core::SkinFromSeed(core::StoredSkinSeed(dark));
-    ASSERT_LT(core::Lightness(night.colours[core::kSkinWindow]), 80);
+    const skin::core::SkinStyle night = skin::core::SkinFromSeed(skin::core::StoredSkinSeed(dark));
+    ASSERT_LT(skin::core::Lightness(night.colours[skin::core::kSkinWindow]), 80);
     ASSERT_TRUE(Attach(dark));
     auto& label = Get<ui::Label>("标签_鼠标位置_X");
     const POINT labelSpot = Inside(label.Handle(), 1, 1);
-    EXPECT_EQ(PixelBecomes(labelSpot.x, labelSpot.y, night.colours[core::kSkinWindow]),
-              Ref(night.colours[core::kSkinWindow]));
+    EXPECT_EQ(PixelBecomes(labelSpot.x, labelSpot.y, night.colours[skin::core::kSkinWindow]),
+              Ref(night.colours[skin::core::kSkinWindow]));
     const POINT box = Inside(Get<ui::EditBox>("编辑框_窗口标题").Handle(), -4, 4);
-    EXPECT_EQ(PixelBecomes(box.x, box.y, night.colours[core::kSkinEdit]), Ref(night.colours[core::kSkinEdit]));
+    EXPECT_EQ(PixelBecomes(box.x, box.y, night.colours[skin::core::kSkinEdit]), Ref(night.colours[skin::core::kSkinEdit]));
     const POINT knob = Inside(button, 4, 10);
-    EXPECT_EQ(PixelBecomes(knob.x, knob.y, night.colours[core::kSkinButton]),
-              Ref(night.colours[core::kSkinButton]));
+    EXPECT_EQ(PixelBecomes(knob.x, knob.y, night.colours[skin::core::kSkinButton]),
+              Ref(night.colours[skin::core::kSkinButton]));
 
     // The status box writes in the colour the sender chose (magenta), not in
     // the skin's text colour.
@@ -253,22 +253,22 @@ TEST_F(SkinTest, CaptionButtonsAndPagesAreDrawnInTheSkin) {
 // pages do: in a dark skin its page, boxes and buttons are the skin's.
 TEST_F(SkinTest, TheNotationWindowWearsTheSkinLikeThePages) {
     const int dark = 54;
-    const core::SkinStyle night = core::SkinFromSeed(core::StoredSkinSeed(dark));
+    const skin::core::SkinStyle night = skin::core::SkinFromSeed(skin::core::StoredSkinSeed(dark));
     ASSERT_TRUE(Attach(dark));
-    SelectPage(core::kColourPage);
+    SelectPage(app::core::kColourPage);
     SendMessageW(Get<ui::Button>("按钮_更多格式").Handle(), BM_CLICK, 0, 0);
     colour::NotationWindow* window = Window().Colour().Notations();
     ASSERT_NE(window, nullptr);
     colour::NotationControls& n = window->Controls();
     const POINT label = Inside(n.标签_颜色值_HSL.Handle(), 1, 1);
-    EXPECT_EQ(PixelBecomes(label.x, label.y, night.colours[core::kSkinWindow]), Ref(night.colours[core::kSkinWindow]));
+    EXPECT_EQ(PixelBecomes(label.x, label.y, night.colours[skin::core::kSkinWindow]), Ref(night.colours[skin::core::kSkinWindow]));
     const POINT aside = Inside(n.按钮_颜色值_HSL.Handle(), -1, 10);  // the client area right of the button
-    EXPECT_EQ(PixelBecomes(aside.x + 4, aside.y, night.colours[core::kSkinWindow]),
-              Ref(night.colours[core::kSkinWindow]));
+    EXPECT_EQ(PixelBecomes(aside.x + 4, aside.y, night.colours[skin::core::kSkinWindow]),
+              Ref(night.colours[skin::core::kSkinWindow]));
     const POINT box = Inside(n.编辑框_颜色值_HSL.Handle(), -4, 4);
-    EXPECT_EQ(PixelBecomes(box.x, box.y, night.colours[core::kSkinEdit]), Ref(night.colours[core::kSkinEdit]));
+    EXPECT_EQ(PixelBecomes(box.x, box.y, night.colours[skin::core::kSkinEdit]), Ref(night.colours[skin::core::kSkinEdit]));
     const POINT face = Inside(n.按钮_颜色值_HSL.Handle(), 4, 10);
-    EXPECT_EQ(PixelBecomes(face.x, face.y, night.colours[core::kSkinButton]), Ref(night.colours[core::kSkinButton]));
+    EXPECT_EQ(PixelBecomes(face.x, face.y, night.colours[skin::core::kSkinButton]), Ref(night.colours[skin::core::kSkinButton]));
 }
 
 // The caption's icon and title at the window's DPI: the small-icon size and
@@ -280,16 +280,16 @@ TEST_F(SkinTest, CaptionIconAndTitleAreSizedForTheWindowsDpi) {
     BITMAPINFO info = {};
     info.bmiHeader = {sizeof info.bmiHeader, 16, 16, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    const util::OwnedBitmap colour(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win::OwnedBitmap colour(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     auto* bytes = static_cast<std::uint8_t*>(bits);
     for (int i = 0; i < 16 * 16; ++i) {  // 16 x 3 bytes a row: no padding
         bytes[3 * i] = 0;
         bytes[3 * i + 1] = 0;
         bytes[3 * i + 2] = 255;
     }
-    const util::OwnedBitmap mask(CreateBitmap(16, 16, 1, 1, std::vector<std::uint8_t>(32, 0).data()));
+    const win::OwnedBitmap mask(CreateBitmap(16, 16, 1, 1, std::vector<std::uint8_t>(32, 0).data()));
     ICONINFO iconInfo = {TRUE, 0, 0, mask.Get(), colour.Get()};
-    const util::OwnedIcon red(CreateIconIndirect(&iconInfo));
+    const win::OwnedIcon red(CreateIconIndirect(&iconInfo));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(red.Get()));
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
@@ -312,15 +312,15 @@ TEST_F(SkinTest, CaptionIconAndTitleAreSizedForTheWindowsDpi) {
     metrics.cbSize = sizeof metrics;
     ASSERT_TRUE(SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi));
     metrics.lfCaptionFont.lfWeight = FW_NORMAL;
-    const util::OwnedFont font(CreateFontIndirectW(&metrics.lfCaptionFont));
+    const win::OwnedFont font(CreateFontIndirectW(&metrics.lfCaptionFont));
     const int width = 4 * icon, height = captionBottom - captionTop;
-    const util::OwnedBitmap picture(CreateCompatibleBitmap(util::WindowDC().Get(), width, height));
-    const util::MemoryDC memory;
+    const win::OwnedBitmap picture(CreateCompatibleBitmap(win::WindowDC().Get(), width, height));
+    const win::MemoryDC memory;
     ASSERT_TRUE(memory.Select(picture.Get()));
     const HDC dc = memory.Get();
     SelectObject(dc, font.Get());
     RECT all = {0, 0, width, height};
-    const util::OwnedBrush barBrush(CreateSolidBrush(bar));
+    const win::OwnedBrush barBrush(CreateSolidBrush(bar));
     FillRect(dc, &all, barBrush.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
@@ -433,7 +433,7 @@ TEST(SkinEngine, AWindowThatCannotBeAdoptedLeavesTheOthersSkinned) {
     engineStart = module;
     engineEnd = module + nt->OptionalHeader.SizeOfImage;
     const wchar_t kLongName[] = L"TavrinSkinTestWindowWhoseAdoptionRunsOutOfMemory";
-    util::EntryPatch patch;
+    patch::EntryPatch patch;
     ASSERT_NE(patch.Patch("msvcrt.dll", "malloc", reinterpret_cast<void*>(&MallocFailingInEngine), systemMalloc),
               nullptr);
     OnOwnThread([&] {

@@ -6,7 +6,7 @@
 #include "tests/win/test_support.h"
 #include "ui/edit_box.h"
 #include "ui/timer.h"
-#include "util/threads.h"
+#include "win/threads.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ TEST_F(TargetTest, ThePanelShowsANewWindowOnlyWithAllItsFacts) {
     Target().Select(H(root_));
     const auto read = Target().readFacts;
     std::string handleDuring, classDuring;
-    Target().readFacts = [&](util::WindowHandle hwnd) {
+    Target().readFacts = [&](win::WindowHandle hwnd) {
         handleDuring = Box("编辑框_窗口句柄");
         classDuring = Box("编辑框_窗口类名");
         return read(hwnd);
@@ -62,7 +62,7 @@ TEST_F(TargetTest, ThePanelShowsANewWindowOnlyWithAllItsFacts) {
 TEST_F(TargetTest, AWindowChosenWhileTheFactsAreReadWins) {
     const auto read = Target().readFacts;
     bool chosenMeanwhile = false;
-    Target().readFacts = [&](util::WindowHandle hwnd) {
+    Target().readFacts = [&](win::WindowHandle hwnd) {
         if (!chosenMeanwhile) {
             chosenMeanwhile = true;
             Target().Select(H(a1_));  // a handler that ran during the wait
@@ -84,10 +84,10 @@ TEST_F(TargetTest, RefreshReadsTheFactsAgainAndLeavesATypedMessageHandle) {
     RECT r;
     GetWindowRect(root_, &r);
     SetWindowPos(root_, nullptr, r.left + 7, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ui::Menu& menu = Window().Analysis().Actions().MenuOf(core::Field::WindowHandle);
+    ui::Menu& menu = Window().Analysis().Actions().MenuOf(inspector::core::Field::WindowHandle);
     SendMessageW(Window().Handle(), WM_COMMAND,
-                 MAKEWPARAM(GetMenuItemID(menu.Handle(), core::FieldItemIndex(core::Field::WindowHandle,
-                                                                             core::FieldItem::Refresh)),
+                 MAKEWPARAM(GetMenuItemID(menu.Handle(), inspector::core::FieldItemIndex(inspector::core::Field::WindowHandle,
+                                                                             inspector::core::FieldItem::Refresh)),
                             0),
                  0);
     EXPECT_EQ(Box("编辑框_窗口位置_左边"), Text(r.left + 7));
@@ -116,7 +116,7 @@ TEST(WaitingWhileMessagesAreHandled, AWaitEndsWhileATimerTakesLongerThanItsPerio
         Sleep(10);
     });
     const double start = testing_support::NowMs();
-    util::RunOnWorker([] { Sleep(50); });
+    win::RunOnWorker([] { Sleep(50); });
     const double took = testing_support::NowMs() - start;
     KillTimer(window, 1);
     DestroyWindow(window);
@@ -132,19 +132,19 @@ TEST(WaitingWhileMessagesAreHandled, AWaitEndsWhenItsWindowGoesAndWhenTheProgram
         CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(window, nullptr);
     SetTimer(window, 1, 5, [](HWND hwnd, UINT, UINT_PTR, DWORD) { DestroyWindow(hwnd); });
-    const util::WaitEnd gone = util::WaitHandlingMessages([] { return false; }, window, {{}, 10});
-    EXPECT_EQ(gone, util::WaitEnd::OwnerGone);
+    const win::WaitEnd gone = win::WaitHandlingMessages([] { return false; }, window, {{}, 10});
+    EXPECT_EQ(gone, win::WaitEnd::OwnerGone);
     EXPECT_FALSE(IsWindow(window));
 
     PostQuitMessage(7);
-    EXPECT_EQ(util::WaitHandlingMessages([] { return false; }, nullptr), util::WaitEnd::Quit);
+    EXPECT_EQ(win::WaitHandlingMessages([] { return false; }, nullptr), win::WaitEnd::Quit);
     MSG msg;
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 7u);
 
     PostQuitMessage(0);
     const double start = testing_support::NowMs();
-    util::Delay(10000);
+    win::Delay(10000);
     EXPECT_LT(testing_support::NowMs() - start, 2000.0);
     EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }

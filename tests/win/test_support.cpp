@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "util/core/number_text.h"
-#include "util/scoped.h"
-#include "util/threads.h"
+#include "text/number_text.h"
+#include "win/scoped.h"
+#include "win/threads.h"
 
 namespace testing_support {
 
@@ -18,8 +18,8 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     bool holds = false;
     // What is waiting is handled before the first look: the condition is
     // taken after the events that were already due.
-    util::ProcessPendingMessages();
-    util::WaitHandlingMessages([&] { return (holds = condition()) || GetTickCount64() >= deadline; }, nullptr,
+    win::ProcessPendingMessages();
+    win::WaitHandlingMessages([&] { return (holds = condition()) || GetTickCount64() >= deadline; }, nullptr,
                                {{}, 10});
     return holds;
 }
@@ -40,7 +40,7 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 }
 
 COLORREF ScreenPixel(int x, int y) {
-    return GetPixel(util::WindowDC().Get(), x, y);
+    return GetPixel(win::WindowDC().Get(), x, y);
 }
 
 RECT RectInClient(HWND window, HWND parent) {
@@ -63,8 +63,8 @@ std::string RunTestProgram(const std::wstring& program, const std::wstring& argu
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return {};
-    const util::OwnedHandle reading(readEnd);
-    util::OwnedHandle writing(writeEnd);
+    const win::OwnedHandle reading(readEnd);
+    win::OwnedHandle writing(writeEnd);
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     const std::wstring exe = TestProgramDirectory() + program;
     std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
@@ -78,7 +78,7 @@ std::string RunTestProgram(const std::wstring& program, const std::wstring& argu
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
         return {};
     }
-    const util::OwnedHandle process(pi.hProcess), thread(pi.hThread);
+    const win::OwnedHandle process(pi.hProcess), thread(pi.hThread);
     writing.Reset();  // the child's end alone: reading ends when it ends
     std::string output;
     const bool ended = PumpUntil(
@@ -116,7 +116,7 @@ FixtureProcess::FixtureProcess(const std::wstring& arguments, const wchar_t* pro
 
 FixtureProcess::~FixtureProcess() {
     if (!info_.hProcess) return;
-    const util::OwnedHandle process(info_.hProcess), thread(info_.hThread);
+    const win::OwnedHandle process(info_.hProcess), thread(info_.hThread);
     TerminateProcess(process.Get(), 0);
     WaitForSingleObject(process.Get(), 5000);
 }
@@ -153,7 +153,7 @@ bool QuietFixtureCounter(HWND counter) {
     return SendMessageTimeoutW(counter, WM_APP + 2, 0, 0, SMTO_NORMAL, 5000, &answer) != 0 && answer == 1;
 }
 
-util::OwnedHandle StartXdotool(const std::wstring& arguments) {
+win::OwnedHandle StartXdotool(const std::wstring& arguments) {
     std::wstring commandLine = L"start.exe /wait /unix /usr/bin/xdotool " + arguments;
     STARTUPINFOW si = {};
     si.cb = sizeof si;
@@ -161,12 +161,12 @@ util::OwnedHandle StartXdotool(const std::wstring& arguments) {
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
         return {};
     }
-    const util::OwnedHandle thread(pi.hThread);
-    return util::OwnedHandle(pi.hProcess);
+    const win::OwnedHandle thread(pi.hThread);
+    return win::OwnedHandle(pi.hProcess);
 }
 
 bool RunXdotool(const std::wstring& arguments) {
-    const util::OwnedHandle process = StartXdotool(arguments);
+    const win::OwnedHandle process = StartXdotool(arguments);
     if (!process) return false;
     // Keep handling messages: the input may be waiting for this thread.
     PumpUntil([&] { return WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0; }, 10000);
@@ -257,8 +257,8 @@ GuiObjectLevel SettledGuiObjects() {
     // A DC and a font made and freed once bring in the objects the system
     // keeps from their first use on.
     {
-        const util::MemoryDC dc;
-        const util::OwnedFont font(CreateFontW(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
+        const win::MemoryDC dc;
+        const win::OwnedFont font(CreateFontW(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
         SelectObject(dc.Get(), font.Get());
         TextOutW(dc.Get(), 0, 0, L"x", 1);
     }
@@ -283,7 +283,7 @@ RECT MenuRectDuring(const std::function<void()>& action, DWORD timeoutMs) {
     return found;
 }
 
-std::string Text(std::int64_t v) { return core::NumberToText(static_cast<double>(v)); }
+std::string Text(std::int64_t v) { return text::NumberToText(static_cast<double>(v)); }
 
 bool RunningUnderWine() {
     return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
@@ -304,7 +304,7 @@ void MainWindowTest::SetUp() {
     // Painted, controls included, and in front before the test begins.
     RedrawWindow(window_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == window_->Handle(); }, 2000));
-    util::ProcessPendingMessages();
+    win::ProcessPendingMessages();
     window_->BuildLaterPages();  // made after the first paint; the tests reach all pages at once
 }
 
@@ -344,7 +344,7 @@ void HierarchyTest::SetUp() {
 void MainWindowTest::SelectPage(int page) {
     window_->Tabs().SelectPage(page);
     RedrawWindow(window_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    util::ProcessPendingMessages();
+    win::ProcessPendingMessages();
 }
 
 }  // namespace testing_support

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "util/scoped.h"
-#include "util/window_query.h"
+#include "win/scoped.h"
+#include "win/window_query.h"
 
 namespace testing_support {
 
@@ -84,7 +84,7 @@ bool QuietFixtureCounter(HWND counter);
 bool RunXdotool(const std::wstring& arguments);
 // Starts it without waiting; the process, or nothing when it could not be
 // started.
-util::OwnedHandle StartXdotool(const std::wstring& arguments);
+win::OwnedHandle StartXdotool(const std::wstring& arguments);
 
 // How many GDI and USER objects this process holds, exactly. Where the
 // system does not count them (Wine's GetGuiResources gives 0), the GDI
@@ -107,7 +107,7 @@ GuiObjectLevel SettledGuiObjects();
 RECT MenuRectDuring(const std::function<void()>& action, DWORD timeoutMs = 1500);
 
 // A window handle as the program shows it, and a number as its boxes show it.
-inline util::WindowHandle H(HWND hwnd) { return util::FromHwnd(hwnd); }
+inline win::WindowHandle H(HWND hwnd) { return win::FromHwnd(hwnd); }
 std::string Text(std::int64_t v);
 
 // True under Wine, for the few checks where Wine differs from Windows.

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "util/core/text_encoding.h"
+#include "text/text_encoding.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ TEST(SystemEncodings, GbkDecodingMatchesCodePage936) {
             const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
             wchar_t system[4] = {};
             const int n = MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, bytes, 2, system, 4);
-            const std::u16string ours = core::GbkToUtf16(std::string_view(bytes, 2));
+            const std::u16string ours = text::GbkToUtf16(std::string_view(bytes, 2));
             if (n == 1) {
                 ASSERT_EQ(ours, std::u16string(1, static_cast<char16_t>(system[0]))) << std::hex << lead << trail;
                 ++compared;
@@ -32,11 +32,11 @@ TEST(SystemEncodings, GbkDecodingMatchesCodePage936) {
 TEST(SystemEncodings, GbkEncodingMatchesCodePage936) {
     const char* samples[] = {"Tavrin编程助手1.1", "〓全角　空格", "消息|代码", "€", "[常用消息]"};
     for (const char* utf8 : samples) {
-        const std::u16string u = core::Utf8ToUtf16(utf8);
+        const std::u16string u = text::Utf8ToUtf16(utf8);
         char system[256] = {};
         const int n = WideCharToMultiByte(936, 0, reinterpret_cast<const wchar_t*>(u.c_str()),
                                           static_cast<int>(u.size()), system, sizeof system, nullptr, nullptr);
-        EXPECT_EQ(core::Utf8ToGbk(utf8), std::string(system, n)) << utf8;
+        EXPECT_EQ(text::Utf8ToGbk(utf8), std::string(system, n)) << utf8;
     }
 }
 
@@ -45,7 +45,7 @@ TEST(SystemEncodings, Utf8MatchesTheSystem) {
     for (const char* utf8 : samples) {
         wchar_t system[64] = {};
         const int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, system, 64);
-        const std::u16string ours = core::Utf8ToUtf16(utf8);
+        const std::u16string ours = text::Utf8ToUtf16(utf8);
         EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(system), n > 0 ? n - 1 : 0), ours) << utf8;
     }
 }

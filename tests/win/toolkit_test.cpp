@@ -5,6 +5,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "imaging/core/bmp.h"
 #include "tests/win/test_support.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
@@ -15,9 +16,8 @@
 #include "ui/menu.h"
 #include "ui/timer.h"
 #include "ui/tree_box.h"
-#include "util/callback_guard.h"
-#include "util/core/bmp.h"
-#include "util/threads.h"
+#include "win/callback_guard.h"
+#include "win/threads.h"
 
 namespace {
 
@@ -163,7 +163,7 @@ TEST_F(ToolkitTest, DrawingBoardKeepsItsDrawingsAndItsPicture) {
     EXPECT_EQ(board.GetPixel(0, 10), 0x00FF00u);
 
     board.SetFillColour(0xFF0000);
-    const core::Point triangle[] = {{10, 2}, {20, 12}, {30, 2}};
+    const base::Point triangle[] = {{10, 2}, {20, 12}, {30, 2}};
     board.Polygon(triangle, 3);
     EXPECT_EQ(board.GetPixel(20, 5), 0xFF0000u);
     board.ClearFill();
@@ -177,7 +177,7 @@ TEST_F(ToolkitTest, DrawingBoardKeepsItsDrawingsAndItsPicture) {
     EXPECT_EQ(board.GetPixel(4, 0), 0x0000FFu);
 
     // A background picture survives Clear; drawings do not.
-    board.SetBackgroundPicture(core::MakeBmp24(10, 10, [](int x, int) { return x < 5 ? 0x123456u : 0x654321u; }));
+    board.SetBackgroundPicture(imaging::core::MakeBmp24(10, 10, [](int x, int) { return x < 5 ? 0x123456u : 0x654321u; }));
     board.Clear();
     EXPECT_EQ(board.GetPixel(1, 1), 0x123456u);
     EXPECT_EQ(board.GetPixel(7, 1), 0x654321u);
@@ -270,19 +270,19 @@ TEST_F(ToolkitTest, AHandlerThatThrowsLeavesTheProgramRunning) {
     board.MouseDown = [](const ui::MouseEvent&) { throw std::bad_alloc(); };
     ui::Timer timer(form_, [] { throw std::logic_error("timer"); });
 
-    const long before = util::EscapedExceptionCount();
+    const long before = win::EscapedExceptionCount();
     SendMessageW(button.Handle(), BM_CLICK, 0, 0);  // the form's window procedure
     SendMessageW(button.Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(clicks, 2);
     SendMessageW(board.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));  // a control's own procedure
-    EXPECT_EQ(util::EscapedExceptionCount(), before + 3);
+    EXPECT_EQ(win::EscapedExceptionCount(), before + 3);
     timer.Start(10);
-    EXPECT_TRUE(PumpUntil([&] { return util::EscapedExceptionCount() >= before + 5; }, 2000));
+    EXPECT_TRUE(PumpUntil([&] { return win::EscapedExceptionCount() >= before + 5; }, 2000));
     timer.Stop();
 
-    const long beforeThread = util::EscapedExceptionCount();
-    ASSERT_NE(util::StartThread([] { throw std::runtime_error("worker"); }), 0);
-    EXPECT_TRUE(PumpUntil([&] { return util::EscapedExceptionCount() == beforeThread + 1; }, 2000));
+    const long beforeThread = win::EscapedExceptionCount();
+    ASSERT_NE(win::StartThread([] { throw std::runtime_error("worker"); }), 0);
+    EXPECT_TRUE(PumpUntil([&] { return win::EscapedExceptionCount() == beforeThread + 1; }, 2000));
 
     // Still alive and answering.
     button.Clicked = [&] { clicks = 100; };

@@ -14,9 +14,9 @@
 #include "app/core/help_pages.h"
 #include "app/core/shell_menus.h"
 #include "tests/win/test_support.h"
-#include "util/file_replace.h"
-#include "util/program_output.h"
-#include "util/wide_text.h"
+#include "win/file_replace.h"
+#include "win/program_output.h"
+#include "win/wide_text.h"
 
 namespace {
 
@@ -127,11 +127,11 @@ TEST_F(MainWindowTest, TrayDoubleClickRestoresAndCentresTheMinimisedWindowInFron
 TEST_F(MainWindowTest, TrayMenuOpensLeftOfAndAboveThePointAlsoWhileTheWindowIsHidden) {
     const HWND main = Window().Handle();
     ui::Menu& menu = Window().TrayMenu();
-    ASSERT_EQ(menu.ItemCount(), static_cast<int>(core::kTrayMenuRowCount));
+    ASSERT_EQ(menu.ItemCount(), static_cast<int>(app::core::kTrayMenuRowCount));
     for (int i = 0; i < menu.ItemCount(); ++i) {
-        EXPECT_EQ(menu.ItemCaption(i), core::TrayMenuRows()[i].caption);
+        EXPECT_EQ(menu.ItemCaption(i), app::core::TrayMenuRows()[i].caption);
         const bool separator = (GetMenuState(menu.Handle(), i, MF_BYPOSITION) & MF_SEPARATOR) != 0;
-        EXPECT_EQ(separator, core::TrayMenuRows()[i].caption.empty());
+        EXPECT_EQ(separator, app::core::TrayMenuRows()[i].caption.empty());
     }
 
     for (bool hidden : {true, false}) {
@@ -163,16 +163,16 @@ TEST_F(MainWindowTest, WebItemsOpenTheLanguageSiteOrPagesOfTheWrittenHelp) {
         EXPECT_EQ(opened.back(), L"http://www.dywt.com.cn/") << caption;
     }
 
-    const std::vector<core::HelpPage> pages = core::HelpPages();
+    const std::vector<app::core::HelpPage> pages = app::core::HelpPages();
     auto expectHelpPage = [&](std::string_view page) {
         ASSERT_FALSE(opened.empty());
         const std::wstring& path = opened.back();
-        const std::wstring ending = L"\\TavrinHelp\\" + util::Wide(page);
+        const std::wstring ending = L"\\TavrinHelp\\" + win::Wide(page);
         ASSERT_GT(path.size(), ending.size());
         EXPECT_EQ(path.substr(path.size() - ending.size()), ending);
         std::string bytes;
-        ASSERT_TRUE(util::ReadWholeFile(path, bytes));
-        for (const core::HelpPage& p : pages) {
+        ASSERT_TRUE(win::ReadWholeFile(path, bytes));
+        for (const app::core::HelpPage& p : pages) {
             if (p.fileName == page) {
                 EXPECT_EQ(bytes, p.html);
             }
@@ -180,17 +180,17 @@ TEST_F(MainWindowTest, WebItemsOpenTheLanguageSiteOrPagesOfTheWrittenHelp) {
     };
     opened.clear();
     Choose(Window().TrayMenu(), "Korvel模块论坛");
-    expectHelpPage(core::kHelpModulePage);
+    expectHelpPage(app::core::kHelpModulePage);
     Choose(Window().TrayMenu(), "Korvel模块知识库");
-    expectHelpPage(core::kHelpMessageFilePage);
+    expectHelpPage(app::core::kHelpMessageFilePage);
     Choose(Window().WebMenu(), "官方论坛");
-    expectHelpPage(core::kHelpIndexPage);
+    expectHelpPage(app::core::kHelpIndexPage);
     EXPECT_EQ(opened.size(), 3u);
     // The pictures the pages show lie beside them, whole PNG files.
     const std::wstring folder = opened.back().substr(0, opened.back().find_last_of(L'\\') + 1);
-    for (const core::HelpPicture& picture : core::kHelpPictures) {
+    for (const app::core::HelpPicture& picture : app::core::kHelpPictures) {
         std::string bytes;
-        ASSERT_TRUE(util::ReadWholeFile(folder + util::Wide(picture.fileName), bytes)) << picture.fileName;
+        ASSERT_TRUE(win::ReadWholeFile(folder + win::Wide(picture.fileName), bytes)) << picture.fileName;
         EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1A\n") << picture.fileName;
         EXPECT_GT(bytes.size(), 1000u) << picture.fileName;
     }
@@ -201,8 +201,8 @@ TEST_F(MainWindowTest, WebItemsOpenTheLanguageSiteOrPagesOfTheWrittenHelp) {
     Window().OpenAddress = [](const std::wstring&) { return false; };
     Choose(Window().WebMenu(), "官方论坛");
     ASSERT_EQ(notices.size(), 1u);
-    EXPECT_EQ(notices[0].rfind(std::string(core::kHelpNotOpenedNotice), 0), 0u);
-    EXPECT_NE(notices[0].find(util::Utf8(folder) + std::string(core::kHelpIndexPage)), std::string::npos) << notices[0];
+    EXPECT_EQ(notices[0].rfind(std::string(app::core::kHelpNotOpenedNotice), 0), 0u);
+    EXPECT_NE(notices[0].find(win::Utf8(folder) + std::string(app::core::kHelpIndexPage)), std::string::npos) << notices[0];
 }
 
 TEST_F(MainWindowTest, ExitTakesTheIconDownAndEndsTheLoopWithCodeZero) {
@@ -254,36 +254,36 @@ protected:
 };
 
 TEST_F(ProgramOutputTest, FilesGoIntoTheFirstFolderThatTakesThemAll) {
-    const std::vector<util::OutputFile> files = {{L"a.txt", "alpha"}, {L"b.txt", "beta"}};
-    EXPECT_EQ(util::PlaceFiles({first_, second_}, L"sub", files), first_ + L"\\sub");
+    const std::vector<win::OutputFile> files = {{L"a.txt", "alpha"}, {L"b.txt", "beta"}};
+    EXPECT_EQ(win::PlaceFiles({first_, second_}, L"sub", files), first_ + L"\\sub");
     std::string bytes;
-    ASSERT_TRUE(util::ReadWholeFile(first_ + L"\\sub\\b.txt", bytes));
+    ASSERT_TRUE(win::ReadWholeFile(first_ + L"\\sub\\b.txt", bytes));
     EXPECT_EQ(bytes, "beta");
 
     // A folder that cannot be made (a file stands where its parent should
     // be) gives way to the next.
     const std::wstring plain = root_ + L"\\plain";
-    ASSERT_TRUE(util::CreateFileWithContents(plain, "x"));
-    EXPECT_EQ(util::PlaceFiles({plain, second_}, L"", files), second_);
-    EXPECT_EQ(util::PlaceFiles({plain}, L"", files), L"");
+    ASSERT_TRUE(win::CreateFileWithContents(plain, "x"));
+    EXPECT_EQ(win::PlaceFiles({plain, second_}, L"", files), second_);
+    EXPECT_EQ(win::PlaceFiles({plain}, L"", files), L"");
 }
 
 TEST_F(ProgramOutputTest, AFileInUseIsSharedWhenItsBytesAreTheSameElseTheNextFolderIsUsed) {
     const std::wstring inUse = first_ + L"\\a.txt";
-    ASSERT_TRUE(util::CreateFileWithContents(inUse, "alpha"));
+    ASSERT_TRUE(win::CreateFileWithContents(inUse, "alpha"));
     // Held open the way a loaded library is: others may read, not change.
-    util::OwnedFile held(CreateFileW(inUse.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    win::OwnedFile held(CreateFileW(inUse.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(held);
-    EXPECT_EQ(util::PlaceFiles({first_, second_}, L"", {{L"a.txt", "alpha"}}), first_);
-    const std::wstring placed = util::PlaceFiles({first_, second_}, L"", {{L"a.txt", "other"}});
+    EXPECT_EQ(win::PlaceFiles({first_, second_}, L"", {{L"a.txt", "alpha"}}), first_);
+    const std::wstring placed = win::PlaceFiles({first_, second_}, L"", {{L"a.txt", "other"}});
     held.Reset();
     EXPECT_EQ(placed, second_);
     std::string bytes;
-    ASSERT_TRUE(util::ReadWholeFile(inUse, bytes));
+    ASSERT_TRUE(win::ReadWholeFile(inUse, bytes));
     EXPECT_EQ(bytes, "alpha");
     // Not in use any more: replaced in place.
-    EXPECT_EQ(util::PlaceFiles({first_, second_}, L"", {{L"a.txt", "other"}}), first_);
-    ASSERT_TRUE(util::ReadWholeFile(inUse, bytes));
+    EXPECT_EQ(win::PlaceFiles({first_, second_}, L"", {{L"a.txt", "other"}}), first_);
+    ASSERT_TRUE(win::ReadWholeFile(inUse, bytes));
     EXPECT_EQ(bytes, "other");
 }
 

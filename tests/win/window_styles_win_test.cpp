@@ -256,17 +256,17 @@ const std::map<std::string, std::uint32_t> kHeaders = {
 #undef TAVRIN_HEADER_VALUE
 
 TEST(WindowStylesWin, EveryNamedFlagHasTheHeadersValue) {
-    std::vector<core::StyleTable> tables = {core::WindowStyleTable(true), core::WindowStyleTable(false),
-                                            core::ExtendedStyleTable()};
+    std::vector<inspector::core::StyleTable> tables = {inspector::core::WindowStyleTable(true), inspector::core::WindowStyleTable(false),
+                                            inspector::core::ExtendedStyleTable()};
     for (const char* cls : {"Button", "Edit", "Static", "ListBox", "ComboBox", "SysListView32", "SysTreeView32",
                             "SysTabControl32", "RichEdit20W", "msctls_progress32", "msctls_trackbar32",
                             "msctls_updown32", "msctls_statusbar32", "#32770"}) {
-        tables.push_back(core::ClassStyleTable(cls));
+        tables.push_back(inspector::core::ClassStyleTable(cls));
     }
     std::size_t checked = 0;
-    for (const core::StyleTable& table : tables) {
+    for (const inspector::core::StyleTable& table : tables) {
         for (std::size_t i = 0; i < table.count; ++i) {
-            const core::StyleFlag& flag = table.flags[i];
+            const inspector::core::StyleFlag& flag = table.flags[i];
             const auto it = kHeaders.find(std::string(flag.name));
             ASSERT_NE(it, kHeaders.end()) << flag.name;
             EXPECT_EQ(flag.value, it->second) << flag.name;

@@ -3,16 +3,16 @@
 #include <cstdio>
 
 #include "app/core/program_images.h"
-#include "util/core/icon_file.h"
+#include "imaging/core/icon_file.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_icon OUTPUT.ico\n");
         return 2;
     }
-    std::vector<core::Image32> images;
-    for (int size : {16, 24, 32, 48, 64}) images.push_back(core::ProgramIconImage(size));
-    const core::ByteSet ico = core::MakeIcoFile(images);
+    std::vector<imaging::core::Image32> images;
+    for (int size : {16, 24, 32, 48, 64}) images.push_back(app::core::ProgramIconImage(size));
+    const imaging::core::ByteSet ico = imaging::core::MakeIcoFile(images);
     std::FILE* out = std::fopen(argv[1], "wb");
     if (!out) {
         std::perror(argv[1]);

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/core/skin_table.h"
+#include "skin/core/skin_table.h"
 
 namespace {
 
@@ -27,11 +27,11 @@ int main(int argc, char** argv) {
     }
     const std::string folder = argv[1];
     std::string script = "// Written by make_skins: the stored skins, one resource each.\n";
-    for (int stored = 1; stored <= core::kStoredSkinCount; ++stored) {
+    for (int stored = 1; stored <= skin::core::kStoredSkinCount; ++stored) {
         char name[32];
         std::snprintf(name, sizeof name, "skin%02d.tsk", stored);
-        if (!WriteFile(folder + "/" + name, core::StoredSkinFile(stored))) return 1;
-        script += std::to_string(core::kSkinResourceBase + stored) + " RCDATA \"" + name + "\"\n";
+        if (!WriteFile(folder + "/" + name, skin::core::StoredSkinFile(stored))) return 1;
+        script += std::to_string(skin::core::kSkinResourceBase + stored) + " RCDATA \"" + name + "\"\n";
     }
     return WriteFile(folder + "/skins.rc", script) ? 0 : 1;
 }

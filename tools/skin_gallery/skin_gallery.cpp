@@ -23,17 +23,17 @@
 #include "app/main_window.h"
 #include "app/skin.h"
 #include "colour/core/palette.h"
-#include "util/bitmap.h"
-#include "util/callback_guard.h"
-#include "util/image_file.h"
-#include "util/threads.h"
+#include "imaging/bitmap.h"
+#include "imaging/image_file.h"
+#include "win/callback_guard.h"
+#include "win/threads.h"
 
 namespace {
 
 // Lets the windows paint and settle for a while.
 void HandleMessagesFor(DWORD ms) {
     const ULONGLONG until = GetTickCount64() + ms;
-    util::WaitHandlingMessages([until] { return GetTickCount64() >= until; }, nullptr, {{}, 20});
+    win::WaitHandlingMessages([until] { return GetTickCount64() >= until; }, nullptr, {{}, 20});
 }
 
 // A left click on a board of the main window at a 96-DPI board point.
@@ -48,7 +48,7 @@ void ClickBoard(app::MainWindow& window, const char* board, int x, int y) {
 // scale; then the notation window, showing the last pick.
 void PickColours(app::MainWindow& window) {
     for (int i = 8; i < 22; ++i) {
-        const core::SquareRect square = core::PaletteSquare(i % core::kPaletteColumns, i / core::kPaletteColumns);
+        const colour::core::SquareRect square = colour::core::PaletteSquare(i % colour::core::kPaletteColumns, i / colour::core::kPaletteColumns);
         ClickBoard(window, "画板_调色板", square.left + 5, square.top + 5);
     }
     ClickBoard(window, "画板_色阶", 30, 10);
@@ -70,7 +70,7 @@ int wmain(int argc, wchar_t** argv) {
     INITCOMMONCONTROLSEX controls = {sizeof controls,
                                      ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    return util::GuardCallback(
+    return win::GuardCallback(
         [&] {
             app::UtilityObjects utilities;
             app::MainWindow window(utilities);
@@ -84,13 +84,13 @@ int wmain(int argc, wchar_t** argv) {
             window.Tabs().SelectPage(page);
             if (sendCode) {
                 messages::MessagesControls& c = window.Messages().Controls();
-                c.编辑框_窗口句柄2.SetNumber(util::FromHwnd(window.Handle()));
+                c.编辑框_窗口句柄2.SetNumber(win::FromHwnd(window.Handle()));
                 c.编辑框_消息值.SetNumber(WM_GETTEXT);
                 c.编辑框_参数一.SetNumber(256);
-                c.组合框_参数二.SetSelectedIndex(static_cast<int>(core::ParameterType::Text));
+                c.组合框_参数二.SetSelectedIndex(static_cast<int>(messages::core::ParameterType::Text));
                 window.Messages().Sender().TypeChanged();
                 c.编辑框_参数二.SetContent("");
-                c.组合框_消息方式.SetSelectedIndex(static_cast<int>(core::SendMethod::SendWithTimeout));
+                c.组合框_消息方式.SetSelectedIndex(static_cast<int>(messages::core::SendMethod::SendWithTimeout));
                 window.Messages().Sender().Send();
                 window.Messages().Generator().GenerateSend();
             }
@@ -112,9 +112,9 @@ int wmain(int argc, wchar_t** argv) {
                 }
                 HandleMessagesFor(500);
             }
-            const util::OwnedBitmap shot = util::GrabScreenArea({r.left, r.top, r.right, r.bottom});
+            const win::OwnedBitmap shot = imaging::GrabScreenArea({r.left, r.top, r.right, r.bottom});
             const bool saved =
-                shot && util::SaveImageFile(util::BitmapToBytes(shot.Get()), out, core::ImageFormat::Png);
+                shot && imaging::SaveImageFile(imaging::BitmapToBytes(shot.Get()), out, imaging::core::ImageFormat::Png);
             return saved ? 0 : 1;
         },
         1);

@@ -5,20 +5,20 @@
 
 #include <optional>
 
-#include "util/core/geometry.h"
+#include "base/geometry.h"
 
-namespace core {
+namespace ui::core {
 
 inline constexpr unsigned kKeyLeft = 0x25, kKeyUp = 0x26, kKeyRight = 0x27, kKeyDown = 0x28;
 
-constexpr std::optional<Point> ArrowKeyStep(unsigned key) {
+constexpr std::optional<base::Point> ArrowKeyStep(unsigned key) {
     switch (key) {
-        case kKeyLeft: return Point{-1, 0};
-        case kKeyRight: return Point{1, 0};
-        case kKeyUp: return Point{0, -1};
-        case kKeyDown: return Point{0, 1};
+        case kKeyLeft: return base::Point{-1, 0};
+        case kKeyRight: return base::Point{1, 0};
+        case kKeyUp: return base::Point{0, -1};
+        case kKeyDown: return base::Point{0, 1};
         default: return std::nullopt;
     }
 }
 
-}  // namespace core
+}  // namespace ui::core

@@ -1,6 +1,6 @@
 #include "ui/core/layout.h"
 
-namespace core {
+namespace ui::core {
 
 const ControlLayout* FindControl(const std::vector<ControlLayout>& table, std::string_view name) {
     for (const ControlLayout& c : table) {
@@ -22,4 +22,4 @@ std::vector<std::string_view> SplitItems(std::string_view items) {
     return result;
 }
 
-}  // namespace core
+}  // namespace ui::core

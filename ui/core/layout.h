@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-namespace core {
+namespace ui::core {
 
 enum class ControlKind {
     Label,
@@ -69,10 +69,10 @@ const ControlLayout* FindControl(const std::vector<ControlLayout>& table, std::s
 // Splits a combo box's item list at '\n'.
 std::vector<std::string_view> SplitItems(std::string_view items);
 
-}  // namespace core
+}  // namespace ui::core
 
 // Row makers for the list macros of the pages.
 #define TAVRIN_LAYOUT_ROW(kind, name, left, top, width, height, ...) \
-    {#name, ::core::ControlKind::kind, left, top, width, height, __VA_ARGS__},
+    {#name, ::ui::core::ControlKind::kind, left, top, width, height, __VA_ARGS__},
 #define TAVRIN_DECLARE_CONTROL_NAME(kind, name, ...) \
-    inline constexpr ::core::ControlName<::core::ControlKind::kind> name{#name};
+    inline constexpr ::ui::core::ControlName<::ui::core::ControlKind::kind> name{#name};

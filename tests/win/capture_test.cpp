@@ -9,6 +9,7 @@
 
 #include "app/core/main_layout.h"
 #include "tests/win/test_support.h"
+#include "util/bitmap.h"
 #include "util/core/glyphs.h"
 #include "ui/edit_box.h"
 #include "util/core/number_text.h"
@@ -111,13 +112,18 @@ TEST_F(CaptureTest, OwnWindowsAreNeverCaptured) {
 }
 
 // The screen's pixels of a rectangle, row by row.
-std::vector<COLORREF> PixelsOf(const RECT& r) {
-    std::vector<COLORREF> pixels;
-    const util::WindowDC screen;
-    for (int y = r.top; y < r.bottom; ++y) {
-        for (int x = r.left; x < r.right; ++x) pixels.push_back(GetPixel(screen.Get(), x, y));
-    }
-    return pixels;
+// The screen's pixels in the rectangle, in one grab (a GetPixel per pixel
+// takes seconds on a loaded machine, longer than the waits below).
+core::ByteSet PixelsOf(const RECT& r) {
+    const util::OwnedBitmap grab = util::GrabScreenArea({r.left, r.top, r.right, r.bottom});
+    return grab ? util::BitmapToBytes(grab.Get()) : core::ByteSet();
+}
+
+// How many bytes of two grabs differ, for the failure message.
+std::size_t Differing(const core::ByteSet& a, const core::ByteSet& b) {
+    std::size_t n = a.size() > b.size() ? a.size() - b.size() : b.size() - a.size();
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) n += a[i] != b[i];
+    return n;
 }
 
 TEST_F(CaptureTest, OutlineShowsWhileHoveredAndGoesWithTheCursor) {
@@ -148,7 +154,7 @@ TEST_F(CaptureTest, OutlineShowsWhileHoveredAndGoesWithTheCursor) {
 TEST_F(CaptureTest, ACaptureLeavesNoTraceOnTheWindowsItOutlined) {
     RECT r;
     GetWindowRect(a_, &r);
-    const std::vector<COLORREF> before = PixelsOf(r);
+    const core::ByteSet before = PixelsOf(r);
     TickAt(CentreOf(a1_));
     capture().Start(Get<ui::DrawingBoard>("画板_捕获器"));
     for (int step = 0; step < 6; ++step) {
@@ -158,7 +164,9 @@ TEST_F(CaptureTest, ACaptureLeavesNoTraceOnTheWindowsItOutlined) {
     RedrawWindow(a_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     held_ = false;
     capture().CaptureTick();
-    EXPECT_TRUE(PumpUntil([&] { return PixelsOf(r) == before; }, 3000)) << "pixels of the outlined window changed";
+    core::ByteSet after;
+    EXPECT_TRUE(PumpUntil([&] { return (after = PixelsOf(r)) == before; }, 3000))
+        << "pixels of the outlined window changed: " << Differing(before, after) << " bytes of " << before.size();
 }
 
 TEST_F(CaptureTest, ReleaseEndsTheCaptureAndRebuildsTheTree) {

@@ -474,14 +474,14 @@ int CountDescendants(HWND hwnd) {
 }
 
 // The fixture's "many N G" window once all its N descendants are made.
-HWND ManyWindows(const FixtureProcess& fixture, int count) {
+HWND ManyWindows(FixtureProcess& fixture, int count) {
     HWND many = fixture.Window(L"TavrinFixtureMany");
     if (!many || !PumpUntil([&] { return CountDescendants(many) == count; }, 10000)) return nullptr;
     return many;
 }
 
 // A control of the "hostile" fixture by its id (nullptr when it is not there).
-HWND HostileControl(const FixtureProcess& hostile, int id) {
+HWND HostileControl(FixtureProcess& hostile, int id) {
     HWND root = hostile.Window(L"TavrinFixtureHostile");
     return root ? GetDlgItem(root, id) : nullptr;
 }
@@ -509,7 +509,7 @@ std::vector<std::int32_t> ShownOrder(HWND tree) {
 // bold, selected and in view. A Static's title is the window system's copy
 // of it, an Edit's the text it holds now.
 TEST_F(InspectorTest, ALargeTreeShowsItsTargetFirstAndEndsInPreOrder) {
-    const FixtureProcess fixture(L"many 600 100");
+    FixtureProcess fixture(L"many 600 100");
     HWND many = ManyWindows(fixture, 600);
     ASSERT_NE(many, nullptr);
     const std::vector<HWND> expected = PreOrder(many);
@@ -553,7 +553,7 @@ TEST_F(InspectorTest, ALargeTreeShowsItsTargetFirstAndEndsInPreOrder) {
 }
 
 TEST_F(InspectorTest, HungProgramCostsOneTimeOutPerQuestion) {
-    const FixtureProcess hung(L"many 200 10");
+    FixtureProcess hung(L"many 200 10");
     HWND many = ManyWindows(hung, 200);
     ASSERT_NE(many, nullptr);
     ASSERT_TRUE(testing_support::HangFixture(many, 8000));
@@ -594,7 +594,7 @@ TEST_F(InspectorTest, HungProgramCostsOneTimeOutPerQuestion) {
 // for the content all the same: a program busy for five and a half seconds,
 // asked after five, answers within the panel's patience and is read.
 TEST_F(InspectorTest, AProgramBusyForSecondsIsWaitedForNotTakenForHung) {
-    const FixtureProcess busy(L"many 10 10");
+    FixtureProcess busy(L"many 10 10");
     HWND many = ManyWindows(busy, 10);
     ASSERT_NE(many, nullptr);
     const double start = NowMs();
@@ -611,7 +611,7 @@ TEST_F(InspectorTest, AProgramBusyForSecondsIsWaitedForNotTakenForHung) {
 // is filled (it asks such a control: its class keeps its own text), and a
 // text that fills all the room it was given is told as cut.
 TEST_F(InspectorTest, AWindowThatAnnouncesAnEndlessTextIsReadWithinTheLimit) {
-    const FixtureProcess hostile(L"hostile");
+    FixtureProcess hostile(L"hostile");
     HWND edit = HostileControl(hostile, 501);
     ASSERT_NE(edit, nullptr);
     PROCESS_MEMORY_COUNTERS_EX before = {}, after = {};
@@ -639,7 +639,7 @@ TEST_F(InspectorTest, AWindowThatAnnouncesAnEndlessTextIsReadWithinTheLimit) {
 // A busy program answers late but answers: the panel shows what its control
 // holds (a loaded machine makes any program's answer this slow at times).
 TEST_F(InspectorTest, ThePanelWaitsForTheTextOfABusyProgramsControl) {
-    const FixtureProcess hostile(L"hostile");
+    FixtureProcess hostile(L"hostile");
     HWND slow = HostileControl(hostile, 502);
     ASSERT_NE(slow, nullptr);
     Target().Select(H(slow));

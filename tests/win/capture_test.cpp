@@ -9,6 +9,7 @@
 
 #include "app/core/main_layout.h"
 #include "tests/win/test_support.h"
+#include "imaging/bitmap.h"
 #include "text/number_text.h"
 #include "ui/core/glyphs.h"
 #include "ui/edit_box.h"
@@ -110,14 +111,18 @@ TEST_F(CaptureTest, OwnWindowsAreNeverCaptured) {
     EXPECT_NE(Box("编辑框_鼠标位置_X"), "");          // the cursor is still shown
 }
 
-// The screen's pixels of a rectangle, row by row.
-std::vector<COLORREF> PixelsOf(const RECT& r) {
-    std::vector<COLORREF> pixels;
-    const win::WindowDC screen;
-    for (int y = r.top; y < r.bottom; ++y) {
-        for (int x = r.left; x < r.right; ++x) pixels.push_back(GetPixel(screen.Get(), x, y));
-    }
-    return pixels;
+// The screen's pixels in the rectangle, in one grab (a GetPixel per pixel
+// takes seconds on a loaded machine, longer than the waits below).
+imaging::core::ByteSet PixelsOf(const RECT& r) {
+    const win::OwnedBitmap grab = imaging::GrabScreenArea({r.left, r.top, r.right, r.bottom});
+    return grab ? imaging::BitmapToBytes(grab.Get()) : imaging::core::ByteSet();
+}
+
+// How many bytes of two grabs differ, for the failure message.
+std::size_t Differing(const imaging::core::ByteSet& a, const imaging::core::ByteSet& b) {
+    std::size_t n = a.size() > b.size() ? a.size() - b.size() : b.size() - a.size();
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) n += a[i] != b[i];
+    return n;
 }
 
 TEST_F(CaptureTest, OutlineShowsWhileHoveredAndGoesWithTheCursor) {
@@ -148,7 +153,7 @@ TEST_F(CaptureTest, OutlineShowsWhileHoveredAndGoesWithTheCursor) {
 TEST_F(CaptureTest, ACaptureLeavesNoTraceOnTheWindowsItOutlined) {
     RECT r;
     GetWindowRect(a_, &r);
-    const std::vector<COLORREF> before = PixelsOf(r);
+    const imaging::core::ByteSet before = PixelsOf(r);
     TickAt(CentreOf(a1_));
     capture().Start(Get<ui::DrawingBoard>("画板_捕获器"));
     for (int step = 0; step < 6; ++step) {
@@ -158,7 +163,9 @@ TEST_F(CaptureTest, ACaptureLeavesNoTraceOnTheWindowsItOutlined) {
     RedrawWindow(a_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     held_ = false;
     capture().CaptureTick();
-    EXPECT_TRUE(PumpUntil([&] { return PixelsOf(r) == before; }, 3000)) << "pixels of the outlined window changed";
+    imaging::core::ByteSet after;
+    EXPECT_TRUE(PumpUntil([&] { return (after = PixelsOf(r)) == before; }, 3000))
+        << "pixels of the outlined window changed: " << Differing(before, after) << " bytes of " << before.size();
 }
 
 TEST_F(CaptureTest, ReleaseEndsTheCaptureAndRebuildsTheTree) {

@@ -401,7 +401,7 @@ TEST_F(WindowImageActionsTest, CopyPutsTheTargetsImageOnTheClipboardAndIgnoresMi
 // Wine (PrintWindow leaves black), so its image comes from the screen, with
 // its real colours.
 TEST_F(WindowImageActionsTest, AnotherProgramsWindowIsCopiedWithItsColoursNotBlack) {
-    const testing_support::FixtureProcess fixture(L"colours");
+    testing_support::FixtureProcess fixture(L"colours");
     HWND colours = fixture.Window(L"TavrinFixtureColours");
     ASSERT_NE(colours, nullptr);
     // Painted on the screen before it is copied.

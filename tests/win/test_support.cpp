@@ -104,11 +104,17 @@ std::string RunTestProgram(const std::wstring& program, const std::wstring& argu
     return output;
 }
 
-FixtureProcess::FixtureProcess(const std::wstring& arguments, const wchar_t* program) {
-    const std::wstring exe = TestProgramDirectory() + program;
-    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+FixtureProcess::FixtureProcess(const std::wstring& arguments, const wchar_t* program)
+    : arguments_(arguments), program_(program) {
+    Start();
+}
+
+void FixtureProcess::Start() {
+    const std::wstring exe = TestProgramDirectory() + program_;
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments_;
     STARTUPINFOW si = {};
     si.cb = sizeof si;
+    started_ = GetTickCount64();
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_)) {
         info_ = {};
     }
@@ -121,19 +127,37 @@ FixtureProcess::~FixtureProcess() {
     WaitForSingleObject(process.Get(), 5000);
 }
 
-HWND FixtureProcess::Window(const wchar_t* className) const {
+HWND FixtureProcess::Window(const wchar_t* className) {
     HWND found = nullptr;
-    PumpUntil(
-        [&] {
-            found = nullptr;
-            while ((found = FindWindowExW(nullptr, found, className, nullptr)) != nullptr) {
-                DWORD pid = 0;
-                GetWindowThreadProcessId(found, &pid);
-                if (pid == info_.dwProcessId && IsWindowVisible(found)) return true;
-            }
-            return false;
-        },
-        10000);
+    const auto shown = [&] {
+        found = nullptr;
+        while ((found = FindWindowExW(nullptr, found, className, nullptr)) != nullptr) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(found, &pid);
+            if (pid == info_.dwProcessId && IsWindowVisible(found)) return true;
+        }
+        return false;
+    };
+    const auto ended = [&] { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; };
+    PumpUntil([&] { return shown() || ended(); }, 10000);
+    DWORD code = STILL_ACTIVE;
+    if (!found && ended()) GetExitCodeProcess(info_.hProcess, &code);
+    // Wine's process start fails now and then before any of the program's
+    // code runs: a fixture that ends in failure within two seconds, having
+    // shown nothing, is started once more (as the test scripts do).
+    if (!found && code != STILL_ACTIVE && code != 0 && GetTickCount64() - started_ < 2000 && !restarted_) {
+        std::fprintf(stderr, "%ls %ls ended with status %lu after %llu ms without a window; started again\n",
+                     program_.c_str(), arguments_.c_str(), code, GetTickCount64() - started_);
+        CloseHandle(info_.hProcess);
+        CloseHandle(info_.hThread);
+        restarted_ = true;
+        Start();
+        return Window(className);
+    }
+    if (!found) {
+        std::fprintf(stderr, "%ls %ls: no window of class %ls; the process %s (status %lu)\n", program_.c_str(),
+                     arguments_.c_str(), className, code == STILL_ACTIVE ? "still runs" : "has ended", code);
+    }
     return found;
 }
 

@@ -58,11 +58,19 @@ public:
     FixtureProcess& operator=(const FixtureProcess&) = delete;
     DWORD Id() const { return info_.dwProcessId; }
     HANDLE Handle() const { return info_.hProcess; }
-    // The fixture's top-level window of that class (waits up to 10 s).
-    HWND Window(const wchar_t* className) const;
+    // The fixture's top-level window of that class (waits up to 10 s). A
+    // fixture that Wine failed to start (it ended in failure at once) is
+    // started once more; one whose window never comes is named on stderr.
+    HWND Window(const wchar_t* className);
 
 private:
+    void Start();
+
+    std::wstring arguments_;
+    std::wstring program_;
     PROCESS_INFORMATION info_ = {};
+    ULONGLONG started_ = 0;
+    bool restarted_ = false;
 };
 
 // The fixture program in its "dialog" mode: the owner window and the dialog

@@ -8,14 +8,15 @@ log() { printf '%s\n' "== $*" >&2; }
 die() { printf '%s\n' "error: $*" >&2; exit 1; }
 
 # Debian packages every build and test needs; installs only what is missing.
-REQUIRED_PACKAGES=(locales cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-x86-64
+REQUIRED_PACKAGES=(locales cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686
                    wine wine64 xvfb xdotool imagemagick fonts-wqy-microhei
                    tesseract-ocr tesseract-ocr-chi-sim
                    clang pkg-config libjpeg62-turbo-dev libcapstone-dev)
 
+[ "$(id -u)" -ne 0 ] && SUDO=sudo
+
 ensure_packages() {
-    local missing=() p sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    local missing=() p sudo=${SUDO:-}
     for p in "${REQUIRED_PACKAGES[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
@@ -33,6 +34,80 @@ ensure_packages() {
         log "generating the zh_CN.UTF-8 locale"
         $sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8 || die "localedef zh_CN.UTF-8 failed"
     fi
+}
+
+# --- Wine's 32-bit half --------------------------------------------------------
+# Our users' programs are 32-bit (the E compiler makes 32-bit executables),
+# so a group of end-to-end tests runs against 32-bit programs. It needs
+# Wine's 32-bit half, and machines differ: some execute 32-bit x86 code and
+# some refuse it, and the package archive's i386 indexes have been seen
+# stale. ensure_wine32 decides, in seconds and before anything else, and
+# writes the outcome to I386_STATUS: "ready", or "not run: " and why. The
+# group's tests read it and show as skipped; scripts/test ends with it.
+I386_STATUS=$REPO_ROOT/build/i386-status
+
+# apt and dpkg as ensure_wine32 runs them (the decision's test puts stubs
+# in their place).
+i386_apt() { DEBIAN_FRONTEND=noninteractive ${SUDO:-} apt-get "$@"; }
+i386_dpkg() { ${SUDO:-} dpkg "$@"; }
+
+# Whether this machine executes 32-bit x86 code: a 32-bit ELF program of 96
+# bytes that exits with status 42 tells. On failure prints what happened.
+# TAVRIN_FAKE_I386=yes|no stands for the answer in the decision's test.
+machine_runs_i386() {
+    case ${TAVRIN_FAKE_I386:-} in
+        yes) return 0 ;;
+        no) echo "faked: no 32-bit code"; return 1 ;;
+    esac
+    local program output status
+    program=$(mktemp)
+    printf '\x7f\x45\x4c\x46\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08\x60\x00\x00\x00\x60\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00\xb8\x01\x00\x00\x00\xbb\x2a\x00\x00\x00\xcd\x80' >"$program"
+    chmod +x "$program"
+    output=$(timeout 5 "$program" 2>&1)
+    status=$?
+    rm -f "$program"
+    [ $status -eq 42 ] && return 0
+    echo "${output:-status $status}"
+    return 1
+}
+
+ensure_wine32() {
+    local why added="" log
+    mkdir -p "$(dirname "$I386_STATUS")"
+    if ! why=$(machine_runs_i386); then
+        echo "not run: this machine runs no 32-bit x86 code ($why)" >"$I386_STATUS"
+        return 0
+    fi
+    if wine32_installed; then
+        echo ready >"$I386_STATUS"
+        return 0
+    fi
+    if ! i386_dpkg --print-foreign-architectures | grep -qx i386; then
+        if ! i386_dpkg --add-architecture i386; then
+            echo "not run: dpkg could not add the i386 architecture" >"$I386_STATUS"
+            return 0
+        fi
+        added=yes
+    fi
+    # apt's normal checks: an index that fails them is not used (the
+    # install is still tried: it may not need that index), and nothing is
+    # pinned or downgraded to make the packages fit.
+    log=$(mktemp)
+    i386_apt update -qq >/dev/null 2>"$log"
+    i386_apt install -y -qq --no-install-recommends wine32:i386 >/dev/null 2>>"$log"
+    why=$(grep -E '^(E|Err):' "$log" | awk '!seen[$0]++' | head -n 3 | tr '\n' ' ')
+    rm -f "$log"
+    if wine32_installed; then
+        echo ready >"$I386_STATUS"
+        return 0
+    fi
+    echo "not run: the i386 packages could not be installed with verified indexes (apt: ${why:-no message})" >"$I386_STATUS"
+    # An architecture added for nothing goes again, so that later installs
+    # of the machine's own packages do not meet its missing indexes.
+    if [ -n "$added" ]; then
+        i386_dpkg --remove-architecture i386 >/dev/null 2>&1 && i386_apt update -qq >/dev/null 2>&1
+    fi
+    return 0
 }
 
 build_preset() {  # $1 = native | mingw
@@ -63,9 +138,24 @@ wine_prefix_env() {  # [prefix dir]
     export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 }
 
-# Creates the prefix once (about 10 s).
+# Whether Wine's 32-bit half (Debian's wine32:i386) is installed.
+wine32_installed() {
+    dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'
+}
+
+# Creates the prefix once (about 10 s). A prefix made before Wine's 32-bit
+# half was installed starts no program afterwards ("could not load
+# kernel32.dll"): it is made again.
 wine_prefix_init() {
-    [ -f "$WINEPREFIX/system.reg" ] && return 0
+    if [ -f "$WINEPREFIX/system.reg" ]; then
+        if wine32_installed && [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/notepad.exe" ]; then
+            log "the prefix $WINEPREFIX was made without Wine's 32-bit half: making it again"
+            wineserver -k 2>/dev/null || true
+            rm -rf "$WINEPREFIX"
+        else
+            return 0
+        fi
+    fi
     log "creating Wine prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || die "wineboot failed"
@@ -83,31 +173,33 @@ wine_prefix_headless() {
     touch "$WINEPREFIX/.headless"
 }
 
-# Starts Xvfb on the first free display from :91 on, with no output
-# attached (so that it can outlive a calling test without holding the
-# test's output open); sets DISPLAY and XVFB_PID. The screen is
-# 1280 x 1024 unless TAVRIN_SCREEN gives another size (WxH).
+# Starts Xvfb on a display nobody else uses, with no output attached (so
+# that it can outlive a calling test without holding the test's output
+# open); sets DISPLAY and XVFB_PID. The server picks the display itself
+# (-displayfd): it takes only a number whose lock it could make, and says
+# which once it listens, so a display that another server already answers
+# is never joined (a screenshot of someone else's windows would be a false
+# result). The screen is 1280 x 1024 unless TAVRIN_SCREEN gives another
+# size (WxH).
 wine_display_start() {
-    local n i
-    XVFB_PID=""
-    for n in $(seq 91 190); do
-        { [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; } && continue
-        Xvfb ":$n" -screen 0 "${TAVRIN_SCREEN:-1280x1024}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
-        XVFB_PID=$!
-        for i in $(seq 1 100); do
-            DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1 && break
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            sleep 0.05
-        done
-        if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
-            export DISPLAY=":$n"
-            return 0
-        fi
-        # Another server took the display first: try the next one.
+    local numbers n="" i
+    numbers=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "${TAVRIN_SCREEN:-1280x1024}x24" -nolisten tcp \
+        3>"$numbers" </dev/null >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for i in $(seq 1 200); do
+        n=$(head -n 1 "$numbers" 2>/dev/null)
+        [ -n "$n" ] && break
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    rm -f "$numbers"
+    if [ -z "$n" ] || ! kill -0 "$XVFB_PID" 2>/dev/null; then
         kill "$XVFB_PID" 2>/dev/null
         XVFB_PID=""
-    done
-    die "could not start Xvfb"
+        die "could not start Xvfb"
+    fi
+    export DISPLAY=":$n"
 }
 
 # The persistent wineserver and Wine's own services for the prefix of

@@ -130,3 +130,46 @@ click_tab() {  # page
     xdotool key Escape
     await "the 官网 menu closed" menu-gone
 }
+
+# The panel's fields, in the order in which "probe facts" reads them.
+PANEL_FIELDS=(handle parent top-level process thread id title class content path
+              mouse-x mouse-y in-window-x in-window-y left top control-left control-top width height
+              client-width client-height)
+panel_total=0 panel_matched=0
+
+# Drags the finder onto a window (a top-level window by its caption, a
+# control by its middle) and waits until the panel shows it.
+pick() {  # name, handle
+    local l t w h y fx fy
+    read -r l t w h < <(probe window-rect "$2")
+    y=$((t + h / 2))
+    probe top-levels | grep -q "^$2 " && y=$((t + 8))
+    read -r fx fy < <(probe finder)
+    drag "$fx" "$fy" $((l + w / 2)) "$y"
+    await "$1: the panel shows it" wait-text-at 140 42 "$2"
+}
+
+# Compares every field of the panel with what the probe reads of the window
+# on its own; counts into panel_total and panel_matched, and prints the
+# matches and each miss. The panel changes all its boxes in one step, the
+# handle box with them: once it shows the handle, every box shows that
+# window.
+compare_panel() {  # name, handle
+    local facts point value shown i=0 good=0 misses=()
+    facts=$(probe facts "$2")
+    while IFS=$'\t' read -r point value; do
+        shown=$(probe text-at $point)
+        if [ "${PANEL_FIELDS[$i]}" = path ]; then  # the file system ignores case
+            shown=${shown,,} value=${value,,}
+        fi
+        if [ "$shown" = "$value" ]; then
+            good=$((good + 1))
+        else
+            misses+=("${PANEL_FIELDS[$i]}: shown [$shown], read [$value]")
+        fi
+        i=$((i + 1))
+    done <<<"$facts"
+    panel_total=$((panel_total + i)) panel_matched=$((panel_matched + good))
+    echo "$1: $good of $i fields match"
+    for miss in "${misses[@]}"; do echo "FAILED: $1: $miss"; failures=$((failures + 1)); done
+}

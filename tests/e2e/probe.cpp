@@ -58,6 +58,9 @@
 //   probe wait-finder-window [X Y]  until the finder window is shown (at the
 //                            screen position (X, Y)); print its position
 //   probe finder-window-gone until the finder window is gone
+//   probe wait-suspended HWND yes|no  until the thread that owns the window
+//                            is suspended (yes) or runs (no); print its
+//                            suspend count
 //   probe wait-pixel SX SY COLOUR  until the screen pixel (SX, SY) has the
 //                            colour (decimal, red in the low byte); print it
 //   probe wait-pixel-other SX SY COLOUR  until it has any other colour
@@ -356,6 +359,28 @@ int WaitForText(HWND window, const std::wstring& expected, bool ending = false) 
     });
     PrintUtf8(text);
     return shown ? 0 : Fail("the window never showed the expected text");
+}
+
+// How often the thread that owns the window is suspended (-1: it cannot be
+// asked). Asking suspends and resumes it once.
+int SuspendCount(HWND window) {
+    const win::OwnedHandle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(window, nullptr)));
+    if (!thread) return -1;
+    const DWORD previous = SuspendThread(thread.Get());
+    ResumeThread(thread.Get());
+    return previous == static_cast<DWORD>(-1) ? -1 : static_cast<int>(previous);
+}
+
+// Until the thread of the window is suspended (or runs, for "no"); prints
+// its suspend count.
+int WaitForSuspended(HWND window, bool suspended) {
+    int count = -1;
+    const bool reached = WaitUntil([&] {
+        count = SuspendCount(window);
+        return count >= 0 && (count > 0) == suspended;
+    });
+    std::printf("%d\n", count);
+    return reached ? 0 : Fail(suspended ? "the window's thread was never suspended" : "the window's thread stays suspended");
 }
 
 int WaitForTextAt(int x, int y, const std::wstring& expected, bool ending) {
@@ -1011,6 +1036,9 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"wait-text-at" && argc > 4) return WaitForTextAt(_wtoi(argv[2]), _wtoi(argv[3]), argv[4], false);
     if (command == L"wait-text-of" && argc > 3) return WaitForText(HandleArgument(argv[2]), argv[3]);
     if (command == L"wait-focus" && argc > 3) return WaitForFocus(_wtoi(argv[2]), _wtoi(argv[3]));
+    if (command == L"wait-suspended" && argc > 3) {
+        return WaitForSuspended(HandleArgument(argv[2]), std::wstring(argv[3]) == L"yes");
+    }
     if (command == L"wait-tree-selected" && argc > 2) return WaitForTreeSelected(argv[2]);
     if (command == L"wait-menu") return WaitForMenu();
     if (command == L"menu-gone") return MenuGone();

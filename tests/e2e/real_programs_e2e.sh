@@ -61,41 +61,13 @@ while read -r handle rest; do
     fi
 done < <(probe top-levels)
 
-fields=(handle parent top-level process thread id title class content path
-        mouse-x mouse-y in-window-x in-window-y left top control-left control-top width height
-        client-width client-height)
-total=0 matched=0
 for target in "${targets[@]}"; do
     name=${target%%|*} handle=${target#*|}
     [ -n "$handle" ] || { echo "FAILED: $name not found"; failures=$((failures + 1)); continue; }
-    read -r l t w h < <(probe window-rect "$handle")
-    # A top-level window by its caption, a control by its middle.
-    y=$((t + h / 2))
-    probe top-levels | grep -q "^$handle " && y=$((t + 8))
-    read -r fx fy < <(probe finder)
-    drag "$fx" "$fy" $((l + w / 2)) "$y"
-    await "$name: the panel shows it" wait-text-at 140 42 "$handle" || continue
-    # The panel changes all its boxes in one step, the handle box with
-    # them: once it shows the handle, every box shows that window.
-    facts=$(probe facts "$handle")
-    row=() i=0 good=0
-    while IFS=$'\t' read -r point value; do
-        shown=$(probe text-at $point)
-        if [ "${fields[$i]}" = path ]; then  # the file system ignores case
-            shown=${shown,,} value=${value,,}
-        fi
-        if [ "$shown" = "$value" ]; then
-            good=$((good + 1))
-        else
-            row+=("${fields[$i]}: shown [$shown], read [$value]")
-        fi
-        i=$((i + 1))
-    done <<<"$facts"
-    total=$((total + i)) matched=$((matched + good))
-    echo "$name: $good of $i fields match"
-    for miss in "${row[@]}"; do echo "FAILED: $name: $miss"; failures=$((failures + 1)); done
+    pick "$name" "$handle" || continue
+    compare_panel "$name" "$handle"
 done
-echo "all targets: $matched of $total fields match"
+echo "all targets: $panel_matched of $panel_total fields match"
 import -window root "$out/real_programs.png"
 
 exit $((failures > 0))

@@ -93,8 +93,8 @@ ensure_wine32() {
     # install is still tried: it may not need that index), and nothing is
     # pinned or downgraded to make the packages fit.
     log=$(mktemp)
-    i386_apt update -qq >/dev/null 2>"$log"
-    i386_apt install -y -qq --no-install-recommends wine32:i386 >/dev/null 2>>"$log"
+    i386_apt update -qq >/dev/null 2>"$log" || true
+    i386_apt install -y -qq --no-install-recommends wine32:i386 >/dev/null 2>>"$log" || true
     why=$(grep -E '^(E|Err):' "$log" | awk '!seen[$0]++' | head -n 3 | tr '\n' ' ')
     rm -f "$log"
     if wine32_installed; then
@@ -105,7 +105,7 @@ ensure_wine32() {
     # An architecture added for nothing goes again, so that later installs
     # of the machine's own packages do not meet its missing indexes.
     if [ -n "$added" ]; then
-        i386_dpkg --remove-architecture i386 >/dev/null 2>&1 && i386_apt update -qq >/dev/null 2>&1
+        { i386_dpkg --remove-architecture i386 && i386_apt update -qq; } >/dev/null 2>&1 || true
     fi
     return 0
 }

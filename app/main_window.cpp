@@ -5,6 +5,8 @@
 #include "app/core/help_pages.h"
 #include "app/core/main_layout.h"
 #include "app/skin.h"
+#include "messages/core/wait_colour_code.h"
+#include "messages/lookup_facts.h"
 #include "skin/core/skin_file.h"
 #include "ui/layout_builder.h"
 #include "ui/notice.h"
@@ -151,6 +153,18 @@ void MainWindow::WirePages() {
     // window the inspector's target.
     colour_->Picker().Tool().superModeRelease = [this] { return inspector_->Capture().SuperModeRelease(); };
     colour_->Controls().按钮_截图.Clicked = [this] { StartRegionCapture(); };
+    // The colour page's wait for a picked colour finds the window again as
+    // the message page's code does.
+    colour_->waitColourCode = [](const colour::ColourPicker::Pick& pick) {
+        return messages::core::WaitColourCode(messages::core::PlanLookup(messages::LookupLevelsOf(pick.window)),
+                                              pick.client, pick.colour);
+    };
+    // The action recorder records the program of the inspector's target.
+    messages_->hook = &utilities_.hook;
+    messages_->recordingTarget = [&target] { return target.Handle(); };
+    messages_->dressWindow = [this](ui::Form& form, const std::vector<ui::core::ControlLayout>& table) {
+        DressControls(form, table);
+    };
     // The colour page's window of further notations looks like the pages.
     colour_->windowLook.background = core::kPageColour;
     colour_->windowLook.dress = [this](ui::Form& form, const std::vector<ui::core::ControlLayout>& table) {

@@ -3,6 +3,7 @@
 #include "colour/core/palette.h"
 #include "colour/core/pen_colours.h"
 #include "ui/core/glyphs.h"
+#include "win/clipboard.h"
 #include "win/window_operations.h"
 
 namespace colour {
@@ -32,8 +33,23 @@ void ColourPage::OpenNotations() {
     GetWindowRect(controls_.编辑框_颜色值_16进制.Handle(), &row);
     auto window = std::make_unique<NotationWindow>();
     if (window->Open(controls_.form.Handle(), row.top, editors_.NotationColour(), windowLook)) {
+        NotationControls& c = window->Controls();
+        c.按钮_等待颜色代码.Clicked = [this, &c] { c.标签_等待颜色代码.SetCaption(MakeWaitColourCode()); };
         notations_ = std::move(window);
     }
+}
+
+std::string ColourPage::MakeWaitColourCode() {
+    const auto& pick = picker_.LastPick();
+    DWORD pid = 0;
+    if (!pick || !GetWindowThreadProcessId(win::ToHwnd(pick->window), &pid) || pid == GetCurrentProcessId()) {
+        return "先用取色器在另一个程序的窗口上取一个颜色。";
+    }
+    const std::string code = waitColourCode ? waitColourCode(*pick) : std::string();
+    if (code.empty()) return "取色时的那个窗口已经不在了。";
+    win::CopyTextToClipboard(code);
+    return "等待 RGB(" + std::to_string(base::RedOf(pick->colour)) + ", " + std::to_string(base::GreenOf(pick->colour)) +
+           ", " + std::to_string(base::BlueOf(pick->colour)) + ") 的易代码已放在剪辑板上。";
 }
 
 void ColourPage::OnCreated() {

@@ -3,7 +3,9 @@
 // and `按钮_更多格式`, which opens the window of the further notations.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "colour/colour_controls.h"
 #include "colour/colour_editors.h"
@@ -45,6 +47,14 @@ public:
     NotationWindow* Notations() const { return notations_ && notations_->Handle() ? notations_.get() : nullptr; }
     // The look the window wears (the main window gives the program's).
     WindowLook windowLook;
+
+    // "生成等待颜色的易代码" of that window: E code that waits until the
+    // point of the last pick shows its colour again, on the clipboard. What
+    // writes the code is the main window's (it finds windows again as the
+    // message page's code does): the code for a pick, empty when the
+    // pick's window is gone. Returns what the window tells the user.
+    std::function<std::string(const ColourPicker::Pick&)> waitColourCode;
+    std::string MakeWaitColourCode();
 
 private:
     void DrawPickerBoard();

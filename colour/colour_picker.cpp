@@ -60,6 +60,7 @@ void ColourPicker::Released(const ui::FinderPoint& point) {
     // need the windows beneath to repaint first, so the image is taken a
     // moment after the picker went.
     keepAt_ = {point.cursor.x, point.cursor.y};
+    keepWindow_ = point.window;
     keepTimer_->Start(kKeepDelayMs);
 }
 
@@ -72,6 +73,10 @@ void ColourPicker::Keep() {
     const auto colour = magnifier_.MagnifyAt(keepAt_, true);
     if (colour) c_.编辑框_颜色值.SetNumber(static_cast<std::int32_t>(*colour));
     if (palette) magnifier_.ShowPalette();
+    if (colour) {
+        const POINT origin = win::GetClientOrigin(keepWindow_);
+        lastPick_ = Pick{keepWindow_, {keepAt_.x - origin.x, keepAt_.y - origin.y}, *colour};
+    }
     if (colour && Picked) Picked(*colour);
 }
 

@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "colour/colour_controls.h"
 #include "colour/magnifier_view.h"
@@ -40,6 +41,15 @@ public:
     // kept.
     std::function<void(base::Colour)> Picked;
 
+    // The last pick: the window under the cursor, the point in its client
+    // area and the colour there.
+    struct Pick {
+        win::WindowHandle window = 0;
+        base::Point client;
+        base::Colour colour = 0;
+    };
+    const std::optional<Pick>& LastPick() const { return lastPick_; }
+
 private:
     void Hover(const ui::FinderPoint& point);
     void Released(const ui::FinderPoint& point);
@@ -52,6 +62,8 @@ private:
     ui::FinderTool finder_;
     std::unique_ptr<ui::Timer> keepTimer_;
     base::Point keepAt_;
+    win::WindowHandle keepWindow_ = 0;
+    std::optional<Pick> lastPick_;
 };
 
 }  // namespace colour

@@ -7,7 +7,7 @@
 #include <set>
 #include <unordered_set>
 
-#include "inspector/core/title_source.h"
+#include "win/core/window_text.h"
 #include "inspector/core/tree_insertion.h"
 #include "inspector/core/tree_item_text.h"
 #include "win/callback_guard.h"
@@ -24,7 +24,7 @@ namespace {
 class TitleReader {
 public:
     std::string Title(win::WindowHandle hwnd, std::string_view className) {
-        if (!core::KeepsItsOwnText(className)) return win::GetWindowStoredTitle(hwnd);
+        if (!win::core::KeepsItsOwnText(className)) return win::GetWindowStoredTitle(hwnd);
         if (AnyTimedOut() && ThreadTimedOut(win::GetWindowThreadId(hwnd))) return {};
         win::SafeTitle title = win::QueryWindowTitleSafe(hwnd);
         if (title.timedOut) {

@@ -21,6 +21,9 @@ CodeGenerator::CodeGenerator(MessagesControls& controls, const MessageSender& se
     codeMenu_.AddSeparator();
     sendItem_ = codeMenu_.AddItem("生成发送此消息的易代码", [this] { GenerateSend(); });
     lookupItem_ = codeMenu_.AddItem("生成查找当前窗口的代码", [this] { GenerateLookup(); });
+    codeMenu_.AddItem("录制操作…", [this] {
+        if (openRecorder) openRecorder();
+    });
     c_.编辑框_易代码.ContextMenuRequested = [this](POINT at) {
         UpdateMenu();
         codeMenu_.Popup(c_.form, at);

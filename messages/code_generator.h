@@ -9,10 +9,12 @@
 // window the last message went to and sends that message again the same
 // way; each is put on the clipboard as the other code goes.
 // "生成发送此消息的易代码" is grey until a message has gone out,
-// "生成查找当前窗口的代码" while the handle box holds no window.
+// "生成查找当前窗口的代码" while the handle box holds no window. The last
+// item, "录制操作…", opens the action recorder (openRecorder).
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "messages/core/e_code_templates.h"
 #include "messages/message_sender.h"
@@ -34,6 +36,8 @@ public:
     // first message, or when its window is gone.
     void GenerateSend();
     ui::Menu& CodeMenu() { return codeMenu_; }
+    // What "录制操作…" does.
+    std::function<void()> openRecorder;
     // Greys what cannot be done now; run before the menu pops up.
     void UpdateMenu();
 

@@ -2,9 +2,14 @@
 // second finder board that works as the inspector's.
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <vector>
+
 #include "messages/code_generator.h"
 #include "messages/message_sender.h"
 #include "messages/messages_controls.h"
+#include "messages/recorder_window.h"
 
 namespace messages {
 
@@ -23,10 +28,22 @@ public:
     void RouteFinderTo(ui::DrawingBoard& finder) { controls_.画板_捕获器1.RouteEventsTo(&finder); }
     void MirrorFinder(const ui::DrawingBoard& finder) { controls_.画板_捕获器1.ShowSameAs(finder); }
 
+    // The action recorder's window ("录制操作…"): opened once and shown
+    // again afterwards; null before. What it needs is set when the pages
+    // are wired together: the input hook, the window whose program it
+    // records, the program's look for its controls.
+    void OpenRecorder();
+    RecorderWindow* RecordingWindow() { return recorder_.get(); }
+    win::InputHook* hook = nullptr;
+    std::function<win::WindowHandle()> recordingTarget;
+    std::function<void(ui::Form&, const std::vector<ui::core::ControlLayout>&)> dressWindow;
+
 private:
+    ui::Form& form_;
     MessagesControls controls_;
     MessageSender sender_;
     CodeGenerator generator_;
+    std::unique_ptr<RecorderWindow> recorder_;
 };
 
 }  // namespace messages

@@ -2,8 +2,10 @@
 
 #include <atomic>
 #include <memory>
+#include <vector>
 
 #include "win/callback_guard.h"
+#include "win/window_pick.h"
 #include "win/window_query.h"
 
 namespace win {
@@ -24,6 +26,9 @@ std::atomic<HWND> eventTarget{nullptr};
 // The hook thread whose hooks deliver events: a thread given up on (it did
 // not answer in time) may still run for a while and must not deliver.
 std::atomic<DWORD> deliveringThread{0};
+// Whether a tap listens: only then does the mouse hook find the window the
+// finder would take under a press (a few questions to the window system).
+std::atomic<bool> tapping{false};
 
 // A request to the hook thread and its answer. Shared by the two threads:
 // a thread that answers late writes into a request that still exists.
@@ -104,9 +109,24 @@ bool InputHook::EnsureEventWindow() {
     return true;
 }
 
+int InputHook::AddTap(Tap tap) {
+    const int number = nextTap_++;
+    taps_.emplace(number, std::move(tap));
+    tapping = true;
+    if (ApplyHooks()) return number;
+    RemoveTap(number);
+    return 0;
+}
+
+void InputHook::RemoveTap(int number) {
+    taps_.erase(number);
+    tapping = !taps_.empty();
+    ApplyHooks();
+}
+
 bool InputHook::ApplyHooks() {
-    const bool wantMouse = slots_.AnyMouse();
-    const bool wantKeyboard = slots_.AnyKey();
+    const bool wantMouse = slots_.AnyMouse() || !taps_.empty();
+    const bool wantKeyboard = slots_.AnyKey() || !taps_.empty();
     if (!wantMouse && !wantKeyboard) {
         StopHookThread();
         return true;
@@ -239,10 +259,13 @@ LRESULT CALLBACK InputHook::MouseProc(int code, WPARAM wParam, LPARAM lParam) {
             const int message = MouseMessageOf(wParam);
             if (!message) return;
             const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-            // The window the event happened over.
+            // The window the event happened over, and the one the finder
+            // would take there (for the taps).
             const WindowHandle window = FromHwnd(WindowFromPoint(info->pt));
-            Record({message, window, static_cast<std::int32_t>(info->pt.x), static_cast<std::int32_t>(info->pt.y),
-                    static_cast<std::uint32_t>(info->time)});
+            core::InputEvent event{message, window, static_cast<std::int32_t>(info->pt.x),
+                                   static_cast<std::int32_t>(info->pt.y), static_cast<std::uint32_t>(info->time)};
+            event.picked = tapping ? DeepestWindowAt(info->pt) : window;
+            Record(event);
         });
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -259,8 +282,10 @@ LRESULT CALLBACK InputHook::KeyboardProc(int code, WPARAM wParam, LPARAM lParam)
             // First parameter as a key message's record has it: scan code and
             // virtual-key code.
             const auto first = static_cast<std::int32_t>((info->scanCode & 0xFF) << 8 | (info->vkCode & 0xFF));
-            Record({wParam == WM_KEYDOWN ? core::kHookKeyDown : core::kHookKeyUp, FromHwnd(target), first,
-                    static_cast<std::int32_t>(info->vkCode), static_cast<std::uint32_t>(info->time)});
+            core::InputEvent event{wParam == WM_KEYDOWN ? core::kHookKeyDown : core::kHookKeyUp, FromHwnd(target), first,
+                                   static_cast<std::int32_t>(info->vkCode), static_cast<std::uint32_t>(info->time)};
+            event.picked = event.window;
+            Record(event);
         });
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -270,7 +295,13 @@ LRESULT CALLBACK InputHook::EventWindowProc(HWND hwnd, UINT message, WPARAM wPar
     if (message == kRecordedEvent) {
         std::unique_ptr<core::InputEvent> event(reinterpret_cast<core::InputEvent*>(lParam));
         auto* hook = reinterpret_cast<InputHook*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (hook) GuardCallback([&] { hook->slots_.Dispatch(*event); });
+        if (hook) {
+            GuardCallback([&] { hook->slots_.Dispatch(*event); });
+            // A tap may add or remove taps while it runs.
+            std::vector<Tap> taps;
+            for (const auto& [number, tap] : hook->taps_) taps.push_back(tap);
+            for (const Tap& tap : taps) GuardCallback([&] { tap(*event); });
+        }
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);

@@ -17,6 +17,13 @@
 // the hook thread. A registration reports 0 when a hook it needs could not
 // be installed, and a later registration tries again.
 //
+// Besides the nine slots, taps see every event as it comes (presses and
+// releases of the left and right buttons with the window the finder would
+// take there, and key presses and releases with the window that gets
+// them): the action recorder listens that way, whatever the slots hold, and
+// clearing the slots leaves the taps alone. The hooks stay installed while
+// a tap needs them.
+//
 // A hook thread that does not answer within 5 s is given up: a new one is
 // started for the next registration, and the old one ends by itself when it
 // runs again (it is never ended from outside) without delivering anything.
@@ -24,6 +31,8 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <map>
 #include <optional>
 
 #include "win/core/hook_slots.h"
@@ -55,6 +64,11 @@ public:
     // The thread that serves the hooks (0 while there is none).
     DWORD HookThreadId() const { return threadId_; }
 
+    // Adds a tap; its number, or 0 when the hooks could not be installed.
+    using Tap = std::function<void(const core::InputEvent&)>;
+    int AddTap(Tap tap);
+    void RemoveTap(int number);
+
 private:
     // Installs and removes hooks until exactly those the slots need are
     // installed; false when one that is needed could not be.
@@ -69,6 +83,8 @@ private:
     static void Record(const core::InputEvent& event);
 
     core::HookSlots slots_;
+    std::map<int, Tap> taps_;
+    int nextTap_ = 1;
     HWND eventWindow_ = nullptr;  // receives the recorded events on this object's thread
     OwnedHandle thread_;          // the hook thread
     DWORD threadId_ = 0;

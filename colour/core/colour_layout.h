@@ -74,7 +74,8 @@
 
 // The window of the further notations (positions in its client area): one
 // row each for CSS rgb(), HSL and HSV, laid out as the page's notation rows
-// with a wider box.
+// with a wider box; below them the button that writes E code waiting for
+// the picked colour, and what it did.
 #define TAVRIN_NOTATION_WINDOW_CONTROLS(X) \
     X(Label, 标签_颜色值_CSS, 8, 8, 40, 24, "CSS") \
     X(EditBox, 编辑框_颜色值_CSS, 48, 8, 136, 20, "", ui::core::kDisplayOnly) \
@@ -84,7 +85,9 @@
     X(Button, 按钮_颜色值_HSL, 192, 32, 32, 20, "复制", ui::core::kHandCursor) \
     X(Label, 标签_颜色值_HSV, 8, 56, 40, 24, "HSV") \
     X(EditBox, 编辑框_颜色值_HSV, 48, 56, 136, 20, "", ui::core::kDisplayOnly) \
-    X(Button, 按钮_颜色值_HSV, 192, 56, 32, 20, "复制", ui::core::kHandCursor)
+    X(Button, 按钮_颜色值_HSV, 192, 56, 32, 20, "复制", ui::core::kHandCursor) \
+    X(Button, 按钮_等待颜色代码, 8, 84, 216, 24, "生成等待颜色的易代码", ui::core::kHandCursor) \
+    X(Label, 标签_等待颜色代码, 8, 110, 216, 36, "")
 
 namespace colour::core {
 
@@ -98,7 +101,7 @@ const std::vector<ui::core::ControlLayout>& ColourPageLayout();
 inline constexpr std::string_view kNotationWindowTitle = "更多格式";
 // The client area of the notation window (96-DPI pixels).
 inline constexpr int kNotationClientWidth = 232;
-inline constexpr int kNotationClientHeight = 84;
+inline constexpr int kNotationClientHeight = 150;
 const std::vector<ui::core::ControlLayout>& NotationWindowLayout();
 
 // Where a window of the given outer size goes beside its owner: right of

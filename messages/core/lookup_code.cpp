@@ -172,8 +172,12 @@ std::string LookupDeclarations(const std::vector<LookupStep>& steps) {
 }
 
 std::string LookupSubroutine(const std::vector<LookupStep>& steps) {
+    return LookupSubroutine(steps, "取目标窗口句柄", "按窗口层次找回 Tavrin编程助手 捕获的窗口，找不到时返回 0");
+}
+
+std::string LookupSubroutine(const std::vector<LookupStep>& steps, std::string_view name, std::string_view remark) {
     if (steps.empty()) return {};
-    std::string code = ".子程序 取目标窗口句柄, 整数型, , 按窗口层次找回 Tavrin编程助手 捕获的窗口，找不到时返回 0\r\n"
+    std::string code = ".子程序 " + std::string(name) + ", 整数型, , " + ECommentText(remark) + "\r\n"
                        ".局部变量 窗口, 整数型\r\n"
                        ".局部变量 父窗口, 整数型\r\n\r\n";
     for (std::size_t i = 0; i < steps.size(); ++i) {

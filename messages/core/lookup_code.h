@@ -68,6 +68,8 @@ std::string LookupCode(const std::vector<LookupStep>& steps);
 // the steps use, and the subroutine itself.
 std::string LookupDeclarations(const std::vector<LookupStep>& steps);
 std::string LookupSubroutine(const std::vector<LookupStep>& steps);
+// The same subroutine under another name, with its remark.
+std::string LookupSubroutine(const std::vector<LookupStep>& steps, std::string_view name, std::string_view remark);
 
 // An E text constant of `text`: in double quotes; what a constant cannot
 // hold joins in as an expression: a double quote as #引号, CR LF as #换行符,

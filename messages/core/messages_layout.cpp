@@ -7,4 +7,9 @@ const std::vector<ui::core::ControlLayout>& MessagesPageLayout() {
     return table;
 }
 
+const std::vector<ui::core::ControlLayout>& RecorderWindowLayout() {
+    static const std::vector<ui::core::ControlLayout> table = {TAVRIN_RECORDER_WINDOW_CONTROLS(TAVRIN_LAYOUT_ROW)};
+    return table;
+}
+
 }  // namespace messages::core

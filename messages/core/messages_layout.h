@@ -2,6 +2,7 @@
 // separator, the message sender below it, and the second finder board.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "ui/core/layout.h"
@@ -44,12 +45,31 @@
     X(Label, 标签_返回值, 440, 344, 56, 20, "返回值") \
     X(EditBox, 编辑框_返回值, 496, 344, 56, 20, "")
 
+// The window of "录制操作…": the buttons in a row, the recorded steps, the
+// code that replays them.
+#define TAVRIN_RECORDER_WINDOW_CONTROLS(X) \
+    X(Button, 按钮_开始录制, 8, 8, 72, 24, "开始录制", ui::core::kHandCursor) \
+    X(Button, 按钮_停止录制, 84, 8, 72, 24, "停止录制", ui::core::kHandCursor) \
+    X(Button, 按钮_清空录制, 160, 8, 56, 24, "清空", ui::core::kHandCursor) \
+    X(Button, 按钮_生成回放代码, 262, 8, 80, 24, "生成易代码", ui::core::kHandCursor) \
+    X(Button, 按钮_复制回放代码, 346, 8, 72, 24, "复制代码", ui::core::kHandCursor) \
+    X(Label, 标签_录制状态, 8, 38, 410, 20, "") \
+    X(EditBox, 编辑框_录制步骤, 8, 60, 410, 150, "", ui::core::kMultiline | ui::core::kNoWrap | ui::core::kDisplayOnly) \
+    X(EditBox, 编辑框_回放代码, 8, 216, 410, 180, "", ui::core::kMultiline | ui::core::kNoWrap | ui::core::kDisplayOnly)
+
 namespace messages::core {
 
 namespace messages {
 TAVRIN_MESSAGES_CONTROLS(TAVRIN_DECLARE_CONTROL_NAME)
+TAVRIN_RECORDER_WINDOW_CONTROLS(TAVRIN_DECLARE_CONTROL_NAME)
 }  // namespace messages
 
 const std::vector<ui::core::ControlLayout>& MessagesPageLayout();
+
+inline constexpr std::string_view kRecorderWindowTitle = "录制操作";
+// The client area of the recorder's window (96-DPI pixels).
+inline constexpr int kRecorderClientWidth = 426;
+inline constexpr int kRecorderClientHeight = 404;
+const std::vector<ui::core::ControlLayout>& RecorderWindowLayout();
 
 }  // namespace messages::core

@@ -131,6 +131,23 @@ click_tab() {  # page
     await "the 官网 menu closed" menu-gone
 }
 
+# Chooses an item of the code box's context menu (open, and closed
+# afterwards): the last item, 录制操作…, by a click on it; the one before it,
+# 生成查找当前窗口的代码, with the cursor on the last item and the Up key
+# (another program cannot ask where a menu's items are, and a click lands
+# where it is aimed, keys only once the menu runs).
+choose_code_menu_item() {  # caption
+    local ml mt mw mh
+    read -r ml mt mw mh < <(probe wait-menu) || return 1
+    move_to $((ml + 30)) $((mt + mh - 8))
+    case $1 in
+        录制操作…) xdotool click 1 ;;
+        生成查找当前窗口的代码) xdotool key Up Return ;;
+        *) echo "choose_code_menu_item: no way to the item $1" >&2; return 1 ;;
+    esac
+    await "the code box's menu closed" menu-gone
+}
+
 # The panel's fields, in the order in which "probe facts" reads them.
 PANEL_FIELDS=(handle parent top-level process thread id title class content path
               mouse-x mouse-y in-window-x in-window-y left top control-left control-top width height

@@ -25,11 +25,7 @@ same "the message page's handle box follows" "$findBox" "$(probe wait-text-at 20
 read -r cx cy < <(probe point 300 152)
 move_to "$cx" "$cy"
 xdotool click 3
-read -r ml mt mw mh < <(probe wait-menu) || { echo "FAILED: the code box's menu did not pop up"; exit 1; }
-# Its last item, 生成查找当前窗口的代码, clicked: keys sent while a menu
-# starts up can be lost, a click lands where it is aimed.
-click_at $((ml + 30)) $((mt + mh - 8))
-await "the menu closed" menu-gone
+choose_code_menu_item 生成查找当前窗口的代码 || { echo "FAILED: the code box's menu did not pop up"; exit 1; }
 
 code="$out/lookup.e.txt"
 found=$(wine "$check" "$(winepath -w "$code")" | tr -d '\r')

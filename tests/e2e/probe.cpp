@@ -55,6 +55,14 @@
 //                            program is shown; print its screen rectangle
 //                            (left top width height)
 //   probe menu-gone          until no pop-up menu of the program is shown
+//   probe control-in TITLE CAPTION  until the top-level window of that
+//                            title shows a control with that caption; print
+//                            the control's handle and centre
+//   probe close-titled TITLE close the top-level window of that title; wait
+//                            until it is gone
+//   probe form-state         print the state of fixture_app's form: "count
+//                            N|check|edit text|list index|combo index"
+//   probe wait-form-state STATE  until it is that
 //   probe wait-finder-window [X Y]  until the finder window is shown (at the
 //                            screen position (X, Y)); print its position
 //   probe finder-window-gone until the finder window is gone
@@ -73,6 +81,8 @@
 //   probe wait-centred       until the main window is restored and centred
 //                            on the screen (integer halves); print its
 //                            rectangle and whether it is in front
+//   probe clipboard-text [PART]  until the clipboard's text holds PART;
+//                            print the text (UTF-8, exactly)
 //   probe clipboard-dib X Y  the device-independent bitmap on the clipboard
 //                            (CF_DIB): print its width, height and the
 //                            colour of pixel (X, Y) from the top (decimal)
@@ -283,6 +293,28 @@ std::wstring TextOf(HWND hwnd) {
     std::wstring text;
     AskText(hwnd, text);
     return text;
+}
+
+// Until the clipboard's text holds `part`; prints the text.
+int ClipboardText(const std::wstring& part) {
+    std::wstring text;
+    const bool found = WaitUntil([&] {
+        text.clear();
+        if (!OpenClipboard(nullptr)) return false;
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+                text = chars;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+        return text.find(part) != std::wstring::npos;
+    });
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    return found ? 0 : Fail("the clipboard never held that text");
 }
 
 int ClipboardDib(int x, int y) {
@@ -615,6 +647,53 @@ int WaitForMenu() {
     GetWindowRect(menu, &r);
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     return 0;
+}
+
+// The centre of the control with that caption in the visible top-level
+// window of that title (waits for both); prints its handle and centre.
+int ControlIn(const std::wstring& title, const std::wstring& caption) {
+    HWND control = nullptr;
+    const bool found = WaitUntil([&] {
+        HWND top = FindWindowW(nullptr, title.c_str());
+        if (!top || !IsWindowVisible(top)) return false;
+        control = FindWindowExW(top, nullptr, nullptr, caption.c_str());
+        return control != nullptr && IsWindowVisible(control);
+    });
+    if (!found) return Fail("no such control");
+    const POINT centre = CentreOf(control);
+    std::printf("%lld %ld %ld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(control)), centre.x, centre.y);
+    return 0;
+}
+
+// Closes the visible top-level window of that title (WM_CLOSE) and waits
+// until it is gone.
+int CloseTitled(const std::wstring& title) {
+    HWND top = nullptr;
+    if (!WaitUntil([&] { return (top = FindWindowW(nullptr, title.c_str())) != nullptr; })) return Fail("no such window");
+    PostMessageW(top, WM_CLOSE, 0, 0);
+    return WaitUntil([&] { return !IsWindow(top) || !IsWindowVisible(top); }) ? 0 : Fail("the window stays");
+}
+
+// The state of the fixture's form (fixture_app form): "count N|check|edit
+// text|list index|combo index".
+std::wstring FormState() {
+    HWND form = VisibleWindowOfClass(L"TavrinFixtureForm");
+    if (!form) return L"";
+    wchar_t count[64] = {}, text[256] = {};
+    GetDlgItemTextW(form, 706, count, 64);
+    SendMessageW(GetDlgItem(form, 703), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    const LRESULT check = SendMessageW(GetDlgItem(form, 702), BM_GETCHECK, 0, 0);
+    const LRESULT list = SendMessageW(GetDlgItem(form, 704), LB_GETCURSEL, 0, 0);
+    const LRESULT combo = SendMessageW(GetDlgItem(form, 705), CB_GETCURSEL, 0, 0);
+    return std::wstring(count) + L"|" + std::to_wstring(check) + L"|" + text + L"|" + std::to_wstring(list) + L"|" +
+           std::to_wstring(combo);
+}
+
+int WaitForFormState(const std::wstring& expected) {
+    std::wstring state;
+    const bool reached = WaitUntil([&] { return (state = FormState()) == expected || expected.empty(); });
+    PrintUtf8(state);
+    return reached ? 0 : Fail("the form never reached that state");
 }
 
 int MenuGone() {
@@ -966,6 +1045,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"startup" && argc > 3) return Startup(_wtoi(argv[2]), argv[3], argc > 4 ? argv[4] : nullptr);
     if (command == L"finder") return Finder();
     if (command == L"clipboard-dib" && argc > 3) return ClipboardDib(_wtoi(argv[2]), _wtoi(argv[3]));
+    if (command == L"clipboard-text") return ClipboardText(argc > 2 ? argv[2] : L"");
     if (command == L"point" && argc > 3) {
         HWND w = WaitForMainWindow(0, kWaitMs);
         if (!w) return Fail("the main window did not appear");
@@ -1042,6 +1122,10 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"wait-tree-selected" && argc > 2) return WaitForTreeSelected(argv[2]);
     if (command == L"wait-menu") return WaitForMenu();
     if (command == L"menu-gone") return MenuGone();
+    if (command == L"control-in" && argc > 3) return ControlIn(argv[2], argv[3]);
+    if (command == L"close-titled" && argc > 2) return CloseTitled(argv[2]);
+    if (command == L"form-state") return WaitForFormState(L"");
+    if (command == L"wait-form-state" && argc > 2) return WaitForFormState(argv[2]);
     if (command == L"wait-finder-window") {
         return argc > 3 ? WaitForFinderWindow(true, _wtoi(argv[2]), _wtoi(argv[3])) : WaitForFinderWindow(false, 0, 0);
     }

@@ -133,9 +133,7 @@ type_into 208 290 "$button"
 read -r cx cy < <(probe point 300 152)
 move_to "$cx" "$cy"
 xdotool click 3
-read -r ml mt mw mh < <(probe wait-menu) || { echo "FAILED: the code box's menu did not pop up"; exit 1; }
-click_at $((ml + 30)) $((mt + mh - 8))  # its last item, 生成查找当前窗口的代码
-await "the menu closed" menu-gone
+choose_code_menu_item 生成查找当前窗口的代码 || { echo "FAILED: the code box's menu did not pop up"; exit 1; }
 found=$(wine "$check" "$(winepath -w "$out/lookup32.e.txt")" | tr -d '\r')
 same "the 32-bit checker finds the button with the lookup code" "$button" "$found"
 import -window root "$out/programs32.png"

@@ -1,4 +1,4 @@
-#include "inspector/core/title_source.h"
+#include "win/core/window_text.h"
 #include "inspector/core/tree_insertion.h"
 #include "inspector/core/tree_item_text.h"
 
@@ -116,11 +116,11 @@ TEST(TitleSource, EditsAndTheirKinAreAskedTheRestAreRead) {
     for (const char* asked : {"Edit", "RichEdit20W", "RICHEDIT50W", "ComboBox", "ComboBoxEx32", "Scintilla", "TEdit",
                               "TMemo", "ThunderRT6TextBox", "WindowsForms10.EDIT.app.0.141b42a_r9_ad1",
                               "SysIPAddress32", "SysDateTimePick32"}) {
-        EXPECT_TRUE(inspector::core::KeepsItsOwnText(asked)) << asked;
+        EXPECT_TRUE(win::core::KeepsItsOwnText(asked)) << asked;
     }
     for (const char* read : {"Button", "Static", "#32770", "Notepad", "Afx:400000:8:10003:0:0", "SysTreeView32",
                              "msctls_statusbar32", "TavrinFixtureMany", ""}) {
-        EXPECT_FALSE(inspector::core::KeepsItsOwnText(read)) << read;
+        EXPECT_FALSE(win::core::KeepsItsOwnText(read)) << read;
     }
 }
 

@@ -46,6 +46,16 @@
 //                             WM_GETTEXT with "late answer" after 250 ms
 //   fixture_app listview      "TavrinFixtureList" ("Fixture List") with a
 //                             list view (id 601) holding one item "first"
+//   fixture_app form          "TavrinFixtureForm" ("Fixture Form", at 60,60,
+//                             320 x 280): a button "Count" (701) whose clicks
+//                             are counted in the static "count N" (706), a
+//                             check box (702), an edit (703), a list box
+//                             (704: alpha, beta, gamma) and a drop-down list
+//                             (705: red, green, blue), for recording
+//   fixture_app square MS     "TavrinFixtureSquare" ("Fixture Square", a
+//                             frameless 120 x 120 window at 1120,860): red
+//                             RGB(220, 40, 40), green RGB(30, 180, 60) from
+//                             MS milliseconds after it is shown
 //   fixture_app FILE.tavrintest  "TavrinFixtureDocument" titled with FILE
 //                             (the program a test associates with documents)
 //
@@ -316,6 +326,69 @@ void Colours() {
     ShowWindow(w, SW_SHOWNOACTIVATE);
 }
 
+// Counts the clicks of its button in its static.
+LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    static int clicks = 0;
+    if (message == WM_COMMAND && LOWORD(wParam) == 701 && HIWORD(wParam) == BN_CLICKED) {
+        const std::wstring text = L"count " + std::to_wstring(++clicks);
+        SetDlgItemTextW(hwnd, 706, text.c_str());
+        return 0;
+    }
+    return FixtureProc(hwnd, message, wParam, lParam);
+}
+
+void Form() {
+    Register(L"TavrinFixtureForm", FormProc);
+    HWND form = CreateWindowExW(0, L"TavrinFixtureForm", L"Fixture Form", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 60,
+                                60, 320, 280, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    auto control = [form](const wchar_t* cls, const wchar_t* title, int id, DWORD style, int x, int y, int w, int h) {
+        return CreateWindowExW(cls == std::wstring(L"Edit") || cls == std::wstring(L"ListBox") ? WS_EX_CLIENTEDGE : 0,
+                               cls, title, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, w, h, form,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    };
+    control(L"Button", L"Count", 701, BS_PUSHBUTTON, 10, 10, 90, 28);
+    control(L"Static", L"count 0", 706, 0, 110, 16, 100, 20);
+    control(L"Button", L"Check", 702, BS_AUTOCHECKBOX, 10, 48, 120, 24);
+    control(L"Edit", L"", 703, ES_AUTOHSCROLL, 10, 80, 200, 24);
+    HWND list = control(L"ListBox", L"", 704, LBS_NOTIFY | WS_VSCROLL, 10, 112, 140, 90);
+    HWND combo = control(L"ComboBox", L"", 705, CBS_DROPDOWNLIST | WS_VSCROLL, 160, 112, 140, 120);
+    for (const wchar_t* item : {L"alpha", L"beta", L"gamma"}) {
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
+    for (const wchar_t* item : {L"red", L"green", L"blue"}) {
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
+    ShowWindow(form, SW_SHOWNORMAL);
+}
+
+// Red until the timer turns it green.
+LRESULT CALLBACK SquareProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    static bool green = false;
+    if (message == WM_TIMER) {
+        KillTimer(hwnd, 1);
+        green = true;
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    }
+    if (message == WM_PAINT) {
+        const win::PaintDC dc(hwnd);
+        RECT all;
+        GetClientRect(hwnd, &all);
+        const win::OwnedBrush brush(CreateSolidBrush(green ? RGB(30, 180, 60) : RGB(220, 40, 40)));
+        FillRect(dc.Get(), &all, brush.Get());
+        return 0;
+    }
+    return FixtureProc(hwnd, message, wParam, lParam);
+}
+
+void Square(int greenAfterMs) {
+    Register(L"TavrinFixtureSquare", SquareProc);
+    HWND w = CreateWindowExW(WS_EX_TOOLWINDOW, L"TavrinFixtureSquare", L"Fixture Square", WS_POPUP, 1120, 860, 120,
+                             120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(w, SW_SHOWNOACTIVATE);
+    SetTimer(w, 1, static_cast<UINT>(greenAfterMs), nullptr);
+}
+
 // Runs its own message loop until the window goes.
 void Churn() {
     Register(L"TavrinFixtureChurn");
@@ -368,6 +441,10 @@ int wmain(int argc, wchar_t** argv) {
         Hostile();
     } else if (mode == L"colours") {
         Colours();
+    } else if (mode == L"form") {
+        Form();
+    } else if (mode == L"square") {
+        Square(argc > 2 ? _wtoi(argv[2]) : 1000);
     } else if (mode.size() > documentType.size() &&
                mode.compare(mode.size() - documentType.size(), documentType.size(), documentType) == 0) {
         Document(mode);

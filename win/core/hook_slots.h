@@ -40,6 +40,7 @@ struct InputEvent {
     std::int32_t a = 0;  // x, or the key message's first parameter
     std::int32_t b = 0;  // y, or the virtual-key code
     std::uint32_t time = 0;  // milliseconds of the input clock
+    std::int32_t picked = 0;  // the window the finder takes at a press; the key's window for keys
 };
 
 inline constexpr std::uint32_t kDoubleClickMs = 500;

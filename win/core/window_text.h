@@ -1,4 +1,5 @@
-// Where the window tree takes a window's title from.
+// What a window's text is, by its class: where the window tree takes a
+// title from, and which controls take typed text as their content.
 //
 // The window system keeps a copy of every window's title (the text given
 // when it was made and every WM_SETTEXT that reached DefWindowProc), which
@@ -15,9 +16,15 @@
 
 #include <string_view>
 
-namespace inspector::core {
+namespace win::core {
 
 // Whether a window of this class must be asked for its text (WM_GETTEXT).
 bool KeepsItsOwnText(std::string_view className);
 
-}  // namespace inspector::core
+// Whether what is typed into a window of this class is its text, so that
+// setting the text (WM_SETTEXT) does what the typing did: edits, rich
+// edits, memos and text boxes of other toolkits, Scintilla. Not combo
+// boxes (typing there chooses an item) nor pickers.
+bool TakesTypedText(std::string_view className);
+
+}  // namespace win::core

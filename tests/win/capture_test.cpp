@@ -305,6 +305,32 @@ TEST_F(InputHookTest, ARegistrationWhoseHookCannotBeInstalledReportsZeroAndIsTri
     second.ClearMouseKeyCallback();
 }
 
+// A tap sees every press and release with the window the finder takes
+// there, whatever the slots hold: clearing all the slots (what the finder's
+// super mode does when it ends) leaves the tap and its hooks alone.
+TEST_F(InputHookTest, ATapSeesPressesWithThePickedWindowWhateverTheSlotsHold) {
+    win::InputHook hook;
+    std::vector<win::core::InputEvent> seen;
+    const int tap = hook.AddTap([&](const win::core::InputEvent& e) { seen.push_back(e); });
+    ASSERT_NE(tap, 0);
+    int calls = 0;
+    ASSERT_EQ(hook.SetMouseKeyCallback({&calls, [&](std::int32_t, std::int32_t, std::int32_t) { ++calls; }},
+                                       win::core::kHookLeftUp), 1);
+    hook.ClearMouseKeyCallback();
+    EXPECT_TRUE(hook.MouseHooked() && hook.KeyboardHooked());
+    const POINT at = CentreOf(a1_);
+    ASSERT_TRUE(testing_support::MoveCursorTo(at));
+    ASSERT_TRUE(testing_support::RunXdotool(L"click 1"));
+    ASSERT_TRUE(PumpUntil([&] { return seen.size() >= 2; }, 3000));
+    EXPECT_EQ(seen[0].message, win::core::kHookLeftDown);
+    EXPECT_EQ(seen[0].picked, H(a1_));  // the button, inside its panel
+    EXPECT_EQ(seen[0].a, at.x);
+    EXPECT_EQ(seen[1].message, win::core::kHookLeftUp);
+    EXPECT_EQ(calls, 0);
+    hook.RemoveTap(tap);
+    EXPECT_FALSE(hook.Hooked());
+}
+
 // A hook thread that stops answering (here: suspended) is given up, never
 // ended from outside (that could leave a lock of the loader or the heap
 // held for good): once it runs again it ends by itself, with its own exit

@@ -104,8 +104,12 @@ bool MainWindow::Create() {
     };
 
     Destroying = [this] { OnEnding(); };
+    // The other pages once the first is on the screen: under Wine a painted
+    // window reaches the screen only when its thread waits for messages, and
+    // making the other pages takes about 100 ms, so they wait a moment. A
+    // tab chosen before then makes them at once.
     laterPages_ = std::make_unique<ui::Timer>(*this, [this] { BuildLaterPages(); });
-    laterPages_->Start(USER_TIMER_MINIMUM);
+    laterPages_->Start(kLaterPagesDelayMs);
     return true;
 }
 

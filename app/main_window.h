@@ -122,6 +122,7 @@ private:
     // screen.
     std::unique_ptr<ui::Timer> captureAfterHiding_;
     // Fires once the window has painted: timers come after paints.
+    static constexpr int kLaterPagesDelayMs = 250;
     std::unique_ptr<ui::Timer> laterPages_;
     bool buildingLaterPages_ = false;
 };

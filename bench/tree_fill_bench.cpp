@@ -143,9 +143,48 @@ void HandleMessagesFor(double ms) {
     win::WaitHandlingMessages([end] { return NowMs() >= end; }, nullptr, {{}, 1});
 }
 
+
+// "min / median / max" of a figure's runs.
+std::string Spread(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    char text[96];
+    std::snprintf(text, sizeof text, "%7.1f / %7.1f / %7.1f", v.empty() ? 0 : v.front(), Median(v),
+                  v.empty() ? 0 : v.back());
+    return text;
+}
+
+// One fill as a capture's release starts it, until the tree is complete;
+// the time to the target selected and to the last item in.
+void CaptureFill(inspector::WindowTree& tree, ui::TreeBox& box, win::WindowHandle target, int items, double& selected,
+                 double& complete) {
+    const double start = NowMs();
+    tree.RefreshOnWorkerThread();
+    double selectedAt = 0;
+    win::WaitHandlingMessages(
+        [&] {
+            if (selectedAt == 0 && box.ItemData(box.SelectedIndex()) == target && box.ItemBold(box.SelectedIndex())) {
+                selectedAt = NowMs();
+            }
+            return !tree.FillRunning() && box.ItemCount() == items;
+        },
+        nullptr, {{}, 1});
+    complete = NowMs() - start;
+    selected = (selectedAt ? selectedAt : NowMs()) - start;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // --requests: one capture's fill and one 刷新, each between two marks,
+    // for a count of the requests to the Wine server in its trace
+    // (bench/tree_fill --requests). A mark is a request of its own that
+    // names it: looking an atom of that name up.
+    const auto mark = [](const wchar_t* name) { GlobalFindAtomW(name); };
+    const bool requests = argc > 1 && std::string(argv[1]) == "--requests";
+    if (requests) {
+        --argc;
+        ++argv;
+    }
     const int windows = argc > 1 ? std::atoi(argv[1]) : 3000;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
@@ -169,9 +208,27 @@ int main(int argc, char** argv) {
     ui::TreeBox& box = tree.Tree();
     window.Analysis().CurrentTarget().Select(win::FromHwnd(targetWindow));
     const int items = windows + 1;
+    const win::WindowHandle target = win::FromHwnd(targetWindow);
 
-    std::vector<double> bare, asking, walk, selected, complete, guiFill, worst;
-    int stalls = 0;
+    if (requests) {
+        std::printf("gui-thread %04lx\n", GetCurrentThreadId());
+        std::fflush(stdout);
+        double selected = 0, complete = 0;
+        box.Clear();
+        HandleMessagesFor(100);
+        mark(L"tavrin-mark capture-start");
+        CaptureFill(tree, box, target, items, selected, complete);
+        mark(L"tavrin-mark capture-end");
+        HandleMessagesFor(100);
+        mark(L"tavrin-mark refresh-start");
+        tree.Refresh();
+        mark(L"tavrin-mark refresh-end");
+        TerminateProcess(process.Get(), 0);
+        return 0;
+    }
+
+    std::vector<double> bare, asking, walk, selected, complete, worst, guiFill, guiWorst;
+    int stalls = 0, guiStalls = 0;
     for (int run = 0; run < runs; ++run) {
         double start = NowMs();
         BareWalk(root);
@@ -185,51 +242,50 @@ int main(int argc, char** argv) {
         inspector::WalkWindows(win::FromHwnd(root));
         walk.push_back(NowMs() - start);
 
-        start = NowMs();
         box.Clear();
         HandleMessagesFor(100);
         {
             LatencyProbe probe(window.Handle());
             HandleMessagesFor(50);
-            start = NowMs();
-            tree.RefreshOnWorkerThread();
-            double selectedAt = 0;
-            win::WaitHandlingMessages(
-                [&] {
-                    if (selectedAt == 0 && box.ItemData(box.SelectedIndex()) == win::FromHwnd(targetWindow)) {
-                        selectedAt = NowMs();
-                    }
-                    return !tree.FillRunning() && box.ItemCount() == items;
-                },
-                nullptr, {{}, 1});
-            complete.push_back(NowMs() - start);
-            selected.push_back((selectedAt ? selectedAt : NowMs()) - start);
+            double s = 0, c = 0;
+            CaptureFill(tree, box, target, items, s, c);
+            selected.push_back(s);
+            complete.push_back(c);
             HandleMessagesFor(50);
             probe.Stop();
             worst.push_back(probe.Worst());
             stalls += probe.Over(50);
         }
-
-        start = NowMs();
-        tree.Refresh();
-        guiFill.push_back(NowMs() - start);
+        {
+            // 刷新 over the full tree, as the user presses it.
+            LatencyProbe probe(window.Handle());
+            HandleMessagesFor(50);
+            start = NowMs();
+            tree.Refresh();
+            guiFill.push_back(NowMs() - start);
+            HandleMessagesFor(50);
+            probe.Stop();
+            guiWorst.push_back(probe.Worst());
+            guiStalls += probe.Over(50);
+        }
     }
-    std::printf("windows: %d (tree items %d), target the last of them, runs %d, medians:\n", items, box.ItemCount(),
-                runs);
-    std::printf("  bare walk (GetWindow, GetClassName, GetWindowText): %8.1f ms\n", Median(bare));
-    std::printf("  walk asking every title (SendMessageTimeout):       %8.1f ms  (%.2f x the bare walk)\n",
-                Median(asking), Median(asking) / Median(bare));
-    std::printf("  the tree's walk, no tree:                           %8.1f ms  (%.2f x the bare walk)\n",
-                Median(walk), Median(walk) / Median(bare));
-    std::printf("  capture's fill: release to target selected:         %8.1f ms  (%.2f x the bare walk)\n",
-                Median(selected), Median(selected) / Median(bare));
-    std::printf("  capture's fill: release to last item in:            %8.1f ms  (%.2f x the bare walk)\n",
-                Median(complete), Median(complete) / Median(bare));
-    std::printf("  worst WM_NULL answer during that fill:              %8.1f ms  (max %.1f; %d answers over 50 ms in "
-                "all runs)\n",
-                Median(worst), *std::max_element(worst.begin(), worst.end()), stalls);
-    std::printf("  fill on the GUI thread (刷新):                      %8.1f ms  (%.2f x the bare walk)\n",
-                Median(guiFill), Median(guiFill) / Median(bare));
+    const double fastestBare = *std::min_element(bare.begin(), bare.end());
+    std::printf("windows: %d (tree items %d), target the last of them, %d runs; min / median / max in ms,\n"
+                "ratios against the fastest bare walk (%.1f ms):\n",
+                items, box.ItemCount(), runs, fastestBare);
+    auto row = [&](const char* what, const std::vector<double>& v) {
+        std::printf("  %-52s %s  (%.2f x)\n", what, Spread(v).c_str(), Median(v) / fastestBare);
+    };
+    row("bare walk (GetWindow, GetClassName, GetWindowText)", bare);
+    row("walk asking every title (SendMessageTimeout)", asking);
+    row("the tree's walk, no tree", walk);
+    row("capture's fill: release to target selected and bold", selected);
+    row("capture's fill: release to last item in", complete);
+    row("刷新 (on the GUI thread): to the last item in", guiFill);
+    std::printf("  %-52s %s  (%d answers over 50 ms in all runs)\n", "worst WM_NULL answer during the capture's fill",
+                Spread(worst).c_str(), stalls);
+    std::printf("  %-52s %s  (%d answers over 50 ms in all runs)\n", "worst WM_NULL answer during 刷新",
+                Spread(guiWorst).c_str(), guiStalls);
     TerminateProcess(process.Get(), 0);
     return 0;
 }

@@ -5,9 +5,11 @@
 #include <memory>
 #include <mutex>
 #include <set>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "win/core/window_text.h"
+#include "inspector/core/first_look.h"
 #include "inspector/core/tree_insertion.h"
 #include "inspector/core/tree_item_text.h"
 #include "win/callback_guard.h"
@@ -44,6 +46,34 @@ private:
     win::SlimMutex mutex_;
     std::set<std::int32_t> timedOut_;
     std::atomic<bool> anyTimedOut_{false};
+};
+
+// Class names by class atom: most windows of a program share a few
+// classes, and reading a window's atom is one request to the window system
+// where its name is two. Shared by the threads of one walk.
+class ClassNames {
+public:
+    std::string Of(win::WindowHandle hwnd) {
+        const HWND h = win::ToHwnd(hwnd);
+        const auto atom = static_cast<ATOM>(GetClassWord(h, GCW_ATOM));
+        if (atom == 0) return win::GetWindowClassName(hwnd);
+        {
+            std::lock_guard<win::SlimMutex> lock(mutex_);
+            if (const auto it = names_.find(atom); it != names_.end()) return it->second;
+        }
+        std::string name = win::GetWindowClassName(hwnd);
+        // Kept only when the window still has that class: it may have been
+        // destroyed and its handle given to another meanwhile.
+        if (!name.empty() && static_cast<ATOM>(GetClassWord(h, GCW_ATOM)) == atom) {
+            std::lock_guard<win::SlimMutex> lock(mutex_);
+            names_.emplace(atom, name);
+        }
+        return name;
+    }
+
+private:
+    win::SlimMutex mutex_;
+    std::unordered_map<ATOM, std::string> names_;
 };
 
 // Depth first, pre-order; children in Z order, as FindWindowEx lists them.
@@ -108,16 +138,82 @@ void CollectOwned(HWND owner, int ownerIndex, HWND pumpFor, const std::vector<To
 struct TextJob {
     std::vector<TreeNode>* nodes;
     TitleReader* titles;
+    ClassNames* classes;
     std::size_t first;
     std::size_t step;
 };
 
-// A node's own states from its style: whether it is shown (its parent's
-// state is added once every node has its own) and enabled.
-void ReadStates(TreeNode& node) {
+// A node's own states from its style, which this returns: whether it is
+// shown (its parent's state is added once every node has its own) and
+// enabled.
+DWORD ReadStates(TreeNode& node) {
     const auto style = static_cast<DWORD>(GetWindowLongW(win::ToHwnd(node.handle), GWL_STYLE));
     node.visible = (style & WS_VISIBLE) != 0;
     node.enabled = (style & WS_DISABLED) == 0;
+    return style;
+}
+
+// A child is shown when it and its parent are (parents come first).
+void AddParentsVisibility(std::vector<TreeNode>& nodes) {
+    for (TreeNode& node : nodes) {
+        if (!node.topLevel) node.visible = node.visible && nodes[static_cast<std::size_t>(node.parent)].visible;
+    }
+}
+
+// The colour of a window's item: grey when it is not shown, muted when it
+// is disabled, else the tree's own.
+std::optional<base::Colour> ItemColour(const TreeNode& node) {
+    if (!node.visible) return kHiddenItemColour;
+    if (!node.enabled) return kDisabledItemColour;
+    return std::nullopt;
+}
+
+// The item text of the tree's root: its program's file name first.
+std::string RootText(win::WindowHandle root, std::string_view className, std::string_view title) {
+    const std::string module = win::GetProcessModuleName(win::GetWindowProcessId(root));
+    return core::RootItemText(module, root, className, title);
+}
+
+// Windows as the tree hangs them together: a child below its parent, a
+// top-level window below its owner; only children have neighbours in the
+// Z order, owned windows come after all of their owner's children.
+core::WindowLinks TreeLinks() {
+    const HWND desktop = GetDesktopWindow();
+    const auto isChild = [desktop](HWND w) {
+        const HWND parent = GetAncestor(w, GA_PARENT);
+        return parent && parent != desktop;
+    };
+    const auto sibling = [isChild](std::int32_t w, UINT direction) -> std::int32_t {
+        const HWND hwnd = win::ToHwnd(w);
+        return isChild(hwnd) ? win::FromHwnd(GetWindow(hwnd, direction)) : 0;
+    };
+    return {[desktop](std::int32_t w) {
+                const HWND hwnd = win::ToHwnd(w);
+                HWND up = GetAncestor(hwnd, GA_PARENT);
+                if (!up || up == desktop) up = GetWindow(hwnd, GW_OWNER);
+                return win::FromHwnd(up);
+            },
+            [sibling](std::int32_t w) { return sibling(w, GW_HWNDPREV); },
+            [sibling](std::int32_t w) { return sibling(w, GW_HWNDNEXT); }};
+}
+
+// The nodes of a first look: texts from the window system's copies only
+// (nothing is asked of the windows' programs on the GUI thread), states from
+// the styles.
+std::vector<TreeNode> FirstLookNodes(const std::vector<core::FirstLookItem>& look) {
+    std::vector<TreeNode> nodes;
+    nodes.reserve(look.size());
+    for (const core::FirstLookItem& item : look) {
+        TreeNode node{item.parent, {}, item.window};
+        const std::string className = win::GetWindowClassName(node.handle);
+        const std::string title = win::GetWindowStoredTitle(node.handle);
+        node.text = item.parent < 0 ? RootText(node.handle, className, title)
+                                    : core::TreeItemText(node.handle, className, title);
+        node.topLevel = (ReadStates(node) & WS_CHILD) == 0 || item.parent < 0;
+        nodes.push_back(std::move(node));
+    }
+    AddParentsVisibility(nodes);
+    return nodes;
 }
 
 DWORD WINAPI FillTexts(void* parameter) {
@@ -126,7 +222,7 @@ DWORD WINAPI FillTexts(void* parameter) {
     win::GuardCallback([&] {
         for (std::size_t i = job->first; i < nodes.size(); i += job->step) {
             const win::WindowHandle h = nodes[i].handle;
-            const std::string className = win::GetWindowClassName(h);
+            const std::string className = job->classes->Of(h);
             nodes[i].text = core::TreeItemText(h, className, job->titles->Title(h, className));
             ReadStates(nodes[i]);
         }
@@ -139,15 +235,16 @@ DWORD WINAPI FillTexts(void* parameter) {
 // the calling thread keeps handling its messages meanwhile for `pumpFor`, if
 // given, as long as that window is there.
 void FillChildTexts(std::vector<TreeNode>& nodes, TitleReader& titles, HWND pumpFor) {
+    ClassNames classes;
     constexpr std::size_t kThreads = 4;
     constexpr std::size_t kWorthThreads = 64;
     if (nodes.size() <= kWorthThreads) {
-        TextJob job{&nodes, &titles, 1, 1};
+        TextJob job{&nodes, &titles, &classes, 1, 1};
         FillTexts(&job);
         return;
     }
     std::vector<TextJob> jobs;
-    for (std::size_t k = 0; k < kThreads; ++k) jobs.push_back({&nodes, &titles, 1 + k, kThreads});
+    for (std::size_t k = 0; k < kThreads; ++k) jobs.push_back({&nodes, &titles, &classes, 1 + k, kThreads});
     std::vector<win::OwnedHandle> threads;
     std::vector<HANDLE> running;
     for (TextJob& job : jobs) {
@@ -184,14 +281,10 @@ std::vector<TreeNode> WalkWindows(win::WindowHandle root, HWND pumpFor) {
     CollectOwned(win::ToHwnd(root), 0, pumpFor, TopLevelWindows(), seen, nodes);
     TitleReader titles;
     FillChildTexts(nodes, titles, pumpFor);
-    const std::string module = win::GetProcessModuleName(win::GetWindowProcessId(root));
     const std::string className = win::GetWindowClassName(root);
-    nodes[0].text = core::RootItemText(module, root, className, titles.Title(root, className));
+    nodes[0].text = RootText(root, className, titles.Title(root, className));
     ReadStates(nodes[0]);
-    // A child is shown when it and its parent are (parents come first).
-    for (TreeNode& node : nodes) {
-        if (!node.topLevel) node.visible = node.visible && nodes[static_cast<std::size_t>(node.parent)].visible;
-    }
+    AddParentsVisibility(nodes);
     return nodes;
 }
 
@@ -200,6 +293,10 @@ class WindowTree::Insertion {
 public:
     Insertion(std::vector<TreeNode> walked, int target)
         : nodes(std::move(walked)), target(target), plan(core::PlanTreeInsertion(Parents(nodes), target)) {}
+    // The items of `in` are in the tree already (a first look's).
+    Insertion(std::vector<TreeNode> walked, int target, const std::vector<bool>& in)
+        : nodes(std::move(walked)), target(target), plan(core::PlanRemainingInsertion(Parents(nodes), in)),
+          stage(Stage::Bulk) {}
 
     bool AllIn() const { return next == plan.order.size(); }
 
@@ -216,7 +313,6 @@ public:
     } stage = Stage::Branch;
     bool redrawOff = false;  // the tree's redrawing is off
 
-private:
     static std::vector<int> Parents(const std::vector<TreeNode>& nodes) {
         std::vector<int> parents;
         parents.reserve(nodes.size());
@@ -280,7 +376,76 @@ void WindowTree::RefreshOnWorkerThread() {
     // Goes with the worker's routine when the walk ends, or here when no
     // worker could be started.
     auto fill = std::make_shared<FillScope>(*this);
+    ShowFirstLook(root);
     win::StartThread([this, root, guiWindow, fill] { Fill(root, guiWindow, *fill); });
+}
+
+void WindowTree::ShowFirstLook(win::WindowHandle root) {
+    firstLook_.clear();
+    ui::TreeBox& tree = Tree();
+    const win::WindowHandle target = target_.Handle();
+    if (!tree.Handle() || !win::WindowExists(root) || !win::WindowExists(target)) return;
+    // The rows the tree shows around the target, and one more each way.
+    const std::vector<core::FirstLookItem> look =
+        core::CollectFirstLook(root, target, tree.VisibleRows() + 1, TreeLinks());
+    const std::vector<TreeNode> nodes = FirstLookNodes(look);
+    {
+        const ui::DrawingPause pause(tree.Handle());
+        tree.Reset(static_cast<int>(nodes.size()));
+        std::vector<int> lastChild(nodes.size() + 1, -1);  // by parent; the top level last
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            const TreeNode& node = nodes[i];
+            int& after = lastChild[node.parent < 0 ? nodes.size() : static_cast<std::size_t>(node.parent)];
+            tree.PlaceItem(static_cast<int>(i), {node.parent, after, node.text, node.handle, ItemColour(node)});
+            after = static_cast<int>(i);
+        }
+        for (std::size_t i = 0; i < look.size(); ++i) {
+            if (look[i].window == target) {
+                tree.SetItemBold(static_cast<int>(i), true);
+                tree.SelectItem(static_cast<int>(i));
+                targetItem_ = static_cast<int>(i);
+                tree.EnsureVisible(static_cast<int>(i));
+            }
+        }
+        tree.ScrollToLeftEdge();
+    }
+    tree.Focus();
+    firstLook_ = look;
+}
+
+bool WindowTree::AdoptFirstLook(std::vector<TreeNode>& nodes, int target) {
+    std::vector<core::FirstLookItem> look = std::move(firstLook_);
+    firstLook_.clear();
+    if (look.empty()) return false;
+    std::vector<std::int32_t> windows;
+    windows.reserve(nodes.size());
+    for (const TreeNode& node : nodes) windows.push_back(node.handle);
+    const auto match = core::MatchFirstLook(look, windows, Insertion::Parents(nodes));
+    if (!match || !Tree().Reindex(static_cast<int>(nodes.size()), *match)) return false;
+    ui::TreeBox& tree = Tree();
+    // Changing a shown item's text costs tens of milliseconds under Wine
+    // (the scroll bars are set again) unless the tree's drawing is paused;
+    // the other items go in with its redrawing off.
+    const ui::DrawingPause pause(tree.Handle());
+    SendMessageW(tree.Handle(), WM_SETREDRAW, FALSE, 0);
+    std::vector<bool> in(nodes.size(), false);
+    for (const int item : *match) {
+        const TreeNode& node = nodes[static_cast<std::size_t>(item)];
+        in[static_cast<std::size_t>(item)] = true;
+        // The walk asked the windows that keep their own text, and time
+        // has passed: its texts and states hold.
+        tree.SetItemText(item, node.text);
+        if (tree.ItemTextColour(item) != ItemColour(node)) tree.SetItemTextColour(item, ItemColour(node));
+    }
+    // The remembered items by their new indices.
+    const auto moved = [&match](int item) {
+        return item >= 0 && item < static_cast<int>(match->size()) ? (*match)[static_cast<std::size_t>(item)] : 0;
+    };
+    targetItem_ = moved(targetItem_);
+    previousItem_ = moved(previousItem_);
+    insertion_ = std::make_unique<Insertion>(std::move(nodes), target, in);
+    insertion_->redrawOff = true;
+    return true;
 }
 
 void WindowTree::Fill(win::WindowHandle root, HWND guiWindow, FillScope& fill) {
@@ -300,7 +465,9 @@ void WindowTree::StartInsertion(std::vector<TreeNode> nodes) {
         if (nodes[i].handle == target_.Handle()) target = static_cast<int>(i);
     }
     itemCounter_ = 0;
-    insertion_ = std::make_unique<Insertion>(std::move(nodes), target);
+    // The first look's items stay where they fit the walk; otherwise the
+    // tree is made again from the walk, the target's branch first.
+    if (!AdoptFirstLook(nodes, target)) insertion_ = std::make_unique<Insertion>(std::move(nodes), target);
     // The first step here and now: the old items go, and the target's item
     // is selected and in view. The timer runs the other steps when the GUI
     // thread has nothing else to do.
@@ -341,14 +508,8 @@ bool WindowTree::InsertStep() {
     auto place = [&in, &tree] {
         const int index = in.plan.order[in.next++];
         const TreeNode& node = in.nodes[static_cast<std::size_t>(index)];
-        std::optional<base::Colour> colour;
-        if (!node.visible) {
-            colour = kHiddenItemColour;
-        } else if (!node.enabled) {
-            colour = kDisabledItemColour;
-        }
         tree.PlaceItem(index, {node.parent, in.plan.after[static_cast<std::size_t>(index)], node.text, node.handle,
-                               colour});
+                               ItemColour(node)});
     };
     auto showTarget = [&in, &tree] {
         // Unless the user has chosen another item meanwhile.
@@ -408,6 +569,7 @@ void WindowTree::FinishInsertion() {
     }
     if (insertion_) itemCounter_ = std::max(static_cast<int>(insertion_->nodes.size()) - 1, 0);
     insertion_.reset();
+    firstLook_.clear();
     fillBusy_ = false;
 }
 

@@ -16,6 +16,12 @@
 // that thread get an empty title without being asked, so a hung program
 // costs one time-out per fill instead of one per window.
 //
+// A worker's fill (the end of a capture) first puts in, on the GUI thread
+// and at once, the few rows the tree shows around the target (its
+// ancestors and their siblings near them, read from the window system's
+// copies), selected and in view; when the walk's items come, these stay
+// where they fit and the others go in around them.
+//
 // The items are then put into the tree on the GUI thread in steps of at
 // most kInsertionStepMs each, the target's branch first: the target is
 // selected and in view after the first step, and the GUI thread handles
@@ -33,6 +39,7 @@
 #include <vector>
 
 #include "inspector/analysis_controls.h"
+#include "inspector/core/first_look.h"
 #include "inspector/target.h"
 #include "ui/form.h"
 #include "ui/timer.h"
@@ -99,6 +106,13 @@ private:
     // Walks below `root` and starts putting the items into the tree on the
     // GUI thread of `guiWindow`; runs on either thread.
     void Fill(win::WindowHandle root, HWND guiWindow, FillScope& fill);
+    // On the GUI thread, at the start of a worker's fill: puts the rows the
+    // tree shows around the target in, selected and in view.
+    void ShowFirstLook(win::WindowHandle root);
+    // On the GUI thread: keeps the first look's items where they fit the
+    // walk's `nodes` (which it then takes) and plans the rest around them;
+    // false (and the first look forgotten) when they do not fit.
+    bool AdoptFirstLook(std::vector<TreeNode>& nodes, int target);
     // On the GUI thread: starts putting `nodes` into the tree; the first
     // step at once.
     void StartInsertion(std::vector<TreeNode> nodes);
@@ -115,6 +129,7 @@ private:
     std::atomic<int> fills_{0};  // running walks
     std::atomic<bool> closing_{false};
     std::unique_ptr<Insertion> insertion_;  // the GUI thread's, while items go in
+    std::vector<core::FirstLookItem> firstLook_;  // in the tree by its indices, until the walk's items come
     ui::Timer insertionTimer_;
     std::atomic<int> targetItem_{0};
     std::atomic<int> previousItem_{0};

@@ -38,6 +38,7 @@
 #include <commctrl.h>  // only the message macros: nothing of it is imported
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -54,8 +55,6 @@
 
 namespace skin {
 namespace {
-
-constexpr wchar_t kSubclassProperty[] = L"TavrinSkin.Subclass";
 
 struct ThreadSkin {
     std::string bytes;
@@ -89,7 +88,29 @@ struct Subclass {
     Kind kind;
 };
 
-Subclass* SubclassOf(HWND hwnd) { return static_cast<Subclass*>(GetPropW(hwnd, kSubclassProperty)); }
+// The subclass of every window whose procedure is ours, kept in the
+// process: a window property would cost a round trip to the window system
+// (under Wine a server request, ~50 µs) on every message of every skinned
+// window, which made the skin's start-up tens of milliseconds slower.
+win::SlimMutex g_subclassMutex;
+std::unordered_map<HWND, Subclass*> g_subclasses;
+
+Subclass* SubclassOf(HWND hwnd) {
+    std::lock_guard<win::SlimMutex> lock(g_subclassMutex);
+    const auto it = g_subclasses.find(hwnd);
+    return it == g_subclasses.end() ? nullptr : it->second;
+}
+
+// Throws (no memory) before anything changed.
+void RememberSubclass(HWND hwnd, Subclass* sub) {
+    std::lock_guard<win::SlimMutex> lock(g_subclassMutex);
+    g_subclasses[hwnd] = sub;
+}
+
+void ForgetSubclass(HWND hwnd) {
+    std::lock_guard<win::SlimMutex> lock(g_subclassMutex);
+    g_subclasses.erase(hwnd);
+}
 
 LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -117,8 +138,7 @@ std::wstring ClassOf(HWND hwnd) {
 
 bool SameClass(const std::wstring& a, const wchar_t* b) { return lstrcmpiW(a.c_str(), b) == 0; }
 
-Kind KindOf(HWND hwnd) {
-    const std::wstring c = ClassOf(hwnd);
+Kind KindOf(const std::wstring& c) {
     if (SameClass(c, L"Button")) return Kind::Button;
     if (SameClass(c, WC_TABCONTROLW)) return Kind::Tab;
     if (SameClass(c, WC_TREEVIEWW)) return Kind::Tree;
@@ -152,21 +172,30 @@ COLORREF BrushColour(HBRUSH brush, COLORREF fallback) {
 }
 
 // The colour `hwnd` erases itself in: it erases a one-pixel bitmap, first
-// filled with one colour and, should that come back, with another.
+// filled with one colour and, should that come back, with another. The
+// bitmap is a DIB section in memory: a bitmap and a device context of the
+// display's cost round trips to the display (half a millisecond for each
+// erase under Wine). A fresh one each time, as a window's erasing may ask
+// for another's colour meanwhile.
 std::optional<COLORREF> ErasedColour(HWND hwnd) {
-    win::OwnedBitmap pixel;
-    std::optional<win::MemoryDC> memory;
-    {
-        const win::WindowDC screen(hwnd);
-        pixel.Reset(CreateCompatibleBitmap(screen.Get(), 1, 1));
-        memory.emplace(screen.Get());
-    }
-    const HDC dc = memory->Get();
-    if (!memory->Select(pixel.Get())) return std::nullopt;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = 1;
+    info.bmiHeader.biHeight = 1;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const win::OwnedBitmap pixel(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win::MemoryDC memory;
+    if (!bits || !memory.Select(pixel.Get())) return std::nullopt;
+    const HDC dc = memory.Get();
     for (COLORREF probe : {RGB(1, 2, 3), RGB(254, 253, 252)}) {
         SetPixelV(dc, 0, 0, probe);
         Original(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-        const COLORREF got = GetPixel(dc, 0, 0);
+        GdiFlush();
+        const std::uint32_t value = *static_cast<const std::uint32_t*>(bits);  // 0x00RRGGBB
+        const COLORREF got = RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
         if (got != probe) return got;
     }
     return std::nullopt;
@@ -557,7 +586,7 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             s->subclassed.erase(hwnd);
         }
         const WNDPROC original = sub->original;
-        RemovePropW(hwnd, kSubclassProperty);
+        ForgetSubclass(hwnd);
         delete sub;
         return CallWindowProcW(original, hwnd, message, wParam, lParam);
     }
@@ -575,23 +604,29 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void Adopt(ThreadSkin& s, HWND hwnd) {
-    const std::wstring c = ClassOf(hwnd);
+// `className`: the window's class when the caller knows it (a window being
+// made names it), else empty and asked.
+void Adopt(ThreadSkin& s, HWND hwnd, std::wstring className = {}) {
+    const std::wstring c = className.empty() ? ClassOf(hwnd) : std::move(className);
     if (SameClass(c, L"#32768")) return;  // pop-up menus: skinned through WM_INITMENUPOPUP
     if (Subclass* sub = SubclassOf(hwnd)) {
         s.subclassed.insert(hwnd);
         sub->skin = &s;
         return;
     }
-    auto sub = std::make_unique<Subclass>(Subclass{nullptr, &s, KindOf(hwnd)});
-    s.subclassed.insert(hwnd);  // what can throw comes before the window is changed
+    auto sub = std::make_unique<Subclass>(Subclass{nullptr, &s, KindOf(c)});
     sub->original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
-    if (!sub->original || !SetPropW(hwnd, kSubclassProperty, sub.get())) {
+    if (!sub->original) return;
+    // What can throw comes before the window is changed.
+    s.subclassed.insert(hwnd);
+    try {
+        RememberSubclass(hwnd, sub.get());
+    } catch (...) {
         s.subclassed.erase(hwnd);
-        return;
+        throw;
     }
     if (!SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinProc))) {
-        RemovePropW(hwnd, kSubclassProperty);
+        ForgetSubclass(hwnd);
         s.subclassed.erase(hwnd);
         return;
     }
@@ -607,7 +642,7 @@ void GiveBack(HWND hwnd) {
     if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == ours) {
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(sub->original));
         if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != ours) {
-            RemovePropW(hwnd, kSubclassProperty);
+            ForgetSubclass(hwnd);
             delete sub;
             return;
         }
@@ -620,7 +655,11 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
         try {
             const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
             if (ThreadSkin* s = SkinOfThread(GetCurrentThreadId())) {
-                if (!(create->lpcs->dwExStyle & WS_EX_LAYERED)) Adopt(*s, reinterpret_cast<HWND>(wParam));
+                // The class named by its maker, unless given as an atom.
+                const LPCWSTR name = create->lpcs->lpszClass;
+                if (!(create->lpcs->dwExStyle & WS_EX_LAYERED)) {
+                    Adopt(*s, reinterpret_cast<HWND>(wParam), IS_INTRESOURCE(name) ? std::wstring() : name);
+                }
             }
         } catch (...) {
             // The window is made all the same, unskinned.

@@ -125,6 +125,40 @@ bool TreeBox::PlaceItem(int index, const NewItem& item) {
     return true;
 }
 
+bool TreeBox::Reindex(int count, const std::vector<int>& newIndex) {
+    std::vector<HTREEITEM> items(static_cast<std::size_t>(std::max(count, 0)), nullptr);
+    std::vector<std::string> texts(items.size());
+    for (std::size_t old = 0; old < items_.size(); ++old) {
+        if (!items_[old]) continue;
+        const int to = old < newIndex.size() ? newIndex[old] : -1;
+        if (to < 0 || to >= count || items[static_cast<std::size_t>(to)]) {
+            Reset(count);
+            return false;
+        }
+        items[static_cast<std::size_t>(to)] = items_[old];
+        texts[static_cast<std::size_t>(to)] = std::move(texts_[old]);
+    }
+    items_ = std::move(items);
+    texts_ = std::move(texts);
+    return true;
+}
+
+void TreeBox::SetItemText(int index, std::string_view text) {
+    HTREEITEM item = ItemAt(index);
+    if (!item || texts_[static_cast<std::size_t>(index)] == text) return;
+    std::wstring wide = win::Wide(text);
+    TVITEMW change = {};
+    change.mask = TVIF_TEXT;
+    change.hItem = item;
+    change.pszText = wide.data();
+    SendMessageW(Handle(), TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
+    texts_[static_cast<std::size_t>(index)] = text;
+}
+
+int TreeBox::VisibleRows() const {
+    return static_cast<int>(SendMessageW(Handle(), TVM_GETVISIBLECOUNT, 0, 0));
+}
+
 int TreeBox::ItemCount() const {
     return count_;
 }

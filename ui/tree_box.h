@@ -46,6 +46,15 @@ public:
     // Puts item `index` (< the count of Reset) into the tree; false when the
     // parent or the sibling is not in it, or the control refused.
     bool PlaceItem(int index, const NewItem& item);
+    // Keeps the items in the tree under new indices in a tree of `count`
+    // items: the item at old index i becomes item newIndex[i]. When an item
+    // has no new index of its own (-1, out of range, taken twice), the tree
+    // is emptied as by Reset(count) instead, and this returns false.
+    bool Reindex(int count, const std::vector<int>& newIndex);
+    // Changes an item's text.
+    void SetItemText(int index, std::string_view text);
+    // How many whole rows the tree shows at once.
+    int VisibleRows() const;
     // Number of items in the tree.
     int ItemCount() const;
     std::string ItemText(int index) const;
@@ -80,7 +89,7 @@ private:
     LRESULT OnCustomDraw(NMTVCUSTOMDRAW& draw);
 
     std::vector<HTREEITEM> items_;    // by index; null where not placed yet
-    std::vector<std::string> texts_;  // kept here: the texts never change once added
+    std::vector<std::string> texts_;  // kept here: read far more often than changed
     int count_ = 0;                   // items in the tree
     std::unordered_map<HTREEITEM, base::Colour> colours_;
 };

@@ -25,4 +25,10 @@ struct TreeInsertionPlan {
 // item to show first, or -1 for none.
 TreeInsertionPlan PlanTreeInsertion(const std::vector<int>& parents, int target);
 
+// The plan for the items not yet in the tree when `in` (by item index) are:
+// those must hold each one's parent and stand in their right order among
+// their siblings. The others go in pre-order, each after its previous
+// sibling; `branch` is 0.
+TreeInsertionPlan PlanRemainingInsertion(const std::vector<int>& parents, const std::vector<bool>& in);
+
 }  // namespace inspector::core

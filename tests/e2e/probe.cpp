@@ -89,6 +89,9 @@
 //
 // "probe --desktop NAME COMMAND ..." looks into the Wine virtual desktop of
 // that name (started with "wine explorer /desktop=NAME,WxH ...").
+//   probe answer-times MS    for MS milliseconds, time the main window's
+//                            answers to WM_NULL sent every 10 ms; print the
+//                            worst and how many took over 50 ms
 //   probe startup RUNS EXE [BASELINE]  start EXE (and BASELINE, in turns)
 //                            RUNS times; print start-up figures and ratios
 //
@@ -953,6 +956,34 @@ void PrintFigures(const char* name, const StartupFigures& f) {
 
 // Starts the program, and the baseline when given, in turns, so that both
 // see the same machine; prints their medians and the ratios.
+// For `ms` milliseconds, sends WM_NULL to the main window every 10 ms from
+// this other program and times each answer; prints the worst and how many
+// took over 50 ms.
+int AnswerTimes(int ms) {
+    HWND w = WaitForMainWindow(0, kWaitMs);
+    if (!w) return Fail("the main window did not appear");
+    LARGE_INTEGER start, now, frequency;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    double worst = 0;
+    int over = 0, count = 0;
+    for (;;) {
+        LARGE_INTEGER sent;
+        QueryPerformanceCounter(&sent);
+        if (Seconds(start, sent) * 1000 >= ms) break;
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
+        QueryPerformanceCounter(&now);
+        const double took = Seconds(sent, now) * 1000;
+        worst = std::max(worst, took);
+        over += took > 50;
+        ++count;
+        Sleep(10);
+    }
+    std::printf("%d answers, worst %.1f ms, %d over 50 ms\n", count, worst, over);
+    return 0;
+}
+
 int Startup(int runs, const wchar_t* exe, const wchar_t* baseline) {
     StartupFigures program, bare;
     for (int run = 0; run < runs; ++run) {
@@ -1043,6 +1074,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"tabstrip") return TabStrip();
     if (command == L"close") return Close();
     if (command == L"startup" && argc > 3) return Startup(_wtoi(argv[2]), argv[3], argc > 4 ? argv[4] : nullptr);
+    if (command == L"answer-times" && argc > 2) return AnswerTimes(_wtoi(argv[2]));
     if (command == L"finder") return Finder();
     if (command == L"clipboard-dib" && argc > 3) return ClipboardDib(_wtoi(argv[2]), _wtoi(argv[3]));
     if (command == L"clipboard-text") return ClipboardText(argc > 2 ? argv[2] : L"");

@@ -486,16 +486,21 @@ HWND HostileControl(FixtureProcess& hostile, int id) {
     return root ? GetDlgItem(root, id) : nullptr;
 }
 
-// The handles of the items in the order the tree control shows them.
-std::vector<std::int32_t> ShownOrder(HWND tree) {
+// The handles of the items in the order the tree control shows them, and
+// with `texts` their texts as the control holds them.
+std::vector<std::int32_t> ShownOrder(HWND tree, std::vector<std::string>* texts = nullptr) {
     std::vector<std::int32_t> shown;
     std::function<void(HTREEITEM)> add = [&](HTREEITEM item) {
         for (; item; item = TreeView_GetNextSibling(tree, item)) {
+            wchar_t text[256] = {};
             TVITEMW query = {};
-            query.mask = TVIF_PARAM;
+            query.mask = TVIF_PARAM | TVIF_TEXT;
             query.hItem = item;
+            query.pszText = text;
+            query.cchTextMax = 256;
             TreeView_GetItem(tree, &query);
             shown.push_back(static_cast<std::int32_t>(query.lParam));
+            if (texts) texts->push_back(win::Utf8(text));
             add(TreeView_GetChild(tree, item));
         }
     };
@@ -504,10 +509,11 @@ std::vector<std::int32_t> ShownOrder(HWND tree) {
 }
 
 // A tree of 600 windows whose target is the last: the target's item is
-// selected while most items are still on their way in, and the finished
-// tree holds them in pre-order, shown in that order, the target's item
-// bold, selected and in view. A Static's title is the window system's copy
-// of it, an Edit's the text it holds now.
+// selected, among the few rows around it, before the walk has even begun,
+// and the finished tree holds them in pre-order, shown in that order, the
+// target's item bold, selected and in view. A Static's title is the window
+// system's copy of it, an Edit's the text it holds now, also where the
+// first look showed the copy.
 TEST_F(InspectorTest, ALargeTreeShowsItsTargetFirstAndEndsInPreOrder) {
     FixtureProcess fixture(L"many 600 100");
     HWND many = ManyWindows(fixture, 600);
@@ -518,17 +524,16 @@ TEST_F(InspectorTest, ALargeTreeShowsItsTargetFirstAndEndsInPreOrder) {
 
     ui::TreeBox& tree = Tree().Tree();
     Tree().RefreshOnWorkerThread();
-    int itemsWhenSelected = -1;
-    ASSERT_TRUE(PumpUntil(
-        [&] {
-            if (itemsWhenSelected < 0 && tree.ItemData(tree.SelectedIndex()) == H(last)) {
-                itemsWhenSelected = tree.ItemCount();
-            }
-            return !Tree().FillRunning();
-        },
-        10000));
-    // The root, the last panel and the target.
-    EXPECT_EQ(itemsWhenSelected, 3);
+    EXPECT_TRUE(Tree().FillRunning());
+    EXPECT_EQ(tree.ItemData(tree.SelectedIndex()), H(last)) << "the target is not selected at once";
+    EXPECT_TRUE(tree.ItemBold(tree.SelectedIndex()));
+    // The root, the panels before the last, the last panel, the target and
+    // the target's earlier siblings the tree shows: a row more than it
+    // shows on each side at most.
+    const int rows = tree.VisibleRows();
+    EXPECT_GT(tree.ItemCount(), 3);
+    EXPECT_LE(tree.ItemCount(), 2 * (rows + 1) + 3);
+    ASSERT_TRUE(PumpUntil([&] { return !Tree().FillRunning(); }, 10000));
 
     ASSERT_EQ(tree.ItemCount(), 601);
     std::vector<std::int32_t> byIndex;
@@ -536,7 +541,9 @@ TEST_F(InspectorTest, ALargeTreeShowsItsTargetFirstAndEndsInPreOrder) {
     std::vector<std::int32_t> walked;
     for (HWND w : expected) walked.push_back(H(w));
     EXPECT_EQ(byIndex, walked);
-    EXPECT_EQ(ShownOrder(tree.Handle()), walked);
+    std::vector<std::string> shownTexts;
+    EXPECT_EQ(ShownOrder(tree.Handle(), &shownTexts), walked);
+    EXPECT_EQ(shownTexts, tree.ItemTexts());
     EXPECT_EQ(tree.SelectedIndex(), 600);
     EXPECT_EQ(Tree().TargetTreeItem(), 600);
     EXPECT_EQ(Tree().TreeItemCounter(), 600);
@@ -550,6 +557,7 @@ TEST_F(InspectorTest, ALargeTreeShowsItsTargetFirstAndEndsInPreOrder) {
     // then given "edited 5".
     EXPECT_EQ(tree.ItemText(2), inspector::core::TreeItemText(H(expected[2]), "Static", "item 1"));
     EXPECT_EQ(tree.ItemText(6), inspector::core::TreeItemText(H(expected[6]), "Edit", "edited 5"));
+    EXPECT_EQ(tree.ItemText(596), inspector::core::TreeItemText(H(expected[596]), "Edit", "edited 595"));
 }
 
 TEST_F(InspectorTest, HungProgramCostsOneTimeOutPerQuestion) {

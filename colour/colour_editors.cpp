@@ -65,7 +65,7 @@ void ColourEditors::ShowScale(base::Colour colour) {
     c_.画板_色阶刻度.SetLeft(kScaleMarkerLeft);
 }
 
-void ColourEditors::WriteNotations(base::Colour colour) {
+void ColourEditors::WriteNotations(base::Colour colour, bool sampled) {
     const core::ColourNotations n = core::NotationsOf(colour);
     c_.编辑框_颜色值_16进制.SetContent(n.hex);
     c_.编辑框_颜色值_HTML.SetContent(n.html);
@@ -73,6 +73,7 @@ void ColourEditors::WriteNotations(base::Colour colour) {
     c_.编辑框_颜色值_C.SetContent(n.c);
     c_.编辑框_颜色值_Delphi.SetContent(n.delphi);
     notationColour_ = colour;
+    notationsSampled_ = sampled;
     if (NotationsWritten) NotationsWritten(colour);
 }
 
@@ -82,7 +83,7 @@ void ColourEditors::FormatSampled() {
     c_.编辑框_颜色值_R.SetNumber(base::RedOf(colour));
     c_.编辑框_颜色值_G.SetNumber(base::GreenOf(colour));
     c_.编辑框_颜色值_B.SetNumber(base::BlueOf(colour));
-    WriteNotations(colour);
+    WriteNotations(colour, true);
 }
 
 void ColourEditors::FormatChosen() {
@@ -95,7 +96,7 @@ void ColourEditors::FormatChosen() {
                                                      {&c_.编辑框_颜色值_G1, base::GreenOf(colour)},
                                                      {&c_.编辑框_颜色值_B1, base::BlueOf(colour)}};
     for (const auto& [box, value] : channels) ShowNumber(*box, value);
-    WriteNotations(colour);
+    WriteNotations(colour, false);
     c_.编辑框_颜色值1.SetTag("");
 }
 

@@ -52,10 +52,12 @@ public:
 
     // The colour the notation boxes show; none before the first.
     std::optional<base::Colour> NotationColour() const { return notationColour_; }
+    // Whether they show the sampled colour (row 1) rather than the chosen.
+    bool NotationsShowSampled() const { return notationsSampled_; }
     std::function<void(base::Colour)> NotationsWritten;
 
 private:
-    void WriteNotations(base::Colour colour);
+    void WriteNotations(base::Colour colour, bool sampled);
     void PickFromScale(int x, int y);
     void PickFromPalette(int x, int y);
     void PickFromHistory(int x, int y);
@@ -67,6 +69,7 @@ private:
     ColourControls& c_;
     core::ColourHistory history_;
     std::optional<base::Colour> notationColour_;
+    bool notationsSampled_ = false;
     std::unordered_set<const ui::EditBox*> typedIn_;  // edited since they took the focus
 };
 

@@ -1,5 +1,7 @@
 #include "colour/colour_page.h"
 
+#include "colour/core/colour_measures.h"
+#include "colour/core/colour_notations.h"
 #include "colour/core/palette.h"
 #include "colour/core/pen_colours.h"
 #include "ui/core/glyphs.h"
@@ -17,9 +19,7 @@ ColourPage::ColourPage(ui::Form& form, win::InputHook& hook)
         if (e.button == ui::MouseButton::Left) PenStep();
     };
     picker_.Picked = [this](base::Colour colour) { editors_.Picked(colour); };
-    editors_.NotationsWritten = [this](base::Colour colour) {
-        if (NotationWindow* window = Notations()) window->ShowColour(colour);
-    };
+    editors_.NotationsWritten = [this](base::Colour) { FillNotationWindow(); };
     controls_.按钮_更多格式.Clicked = [this] { OpenNotations(); };
 }
 
@@ -32,11 +32,31 @@ void ColourPage::OpenNotations() {
     RECT row;
     GetWindowRect(controls_.编辑框_颜色值_16进制.Handle(), &row);
     auto window = std::make_unique<NotationWindow>();
-    if (window->Open(controls_.form.Handle(), row.top, editors_.NotationColour(), windowLook)) {
+    if (window->Open(controls_.form.Handle(), row.top, editors_.NotationColour(), windowLook, areaSize_)) {
         NotationControls& c = window->Controls();
         c.按钮_等待颜色代码.Clicked = [this, &c] { c.标签_等待颜色代码.SetCaption(MakeWaitColourCode()); };
+        window->AreaChanged = [this] {
+            if (NotationWindow* open = Notations()) areaSize_ = open->AreaSize();
+            FillNotationWindow();
+        };
         notations_ = std::move(window);
+        FillNotationWindow();
     }
+}
+
+void ColourPage::FillNotationWindow() {
+    NotationWindow* window = Notations();
+    const std::optional<base::Colour> colour = editors_.NotationColour();
+    if (!window || !colour) return;
+    // The sampled colour averaged over the square chosen, while the
+    // magnifier still shows the point it came from.
+    base::Colour shown = *colour;
+    if (editors_.NotationsShowSampled() && magnifier_.AreaColour(1) == colour) {
+        shown = magnifier_.AreaColour(window->AreaSize()).value_or(shown);
+    }
+    window->ShowColour(shown);
+    window->ShowContrast(core::ContrastTexts(core::ColourOfText(controls_.编辑框_颜色值1.Content()),
+                                            core::ColourOfText(controls_.编辑框_颜色值.Content())));
 }
 
 std::string ColourPage::MakeWaitColourCode() {

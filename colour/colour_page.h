@@ -43,6 +43,8 @@ public:
     // Opens the window of the further notations beside the main window, or
     // brings it to the front when it is open.
     void OpenNotations();
+    // Shows the notations and the contrast in the notation window, if open.
+    void FillNotationWindow();
     // The window, while it is open; null otherwise.
     NotationWindow* Notations() const { return notations_ && notations_->Handle() ? notations_.get() : nullptr; }
     // The look the window wears (the main window gives the program's).
@@ -64,6 +66,7 @@ private:
     MagnifierView magnifier_;
     ColourPicker picker_;
     std::unique_ptr<NotationWindow> notations_;
+    int areaSize_ = 1;  // the square last chosen there, kept while it is closed
     int penColourIndex_ = 0;
     base::Colour penColour_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "colour/magnifier_view.h"
 
+#include "colour/core/colour_measures.h"
 #include "colour/core/colour_notations.h"
 #include "colour/core/magnifier.h"
 #include "colour/core/palette_picture.h"
@@ -26,7 +27,14 @@ bool MagnifierView::ShowsPalette() const { return c_.画板_放大镜.Background
 base::Colour MagnifierView::ShowCut(HBITMAP cut) {
     const base::Colour colour = imaging::GetBitmapPixel(cut, core::kGrabCentre, core::kGrabCentre) & 0xFFFFFF;
     ui::DrawingBoard& board = c_.画板_放大镜;
-    board.SetBackgroundPicture(imaging::core::ZoomBmp24(imaging::BitmapToBytes(cut), core::kMagnifierZoom, core::kMagnifierZoom));
+    const imaging::core::ByteSet bytes = imaging::BitmapToBytes(cut);
+    area_.clear();
+    for (int y = core::kGrabCentre - 2; y <= core::kGrabCentre + 2; ++y) {
+        for (int x = core::kGrabCentre - 2; x <= core::kGrabCentre + 2; ++x) {
+            area_.push_back(imaging::core::Bmp24Pixel(bytes, x, y) & 0xFFFFFF);
+        }
+    }
+    board.SetBackgroundPicture(imaging::core::ZoomBmp24(bytes, core::kMagnifierZoom, core::kMagnifierZoom));
     core::DrawMagnifierFrame(board, colour, penColour_());
     return colour;
 }
@@ -46,6 +54,11 @@ std::optional<base::Colour> MagnifierView::MagnifyAt(base::Point screen, bool ke
         editors_.ShowScale(colour);
     }
     return colour;
+}
+
+std::optional<base::Colour> MagnifierView::AreaColour(int size) const {
+    if (area_.size() != 25) return std::nullopt;
+    return core::AverageColour(area_, 5, 5, 2, 2, size);
 }
 
 void MagnifierView::ShowKeptView() {

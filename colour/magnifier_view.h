@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "colour/colour_controls.h"
 #include "colour/colour_editors.h"
@@ -33,6 +34,10 @@ public:
     std::optional<base::Colour> MagnifyAt(base::Point screen, bool keep);
     void ShowPalette();
     bool ShowsPalette() const;
+
+    // The average of the size x size screen pixels (1, 3 or 5) around the
+    // point last shown; none before the first.
+    std::optional<base::Colour> AreaColour(int size) const;
 
     // Lets go of the kept screen image (a new pick starts, the program ends).
     void ReleaseKept();
@@ -56,6 +61,7 @@ private:
     base::Point keptCentre_;
     base::Point press_;       // (0, 0): no press
     bool pressOnPicture_ = false;  // the left button went down on the palette picture
+    std::vector<base::Colour> area_;  // the 5 x 5 pixels around the point last shown, row by row
     bool magnifyBusy_ = false;
     bool dragBusy_ = false;
 };

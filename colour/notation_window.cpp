@@ -1,6 +1,9 @@
 #include "colour/notation_window.h"
 
+#include "colour/core/colour_measures.h"
 #include "colour/core/colour_notations.h"
+
+#include <iterator>
 #include "ui/layout_builder.h"
 #include "win/clipboard.h"
 
@@ -8,7 +11,8 @@ namespace colour {
 
 NotationWindow::~NotationWindow() { Destroy(); }
 
-bool NotationWindow::Open(HWND owner, int top, std::optional<base::Colour> colour, const WindowLook& look) {
+bool NotationWindow::Open(HWND owner, int top, std::optional<base::Colour> colour, const WindowLook& look,
+                          int areaSize) {
     ui::FormOptions options;
     options.title = std::string(core::kNotationWindowTitle);
     options.width = core::kNotationClientWidth + 8;
@@ -32,6 +36,12 @@ bool NotationWindow::Open(HWND owner, int top, std::optional<base::Colour> colou
     for (const auto& [button, box] : copies) {
         button->Clicked = [box = box] { win::CopyTextToClipboard(box->Content()); };
     }
+    for (int i = 0; i < static_cast<int>(std::size(core::kAreaSizes)); ++i) {
+        if (core::kAreaSizes[i] == areaSize) controls_->组合框_取色范围.SetSelectedIndex(i);
+    }
+    controls_->组合框_取色范围.ItemSelected = [this] {
+        if (AreaChanged) AreaChanged();
+    };
     if (colour) ShowColour(*colour);
 
     // Beside the owner, level with the row asked for, inside the work area
@@ -49,6 +59,18 @@ bool NotationWindow::Open(HWND owner, int top, std::optional<base::Colour> colou
     SetWindowPos(Handle(), nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Show(SW_SHOWNORMAL);
     return true;
+}
+
+int NotationWindow::AreaSize() const {
+    const int i = controls_ ? controls_->组合框_取色范围.SelectedIndex() : 0;
+    return i >= 0 && i < static_cast<int>(std::size(core::kAreaSizes)) ? core::kAreaSizes[i] : 1;
+}
+
+void NotationWindow::ShowContrast(const core::ContrastLines& lines) {
+    if (!controls_) return;
+    controls_->标签_对比度.SetCaption(lines.ratio);
+    controls_->标签_对比度_AA.SetCaption(lines.aa);
+    controls_->标签_对比度_AAA.SetCaption(lines.aaa);
 }
 
 void NotationWindow::ShowColour(base::Colour colour) {

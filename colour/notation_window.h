@@ -2,7 +2,10 @@
 // colour page: the colour the page's five notation boxes show, as CSS
 // rgb(), HSL and HSV (colour/core/colour_notations.h), each in a
 // display-only box with a "复制" button that puts the box's text on the
-// clipboard.
+// clipboard. Below them the square of screen pixels the sampled colour is
+// averaged over (1 x 1, 3 x 3 or 5 x 5; the notations show that average
+// while they show the sampled colour) and the WCAG 2 contrast ratio of the
+// chosen and the sampled colour with its verdicts.
 //
 // A small captioned window owned by the main window, so it stays in front
 // of it and goes with it. It opens beside the main window, level with the
@@ -16,9 +19,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "colour/colour_controls.h"
+#include "colour/core/colour_measures.h"
 #include "ui/form.h"
 
 namespace colour {
@@ -38,8 +43,13 @@ public:
     // Makes and shows the window, owned by `owner`, its top at the screen
     // row `top` (physical pixels), in the program's look. False when the
     // window cannot be made.
-    bool Open(HWND owner, int top, std::optional<base::Colour> colour, const WindowLook& look);
+    bool Open(HWND owner, int top, std::optional<base::Colour> colour, const WindowLook& look, int areaSize = 1);
     void ShowColour(base::Colour colour);
+    void ShowContrast(const core::ContrastLines& lines);
+    // The side of the square chosen: 1, 3 or 5.
+    int AreaSize() const;
+    // The user chose another square.
+    std::function<void()> AreaChanged;
     NotationControls& Controls() { return *controls_; }
 
 private:

@@ -74,8 +74,9 @@
 
 // The window of the further notations (positions in its client area): one
 // row each for CSS rgb(), HSL and HSV, laid out as the page's notation rows
-// with a wider box; below them the button that writes E code waiting for
-// the picked colour, and what it did.
+// with a wider box; below them the square the sampled colour is averaged
+// over, the contrast of the chosen and the sampled colour, the button that
+// writes E code waiting for the picked colour, and what it did.
 #define TAVRIN_NOTATION_WINDOW_CONTROLS(X) \
     X(Label, 标签_颜色值_CSS, 8, 8, 40, 24, "CSS") \
     X(EditBox, 编辑框_颜色值_CSS, 48, 8, 136, 20, "", ui::core::kDisplayOnly) \
@@ -86,8 +87,14 @@
     X(Label, 标签_颜色值_HSV, 8, 56, 40, 24, "HSV") \
     X(EditBox, 编辑框_颜色值_HSV, 48, 56, 136, 20, "", ui::core::kDisplayOnly) \
     X(Button, 按钮_颜色值_HSV, 192, 56, 32, 20, "复制", ui::core::kHandCursor) \
-    X(Button, 按钮_等待颜色代码, 8, 84, 216, 24, "生成等待颜色的易代码", ui::core::kHandCursor) \
-    X(Label, 标签_等待颜色代码, 8, 110, 216, 36, "")
+    X(Label, 标签_取色范围, 8, 84, 64, 24, "取色范围") \
+    X(ComboBox, 组合框_取色范围, 72, 82, 152, 20, "1 × 1 像素\n3 × 3 像素的平均\n5 × 5 像素的平均", \
+      ui::core::kHandCursor, 0) \
+    X(Label, 标签_对比度, 8, 108, 216, 20, "") \
+    X(Label, 标签_对比度_AA, 8, 128, 216, 20, "") \
+    X(Label, 标签_对比度_AAA, 8, 148, 216, 20, "") \
+    X(Button, 按钮_等待颜色代码, 8, 172, 216, 24, "生成等待颜色的易代码", ui::core::kHandCursor) \
+    X(Label, 标签_等待颜色代码, 8, 198, 216, 36, "")
 
 namespace colour::core {
 
@@ -101,7 +108,7 @@ const std::vector<ui::core::ControlLayout>& ColourPageLayout();
 inline constexpr std::string_view kNotationWindowTitle = "更多格式";
 // The client area of the notation window (96-DPI pixels).
 inline constexpr int kNotationClientWidth = 232;
-inline constexpr int kNotationClientHeight = 150;
+inline constexpr int kNotationClientHeight = 238;
 const std::vector<ui::core::ControlLayout>& NotationWindowLayout();
 
 // Where a window of the given outer size goes beside its owner: right of

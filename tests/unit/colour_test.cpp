@@ -9,6 +9,7 @@
 
 #include "colour/core/colour_history.h"
 #include "colour/core/colour_layout.h"
+#include "colour/core/colour_measures.h"
 #include "colour/core/colour_notations.h"
 #include "colour/core/colour_scale.h"
 #include "colour/core/magnifier.h"
@@ -215,6 +216,64 @@ TEST(NotationWindowPlacement, GoesRightOfTheOwnerThenLeftThenAgainstTheEdge) {
     // edge and hanging off its top.
     const Rect left{-1920, -200, 0, 880};
     EXPECT_EQ(PlaceBeside({-800, -400, -235, 36}, -350, 240, 110, left), (Rect{-1040, -200, -800, -90}));
+}
+
+// Against published WCAG 2 ratios (WebAIM's checker, the WCAG
+// understanding documents): the order of the two colours does not matter.
+TEST(ContrastRatio, MatchesPublishedRatiosAndVerdicts) {
+    EXPECT_DOUBLE_EQ(ContrastRatio(0x000000, 0xFFFFFF), 21.0);
+    EXPECT_DOUBLE_EQ(ContrastRatio(0x123456, 0x123456), 1.0);
+    EXPECT_EQ(RatioText(ContrastRatio(0x777777, 0xFFFFFF)), "4.48");
+    EXPECT_EQ(RatioText(ContrastRatio(0xFFFFFF, 0x767676)), "4.54");
+    EXPECT_EQ(RatioText(ContrastRatio(Rgb(255, 0, 0), 0xFFFFFF)), "4.00");
+    EXPECT_EQ(RatioText(ContrastRatio(Rgb(0, 0, 255), 0xFFFFFF)), "8.59");
+    EXPECT_EQ(RatioText(ContrastRatio(Rgb(0, 128, 0), 0xFFFFFF)), "5.14");
+    EXPECT_EQ(RatioText(ContrastRatio(0x595959, 0xFFFFFF)), "7.00");
+
+    const auto grey = VerdictsOf(ContrastRatio(0x777777, 0xFFFFFF));
+    EXPECT_FALSE(grey.aaNormal);
+    EXPECT_TRUE(grey.aaLarge);
+    EXPECT_FALSE(grey.aaaNormal);
+    EXPECT_FALSE(grey.aaaLarge);
+    const auto black = VerdictsOf(21);
+    EXPECT_TRUE(black.aaNormal && black.aaLarge && black.aaaNormal && black.aaaLarge);
+    const auto lines = ContrastTexts(0x777777, 0xFFFFFF);
+    EXPECT_EQ(lines.ratio, "对比度 4.48:1");
+    EXPECT_EQ(lines.aa, "AA：正文不通过，大字通过");
+    EXPECT_EQ(lines.aaa, "AAA：正文不通过，大字不通过");
+}
+
+// A ratio just short of a threshold is never written as the threshold.
+TEST(ContrastRatio, ARatioJustUnderAThresholdIsNotRoundedOntoIt) {
+    EXPECT_EQ(RatioText(4.4961), "4.496");
+    EXPECT_EQ(RatioText(6.999), "6.999");
+    EXPECT_EQ(RatioText(2.9951), "2.995");
+    EXPECT_EQ(RatioText(4.5), "4.50");
+    EXPECT_EQ(RatioText(4.494), "4.49");
+    EXPECT_FALSE(VerdictsOf(4.4999).aaNormal);
+}
+
+// The average over a square of a known pattern, exactly, and clipped at
+// the image's edges.
+TEST(AreaAverage, AveragesTheSquareAroundThePointAndClipsAtTheEdges) {
+    // A 6 x 5 checkerboard of black and white, one red pixel at (2, 2).
+    const int width = 6, height = 5;
+    std::vector<Colour> pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) pixels.push_back((x + y) % 2 ? 0xFFFFFF : 0x000000);
+    }
+    pixels[2 * width + 2] = Rgb(255, 0, 0);
+    EXPECT_EQ(AverageColour(pixels, width, height, 2, 2, 1), Rgb(255, 0, 0));
+    // 3 x 3 around (2, 2): four white, four black, the red one.
+    EXPECT_EQ(AverageColour(pixels, width, height, 2, 2, 3), Rgb((4 * 255 + 255 + 4) / 9, (4 * 255 + 4) / 9, (4 * 255 + 4) / 9));
+    // 5 x 5 around (2, 2): 12 white, 12 black, the red one.
+    EXPECT_EQ(AverageColour(pixels, width, height, 2, 2, 5),
+              Rgb((12 * 255 + 255 + 12) / 25, (12 * 255 + 12) / 25, (12 * 255 + 12) / 25));
+    // At the corner only the four pixels inside count: two white.
+    EXPECT_EQ(AverageColour(pixels, width, height, 0, 0, 3), Rgb(128, 128, 128));
+    // A single-colour square averages to that colour.
+    const std::vector<Colour> flat(25, Rgb(10, 20, 30));
+    EXPECT_EQ(AverageColour(flat, 5, 5, 2, 2, 5), Rgb(10, 20, 30));
 }
 
 TEST(ColourScale, RunsFromWhiteThroughTheColourToBlack) {

@@ -5,6 +5,7 @@
 // further notations, and the kept image freed on close.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,16 @@ constexpr COLORREF kQuadrants[4] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 25
 
 COLORREF PatternAt(int x, int y) { return kQuadrants[(x >= 100 ? 1 : 0) + (y >= 50 ? 2 : 0)]; }
 
-// A topmost window of this process, 200 x 100 at (left, top), painted in
-// four quadrants; it draws the same for PrintWindow.
+// A black and white checkerboard of single pixels.
+COLORREF CheckerAt(int x, int y) { return (x + y) % 2 ? RGB(255, 255, 255) : RGB(0, 0, 0); }
+
+// A topmost window of this process, 200 x 100 at (left, top), painted with
+// a pattern (by default in four quadrants); it draws the same for
+// PrintWindow.
 class PaintedWindow {
 public:
-    PaintedWindow(int left, int top) {
+    using Pattern = COLORREF (*)(int x, int y);
+    PaintedWindow(int left, int top, Pattern pattern = PatternAt) {
         static const ATOM atom = [] {
             WNDCLASSW wc{};
             wc.lpfnWndProc = Proc;
@@ -45,29 +51,44 @@ public:
             return RegisterClassW(&wc);
         }();
         (void)atom;
-        hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TavrinTestPainted", L"", WS_POPUP | WS_VISIBLE,
-                                left, top, 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TavrinTestPainted", L"", WS_POPUP,
+                                left, top, kWidth, kHeight, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pattern));
+        ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
         UpdateWindow(hwnd_);
-        PumpUntil([&] { return testing_support::ScreenPixel(left + 150, top + 75) == PatternAt(150, 75); }, 3000);
+        PumpUntil([&] { return testing_support::ScreenPixel(left + 150, top + 75) == pattern(150, 75); }, 3000);
     }
     ~PaintedWindow() { DestroyWindow(hwnd_); }
     HWND Handle() const { return hwnd_; }
 
 private:
-    static void Paint(HDC dc) {
-        for (int q = 0; q < 4; ++q) {
-            const RECT r = {(q % 2) * 100, (q / 2) * 50, (q % 2) * 100 + 100, (q / 2) * 50 + 50};
-            const win::OwnedBrush brush(CreateSolidBrush(kQuadrants[q]));
-            FillRect(dc, &r, brush.Get());
+    static constexpr int kWidth = 200, kHeight = 100;
+    static void Paint(HWND hwnd, HDC dc) {
+        const auto pattern = reinterpret_cast<Pattern>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (!pattern) return;
+        std::vector<std::uint32_t> pixels;
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                const COLORREF c = pattern(x, y);
+                pixels.push_back(static_cast<std::uint32_t>(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c));
+            }
         }
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = kWidth;
+        info.bmiHeader.biHeight = -kHeight;  // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        SetDIBitsToDevice(dc, 0, 0, kWidth, kHeight, 0, 0, 0, kHeight, pixels.data(), &info, DIB_RGB_COLORS);
     }
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_PAINT) {
-            Paint(win::PaintDC(hwnd).Get());
+            Paint(hwnd, win::PaintDC(hwnd).Get());
             return 0;
         }
         if (message == WM_PRINTCLIENT) {
-            Paint(reinterpret_cast<HDC>(wParam));
+            Paint(hwnd, reinterpret_cast<HDC>(wParam));
             return 0;
         }
         return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -413,6 +434,60 @@ TEST_F(ColourPageTest, APaletteAskedForBeforeTheScreenIsKeptStays) {
     Mouse("画板_放大镜", WM_RBUTTONDOWN, 10, 10, MK_RBUTTON);
     EXPECT_FALSE(magnifier().ShowsPalette());
     EXPECT_EQ(Box("编辑框_颜色值"), testing_support::Text(RGB(255, 0, 0)));
+}
+
+// The window of further notations averages the sampled colour over the
+// square chosen around the point, on a real screen's checkerboard of single
+// black and white pixels, and rates the contrast of the chosen colour
+// (white) with the sampled one.
+TEST_F(ColourPageTest, TheFurtherNotationsAverageTheSquareChosenAndRateTheContrast) {
+    PaintedWindow checker(1020, 850, CheckerAt);
+    SetBox("编辑框_颜色值1", "16777215");
+    SendMessageW(Get<ui::Button>("按钮_更多格式").Handle(), BM_CLICK, 0, 0);
+    colour::NotationWindow* window = page().Notations();
+    ASSERT_NE(window, nullptr);
+    colour::NotationControls& n = window->Controls();
+    ASSERT_EQ(n.组合框_取色范围.ItemCount(), 3);
+    EXPECT_EQ(window->AreaSize(), 1);
+
+    // On a black pixel (x + y even): a pick, as the picker makes it.
+    const POINT over = {1020 + 60, 850 + 20};
+    ASSERT_TRUE(testing_support::MoveCursorTo(over));
+    picker().Start();
+    held_ = false;
+    picker().Tick();
+    ASSERT_EQ(Box("编辑框_颜色值"), "0");
+    EXPECT_EQ(n.编辑框_颜色值_CSS.Content(), "rgb(0, 0, 0)");
+    EXPECT_EQ(n.标签_对比度.Caption(), "对比度 21.00:1");
+    EXPECT_EQ(n.标签_对比度_AA.Caption(), "AA：正文通过，大字通过");
+    EXPECT_EQ(n.标签_对比度_AAA.Caption(), "AAA：正文通过，大字通过");
+
+    const auto choose = [&](int index) {
+        n.组合框_取色范围.SetSelectedIndex(index);
+        n.组合框_取色范围.ItemSelected();
+    };
+    // 3 x 3 around a black pixel: five black, four white; 5 x 5: 13 and 12.
+    choose(1);
+    EXPECT_EQ(n.编辑框_颜色值_CSS.Content(), "rgb(113, 113, 113)");
+    choose(2);
+    EXPECT_EQ(n.编辑框_颜色值_CSS.Content(), "rgb(122, 122, 122)");
+    EXPECT_EQ(n.编辑框_颜色值_HSL.Content(), colour::core::CssNotationsOf(RGB(122, 122, 122)).hsl);
+    // The page's own boxes keep the point's colour; the contrast rates it.
+    EXPECT_EQ(Box("编辑框_颜色值"), "0");
+    EXPECT_EQ(n.标签_对比度.Caption(), "对比度 21.00:1");
+
+    // The chosen colour changed last: its notations, not averaged; the
+    // contrast follows it (#777 on black).
+    SetBox("编辑框_颜色值1", "7829367");
+    EXPECT_EQ(n.编辑框_颜色值_CSS.Content(), "rgb(119, 119, 119)");
+    EXPECT_EQ(n.标签_对比度.Caption(), "对比度 4.69:1");
+    EXPECT_EQ(n.标签_对比度_AAA.Caption(), "AAA：正文不通过，大字通过");
+
+    // The choice outlives the window.
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    SendMessageW(Get<ui::Button>("按钮_更多格式").Handle(), BM_CLICK, 0, 0);
+    ASSERT_NE(page().Notations(), nullptr);
+    EXPECT_EQ(page().Notations()->AreaSize(), 5);
 }
 
 TEST_F(ColourPageTest, ThePickerSamplesWhileHeldAndKeepsTheScreenOnRelease) {

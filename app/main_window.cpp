@@ -73,6 +73,9 @@ bool MainWindow::Create() {
     inspector_ = std::make_unique<inspector::AnalysisPage>(*this, utilities_.hook, utilities_.threads);
     inspector_->OnCreated(win::Utf8(win::ProgramDirectory()));
     DressControls(core::kAnalysisPage);
+    inspector_->Actions().dressWindow = [this](ui::Form& form, const std::vector<ui::core::ControlLayout>& table) {
+        DressControls(form, table);
+    };
 
     Activated = [this] { OnActivated(); };
     // The activation's drawing for the first showing, already in the first

@@ -1,4 +1,5 @@
-// The controls of the "窗口分析" page, resolved once when the page is made.
+// The controls of the "窗口分析" page and of the activity window, resolved
+// once when the page or the window is made.
 #pragma once
 
 #include "inspector/core/analysis_layout.h"
@@ -7,5 +8,6 @@
 namespace inspector {
 
 TAVRIN_PAGE_CONTROLS(AnalysisControls, TAVRIN_ANALYSIS_CONTROLS)
+TAVRIN_PAGE_CONTROLS(ActivityControls, TAVRIN_ACTIVITY_WINDOW_CONTROLS)
 
 }  // namespace inspector

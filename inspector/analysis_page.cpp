@@ -10,7 +10,7 @@ AnalysisPage::AnalysisPage(ui::Form& form, win::InputHook& hook, win::ThreadCont
       panel_(controls_, target_),
       tree_(controls_, target_),
       capture_(controls_, target_, tree_, hook),
-      actions_(controls_, target_, tree_, threads),
+      actions_(controls_, target_, tree_, threads, hook),
       changes_(controls_, target_, actions_),
       treeMenu_(controls_, target_, tree_) {
     controls_.画板_捕获器.MouseDown = [this](const ui::MouseEvent& e) {

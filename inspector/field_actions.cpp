@@ -15,7 +15,7 @@ using core::Field;
 using core::FieldItem;
 
 FieldActions::FieldActions(AnalysisControls& controls, Target& target, WindowTree& tree,
-                           win::ThreadControl& threads)
+                           win::ThreadControl& threads, win::InputHook& hook)
     : c_(controls),
       target_(target),
       tree_(tree),
@@ -23,7 +23,8 @@ FieldActions::FieldActions(AnalysisControls& controls, Target& target, WindowTre
       processPause_{Field::ProcessId,       kProcessPauseItem, win::OpenProcessOfWindow, win::kProcessPauseAccess,
                     win::PauseProcessHandle, win::IsOwnProcess, {}},
       threadPause_{Field::ThreadId,       kThreadPauseItem, win::OpenThreadOfWindow, win::kThreadPauseAccess,
-                   win::PauseThreadHandle, win::IsOwnThread, {}} {
+                   win::PauseThreadHandle, win::IsOwnThread, {}},
+      hook_(hook) {
     showNotice = [this](const std::string& text) { ui::ShowNotice(c_.form.Handle(), text); };
     for (const core::FieldMenu& field : core::kFieldMenus) {
         auto menu = std::make_unique<ui::Menu>(std::string(field.menu));
@@ -201,6 +202,17 @@ void FieldActions::BindBulkItems() {
         // One style window at a time: a new one for each target.
         auto styles = std::make_unique<StyleWindow>();
         if (styles->Open(c_.form.Handle(), target_.Handle())) styles_ = std::move(styles);
+    });
+    Bind<Field::Other, FieldItem::WindowActivity>([this] {
+        // One activity window at a time: a new one for each target ends
+        // the watch of the one before.
+        auto activity = std::make_unique<ActivityWindow>();
+        std::string refusal;
+        if (activity->Open(c_.form.Handle(), hook_, win::ToHwnd(target_.Handle()), dressWindow, refusal)) {
+            activity_ = std::move(activity);
+        } else if (!refusal.empty()) {
+            showNotice(refusal);
+        }
     });
     Bind<Field::Other, FieldItem::ShowAllControls>([this] {
         ui::TreeBox& tree = tree_.Tree();

@@ -23,6 +23,7 @@
 #include <memory>
 #include <string>
 
+#include "inspector/activity_window.h"
 #include "inspector/analysis_controls.h"
 #include "inspector/core/field_menus.h"
 #include "inspector/style_window.h"
@@ -35,7 +36,8 @@ namespace inspector {
 
 class FieldActions {
 public:
-    FieldActions(AnalysisControls& controls, Target& target, WindowTree& tree, win::ThreadControl& threads);
+    FieldActions(AnalysisControls& controls, Target& target, WindowTree& tree, win::ThreadControl& threads,
+                 win::InputHook& hook);
 
     ui::Menu& MenuOf(core::Field field) { return *menus_[static_cast<std::size_t>(field)]; }
     // Sets the routine of an item of a field's menu; an item the menu does
@@ -55,6 +57,10 @@ public:
     void ResumePaused();
     // The style window last opened by "窗口样式…" (null before).
     StyleWindow* Styles() { return styles_.get(); }
+    // The activity window last opened by "窗口动态…" (null before).
+    ActivityWindow* Activity() { return activity_.get(); }
+    // Gives the windows the items open the program's look.
+    ActivityWindow::Dress dressWindow;
     // What pause holds open, while paused (null otherwise).
     HANDLE PausedProcess() const { return processPause_.paused.Get(); }
     HANDLE PausedThread() const { return threadPause_.paused.Get(); }
@@ -98,7 +104,9 @@ private:
     std::array<std::unique_ptr<ui::Menu>, core::kFieldCount> menus_;
     Pause processPause_;
     Pause threadPause_;
+    win::InputHook& hook_;
     std::unique_ptr<StyleWindow> styles_;
+    std::unique_ptr<ActivityWindow> activity_;
 };
 
 }  // namespace inspector

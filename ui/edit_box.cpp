@@ -85,6 +85,25 @@ void EditBox::MoveCaretToEnd() {
     SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(length), length);
 }
 
+void EditBox::AppendText(std::string_view text) {
+    if (!Handle() || text.empty()) return;
+    SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);  // as much as the system allows
+    MoveCaretToEnd();
+    const std::wstring wide = win::Wide(text);
+    SendMessageW(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void EditBox::RemoveFirstLines(int count) {
+    if (!Handle() || count <= 0) return;
+    const LRESULT lines = SendMessageW(Handle(), EM_GETLINECOUNT, 0, 0);
+    const LRESULT end = count < lines ? SendMessageW(Handle(), EM_LINEINDEX, static_cast<WPARAM>(count), 0)
+                                      : GetWindowTextLengthW(Handle());
+    if (end <= 0) return;
+    SendMessageW(Handle(), EM_SETSEL, 0, end);
+    SendMessageW(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+    MoveCaretToEnd();
+}
+
 LRESULT EditBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
     if (message == WM_CONTEXTMENU && ContextMenuRequested) {
         POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};

@@ -44,6 +44,12 @@ public:
     bool Focused() const { return Handle() && GetFocus() == Handle(); }
     // Puts the caret after the last character.
     void MoveCaretToEnd();
+    // For a box that grows as a log does: adds `text` after the last
+    // character, with the caret and the view at the end, without setting
+    // the rest again; no length limit applies. RemoveFirstLines takes the
+    // first `count` lines out.
+    void AppendText(std::string_view text);
+    void RemoveFirstLines(int count);
     // Draws the content in the form's font, made smaller where needed, so
     // that `sample` (say the widest number the box shows) fits in full
     // within the box; at every DPI.

@@ -99,6 +99,12 @@ struct Hook {
     static Handle Invalid() noexcept { return nullptr; }
     static void Free(Handle h) noexcept { UnhookWindowsHookEx(h); }
 };
+// An out-of-context event hook (SetWinEventHook).
+struct EventHook {
+    using Handle = HWINEVENTHOOK;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Free(Handle h) noexcept { UnhookWinEvent(h); }
+};
 struct VirtualMemory {
     using Handle = void*;
     static Handle Invalid() noexcept { return nullptr; }
@@ -126,6 +132,7 @@ using OwnedIcon = Owned<traits::Icon>;
 using OwnedCursor = Owned<traits::Cursor>;
 using OwnedGlobal = Owned<traits::Global>;
 using OwnedHook = Owned<traits::Hook>;
+using OwnedEventHook = Owned<traits::EventHook>;
 using OwnedVirtualMemory = Owned<traits::VirtualMemory>;
 using OwnedFindHandle = Owned<traits::FindHandle>;
 

@@ -7,4 +7,9 @@ const std::vector<ui::core::ControlLayout>& AnalysisPageLayout() {
     return table;
 }
 
+const std::vector<ui::core::ControlLayout>& ActivityWindowLayout() {
+    static const std::vector<ui::core::ControlLayout> table = {TAVRIN_ACTIVITY_WINDOW_CONTROLS(TAVRIN_LAYOUT_ROW)};
+    return table;
+}
+
 }  // namespace inspector::core

@@ -2,6 +2,7 @@
 // the window operations, and the window tree with its search.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "ui/core/layout.h"
@@ -79,6 +80,15 @@
     X(TreeBox, 树型框_窗口, 304, 80, 248, 296, "") \
     X(FileDialog, 通用对话框1, 0, 0, 0, 0, "")
 
+// The window of "窗口动态…": its buttons in a row, what it watches, the log.
+#define TAVRIN_ACTIVITY_WINDOW_CONTROLS(X) \
+    X(Button, 按钮_暂停动态, 8, 8, 64, 24, "暂停", ui::core::kHandCursor) \
+    X(Button, 按钮_清空动态, 76, 8, 56, 24, "清空", ui::core::kHandCursor) \
+    X(Button, 按钮_复制动态, 136, 8, 56, 24, "复制", ui::core::kHandCursor) \
+    X(Label, 标签_动态状态, 200, 10, 412, 20, "") \
+    X(Label, 标签_动态目标, 8, 38, 604, 20, "") \
+    X(EditBox, 编辑框_动态, 8, 60, 604, 332, "", ui::core::kMultiline | ui::core::kNoWrap | ui::core::kDisplayOnly)
+
 namespace inspector::core {
 
 namespace analysis {
@@ -86,5 +96,15 @@ TAVRIN_ANALYSIS_CONTROLS(TAVRIN_DECLARE_CONTROL_NAME)
 }  // namespace analysis
 
 const std::vector<ui::core::ControlLayout>& AnalysisPageLayout();
+
+namespace analysis {
+TAVRIN_ACTIVITY_WINDOW_CONTROLS(TAVRIN_DECLARE_CONTROL_NAME)
+}  // namespace analysis
+
+inline constexpr std::string_view kActivityWindowTitle = "窗口动态";
+// The client area of the activity window (96-DPI pixels).
+inline constexpr int kActivityClientWidth = 620;
+inline constexpr int kActivityClientHeight = 400;
+const std::vector<ui::core::ControlLayout>& ActivityWindowLayout();
 
 }  // namespace inspector::core

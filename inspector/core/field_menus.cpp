@@ -19,6 +19,7 @@ std::string_view FieldItemCaption(FieldItem item) {
         case FieldItem::EnableAllButtons: return "解禁所有按钮";
         case FieldItem::ShowAllControls: return "显示所有控件";
         case FieldItem::WindowStyles: return "窗口样式…";
+        case FieldItem::WindowActivity: return "窗口动态…";
     }
     return {};
 }

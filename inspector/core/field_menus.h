@@ -32,6 +32,7 @@ enum class FieldItem {
     EnableAllButtons, // 解禁所有按钮
     ShowAllControls,  // 显示所有控件
     WindowStyles,     // 窗口样式…: the style window
+    WindowActivity,   // 窗口动态…: the activity log of the target's program
 };
 
 // The caption an item is created with.
@@ -99,7 +100,7 @@ inline constexpr std::array<FieldMenu, kFieldCount> kFieldMenus = [] {
         {F::WindowSize, a::按钮_窗口大小, kNoBox, "下拉窗口大小", {I::Change}, 1},
         {F::ClientSize, a::按钮_窗口内部大小, kNoBox, "下拉内部大小", {I::Change}, 1},
         {F::Other, a::按钮_其它操作, kNoBox, "下拉其它操作",
-         {I::EnableAllButtons, I::ShowAllControls, I::WindowStyles}, 3},
+         {I::EnableAllButtons, I::ShowAllControls, I::WindowStyles, I::WindowActivity}, 4},
     }};
 }();
 

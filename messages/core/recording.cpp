@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "win/core/key_names.h"
+
 namespace messages::core {
 namespace {
 
@@ -17,19 +19,6 @@ bool Within(base::Point a, base::Point b, int width, int height) {
 }
 
 std::string PointText(base::Point p) { return "(" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")"; }
-
-std::string KeyName(int key) {
-    switch (key) {
-        case kEnter: return "回车";
-        case kTab: return "Tab";
-        case kEscape: return "Esc";
-        case kLeft: return "左箭头";
-        case kUp: return "上箭头";
-        case kRight: return "右箭头";
-        case kDown: return "下箭头";
-        default: return "键 " + std::to_string(key);
-    }
-}
 
 // What was typed, as a list shows it: Backspace as ⌫.
 std::string Shown(const std::string& typed) {
@@ -187,7 +176,7 @@ std::string DescribeStep(const Step& step, const std::string& control) {
             what = "输入“" + Shown(step.typed) + "”";
             if (step.text) what += "，内容成为“" + *step.text + "”";
             break;
-        case StepKind::Key: what = "按 " + KeyName(step.key); break;
+        case StepKind::Key: what = "按 " + win::core::KeyName(step.key); break;
     }
     return time + what + "  " + control;
 }

@@ -59,6 +59,22 @@
 //   fixture_app FILE.tavrintest  "TavrinFixtureDocument" titled with FILE
 //                             (the program a test associates with documents)
 //
+//   fixture_app activity FILE "TavrinFixtureActivity" ("Fixture Activity", at
+//                             60,60, 320 x 240) and the captioned window it
+//                             owns, "Fixture Activity Tool"
+//                             (TavrinFixtureActivityTool, at 420,60, 200 x
+//                             120). Posted kActivityMessage (WM_APP + 3), it
+//                             makes itself the foreground window and then,
+//                             every 300 ms on a timer, one change of each
+//                             kind, appending "KIND MS" to FILE after each
+//                             (MS of the performance counter): created (a
+//                             button "动态", id 801, at 10,10, 80 x 24),
+//                             title ("改名"), moved (30,40, 100 x 30),
+//                             hidden, shown, disabled, enabled, style
+//                             (BS_MULTILINE added), focus (the button),
+//                             foreground (the tool window), destroyed (the
+//                             button)
+//
 // Posting kHangMessage (WM_APP + 1) with wParam = milliseconds to any of its
 // windows makes its GUI thread stop answering for that long. Sending
 // kQuietMessage (WM_APP + 2) to a counting window stops its counting and
@@ -82,6 +98,7 @@ namespace {
 
 constexpr UINT kHangMessage = WM_APP + 1;
 constexpr UINT kQuietMessage = WM_APP + 2;
+constexpr UINT kActivityMessage = WM_APP + 3;
 
 LRESULT CALLBACK FixtureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kHangMessage) {
@@ -389,6 +406,69 @@ void Square(int greenAfterMs) {
     SetTimer(w, 1, static_cast<UINT>(greenAfterMs), nullptr);
 }
 
+std::wstring g_activityFile;
+HWND g_activityTool = nullptr;
+
+// One change of each kind, one per tick, each written down when made.
+LRESULT CALLBACK ActivityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    static int step = 0;
+    static HWND button = nullptr;
+    if (message == kActivityMessage) {
+        SetForegroundWindow(hwnd);
+        SetFocus(hwnd);
+        step = 0;
+        SetTimer(hwnd, 1, 300, nullptr);
+        return 0;
+    }
+    if (message != WM_TIMER) return FixtureProc(hwnd, message, wParam, lParam);
+    const wchar_t* kind = nullptr;
+    switch (step++) {
+        case 0:
+            button = CreateWindowExW(0, L"Button", L"动态", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 24, hwnd,
+                                     reinterpret_cast<HMENU>(801), GetModuleHandleW(nullptr), nullptr);
+            kind = L"created";
+            break;
+        case 1: SetWindowTextW(button, L"改名"), kind = L"title"; break;
+        case 2: MoveWindow(button, 30, 40, 100, 30, TRUE), kind = L"moved"; break;
+        case 3: ShowWindow(button, SW_HIDE), kind = L"hidden"; break;
+        case 4: ShowWindow(button, SW_SHOW), kind = L"shown"; break;
+        case 5: EnableWindow(button, FALSE), kind = L"disabled"; break;
+        case 6: EnableWindow(button, TRUE), kind = L"enabled"; break;
+        case 7:
+            SetWindowLongPtrW(button, GWL_STYLE, GetWindowLongPtrW(button, GWL_STYLE) | BS_MULTILINE);
+            kind = L"style";
+            break;
+        case 8: SetFocus(button), kind = L"focus"; break;
+        case 9: SetForegroundWindow(g_activityTool), kind = L"foreground"; break;
+        case 10: DestroyWindow(button), kind = L"destroyed"; break;
+        default: KillTimer(hwnd, 1); return 0;
+    }
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    const double ms = static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+    const std::wstring line = std::wstring(kind) + L" " + std::to_wstring(static_cast<long long>(ms)) + L"\n";
+    const win::OwnedFile file(CreateFileW(g_activityFile.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                          OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const std::string narrow(line.begin(), line.end());  // ASCII only
+    DWORD written = 0;
+    if (file) WriteFile(file.Get(), narrow.data(), static_cast<DWORD>(narrow.size()), &written, nullptr);
+    return 0;
+}
+
+void Activity(const std::wstring& file) {
+    g_activityFile = file;
+    Register(L"TavrinFixtureActivity", ActivityProc);
+    Register(L"TavrinFixtureActivityTool");
+    HWND root = CreateWindowExW(0, L"TavrinFixtureActivity", L"Fixture Activity", WS_OVERLAPPEDWINDOW, 60, 60, 320,
+                                240, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    g_activityTool = CreateWindowExW(0, L"TavrinFixtureActivityTool", L"Fixture Activity Tool",
+                                     WS_OVERLAPPED | WS_CAPTION, 420, 60, 200, 120, root, nullptr,
+                                     GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(root, SW_SHOWNOACTIVATE);
+    ShowWindow(g_activityTool, SW_SHOWNOACTIVATE);
+}
+
 // Runs its own message loop until the window goes.
 void Churn() {
     Register(L"TavrinFixtureChurn");
@@ -443,6 +523,8 @@ int wmain(int argc, wchar_t** argv) {
         Colours();
     } else if (mode == L"form") {
         Form();
+    } else if (mode == L"activity") {
+        Activity(argc > 2 ? argv[2] : L"activity.txt");
     } else if (mode == L"square") {
         Square(argc > 2 ? _wtoi(argv[2]) : 1000);
     } else if (mode.size() > documentType.size() &&

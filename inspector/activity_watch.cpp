@@ -206,7 +206,9 @@ struct ActivityWatch::State {
         // Windows that go are reported by the next look, with their
         // descendants in one line.
         if (object != OBJID_WINDOW || child != CHILDID_SELF || event == EVENT_OBJECT_DESTROY) return;
-        pending.emplace(hwnd, ActivityNowMs() + kSettleMs);
+        if (std::none_of(pending.begin(), pending.end(), [hwnd](const auto& p) { return p.first == hwnd; })) {
+            pending.emplace_back(hwnd, ActivityNowMs() + kSettleMs);
+        }
     }
 
     bool PendingDue(double now) const {
@@ -235,8 +237,9 @@ struct ActivityWatch::State {
         Emit(std::move(events));
     }
 
-    // Windows events named, and when to read them.
-    std::unordered_map<HWND, double> pending;
+    // Windows events named, in the order named (a dialog before its
+    // controls), and when to read them.
+    std::vector<std::pair<HWND, double>> pending;
 };
 
 namespace {

@@ -150,7 +150,7 @@ std::vector<ActivityEvent> ActivityTracker::ForegroundMoved(std::uint64_t foregr
     if (foreground == foreground_) return {};
     foreground_ = foreground;
     const auto found = known_.find(foreground);
-    if (found != known_.end()) return {Event(ActivityKind::Foreground, found->second, "本程序的窗口成为前台窗口")};
+    if (found != known_.end()) return {Event(ActivityKind::Foreground, found->second, "目标程序的窗口成为前台窗口")};
     ActivityEvent event{ActivityKind::Foreground, foreground, otherDescription, "前台窗口换成了别的程序的窗口"};
     if (foreground == 0) {
         event.subject = "（无）";
@@ -171,10 +171,6 @@ std::vector<ActivityEvent> ActivityTracker::Compare(const ActivitySnapshot& now)
         std::vector<ActivityEvent> changes = Update(w);
         events.insert(events.end(), changes.begin(), changes.end());
     }
-    // Focus and foreground after the windows: a window made and focused at
-    // once is named made first.
-    for (ActivityEvent& e : FocusMoved(now.focus)) events.push_back(std::move(e));
-    for (ActivityEvent& e : ForegroundMoved(now.foreground, now.foregroundDescription)) events.push_back(std::move(e));
 
     // The windows gone, in the order they stood; a gone window whose parent
     // went too is counted in the parent's line.
@@ -209,6 +205,11 @@ std::vector<ActivityEvent> ActivityTracker::Compare(const ActivitySnapshot& now)
         if (!present.count(handle)) known_.erase(handle);
     }
     order_ = std::move(order);
+    // Focus and foreground last: a window made and focused at once is named
+    // made first, and a dialog closing is gone before its owner comes to
+    // the front.
+    for (ActivityEvent& e : FocusMoved(now.focus)) events.push_back(std::move(e));
+    for (ActivityEvent& e : ForegroundMoved(now.foreground, now.foregroundDescription)) events.push_back(std::move(e));
     return events;
 }
 

@@ -84,9 +84,10 @@ class ActivityTracker {
 public:
     // The first look: remembered, nothing reported.
     void Begin(const ActivitySnapshot& first);
-    // A new look: the windows made since (in the look's order), the changes
-    // of those still there, the focus and the foreground, then the windows
-    // gone (a gone window's gone descendants are counted in its line).
+    // A new look: the windows made since (in the look's order) and the
+    // changes of those still there, the windows gone (a gone window's gone
+    // descendants are counted in its line), then the focus and the
+    // foreground.
     std::vector<ActivityEvent> Compare(const ActivitySnapshot& now);
     // One window read anew between looks: its changes, or its creation
     // when it is new.

@@ -58,6 +58,9 @@
 //   probe control-in TITLE CAPTION  until the top-level window of that
 //                            title shows a control with that caption; print
 //                            the control's handle and centre
+//   probe wait-log TITLE TEXT...  until an Edit in the top-level window of
+//                            that title holds every TEXT, in the order
+//                            given; print the Edit's text
 //   probe close-titled TITLE close the top-level window of that title; wait
 //                            until it is gone
 //   probe form-state         print the state of fixture_app's form: "count
@@ -668,6 +671,26 @@ int ControlIn(const std::wstring& title, const std::wstring& caption) {
     return 0;
 }
 
+// Until an Edit of the top-level window of that title holds the texts, one
+// after another.
+int WaitForLog(const std::wstring& title, int count, wchar_t** texts) {
+    std::wstring text;
+    const bool found = WaitUntil([&] {
+        HWND top = FindWindowW(nullptr, title.c_str());
+        for (HWND edit = top ? FindWindowExW(top, nullptr, L"Edit", nullptr) : nullptr; edit;
+             edit = FindWindowExW(top, edit, L"Edit", nullptr)) {
+            text = TextOf(edit);
+            std::size_t at = 0;
+            int i = 0;
+            for (; i < count && (at = text.find(texts[i], at)) != std::wstring::npos; ++i) at += wcslen(texts[i]);
+            if (i == count) return true;
+        }
+        return false;
+    });
+    PrintUtf8(text);
+    return found ? 0 : Fail("the log never held those texts in that order");
+}
+
 // Closes the visible top-level window of that title (WM_CLOSE) and waits
 // until it is gone.
 int CloseTitled(const std::wstring& title) {
@@ -1156,6 +1179,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"menu-gone") return MenuGone();
     if (command == L"control-in" && argc > 3) return ControlIn(argv[2], argv[3]);
     if (command == L"close-titled" && argc > 2) return CloseTitled(argv[2]);
+    if (command == L"wait-log" && argc > 3) return WaitForLog(argv[2], argc - 3, argv + 3);
     if (command == L"form-state") return WaitForFormState(L"");
     if (command == L"wait-form-state" && argc > 2) return WaitForFormState(argv[2]);
     if (command == L"wait-finder-window") {

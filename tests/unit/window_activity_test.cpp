@@ -95,11 +95,13 @@ TEST(WindowActivityTest, ALookReportsWindowsMadeAndGoneAGoneWindowCarryingItsGon
     EXPECT_TRUE(tracker.Knows(401));
     // The same look again: nothing.
     EXPECT_TRUE(tracker.Compare(second).empty());
-    // A child gone while its parent stays is a line of its own.
+    // A child gone while its parent stays is a line of its own; a window
+    // gone is named before the foreground that moved with it.
     ActivitySnapshot third;
     third.windows = {Window(100, 0, "Main", "Main"), Window(400, 100, "New")};
+    third.foreground = 100;
     const auto gone = tracker.Compare(third);
-    ASSERT_EQ(gone.size(), 1u);
+    ASSERT_EQ(Kinds(gone), (std::vector<ActivityKind>{ActivityKind::Destroyed, ActivityKind::Foreground}));
     EXPECT_EQ(gone[0].window, 401u);
 }
 

@@ -32,6 +32,7 @@ inline constexpr HelpPicture kHelpPictures[] = {
     {"page-messages.png", "HELP_PAGE_MESSAGES"},
     {"page-colour.png", "HELP_PAGE_COLOUR"},
     {"capture-snap.png", "HELP_CAPTURE_SNAP"},
+    {"activity.png", "HELP_ACTIVITY"},
 };
 
 struct HelpPage {

@@ -20,14 +20,7 @@ probe place Notepad 640 40 600 300 >/dev/null
 read -r editor < <(probe descendant-class Notepad Edit) || { echo "FAILED: notepad has no edit"; exit 1; }
 pick "notepad's edit" "$editor"
 
-# 窗口动态…, the last item of 其它操作's menu.
-read -r bx by < <(probe point 76 362)
-click_at "$bx" "$by"
-read -r ml mt mw mh < <(probe wait-menu) || { echo "FAILED: the menu of 其它操作 did not pop up"; exit 1; }
-move_to $((ml + 30)) $((mt + mh - 8))
-xdotool click 1
-await "the menu closed" menu-gone
-probe control-in 窗口动态 暂停 >/dev/null || { echo "FAILED: the activity window did not open"; exit 1; }
+open_activity_log || exit 1
 
 # What the user does in notepad.
 read -r l t w h < <(probe window-rect "$editor")

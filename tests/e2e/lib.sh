@@ -148,6 +148,19 @@ choose_code_menu_item() {  # caption
     await "the code box's menu closed" menu-gone
 }
 
+# Opens 窗口动态… for the current target: the last item of 其它操作's menu,
+# clicked; waits until the log's window is there.
+open_activity_log() {
+    local bx by ml mt mw mh
+    read -r bx by < <(probe point 76 362)
+    click_at "$bx" "$by"
+    read -r ml mt mw mh < <(probe wait-menu) || { echo "FAILED: the menu of 其它操作 did not pop up"; return 1; }
+    move_to $((ml + 30)) $((mt + mh - 8))
+    xdotool click 1
+    await "the menu closed" menu-gone
+    probe control-in 窗口动态 暂停 >/dev/null || { echo "FAILED: the activity window did not open"; return 1; }
+}
+
 # The panel's fields, in the order in which "probe facts" reads them.
 PANEL_FIELDS=(handle parent top-level process thread id title class content path
               mouse-x mouse-y in-window-x in-window-y left top control-left control-top width height

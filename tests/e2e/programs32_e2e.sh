@@ -12,6 +12,7 @@
 #     the 32-bit fixture's list view) refused with its status
 #   - the lookup code for a control of the 32-bit fixture found again by the
 #     32-bit checker
+#   - 窗口动态… on 32-bit notepad: a key and its Find dialog made and gone
 # Where this cannot run (no Wine 32-bit half, no i686 compiler), it says
 # why and exits with 77, which CTest shows as skipped. With
 # TAVRIN_32BIT_STANDIN=1 the 64-bit fixture, checker and notepad take the
@@ -70,6 +71,22 @@ for target in "fixture's button|$button" "notepad's editor|$editor" "notepad|$(p
     pick "$name" "$handle" && compare_panel "$name" "$handle"
 done
 echo "32-bit targets: $panel_matched of $panel_total fields match"
+
+# 窗口动态… on 32-bit notepad: a key typed and its Find dialog made and
+# closed, each in the log once.
+if open_activity_log; then
+    read -r l t w h < <(probe window-rect "$editor")
+    click_at $((l + w / 2)) $((t + h / 2))
+    xdotool type --delay 60 "q"
+    xdotool key ctrl+f
+    read -r dialog _ < <(probe window-of '#32770')
+    await "the dialog made, in the log after the key" wait-log 窗口动态 "按下 Q" "创建  $dialog（#32770）"
+    xdotool key Escape
+    log=$(probe wait-log 窗口动态 "创建  $dialog（#32770）" "销毁  $dialog（#32770）") ||
+        { echo "FAILED: the dialog's going is not in the log: $log"; failures=$((failures + 1)); }
+    check "the dialog made once" test "$(grep -c "创建  $dialog（#32770）" <<<"$log")" -eq 1
+    await "the activity window closed" close-titled 窗口动态
+fi
 
 # The process paused and resumed through the process id's menu: its second
 # item is 暂停, then 恢复.

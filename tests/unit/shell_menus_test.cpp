@@ -84,7 +84,8 @@ TEST(HelpPages, ThePagesCoverTheProgramAndShowThePicturesItCarries) {
     std::string all;
     for (const app::core::HelpPage& page : app::core::HelpPages()) all += page.html;
     for (const char* topic : {"窗口样式…", "生成查找当前窗口的代码", "生成发送此消息的易代码", "截图", "更多格式",
-                              "Tab", "超级模式", "查看窗口信息", "录制操作…", "回放操作", "生成等待颜色的易代码"}) {
+                              "Tab", "超级模式", "查看窗口信息", "录制操作…", "回放操作", "生成等待颜色的易代码",
+                              "窗口动态…"}) {
         EXPECT_NE(all.find(topic), std::string::npos) << topic;
     }
     std::set<std::string> shown;

@@ -32,6 +32,22 @@ std::string StyleChange(const char* what, std::uint32_t before, std::uint32_t af
     return std::string(what) + " " + HexText(before) + " → " + HexText(after) + FlagChanges(before, after, tables);
 }
 
+// A title as a line shows it: at most kShownTitleCharacters characters,
+// a longer one cut with its length told (an edit's text can be megabytes,
+// and 10,000 lines of it would be gigabytes).
+constexpr std::size_t kShownTitleCharacters = 200;
+
+std::string Shown(const std::string& title) {
+    std::size_t characters = 0, cut = title.size();
+    for (std::size_t i = 0; i < title.size(); ++i) {
+        if ((static_cast<unsigned char>(title[i]) & 0xC0) == 0x80) continue;  // inside a UTF-8 sequence
+        if (characters == kShownTitleCharacters) cut = i;
+        ++characters;
+    }
+    if (characters <= kShownTitleCharacters) return title;
+    return title.substr(0, cut) + "…（共 " + std::to_string(characters) + " 字）";
+}
+
 }  // namespace
 
 std::string ActivityCaption(ActivityKind kind) {
@@ -56,7 +72,7 @@ std::string ActivityCaption(ActivityKind kind) {
 std::string DescribeWindow(std::uint64_t handle, const std::string& className, const std::string& title) {
     // As the panel shows handles: the 32 bits a window handle has.
     std::string text = std::to_string(static_cast<std::int32_t>(handle)) + "（" + className + "）";
-    if (!title.empty()) text += "“" + title + "”";
+    if (!title.empty()) text += "“" + Shown(title) + "”";
     return text;
 }
 
@@ -71,7 +87,7 @@ std::vector<ActivityEvent> CompareWindow(const ActivityWindow& before, const Act
     auto add = [&](ActivityKind kind, std::string detail) {
         events.push_back({kind, after.handle, subject, std::move(detail)});
     };
-    if (before.title != after.title) add(ActivityKind::TitleChanged, "“" + before.title + "” → “" + after.title + "”");
+    if (before.title != after.title) add(ActivityKind::TitleChanged, "“" + Shown(before.title) + "” → “" + Shown(after.title) + "”");
     const base::Rect& a = before.rect;
     const base::Rect& b = after.rect;
     if (a.left != b.left || a.top != b.top || a.right != b.right || a.bottom != b.bottom) {

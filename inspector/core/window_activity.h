@@ -69,7 +69,8 @@ struct ActivityEvent {
     std::string detail;
 };
 
-// "1234（Button）“确定”": handle, class, and the title when it has one.
+// "1234（Button）“确定”": handle, class, and the title when it has one (its
+// first 200 characters, and its length, when it is longer).
 std::string DescribeWindow(std::uint64_t handle, const std::string& className, const std::string& title);
 
 // "(10, 20) 80 × 24".

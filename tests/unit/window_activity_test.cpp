@@ -57,6 +57,16 @@ TEST(WindowActivityTest, OneWindowsChangesAreNamedInTheLogsOrder) {
     EXPECT_NE(events[4].detail.find("扩展样式 0x00000000 → 0x00000200 +WS_EX_CLIENTEDGE"), std::string::npos)
         << events[4].detail;
 
+    // An edit's text can be megabytes: a line shows 200 characters of it
+    // and its length.
+    ActivityWindow long_ = before;
+    long_.title.clear();
+    for (int i = 0; i < 1000; ++i) long_.title += "文字";
+    const auto cut = inspector::core::CompareWindow(before, long_);
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_EQ(cut[0].detail, "“OK” → “" + long_.title.substr(0, 3 * 200) + "…（共 2000 字）”");
+    EXPECT_LT(cut[0].subject.size(), 700u);
+
     // Only the place, only the size; showing and enabling alone are no style change.
     ActivityWindow moved = before;
     moved.rect = {11, 10, 91, 34};

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "ui/form.h"
+#include "win/callback_guard.h"
 #include "win/threads.h"
 #include "win/wide_text.h"
 
@@ -247,15 +248,14 @@ namespace {
 thread_local ActivityWatch::State* t_watch = nullptr;
 
 void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
-    if (t_watch && !t_watch->stop.load()) t_watch->OnEvent(event, hwnd, object, child);
+    win::GuardCallback([&] {
+        if (t_watch && !t_watch->stop.load()) t_watch->OnEvent(event, hwnd, object, child);
+    });
 }
 
-}  // namespace
-
-DWORD WINAPI ActivityWatch::Worker(void* parameter) {
-    const std::shared_ptr<State> state = *static_cast<std::shared_ptr<State>*>(parameter);
-    delete static_cast<std::shared_ptr<State>*>(parameter);
-    t_watch = state.get();
+// The worker's life: its event hooks, the first look, then looks and the
+// windows events name until it is stopped or the program's window goes.
+void Watch(const std::shared_ptr<ActivityWatch::State>& state) {
     DWORD pid = 0;
     GetWindowThreadProcessId(state->root, &pid);
     const win::OwnedEventHook objects(SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_NAMECHANGE, nullptr,
@@ -294,6 +294,15 @@ DWORD WINAPI ActivityWatch::Worker(void* parameter) {
         if (look.windows.empty()) break;  // the program's window is gone: nothing more will come
         next = ActivityNowMs() + std::max(kLookEveryMs, took);
     }
+}
+
+}  // namespace
+
+DWORD WINAPI ActivityWatch::Worker(void* parameter) {
+    const std::shared_ptr<State> state = *static_cast<std::shared_ptr<State>*>(parameter);
+    delete static_cast<std::shared_ptr<State>*>(parameter);
+    t_watch = state.get();
+    win::GuardCallback([&] { Watch(state); });
     t_watch = nullptr;
     return 0;
 }

@@ -124,6 +124,7 @@ ActivityEvent ActivityTracker::Event(ActivityKind kind, const ActivityWindow& wi
 void ActivityTracker::Begin(const ActivitySnapshot& first) {
     known_.clear();
     order_.clear();
+    missingSince_.clear();
     for (const ActivityWindow& w : first.windows) {
         if (known_.emplace(w.handle, w).second) order_.push_back(w.handle);
     }
@@ -146,6 +147,7 @@ std::vector<ActivityEvent> ActivityTracker::Update(const ActivityWindow& window)
         if (window.style & kDisabled) detail += "，禁用";
         return {Event(ActivityKind::Created, window, std::move(detail))};
     }
+    missingSince_.erase(window.handle);
     std::vector<ActivityEvent> events = CompareWindow(found->second, window);
     found->second = window;
     return events;
@@ -188,42 +190,55 @@ std::vector<ActivityEvent> ActivityTracker::Compare(const ActivitySnapshot& now)
         events.insert(events.end(), changes.begin(), changes.end());
     }
 
-    // The windows gone, in the order they stood; a gone window whose parent
-    // went too is counted in the parent's line.
-    std::unordered_map<std::uint64_t, std::size_t> goneLine;
-    std::vector<std::pair<std::uint64_t, int>> gone;  // a gone window and its gone descendants
+    // The windows missing from this look. A window goes after its
+    // children (they are destroyed first), so a look can find the children
+    // gone and their parent still there: a missing window is told one look
+    // later, and one whose parent is missing too waits for the parent and
+    // is counted in its line. A window a look missed but the next one finds
+    // again was never gone.
+    ++looks_;
     for (std::uint64_t handle : order_) {
-        if (present.count(handle)) continue;
-        const ActivityWindow& w = known_.at(handle);
-        // Parents stand before their children in a look.
-        std::uint64_t top = handle;
-        for (std::uint64_t up = w.parent; up != 0;) {
-            const auto parent = known_.find(up);
-            if (parent == known_.end() || present.count(up)) break;
-            top = up;
-            up = parent->second.parent;
-        }
-        if (top == handle) {
-            goneLine[handle] = gone.size();
-            gone.push_back({handle, 0});
-        } else if (goneLine.count(top)) {
-            ++gone[goneLine[top]].second;
+        if (!present.count(handle)) missingSince_.emplace(handle, looks_);
+    }
+    // Each missing window's topmost missing ancestor (itself when its parent
+    // is there); parents stand before their children in order_.
+    std::unordered_map<std::uint64_t, std::uint64_t> topOf;
+    std::vector<std::uint64_t> tops;
+    std::unordered_map<std::uint64_t, int> descendants;
+    for (std::uint64_t handle : order_) {
+        if (!missingSince_.count(handle)) continue;
+        const std::uint64_t parent = known_.at(handle).parent;
+        const auto up = topOf.find(parent);
+        if (up != topOf.end()) {
+            topOf[handle] = up->second;
+            ++descendants[up->second];
         } else {
-            goneLine[handle] = gone.size();
-            gone.push_back({handle, 0});
+            topOf[handle] = handle;
+            tops.push_back(handle);
         }
     }
-    for (const auto& [handle, descendants] : gone) {
-        events.push_back(Event(ActivityKind::Destroyed, known_.at(handle),
-                               descendants ? "连同 " + std::to_string(descendants) + " 个子窗口" : ""));
+    std::unordered_set<std::uint64_t> told;
+    for (std::uint64_t top : tops) {
+        if (missingSince_.at(top) == looks_) continue;  // missing since this look: wait for the next
+        const int below = descendants[top];
+        events.push_back(Event(ActivityKind::Destroyed, known_.at(top),
+                               below ? "连同 " + std::to_string(below) + " 个子窗口" : ""));
+        told.insert(top);
     }
+    std::vector<std::uint64_t> stillMissing;
     for (std::uint64_t handle : order_) {
-        if (!present.count(handle)) known_.erase(handle);
+        if (!missingSince_.count(handle)) continue;
+        if (told.count(topOf.at(handle))) {
+            known_.erase(handle);
+            missingSince_.erase(handle);
+        } else {
+            stillMissing.push_back(handle);
+        }
     }
     order_ = std::move(order);
+    order_.insert(order_.end(), stillMissing.begin(), stillMissing.end());
     // Focus and foreground last: a window made and focused at once is named
-    // made first, and a dialog closing is gone before its owner comes to
-    // the front.
+    // made first.
     for (ActivityEvent& e : FocusMoved(now.focus)) events.push_back(std::move(e));
     for (ActivityEvent& e : ForegroundMoved(now.foreground, now.foregroundDescription)) events.push_back(std::move(e));
     return events;

@@ -86,9 +86,9 @@ public:
     // The first look: remembered, nothing reported.
     void Begin(const ActivitySnapshot& first);
     // A new look: the windows made since (in the look's order) and the
-    // changes of those still there, the windows gone (a gone window's gone
-    // descendants are counted in its line), then the focus and the
-    // foreground.
+    // changes of those still there, the windows gone (told one look after
+    // the first look that missed them, a gone window's gone descendants
+    // counted in its line), then the focus and the foreground.
     std::vector<ActivityEvent> Compare(const ActivitySnapshot& now);
     // One window read anew between looks: its changes, or its creation
     // when it is new.
@@ -108,6 +108,10 @@ private:
     ActivityEvent Event(ActivityKind kind, const ActivityWindow& window, std::string detail = {}) const;
     std::unordered_map<std::uint64_t, ActivityWindow> known_;
     std::vector<std::uint64_t> order_;  // the known windows in the order of the last look
+    // Windows a look did not find, not told as gone yet, and the look that
+    // first missed them.
+    std::unordered_map<std::uint64_t, std::uint64_t> missingSince_;
+    std::uint64_t looks_ = 0;
     std::uint64_t focus_ = 0;
     std::uint64_t foreground_ = 0;
 };

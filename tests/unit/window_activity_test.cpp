@@ -90,29 +90,58 @@ TEST(WindowActivityTest, ALookReportsWindowsMadeAndGoneAGoneWindowCarryingItsGon
 
     ActivitySnapshot second;
     second.windows = {Window(100, 0, "Main", "Main"), Window(400, 100, "New"), Window(401, 400, "Inner")};
-    const auto events = tracker.Compare(second);
-    // Made in the look's order, then the gone: the panel with its two
-    // children in one line, the lone button in its own.
-    ASSERT_EQ(Kinds(events), (std::vector<ActivityKind>{ActivityKind::Created, ActivityKind::Created,
-                                                        ActivityKind::Destroyed, ActivityKind::Destroyed}));
-    EXPECT_EQ(events[0].window, 400u);
-    EXPECT_EQ(events[1].window, 401u);
-    EXPECT_EQ(events[2].window, 200u);
-    EXPECT_EQ(events[2].detail, "连同 2 个子窗口");
-    EXPECT_EQ(events[3].window, 300u);
-    EXPECT_EQ(events[3].detail, "");
+    // Made at once, in the look's order; gone one look later, the panel
+    // with its two children in one line, the lone button in its own.
+    const auto made = tracker.Compare(second);
+    ASSERT_EQ(Kinds(made), (std::vector<ActivityKind>{ActivityKind::Created, ActivityKind::Created}));
+    EXPECT_EQ(made[0].window, 400u);
+    EXPECT_EQ(made[1].window, 401u);
+    const auto gone = tracker.Compare(second);
+    ASSERT_EQ(Kinds(gone), (std::vector<ActivityKind>{ActivityKind::Destroyed, ActivityKind::Destroyed}));
+    EXPECT_EQ(gone[0].window, 200u);
+    EXPECT_EQ(gone[0].detail, "连同 2 个子窗口");
+    EXPECT_EQ(gone[1].window, 300u);
+    EXPECT_EQ(gone[1].detail, "");
     EXPECT_FALSE(tracker.Knows(201));
-    EXPECT_TRUE(tracker.Knows(401));
-    // The same look again: nothing.
     EXPECT_TRUE(tracker.Compare(second).empty());
-    // A child gone while its parent stays is a line of its own; a window
-    // gone is named before the foreground that moved with it.
+
+    // A child gone while its parent stays is a line of its own, a look
+    // after the foreground that moved meanwhile.
     ActivitySnapshot third;
     third.windows = {Window(100, 0, "Main", "Main"), Window(400, 100, "New")};
     third.foreground = 100;
-    const auto gone = tracker.Compare(third);
-    ASSERT_EQ(Kinds(gone), (std::vector<ActivityKind>{ActivityKind::Destroyed, ActivityKind::Foreground}));
-    EXPECT_EQ(gone[0].window, 401u);
+    EXPECT_EQ(Kinds(tracker.Compare(third)), std::vector<ActivityKind>{ActivityKind::Foreground});
+    const auto child = tracker.Compare(third);
+    ASSERT_EQ(Kinds(child), std::vector<ActivityKind>{ActivityKind::Destroyed});
+    EXPECT_EQ(child[0].window, 401u);
+}
+
+TEST(WindowActivityTest, AWindowCaughtHalfDestroyedIsOneLineAndAWindowAMissedLookSkipsStays) {
+    ActivityTracker tracker;
+    ActivitySnapshot full;
+    full.windows = {Window(100, 0, "Main", "Main"), Window(500, 100, "Dialog", "#32770"), Window(501, 500),
+                    Window(502, 500), Window(600, 100, "Stays")};
+    tracker.Begin(full);
+    // The dialog's controls are destroyed before the dialog: one look sees
+    // the dialog without them, the next without the dialog.
+    ActivitySnapshot half;
+    half.windows = {Window(100, 0, "Main", "Main"), Window(500, 100, "Dialog", "#32770"), Window(600, 100, "Stays")};
+    EXPECT_TRUE(tracker.Compare(half).empty());
+    ActivitySnapshot none;
+    none.windows = {Window(100, 0, "Main", "Main"), Window(600, 100, "Stays")};
+    EXPECT_TRUE(tracker.Compare(none).empty());
+    const auto gone = tracker.Compare(none);
+    ASSERT_EQ(gone.size(), 1u);
+    EXPECT_EQ(gone[0].window, 500u);
+    EXPECT_EQ(gone[0].detail, "连同 2 个子窗口");
+
+    // A look that misses a window which the next finds again tells nothing.
+    ActivitySnapshot missed;
+    missed.windows = {Window(100, 0, "Main", "Main")};
+    EXPECT_TRUE(tracker.Compare(missed).empty());
+    EXPECT_TRUE(tracker.Compare(none).empty());
+    EXPECT_TRUE(tracker.Compare(none).empty());
+    EXPECT_TRUE(tracker.Knows(600));
 }
 
 TEST(WindowActivityTest, AChangeSeenByAnEventAndByTheNextLookIsReportedOnce) {

@@ -11,6 +11,7 @@
 
 #include "inspector/activity_window.h"
 #include "tests/win/test_support.h"
+#include "win/clipboard.h"
 
 namespace {
 
@@ -124,6 +125,28 @@ TEST(ActivityTest, EveryChangeIsLoggedOnceWithinHalfASecondInOrderAndClosingEnds
         }
         previous = found[0];
     }
+
+    // 复制 copies the log as it stands; while paused nothing is added (the
+    // fixture makes its changes once more); 清空 empties the log and its box.
+    inspector::ActivityControls& c = log->Controls();
+    SendMessageW(c.按钮_复制动态.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(win::ClipboardText(), log->Lines().Text());
+    EXPECT_EQ(c.编辑框_动态.Content(), log->Lines().Text());
+    SendMessageW(c.按钮_暂停动态.Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(log->Paused());
+    EXPECT_EQ(c.按钮_暂停动态.Caption(), "继续");
+    const std::size_t paused = log->Lines().Size();
+    DeleteFileW(file.c_str());
+    PostMessageW(root, kActivityMessage, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return ReadChanges(file).size() == kinds.size(); }, 15000));
+    const double again = ReadChanges(file).back().second;
+    PumpUntil([&] { return inspector::ActivityNowMs() > again + 600; }, 5000);
+    EXPECT_EQ(log->Lines().Size(), paused);
+    SendMessageW(c.按钮_暂停动态.Handle(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(log->Paused());
+    SendMessageW(c.按钮_清空动态.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(log->Lines().Size(), 0u);
+    EXPECT_EQ(c.编辑框_动态.Content(), "");
 
     // Closing the window ends the worker (with its event hooks) and the
     // input tap, which was the only user of the global hooks.

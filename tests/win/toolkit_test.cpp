@@ -92,6 +92,29 @@ TEST_F(ToolkitTest, DisplayOnlyBoxIgnoresTypingPastingAndDeleting) {
     EXPECT_EQ(box.Content(), "1");
 }
 
+// A log box grows past the 32,767 characters a box takes by default, and
+// loses whole lines from its top.
+TEST_F(ToolkitTest, ALogBoxGrowsPastTheDefaultLimitAndDropsItsFirstLines) {
+    ui::EditBoxStyle style;
+    style.multiline = true;
+    style.wrap = false;
+    style.displayOnly = true;
+    auto& box = form_.Add<ui::EditBox>("编辑框_c", ui::Bounds{10, 10, 200, 100}, ui::kNoPage, style);
+    std::string expected;
+    for (int batch = 0; batch < 40; ++batch) {
+        std::string text;
+        for (int i = 0; i < 25; ++i) text += "第 " + std::to_string(batch * 25 + i) + " 行 " + std::string(30, 'x') + "\r\n";
+        box.AppendText(text);
+        expected += text;
+    }
+    ASSERT_GT(expected.size(), 40000u);
+    EXPECT_EQ(box.Content(), expected);
+    box.RemoveFirstLines(998);
+    EXPECT_EQ(box.Content(), "第 998 行 " + std::string(30, 'x') + "\r\n第 999 行 " + std::string(30, 'x') + "\r\n");
+    box.RemoveFirstLines(5);  // more than there are: all go
+    EXPECT_EQ(box.Content(), "");
+}
+
 TEST_F(ToolkitTest, ComboBoxSelectsWithoutEventFromTheProgramAndWithOneFromTheUser) {
     auto& combo = form_.Add<ui::ComboBox>("组合框_a", ui::Bounds{10, 10, 120, 20}, ui::kNoPage,
                                           std::vector<std::string>{"整数型", "文本型"}, 0);

@@ -45,6 +45,7 @@ bool ActivityWindow::Open(HWND owner, win::InputHook& hook, HWND target, const D
     if (dress) dress(*this, table);
 
     processId_ = pid;
+    process_.Reset(OpenProcess(SYNCHRONIZE, FALSE, pid));
     opened_ = ActivityNowMs();
     openedTick_ = GetTickCount();
     if (!watch_.Start(Handle(), target, opened_, [this](std::vector<TimedActivity> events) { Add(std::move(events)); })) {
@@ -109,6 +110,7 @@ void ActivityWindow::Add(std::vector<TimedActivity> events) {
 
 void ActivityWindow::OnInput(const win::core::InputEvent& event) {
     using namespace win::core;
+    if (targetGone_) return;  // its process id may name another program by now
     const HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(event.picked));
     DWORD pid = 0;
     if (!window || !GetWindowThreadProcessId(window, &pid) || pid != processId_) return;

@@ -22,6 +22,7 @@
 #include "inspector/analysis_controls.h"
 #include "ui/form.h"
 #include "win/input_hook.h"
+#include "win/scoped.h"
 
 namespace inspector {
 
@@ -57,6 +58,7 @@ private:
     win::InputHook* hook_ = nullptr;
     int tap_ = 0;
     DWORD processId_ = 0;
+    win::OwnedHandle process_;  // the target's process, held so that its id stays its own
     double opened_ = 0;
     DWORD openedTick_ = 0;
     bool paused_ = false;

@@ -9,7 +9,7 @@ namespace messages::core {
 namespace {
 
 constexpr int kBackspace = 0x08, kTab = 0x09, kEnter = 0x0D, kEscape = 0x1B, kSpace = 0x20;
-constexpr int kLeft = 0x25, kUp = 0x26, kRight = 0x27, kDown = 0x28;
+constexpr int kLeft = 0x25, kDown = 0x28;  // the arrows lie between them
 
 base::Point Minus(base::Point a, base::Point b) { return {a.x - b.x, a.y - b.y}; }
 

@@ -63,7 +63,8 @@ bool Form::Create(const FormOptions& options) {
     if (!hwnd_) return false;
     if (options.icon) {
         SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(options.icon));
-        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(options.icon));
+        HICON caption = options.smallIcon ? options.smallIcon : options.icon;
+        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(caption));
     }
     // Created on another monitor than the primary one: take its DPI now.
     const UINT windowDpi = win::WindowDpi(hwnd_);

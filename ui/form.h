@@ -33,6 +33,7 @@ struct FormOptions {
     DWORD exStyle = 0;
     HWND owner = nullptr;
     HICON icon = nullptr;
+    HICON smallIcon = nullptr;  // the caption's; `icon` when not given
     base::Colour background = 0xF0F0F0;  // client area and default for labels
     bool endProgramOnDestroy = false;   // post WM_QUIT when the window goes away
 };

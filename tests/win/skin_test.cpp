@@ -271,6 +271,70 @@ TEST_F(SkinTest, TheNotationWindowWearsTheSkinLikeThePages) {
     EXPECT_EQ(PixelBecomes(face.x, face.y, night.colours[skin::core::kSkinButton]), Ref(night.colours[skin::core::kSkinButton]));
 }
 
+// The frame of a box with a client edge: where the edge is all of the frame,
+// every pixel of it is the skin's border (the frame colour outside, the box
+// colour inside), none the system's; where the frame holds a scroll bar as
+// well, the system still draws that, and the skin's border goes round it.
+TEST_F(SkinTest, ABoxFrameIsTheSkinsBorderAndKeepsItsScrollBar) {
+    const skin::core::SkinStyle four = skin::core::SkinFromSeed(skin::core::StoredSkinSeed(4));
+    const COLORREF frame = Ref(four.colours[skin::core::kSkinFrame]), inside = Ref(four.colours[skin::core::kSkinEdit]);
+    ASSERT_NE(frame, inside);
+    HWND top = MakeWindow();
+    ASSERT_NE(top, nullptr);
+    HWND single = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"", WS_CHILD | WS_VISIBLE, 10, 10, 120, 24, top,
+                                  nullptr, nullptr, nullptr);
+    HWND scrolled = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8",
+                                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE, 150, 10, 120, 80, top, nullptr,
+                                    nullptr, nullptr);
+    ASSERT_TRUE(single && scrolled);
+    ShowWindow(top, SW_SHOWNORMAL);
+    SetForegroundWindow(top);
+
+    const int edge = GetSystemMetricsForDpi(SM_CXEDGE, GetDpiForWindow(single));
+    RECT w, client;
+    GetWindowRect(single, &w);
+    GetClientRect(single, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(single, &origin);
+    ASSERT_EQ(origin.x - w.left, edge) << "the frame is the client edge alone";
+    ASSERT_EQ(w.bottom - (origin.y + client.bottom), edge);
+    // Ring i of the frame, i pixels in from the outside, all around.
+    const auto ring = [&](int i) {
+        std::vector<COLORREF> colours;
+        for (const RECT& side : {RECT{w.left + i, w.top + i, w.right - i, w.top + i + 1},
+                                 RECT{w.left + i, w.bottom - i - 1, w.right - i, w.bottom - i},
+                                 RECT{w.left + i, w.top + i, w.left + i + 1, w.bottom - i},
+                                 RECT{w.right - i - 1, w.top + i, w.right - i, w.bottom - i}}) {
+            const std::vector<COLORREF> part = ScreenColours(side);
+            colours.insert(colours.end(), part.begin(), part.end());
+        }
+        return colours;
+    };
+    const auto all = [](const std::vector<COLORREF>& colours, COLORREF c) {
+        return !colours.empty() && std::all_of(colours.begin(), colours.end(), [c](COLORREF x) { return x == c; });
+    };
+    EXPECT_TRUE(PumpUntil([&] { return all(ring(0), frame); }, 3000)) << std::hex << ring(0)[0];
+    for (int i = 1; i < edge; ++i) EXPECT_TRUE(all(ring(i), inside)) << "ring " << i;
+
+    // The scroll bar: the strip between the client area and the frame's
+    // right edge, drawn with its arrows, not one flat colour.
+    RECT sw, sc;
+    GetWindowRect(scrolled, &sw);
+    GetClientRect(scrolled, &sc);
+    POINT so = {0, 0};
+    ClientToScreen(scrolled, &so);
+    const RECT bar = {so.x + sc.right, so.y, sw.right - edge, so.y + sc.bottom};
+    ASSERT_GT(bar.right - bar.left, 4);
+    const auto shades = [&] {
+        std::vector<COLORREF> colours = ScreenColours(bar);
+        std::sort(colours.begin(), colours.end());
+        return std::unique(colours.begin(), colours.end()) - colours.begin();
+    };
+    EXPECT_TRUE(PumpUntil([&] { return shades() > 2; }, 3000)) << shades();
+    EXPECT_EQ(ScreenPixel(sw.left, (sw.top + sw.bottom) / 2), frame);
+    DestroyWindow(top);
+}
+
 // The caption's icon and title at the window's DPI: the small-icon size and
 // the caption font the system gives for that DPI, not scaled once more.
 TEST_F(SkinTest, CaptionIconAndTitleAreSizedForTheWindowsDpi) {

@@ -114,8 +114,12 @@ void Control::Focus() {
     if (hwnd_) SetFocus(hwnd_);
 }
 
+// A control that is not on the screen (hidden, or its window not shown yet)
+// is painted whole when it is shown: marking it for repainting now would
+// only cost a request to the window system (under Wine, for each control
+// the start-up colours before the window is shown).
 void Control::Redraw() const {
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+    if (hwnd_ && IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 base::Colour Control::DefaultBackground() const { return form_.Background(); }

@@ -22,6 +22,7 @@
 #include "ui/label.h"
 #include "win/program_files.h"
 #include "win/scoped.h"
+#include "win/threads.h"
 
 #if defined(_MSC_VER)
 #include <intrin.h>
@@ -332,6 +333,50 @@ TEST_F(SkinTest, ABoxFrameIsTheSkinsBorderAndKeepsItsScrollBar) {
     };
     EXPECT_TRUE(PumpUntil([&] { return shades() > 2; }, 3000)) << shades();
     EXPECT_EQ(ScreenPixel(sw.left, (sw.top + sw.bottom) / 2), frame);
+    DestroyWindow(top);
+}
+
+// Windows that erase with whatever brush the DC holds, and one that erases
+// in the face colour and leaves that brush selected.
+LRESULT CALLBACK ErasesWithTheDcsBrush(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_ERASEBKGND) return DefWindowProcW(hwnd, message, wParam, lParam);
+    RECT r;
+    GetClientRect(hwnd, &r);
+    PatBlt(reinterpret_cast<HDC>(wParam), 0, 0, r.right, r.bottom, PATCOPY);
+    return 1;
+}
+LRESULT CALLBACK LeavesTheFaceBrushSelected(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_ERASEBKGND) return DefWindowProcW(hwnd, message, wParam, lParam);
+    SelectObject(reinterpret_cast<HDC>(wParam), GetSysColorBrush(COLOR_BTNFACE));
+    return ErasesWithTheDcsBrush(hwnd, message, wParam, lParam);
+}
+HWND MakeChild(HWND parent, const wchar_t* className, WNDPROC proc, int x) {
+    WNDCLASSW c = {};
+    c.lpfnWndProc = proc;
+    c.hInstance = GetModuleHandleW(nullptr);
+    c.lpszClassName = className;
+    RegisterClassW(&c);  // fails harmlessly when registered before
+    return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE, x, 10, 60, 40, parent, nullptr, nullptr, nullptr);
+}
+
+// The skin learns how a window erases by letting it erase a pixel in a DC
+// of the skin's own: what one window's erasing leaves selected there does
+// not change what the next one is seen to erase. A window erasing with a
+// fresh DC's brush (white) is no page and keeps its white, also right after
+// a window that left the face colour's brush selected.
+TEST_F(SkinTest, WhatAWindowsErasingLeavesInTheDcDoesNotReachTheNext) {
+    HWND top = MakeWindow();
+    ASSERT_NE(top, nullptr);
+    HWND leaver = MakeChild(top, L"TavrinSkinTestLeaver", LeavesTheFaceBrushSelected, 10);
+    HWND white = MakeChild(top, L"TavrinSkinTestDcBrush", ErasesWithTheDcsBrush, 100);
+    ASSERT_TRUE(leaver && white);
+    ShowWindow(top, SW_SHOWNORMAL);
+    win::ProcessPendingMessages();
+    for (int i = 0; i < 2; ++i) {
+        for (HWND hwnd : {leaver, white}) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
+    }
+    const POINT spot = Inside(white, 30, 20);
+    EXPECT_EQ(PixelBecomes(spot.x, spot.y, 0xFFFFFF), RGB(255, 255, 255));
     DestroyWindow(top);
 }
 

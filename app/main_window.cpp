@@ -51,15 +51,14 @@ bool MainWindow::Create() {
     options.width = core::kMainWindowWidth;
     options.height = core::kMainWindowHeight;
     options.icon = resources_.ProgramIcon();
+    options.smallIcon = resources_.SmallProgramIcon();
     options.background = core::kPageColour;
     options.endProgramOnDestroy = true;
     if (!Form::Create(options)) return false;
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources_.SmallProgramIcon()));
     SetMenuBar({&webMenu_});
     // The skin (first the filter of 16 x 16 transparent blits); without it
     // the program runs in the system's look.
     ApplySkin(skin::core::kProgramSkinNumber, utilities_.entryPatch);
-    tray_.Add(Handle(), resources_.SmallProgramIcon(), win::Wide(core::kMainWindowTitle));
     // Thicker frames (as on Windows 10 and later) would cut off the pages'
     // right and bottom edges at the classic outer size.
     EnsureClientSize(core::kMainClientWidth, core::kMainClientHeight);
@@ -107,13 +106,21 @@ bool MainWindow::Create() {
     };
 
     Destroying = [this] { OnEnding(); };
-    // The other pages once the first is on the screen: under Wine a painted
-    // window reaches the screen only when its thread waits for messages, and
-    // making the other pages takes about 100 ms, so they wait a moment. A
-    // tab chosen before then makes them at once.
-    laterPages_ = std::make_unique<ui::Timer>(*this, [this] { BuildLaterPages(); });
+    // The tray icon and the other pages once the first page is on the
+    // screen: under Wine a painted window reaches the screen only when its
+    // thread waits for messages, putting the icon up waits for the shell
+    // (about 8 ms under Wine) and making the other pages takes about 100 ms,
+    // so they wait a moment. A tab chosen before then makes the pages at
+    // once; the icon still comes with the timer.
+    laterPages_ = std::make_unique<ui::Timer>(*this, [this] { FinishStartUp(); });
     laterPages_->Start(kLaterPagesDelayMs);
     return true;
+}
+
+void MainWindow::FinishStartUp() {
+    if (laterPages_) laterPages_->Stop();
+    tray_.Add(Handle(), resources_.SmallProgramIcon(), win::Wide(core::kMainWindowTitle));
+    BuildLaterPages();
 }
 
 void MainWindow::BuildPageControls(int page) {
@@ -125,7 +132,6 @@ void MainWindow::BuildPageControls(int page) {
 void MainWindow::BuildLaterPages() {
     if (LaterPagesBuilt() || buildingLaterPages_ || !Handle()) return;
     buildingLaterPages_ = true;
-    if (laterPages_) laterPages_->Stop();
     BuildPageControls(core::kMessagesPage);
     BuildPageControls(core::kColourPage);
     messages_ = std::make_unique<messages::MessagesPage>(*this);

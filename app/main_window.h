@@ -62,6 +62,10 @@ public:
     }
     // Makes the pages after the first now, if they are not made yet.
     void BuildLaterPages();
+    // What start-up leaves until the first page is on the screen, now: the
+    // tray icon and the other pages. A timer runs it a moment after the
+    // first paint.
+    void FinishStartUp();
     bool LaterPagesBuilt() const { return messages_ && colour_; }
 
     // The region capture, made when first used; the window-image buttons.
@@ -121,7 +125,8 @@ private:
     // The region capture starts once the hidden main window is off the
     // screen.
     std::unique_ptr<ui::Timer> captureAfterHiding_;
-    // Fires once the window has painted: timers come after paints.
+    // Fires once the window has painted (timers come after paints) and
+    // runs FinishStartUp().
     static constexpr int kLaterPagesDelayMs = 250;
     std::unique_ptr<ui::Timer> laterPages_;
     bool buildingLaterPages_ = false;

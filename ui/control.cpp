@@ -38,8 +38,9 @@ void Control::CreateWindowOf(const wchar_t* className, DWORD style, DWORD exStyl
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RoutingProc)));
     form_.RegisterWindow(hwnd_, this);
     // Each new control lies above those created before it (Windows puts a
-    // new child beneath its siblings). It was made with its bounds already.
-    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // new child beneath its siblings), except in a batch, whose windows are
+    // made in the order that gives that. It was made with its bounds already.
+    if (form_.RaisesNewControls()) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 int Control::ToPhysical(int v) const { return form_.ToPhysical(v); }
@@ -114,8 +115,12 @@ void Control::Focus() {
     if (hwnd_) SetFocus(hwnd_);
 }
 
+// A control that is not on the screen (hidden, or its window not shown yet)
+// is painted whole when it is shown: marking it for repainting now would
+// only cost a request to the window system (under Wine, for each control
+// the start-up colours before the window is shown).
 void Control::Redraw() const {
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+    if (hwnd_ && IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 base::Colour Control::DefaultBackground() const { return form_.Background(); }

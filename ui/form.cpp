@@ -63,7 +63,8 @@ bool Form::Create(const FormOptions& options) {
     if (!hwnd_) return false;
     if (options.icon) {
         SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(options.icon));
-        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(options.icon));
+        HICON caption = options.smallIcon ? options.smallIcon : options.icon;
+        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(caption));
     }
     // Created on another monitor than the primary one: take its DPI now.
     const UINT windowDpi = win::WindowDpi(hwnd_);
@@ -153,7 +154,37 @@ void Form::Adopt(std::unique_ptr<Control> control) {
     controls_.push_back(std::move(control));
     byName_[raw->Name()] = raw;
     raw->ApplyShowState(raw->Page() == kNoPage || raw->Page() == shownPage_);
+    if (batchOpen_) {
+        batch_.push_back(raw);
+        return;
+    }
     raw->Create();
+}
+
+void Form::AddInOneBatch(const std::function<void()>& add) {
+    if (batchOpen_ || makingBatch_) {  // within a batch: part of it
+        add();
+        return;
+    }
+    batchOpen_ = true;
+    try {
+        add();
+    } catch (...) {
+        batchOpen_ = false;
+        batch_.clear();
+        throw;
+    }
+    batchOpen_ = false;
+    const std::vector<Control*> pending = std::move(batch_);
+    batch_.clear();
+    makingBatch_ = true;
+    try {
+        for (auto it = pending.rbegin(); it != pending.rend(); ++it) (*it)->Create();
+    } catch (...) {
+        makingBatch_ = false;
+        throw;
+    }
+    makingBatch_ = false;
 }
 
 void Form::MissingControl(std::string_view name) {

@@ -33,6 +33,7 @@ struct FormOptions {
     DWORD exStyle = 0;
     HWND owner = nullptr;
     HICON icon = nullptr;
+    HICON smallIcon = nullptr;  // the caption's; `icon` when not given
     base::Colour background = 0xF0F0F0;  // client area and default for labels
     bool endProgramOnDestroy = false;   // post WM_QUIT when the window goes away
 };
@@ -86,6 +87,15 @@ public:
         Adopt(std::move(control));
         return ref;
     }
+    // Adds the controls that `add` adds as one batch: their windows are made
+    // when it returns, the last first. Windows puts a new child beneath its
+    // siblings, so the batch's later controls end above its earlier ones
+    // without a z-order change for each (under Wine a request to the window
+    // system and two messages for every control); the batch as a whole lies
+    // beneath the controls made before it.
+    void AddInOneBatch(const std::function<void()>& add);
+    // False while a batch's windows are made: they are in order already.
+    bool RaisesNewControls() const { return !makingBatch_; }
     Control* Find(std::string_view name) const;
     // The control of that name and type; throws std::logic_error when absent,
     // which is a fault in the program, not in its input.
@@ -136,6 +146,9 @@ private:
     int minClientHeight_ = 0;
     HMENU menuBar_ = nullptr;
     int shownPage_ = 0;
+    bool batchOpen_ = false;
+    bool makingBatch_ = false;
+    std::vector<Control*> batch_;  // added while a batch is open, not made yet
     std::vector<std::unique_ptr<Control>> controls_;
     std::unordered_map<HWND, Control*> byHandle_;
     std::map<std::string, Control*, std::less<>> byName_;

@@ -95,7 +95,8 @@
 //   probe answer-times MS    for MS milliseconds, time the main window's
 //                            answers to WM_NULL sent every 10 ms; print the
 //                            worst and how many took over 50 ms
-//   probe startup RUNS EXE [BASELINE]  start EXE (and BASELINE, in turns)
+//   probe startup RUNS EXE [BASELINE [EARLIER]]  start EXE (and BASELINE,
+//                            and EARLIER, an earlier build of EXE, in turns)
 //                            RUNS times; print start-up figures and ratios
 //
 // Exit code 0 on success; 1 with a message on standard error otherwise.
@@ -977,8 +978,6 @@ void PrintFigures(const char* name, const StartupFigures& f) {
                 Median(afterClient), Median(afterBoard));
 }
 
-// Starts the program, and the baseline when given, in turns, so that both
-// see the same machine; prints their medians and the ratios.
 // For `ms` milliseconds, sends WM_NULL to the main window every 10 ms from
 // this other program and times each answer; prints the worst and how many
 // took over 50 ms.
@@ -1007,17 +1006,35 @@ int AnswerTimes(int ms) {
     return 0;
 }
 
-int Startup(int runs, const wchar_t* exe, const wchar_t* baseline) {
-    StartupFigures program, bare;
+// Starts the program, and the baseline and an earlier build when given, in
+// turns, so that all see the same machine; prints their medians and the
+// ratios.
+int Startup(int runs, const wchar_t* exe, const wchar_t* baseline, const wchar_t* earlier) {
+    StartupFigures program, bare, before;
     for (int run = 0; run < runs; ++run) {
         if (!StartOnce(exe, program)) return Fail("the program never painted its finder board");
         if (baseline && !StartOnce(baseline, bare)) return Fail("the baseline never painted");
+        if (earlier && !StartOnce(earlier, before)) return Fail("the earlier build never painted");
     }
     std::printf("runs %d\n", runs);
     PrintFigures("program", program);
     if (!baseline) return 0;
     PrintFigures("bare window with the same controls", bare);
-    std::printf("first paint: %.2f times the bare window's\n", Median(program.toPaint) / Median(bare.toPaint));
+    if (earlier) PrintFigures("earlier build", before);
+    // Beside the ratio of the medians, the median of each round's own ratio:
+    // a round's starts follow each other closely, so a machine that is
+    // busier for a while slows all of them alike.
+    const auto roundRatios = [&bare](const StartupFigures& f) {
+        std::vector<double> ratios;
+        for (std::size_t i = 0; i < f.toPaint.size(); ++i) ratios.push_back(f.toPaint[i] / bare.toPaint[i]);
+        return Median(ratios);
+    };
+    std::printf("first paint: %.2f times the bare window's (median of the rounds' ratios %.2f)\n",
+                Median(program.toPaint) / Median(bare.toPaint), roundRatios(program));
+    if (earlier) {
+        std::printf("first paint of the earlier build: %.2f times the bare window's (median of the rounds' ratios %.2f)\n",
+                    Median(before.toPaint) / Median(bare.toPaint), roundRatios(before));
+    }
     std::printf("working set: %+.1f MiB over the bare window's\n",
                 (Median(program.workingSet) - Median(bare.workingSet)) / 1024.0);
     return 0;
@@ -1096,7 +1113,9 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"tabs") return Tabs();
     if (command == L"tabstrip") return TabStrip();
     if (command == L"close") return Close();
-    if (command == L"startup" && argc > 3) return Startup(_wtoi(argv[2]), argv[3], argc > 4 ? argv[4] : nullptr);
+    if (command == L"startup" && argc > 3) {
+        return Startup(_wtoi(argv[2]), argv[3], argc > 4 ? argv[4] : nullptr, argc > 5 ? argv[5] : nullptr);
+    }
     if (command == L"answer-times" && argc > 2) return AnswerTimes(_wtoi(argv[2]));
     if (command == L"finder") return Finder();
     if (command == L"clipboard-dib" && argc > 3) return ClipboardDib(_wtoi(argv[2]), _wtoi(argv[3]));

@@ -22,6 +22,7 @@
 #include "ui/label.h"
 #include "win/program_files.h"
 #include "win/scoped.h"
+#include "win/threads.h"
 
 #if defined(_MSC_VER)
 #include <intrin.h>
@@ -269,6 +270,114 @@ TEST_F(SkinTest, TheNotationWindowWearsTheSkinLikeThePages) {
     EXPECT_EQ(PixelBecomes(box.x, box.y, night.colours[skin::core::kSkinEdit]), Ref(night.colours[skin::core::kSkinEdit]));
     const POINT face = Inside(n.按钮_颜色值_HSL.Handle(), 4, 10);
     EXPECT_EQ(PixelBecomes(face.x, face.y, night.colours[skin::core::kSkinButton]), Ref(night.colours[skin::core::kSkinButton]));
+}
+
+// The frame of a box with a client edge: where the edge is all of the frame,
+// every pixel of it is the skin's border (the frame colour outside, the box
+// colour inside), none the system's; where the frame holds a scroll bar as
+// well, the system still draws that, and the skin's border goes round it.
+TEST_F(SkinTest, ABoxFrameIsTheSkinsBorderAndKeepsItsScrollBar) {
+    const skin::core::SkinStyle four = skin::core::SkinFromSeed(skin::core::StoredSkinSeed(4));
+    const COLORREF frame = Ref(four.colours[skin::core::kSkinFrame]), inside = Ref(four.colours[skin::core::kSkinEdit]);
+    ASSERT_NE(frame, inside);
+    HWND top = MakeWindow();
+    ASSERT_NE(top, nullptr);
+    HWND single = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"", WS_CHILD | WS_VISIBLE, 10, 10, 120, 24, top,
+                                  nullptr, nullptr, nullptr);
+    HWND scrolled = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8",
+                                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE, 150, 10, 120, 80, top, nullptr,
+                                    nullptr, nullptr);
+    ASSERT_TRUE(single && scrolled);
+    ShowWindow(top, SW_SHOWNORMAL);
+    SetForegroundWindow(top);
+
+    const int edge = GetSystemMetricsForDpi(SM_CXEDGE, GetDpiForWindow(single));
+    RECT w, client;
+    GetWindowRect(single, &w);
+    GetClientRect(single, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(single, &origin);
+    ASSERT_EQ(origin.x - w.left, edge) << "the frame is the client edge alone";
+    ASSERT_EQ(w.bottom - (origin.y + client.bottom), edge);
+    // Ring i of the frame, i pixels in from the outside, all around.
+    const auto ring = [&](int i) {
+        std::vector<COLORREF> colours;
+        for (const RECT& side : {RECT{w.left + i, w.top + i, w.right - i, w.top + i + 1},
+                                 RECT{w.left + i, w.bottom - i - 1, w.right - i, w.bottom - i},
+                                 RECT{w.left + i, w.top + i, w.left + i + 1, w.bottom - i},
+                                 RECT{w.right - i - 1, w.top + i, w.right - i, w.bottom - i}}) {
+            const std::vector<COLORREF> part = ScreenColours(side);
+            colours.insert(colours.end(), part.begin(), part.end());
+        }
+        return colours;
+    };
+    const auto all = [](const std::vector<COLORREF>& colours, COLORREF c) {
+        return !colours.empty() && std::all_of(colours.begin(), colours.end(), [c](COLORREF x) { return x == c; });
+    };
+    EXPECT_TRUE(PumpUntil([&] { return all(ring(0), frame); }, 3000)) << std::hex << ring(0)[0];
+    for (int i = 1; i < edge; ++i) EXPECT_TRUE(all(ring(i), inside)) << "ring " << i;
+
+    // The scroll bar: the strip between the client area and the frame's
+    // right edge, drawn with its arrows, not one flat colour.
+    RECT sw, sc;
+    GetWindowRect(scrolled, &sw);
+    GetClientRect(scrolled, &sc);
+    POINT so = {0, 0};
+    ClientToScreen(scrolled, &so);
+    const RECT bar = {so.x + sc.right, so.y, sw.right - edge, so.y + sc.bottom};
+    ASSERT_GT(bar.right - bar.left, 4);
+    const auto shades = [&] {
+        std::vector<COLORREF> colours = ScreenColours(bar);
+        std::sort(colours.begin(), colours.end());
+        return std::unique(colours.begin(), colours.end()) - colours.begin();
+    };
+    EXPECT_TRUE(PumpUntil([&] { return shades() > 2; }, 3000)) << shades();
+    EXPECT_EQ(ScreenPixel(sw.left, (sw.top + sw.bottom) / 2), frame);
+    DestroyWindow(top);
+}
+
+// Windows that erase with whatever brush the DC holds, and one that erases
+// in the face colour and leaves that brush selected.
+LRESULT CALLBACK ErasesWithTheDcsBrush(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_ERASEBKGND) return DefWindowProcW(hwnd, message, wParam, lParam);
+    RECT r;
+    GetClientRect(hwnd, &r);
+    PatBlt(reinterpret_cast<HDC>(wParam), 0, 0, r.right, r.bottom, PATCOPY);
+    return 1;
+}
+LRESULT CALLBACK LeavesTheFaceBrushSelected(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_ERASEBKGND) return DefWindowProcW(hwnd, message, wParam, lParam);
+    SelectObject(reinterpret_cast<HDC>(wParam), GetSysColorBrush(COLOR_BTNFACE));
+    return ErasesWithTheDcsBrush(hwnd, message, wParam, lParam);
+}
+HWND MakeChild(HWND parent, const wchar_t* className, WNDPROC proc, int x) {
+    WNDCLASSW c = {};
+    c.lpfnWndProc = proc;
+    c.hInstance = GetModuleHandleW(nullptr);
+    c.lpszClassName = className;
+    RegisterClassW(&c);  // fails harmlessly when registered before
+    return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE, x, 10, 60, 40, parent, nullptr, nullptr, nullptr);
+}
+
+// The skin learns how a window erases by letting it erase a pixel in a DC
+// of the skin's own: what one window's erasing leaves selected there does
+// not change what the next one is seen to erase. A window erasing with a
+// fresh DC's brush (white) is no page and keeps its white, also right after
+// a window that left the face colour's brush selected.
+TEST_F(SkinTest, WhatAWindowsErasingLeavesInTheDcDoesNotReachTheNext) {
+    HWND top = MakeWindow();
+    ASSERT_NE(top, nullptr);
+    HWND leaver = MakeChild(top, L"TavrinSkinTestLeaver", LeavesTheFaceBrushSelected, 10);
+    HWND white = MakeChild(top, L"TavrinSkinTestDcBrush", ErasesWithTheDcsBrush, 100);
+    ASSERT_TRUE(leaver && white);
+    ShowWindow(top, SW_SHOWNORMAL);
+    win::ProcessPendingMessages();
+    for (int i = 0; i < 2; ++i) {
+        for (HWND hwnd : {leaver, white}) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
+    }
+    const POINT spot = Inside(white, 30, 20);
+    EXPECT_EQ(PixelBecomes(spot.x, spot.y, 0xFFFFFF), RGB(255, 255, 255));
+    DestroyWindow(top);
 }
 
 // The caption's icon and title at the window's DPI: the small-icon size and

@@ -329,7 +329,7 @@ void MainWindowTest::SetUp() {
     RedrawWindow(window_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == window_->Handle(); }, 2000));
     win::ProcessPendingMessages();
-    window_->BuildLaterPages();  // made after the first paint; the tests reach all pages at once
+    window_->FinishStartUp();  // the tray icon and the later pages: the tests reach them at once
 }
 
 void ForgetQuit() {

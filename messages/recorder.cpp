@@ -121,6 +121,7 @@ void Recorder::OnInput(const win::core::InputEvent& event) {
             // step is); a press only on the target's program.
             input.control = ControlOf(window);
             if (down && input.control < 0) {
+                TakeTypedTextBefore(input);
                 grouper_.Add(input);  // ends what was pressed before, on nothing of ours to record
                 return;
             }
@@ -144,10 +145,19 @@ void Recorder::OnInput(const win::core::InputEvent& event) {
         }
         default: return;
     }
+    TakeTypedTextBefore(input);
     const std::size_t before = grouper_.Steps().size();
     grouper_.Add(input);
     if (grouper_.OpenTyping() && input.kind == core::InputKind::KeyDown) typedText_.Start(kTypedTextDelayMs);
     if (Changed && (grouper_.Steps().size() != before || input.kind != core::InputKind::KeyUp)) Changed();
+}
+
+void Recorder::TakeTypedTextBefore(const core::RecordedInput& input) {
+    const auto open = grouper_.OpenTyping();
+    if (!open) return;
+    const bool key = input.kind == core::InputKind::KeyDown || input.kind == core::InputKind::KeyUp;
+    const bool goesOn = key && input.control == grouper_.Steps()[*open].control && !core::IsStepKey(input.virtualKey);
+    if (!goesOn) ReadTypedText();
 }
 
 void Recorder::ReadTypedText() {

@@ -10,8 +10,9 @@
 // how to find it again (the lookup levels), a description, whether typed
 // text is its content and whether its class takes double clicks: the
 // control may be gone by the time the code is written. The text of a
-// control typed into is read 150 ms after the last key of the typing (and
-// when the recording stops), so the replay can set it in one step.
+// control typed into is read 150 ms after the last key of the typing, when
+// an input ends the typing, and when the recording stops, so the replay can
+// set it in one step.
 //
 // Lives on the GUI thread; its timer belongs to the form given.
 #pragma once
@@ -65,6 +66,11 @@ private:
     // any other window.
     int ControlOf(HWND window);
     void ReadTypedText();
+    // Reads the typed text before an input that ends the typing (a press,
+    // another control's key, a key that is a step of its own): the hook
+    // hands events over in a batch when this thread was busy, so the timer
+    // that reads it 150 ms after the last key may not have run yet.
+    void TakeTypedTextBefore(const core::RecordedInput& input);
 
     win::InputHook& hook_;
     ui::Timer typedText_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "win/core/key_names.h"
 #include "win/core/mouse_plan.h"
 
 namespace messages::core {
@@ -30,26 +31,19 @@ std::string Post(int message, std::int64_t wParam, const std::string& lParam, co
            ")  ' " + what + "\r\n";
 }
 
-// The lines of a key pressed and released, with the character it types
-// (0: none) in between.
-std::string PressKey(int key, int character, const std::string& name) {
-    std::string code = Post(kKeyDown, key, "1", "WM_KEYDOWN：按下 " + name);
-    if (character != 0) code += Post(kChar, character, "1", "WM_CHAR：字符码 " + std::to_string(character));
-    code += Post(kKeyUp, key, std::to_string(kKeyUpFlags), "WM_KEYUP：松开 " + name);
-    return code;
+// A key pressed and released. Its character is not posted: the program's
+// message loop makes it from the WM_KEYDOWN (TranslateMessage), and a
+// WM_CHAR posted as well would be typed twice.
+std::string PressKey(int key, const std::string& name) {
+    return Post(kKeyDown, key, "1", "WM_KEYDOWN：按下 " + name) +
+           Post(kKeyUp, key, std::to_string(kKeyUpFlags), "WM_KEYUP：松开 " + name);
 }
 
-std::string KeyName(int key) {
-    switch (key) {
-        case 0x0D: return "回车";
-        case 0x09: return "Tab";
-        case 0x1B: return "Esc";
-        case 0x25: return "左箭头";
-        case 0x26: return "上箭头";
-        case 0x27: return "右箭头";
-        case 0x28: return "下箭头";
-        default: return "键 " + std::to_string(key);
-    }
+// A character typed: WM_CHAR alone, with the case it was typed in (a
+// WM_KEYDOWN would be translated again with the keyboard as it is when the
+// program gets it, typing a second character, in the wrong case).
+std::string TypeCharacter(unsigned char c, const std::string& name) {
+    return Post(kChar, c, "1", "WM_CHAR：输入 " + name + "（字符码 " + std::to_string(c) + "）");
 }
 
 std::string StepLines(const Step& step, const ReplayControl& control) {
@@ -85,17 +79,13 @@ std::string StepLines(const Step& step, const ReplayControl& control) {
                         ")  ' WM_SETTEXT：把内容设成录制时输入后的样子\r\n";
                 break;
             }
-            for (std::size_t i = 0; i < step.typed.size() && i < step.keys.size(); ++i) {
-                const auto c = static_cast<unsigned char>(step.typed[i]);
-                const std::string name = c == '\b' ? "退格" : "“" + ECommentText(std::string(1, static_cast<char>(c))) + "”";
-                code += PressKey(step.keys[i], c, name);
+            for (const char typed : step.typed) {
+                const auto c = static_cast<unsigned char>(typed);
+                const std::string name = c == '\b' ? "退格" : "“" + ECommentText(std::string(1, typed)) + "”";
+                code += TypeCharacter(c, name);
             }
             break;
-        case StepKind::Key: {
-            const int character = step.key == 0x0D || step.key == 0x09 || step.key == 0x1B ? step.key : 0;
-            code += PressKey(step.key, character, KeyName(step.key));
-            break;
-        }
+        case StepKind::Key: code += PressKey(step.key, win::core::KeyName(step.key)); break;
     }
     return code;
 }

@@ -17,6 +17,7 @@ same() {  # description, expected, actual
     else
         echo "FAILED: $1: expected [$2], got [$3]"
         failures=$((failures + 1))
+        return 1
     fi
 }
 

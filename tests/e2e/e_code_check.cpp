@@ -417,6 +417,21 @@ private:
     static LPARAM AsParameter(Value& v) {
         return v.text ? reinterpret_cast<LPARAM>(v.bytes.data()) : static_cast<LPARAM>(static_cast<std::int32_t>(v.number));
     }
+    // A lookup that found nothing: what the system says, and the windows
+    // that were there to find, on stderr (a test that fails shows them).
+    static void ReportMiss(HWND parent, const char* className, const char* title) {
+        const DWORD error = GetLastError();
+        std::fprintf(stderr, "e_code_check: FindWindowExA(%lld, \"%s\", \"%s\") found nothing (error %lu); there were:\n",
+                     static_cast<long long>(reinterpret_cast<INT_PTR>(parent)), className ? className : "(null)",
+                     title ? title : "(null)", error);
+        for (HWND w = parent ? GetWindow(parent, GW_CHILD) : GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+            char cls[128] = {};
+            GetClassNameA(w, cls, sizeof cls);
+            if (!parent && std::string(cls).find("Fixture") == std::string::npos) continue;
+            std::fprintf(stderr, "e_code_check:   %lld %s visible=%d\n", static_cast<long long>(reinterpret_cast<INT_PTR>(w)),
+                         cls, IsWindowVisible(w) ? 1 : 0);
+        }
+    }
     static HWND AsWindow(const Value& v) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(v.number)); }
     static std::int64_t FromWindow(HWND w) { return static_cast<std::int64_t>(reinterpret_cast<INT_PTR>(w)); }
 
@@ -425,7 +440,9 @@ private:
         for (const std::wstring& s : args) a.push_back(s.empty() ? Value{} : Evaluate(s));
         auto text = [&](std::size_t k) { return a[k].text ? a[k].bytes.c_str() : nullptr; };
         if (function == L"FindWindowExA" && a.size() == 4) {
-            return Number(FromWindow(FindWindowExA(AsWindow(a[0]), AsWindow(a[1]), text(2), text(3))));
+            const HWND found = FindWindowExA(AsWindow(a[0]), AsWindow(a[1]), text(2), text(3));
+            if (!found) ReportMiss(AsWindow(a[0]), text(2), text(3));
+            return Number(FromWindow(found));
         }
         if (function == L"GetDlgItem" && a.size() == 2) {
             return Number(FromWindow(GetDlgItem(AsWindow(a[0]), static_cast<int>(a[1].number))));

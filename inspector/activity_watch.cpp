@@ -7,7 +7,6 @@
 #include "ui/form.h"
 #include "win/callback_guard.h"
 #include "win/threads.h"
-#include "win/wide_text.h"
 
 namespace inspector {
 namespace {
@@ -20,11 +19,7 @@ constexpr double kSettleMs = 20;
 
 std::uint64_t Key(HWND hwnd) { return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(hwnd)); }
 
-std::string ClassName(HWND hwnd) {
-    wchar_t name[256] = {};
-    const int n = GetClassNameW(hwnd, name, 256);
-    return n > 0 ? win::Utf8(std::wstring_view(name, static_cast<std::size_t>(n))) : std::string();
-}
+std::string ClassName(HWND hwnd) { return win::GetWindowClassName(win::FromHwnd(hwnd)); }
 
 // One window as the log keeps it; false when it is gone.
 bool ReadWindow(HWND hwnd, HWND parent, POINT parentOrigin, const core::ActivityTracker* known,
